@@ -1,0 +1,161 @@
+// Start-up figures: the time from the program's start to its main window shown (with the
+// real office check), beside a bare office start-and-quit, and the time one keystroke
+// takes to store its entry. Runs offscreen with its own settings and temporary folders.
+//
+//   startup_bench [runs]
+
+#include "entry/EntryPanel.h"
+#include "shell/CalendarEntryStore.h"
+#include "shell/CalendarMonths.h"
+#include "shell/Form1.h"
+#include "shell/MessageBoxes.h"
+#include "wordgen/IsInstalled.h"
+#include "wordgen/office/LibreOfficeEngine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+void print(const char *what, const std::vector<double> &milliseconds)
+{
+    const auto [low, high] = std::minmax_element(milliseconds.begin(), milliseconds.end());
+    std::printf("%-46s median %8.2f ms   min %8.2f   max %8.2f   (%zu runs)\n", what, median(milliseconds), *low,
+                *high, milliseconds.size());
+}
+
+// Milliseconds since this process was started by the system.
+double sinceProcessStart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble(); // field 22: start time in clock ticks
+    const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
+    return (upSeconds - startTicks / static_cast<double>(::sysconf(_SC_CLK_TCK))) * 1000.0;
+}
+
+double showMainWindow(WordEngine &engine)
+{
+    QElapsedTimer timer;
+    timer.start();
+    Form1 form(engine);
+    if (form.programEnded())
+        return -1;
+    form.show();
+    while (!form.windowHandle() || !form.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// soffice.bin with a private profile, started and told to quit once it is up.
+double bareOfficeStartAndQuit(const QString &profile)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QProcess office;
+        office.start(LibreOfficeEngine::defaultOfficeProgram(),
+                     {QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore"),
+                      QStringLiteral("--nologo"), QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),
+                      QStringLiteral("--terminate_after_init"),
+                      QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString()});
+        if (!office.waitForFinished(120000)) {
+            office.kill();
+            office.waitForFinished();
+            return -1;
+        }
+        if (office.exitCode() != 81) // 81: a new profile was made, start again
+            break;
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const double processStartToMain = sinceProcessStart();
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+
+    QTemporaryDir sandbox;
+    if (!sandbox.isValid())
+        return 1;
+    for (const char *name : {"config", "temp", "profile"})
+        QDir(sandbox.path()).mkpath(QString::fromLatin1(name));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.filePath(QStringLiteral("config"))));
+    qputenv("TEMP", QFile::encodeName(sandbox.filePath(QStringLiteral("temp"))));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MessageBoxes::setHeadless(true);
+    const int runs = std::max(1, QCoreApplication::arguments().value(1, QStringLiteral("5")).toInt());
+
+    LibreOfficeEngine engine;
+    const double firstWindow = showMainWindow(engine);
+    if (firstWindow < 0) {
+        std::fprintf(stderr, "The office could not be started; no figures.\n");
+        return 1;
+    }
+    std::printf("Program start to main window shown, first run: %.2f ms (%.2f ms before main)\n",
+                static_cast<double>(sinceMain.nsecsElapsed()) / 1e6 + std::max(0.0, processStartToMain),
+                std::max(0.0, processStartToMain));
+
+    std::vector<double> windowTimes, officeTimes, checkTimes, engineTimes;
+    const QString profile = sandbox.filePath(QStringLiteral("profile"));
+    bareOfficeStartAndQuit(profile); // makes the profile once, as the engine's first start does
+    for (int run = 0; run < runs; ++run) {
+        windowTimes.push_back(showMainWindow(engine));
+        officeTimes.push_back(bareOfficeStartAndQuit(profile));
+        QElapsedTimer timer;
+        timer.start();
+        CheckWordAvailable(engine);
+        checkTimes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    print("Main window constructed, checked and shown", windowTimes);
+    print("  of which the office check (create + quit)", checkTimes);
+    print("Bare soffice.bin --terminate_after_init", officeTimes);
+    std::printf("Ratio window shown / bare office start: %.2f\n", median(windowTimes) / median(officeTimes));
+
+    // One keystroke in a full calendar: the change handler writes and syncs the file.
+    Form1 form(engine);
+    EntryPanel &panel = form.entryPanel();
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        for (int index = 0; index < CalendarMonths::month(month).days; ++index)
+            panel.setEntryText(month, index, QStringLiteral("Entry for %1").arg(CalendarMonths::entryName(month, index)));
+    }
+    std::vector<double> keystrokes;
+    QLineEdit *box = panel.box(6, 21);
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        box->insert(QStringLiteral("x"));
+        keystrokes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    print("One keystroke stored (366 entries in the file)", keystrokes);
+    if (MessageBoxes::recordCount() > 0)
+        std::printf("Warning: %d message boxes were shown during the runs\n", MessageBoxes::recordCount());
+    return 0;
+}

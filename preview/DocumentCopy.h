@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Copies a file to a target that may already exist, without ever leaving the target
+// half-written or lost: the copy is written to a new file beside the target and renamed
+// over it only once it is complete. When anything fails, an existing target stays as it
+// was.
+class DocumentCopy
+{
+public:
+    // Throws std::runtime_error with a readable description when the copy fails.
+    static void copy(const QString &source, const QString &target);
+};

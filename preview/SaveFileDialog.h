@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The save dialog of the preview window: the platform's file dialog in save mode, set up
+// through three properties and shown with showSave(), which leaves the chosen path in
+// fileName() (empty when the user cancels).
+//
+// It suggests the "doc" suffix, starts in the user's documents folder and does not ask
+// about overwriting: the preview window asks its own question.
+//
+// Tests answer it without showing anything: setNextFileName() makes the next showSave()
+// return that name at once (an empty name is a cancel), and lastShown() tells what the
+// dialog was asked to show.
+class SaveFileDialog
+{
+public:
+    struct Request {
+        QString title;
+        QString filter; // in the dialog's own form, "Word Files (*.doc)"
+        QString directory;
+    };
+
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
+    QString fileName() const { return m_fileName; }
+    void setDialogTitle(const QString &title) { m_title = title; }
+    // "Description|pattern[;pattern]" pairs, separated by '|'.
+    void setFilter(const QString &filter) { m_filter = filter; }
+
+    void showSave(QWidget *parent);
+
+    // "Word Files (*.doc)|*.doc" -> "Word Files (*.doc)"; several pairs become several
+    // entries separated by ";;".
+    static QString toDialogFilter(const QString &filter);
+    static QString startDirectory();
+
+    static void setNextFileName(const QString &fileName);
+    static std::optional<Request> lastShown();
+
+private:
+    QString m_fileName;
+    QString m_title;
+    QString m_filter;
+};

@@ -1,0 +1,6 @@
+#include "shell/PictureBox.h"
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
