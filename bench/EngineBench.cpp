@@ -1,0 +1,157 @@
+// Times one office instance through the work of a build and a capture: start, open the
+// calendar template, fill its 366 day cells, save, count the pages and picture each page;
+// beside it, a bare office converting the same document to PDF from the command line.
+//
+// Run: engine_bench [rounds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
+
+#include "shell/CalendarMonths.h"
+#include "wordgen/OfficeError.h"
+#include "wordgen/office/LibreOfficeEngine.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+double timed(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void print(const char *what, double milliseconds)
+{
+    std::printf("  %-34s %9.1f ms\n", what, milliseconds);
+}
+
+// The peak resident memory of this program's office process, in megabytes; 0 if unknown.
+double officePeakMegabytes()
+{
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(entry));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = status.readAll();
+        if (!text.startsWith("Name:\tsoffice.bin") || !text.contains("\nPPid:\t" + QByteArray::number(QCoreApplication::applicationPid()) + "\n"))
+            continue;
+        const qsizetype at = text.indexOf("VmHWM:");
+        if (at >= 0)
+            return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void benchInstance(const QString &templatePath, const QString &documentPath)
+{
+    std::unique_ptr<WordApplication> word;
+    print("start instance", timed([&] { word = LibreOfficeEngine().createApplication(); }));
+    print("open template", timed([&] { word->openDocument(templatePath, true); }));
+    print("fill 366 cells", timed([&] {
+              for (int month = 0; month < CalendarMonths::count; ++month)
+                  for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+                      word->selectCell(month + 1, index + 2, 2);
+                      word->typeText(QStringLiteral("Entry %1").arg(CalendarMonths::entryName(month, index)));
+                  }
+          }));
+    print("save as .doc", timed([&] { word->saveAs(documentPath); }));
+    print("close", timed([&] { word->closeDocument(); }));
+    print("open saved document", timed([&] { word->openDocument(documentPath, false); }));
+    int pages = 0;
+    print("repaginate + page count", timed([&] {
+              word->repaginate();
+              pages = word->pageCount();
+          }));
+    std::printf("  pages: %d\n", pages);
+    for (int page = 1; page <= pages; ++page) {
+        QImage picture;
+        const double copy = timed([&] {
+            word->copyAsPicture();
+            picture = QGuiApplication::clipboard()->image();
+        });
+        std::printf("  picture of page %d (%dx%d)            %9.1f ms\n", page, picture.width(), picture.height(), copy);
+        if (page < pages) {
+            word->goToNextPage();
+            word->homeKeyExtend();
+            word->deleteSelection();
+        }
+    }
+    std::printf("  office peak memory                 %9.1f MB\n", officePeakMegabytes());
+    print("close without saving + quit", timed([&] {
+              word->closeDocumentWithoutSaving();
+              word->quit();
+          }));
+}
+
+// A bare office run from the command line: start, convert to PDF, end. An office on a new
+// profile ends once before it works, so the first round includes that restart.
+double bareConversion(const QString &documentPath, const QString &profile, const QString &outFolder)
+{
+    return timed([&] {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QProcess office;
+            office.start(LibreOfficeEngine::defaultOfficeProgram(),
+                         {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                          QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
+                          QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), outFolder, documentPath});
+            if (!office.waitForFinished(120000)) {
+                office.kill();
+                office.waitForFinished();
+            }
+            if (office.exitCode() != 81)
+                break;
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 2;
+
+    QTemporaryDir work;
+    if (!work.isValid())
+        return 1;
+    // The instances keep their private folders below TEMP, here the bench's own folder.
+    qputenv("TEMP", QFile::encodeName(work.path()));
+    const QString templatePath = work.filePath(QStringLiteral("template.dot"));
+    if (!QFile::copy(QStringLiteral(":/template/calendar.dot"), templatePath)) {
+        std::fprintf(stderr, "The embedded calendar template is missing.\n");
+        return 1;
+    }
+    const QString documentPath = work.filePath(QStringLiteral("kestrel12345678.doc"));
+
+    try {
+        for (int round = 1; round <= rounds; ++round) {
+            std::printf("Office instance, round %d:\n", round);
+            benchInstance(templatePath, documentPath);
+        }
+    } catch (const OfficeError &error) {
+        std::fprintf(stderr, "Office error: %s\n", error.what());
+        return 1;
+    }
+
+    const QString profile = work.filePath(QStringLiteral("bare-profile"));
+    const QString pdfFolder = work.filePath(QStringLiteral("pdf"));
+    std::printf("Bare soffice --headless --convert-to pdf of the same document:\n");
+    print("new profile", bareConversion(documentPath, profile, pdfFolder));
+    print("profile in place", bareConversion(documentPath, profile, pdfFolder));
+    return 0;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+// Helpers for the tests that run a real office: which office processes this test process
+// has started, and whether anything of an office is left in the temporary folder.
+namespace LibreOfficeTestSupport {
+
+// The processes of that name whose parent is this process.
+inline QList<pid_t> childProcesses(const QByteArray &processName)
+{
+    QList<pid_t> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool isNumber = false;
+        const pid_t pid = entry.toInt(&isNumber);
+        if (!isNumber)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid …"; the name may itself hold blanks and parentheses.
+        const QByteArray line = stat.readAll();
+        const qsizetype open = line.indexOf('(');
+        const qsizetype close = line.lastIndexOf(')');
+        if (open < 0 || close < open)
+            continue;
+        const QByteArray name = line.mid(open + 1, close - open - 1);
+        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
+        if (name == processName && rest.size() > 1 && rest.at(1).toInt() == ::getpid())
+            children.append(pid);
+    }
+    return children;
+}
+
+inline QList<pid_t> officeChildren()
+{
+    return childProcesses("soffice.bin");
+}
+
+// True while a process of that id exists (a zombie counts: it has not been waited for).
+inline bool processExists(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// The private office folders ("daybloom-office-…") in the temporary folder.
+inline QStringList officeFolders()
+{
+    return QDir(qEnvironmentVariable("TEMP")).entryList({QStringLiteral("daybloom-office-*")}, QDir::AllEntries | QDir::Hidden);
+}
+
+// Pipe sockets of this process's offices left in the system's temporary folders.
+inline QStringList officePipes()
+{
+    const QString pattern = QStringLiteral("OSL_PIPE_%1_daybloom-%2-*").arg(::getuid()).arg(::getpid());
+    QStringList pipes;
+    for (const QString &folder : {QStringLiteral("/tmp"), QStringLiteral("/var/tmp")})
+        pipes += QDir(folder).entryList({pattern}, QDir::System | QDir::Hidden | QDir::AllEntries);
+    return pipes;
+}
+
+// The paths of the named sockets a process listens on, read from the kernel's tables.
+inline QStringList socketPaths(pid_t pid)
+{
+    QStringList inodes;
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &descriptor : descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = QFile::symLinkTarget(descriptors.filePath(descriptor));
+        const qsizetype at = target.indexOf(QStringLiteral("socket:["));
+        if (at >= 0)
+            inodes.append(target.mid(at + 8).chopped(1));
+    }
+    QStringList paths;
+    QFile table(QStringLiteral("/proc/net/unix"));
+    if (!table.open(QIODevice::ReadOnly))
+        return paths;
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 8 && inodes.contains(QString::fromLatin1(fields.at(6))))
+            paths.append(QFile::decodeName(fields.at(7)));
+    }
+    return paths;
+}
+
+// The embedded calendar template, written to a file of its own in the temporary folder.
+inline QString writeTemplate(const QString &name = QStringLiteral("template.dot"))
+{
+    const QString path = qEnvironmentVariable("TEMP") + QLatin1Char('/') + name;
+    QFile::remove(path);
+    if (!QFile::copy(QStringLiteral(":/template/calendar.dot"), path))
+        return QString();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+} // namespace LibreOfficeTestSupport

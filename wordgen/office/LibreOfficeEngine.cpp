@@ -1,0 +1,27 @@
+#include "wordgen/office/LibreOfficeEngine.h"
+
+#include "wordgen/office/LibreOfficeApplication.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// An office starts in well under a second; the margin is for a machine under load.
+constexpr auto startTimeout = 30s;
+
+} // namespace
+
+LibreOfficeEngine::LibreOfficeEngine(QString officeProgram)
+    : m_officeProgram(std::move(officeProgram))
+{
+}
+
+std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
+{
+    return std::make_unique<LibreOfficeApplication>(m_officeProgram, startTimeout);
+}
+
+QString LibreOfficeEngine::defaultOfficeProgram()
+{
+    return QStringLiteral(LO_PROGRAM_DIR "/soffice.bin");
+}
