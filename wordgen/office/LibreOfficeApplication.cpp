@@ -28,8 +28,8 @@ struct CellAddress
 // office to end, kills it when it does not, and removes its private folder.
 struct Session
 {
-    Session(const QString &program, std::chrono::milliseconds startTimeout)
-        : process(program)
+    Session(const QString &program, std::chrono::milliseconds startTimeout, std::shared_ptr<ProfileSeed> seed)
+        : process(program, std::move(seed))
         , connection(process, startTimeout)
     {
     }
@@ -43,8 +43,8 @@ struct Session
 class LibreOfficeApplication::Private
 {
 public:
-    Private(const QString &program, std::chrono::milliseconds startTimeout)
-        : session(std::make_unique<Session>(program, startTimeout))
+    Private(const QString &program, std::chrono::milliseconds startTimeout, std::shared_ptr<ProfileSeed> seed)
+        : session(std::make_unique<Session>(program, startTimeout, std::move(seed)))
     {
     }
 
@@ -107,8 +107,9 @@ public:
     bool displayAlerts = true;
 };
 
-LibreOfficeApplication::LibreOfficeApplication(const QString &officeProgram, std::chrono::milliseconds startTimeout)
-    : d(std::make_unique<Private>(officeProgram, startTimeout))
+LibreOfficeApplication::LibreOfficeApplication(const QString &officeProgram, std::chrono::milliseconds startTimeout,
+                                               std::shared_ptr<ProfileSeed> seed)
+    : d(std::make_unique<Private>(officeProgram, startTimeout, std::move(seed)))
 {
 }
 

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <memory>
 
+class ProfileSeed;
+
 // One instance of the office engine: a private, headless LibreOffice process of its own,
 // connected through UNO, with at most one document open at a time.
 //
@@ -17,8 +19,10 @@ class LibreOfficeApplication : public WordApplication
 {
 public:
     // Starts the office program and connects to it. Throws OfficeError when the program is
-    // missing, ends while starting, or does not answer within startTimeout.
-    LibreOfficeApplication(const QString &officeProgram, std::chrono::milliseconds startTimeout);
+    // missing, ends while starting, or does not answer within startTimeout. With a seed,
+    // the office starts from a copy of an already set-up profile when there is one.
+    LibreOfficeApplication(const QString &officeProgram, std::chrono::milliseconds startTimeout,
+                           std::shared_ptr<ProfileSeed> seed = nullptr);
     ~LibreOfficeApplication() override;
 
     void openDocument(const QString &path, bool readOnly) override;

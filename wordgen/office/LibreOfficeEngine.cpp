@@ -1,6 +1,7 @@
 #include "wordgen/office/LibreOfficeEngine.h"
 
 #include "wordgen/office/LibreOfficeApplication.h"
+#include "wordgen/office/ProfileSeed.h"
 
 namespace {
 
@@ -13,12 +14,13 @@ constexpr auto startTimeout = 30s;
 
 LibreOfficeEngine::LibreOfficeEngine(QString officeProgram)
     : m_officeProgram(std::move(officeProgram))
+    , m_profileSeed(std::make_shared<ProfileSeed>())
 {
 }
 
 std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
 {
-    return std::make_unique<LibreOfficeApplication>(m_officeProgram, startTimeout);
+    return std::make_unique<LibreOfficeApplication>(m_officeProgram, startTimeout, m_profileSeed);
 }
 
 QString LibreOfficeEngine::defaultOfficeProgram()

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class ProfileSeed;
+
 // The office engine of the program: every instance is a private, headless LibreOffice
 // process of its own, driven through UNO.
 class LibreOfficeEngine : public WordEngine
@@ -18,4 +22,7 @@ public:
 
 private:
     QString m_officeProgram;
+    // The first instance that ends cleanly leaves its set-up profile here; later instances
+    // start from a copy of it and skip the office's first-start set-up.
+    std::shared_ptr<ProfileSeed> m_profileSeed;
 };

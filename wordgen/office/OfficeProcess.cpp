@@ -2,6 +2,7 @@
 
 #include "shell/TempFolder.h"
 #include "wordgen/OfficeError.h"
+#include "wordgen/office/ProfileSeed.h"
 #include "wordgen/office/UnoStrings.h"
 
 #include <QDir>
@@ -90,9 +91,10 @@ const char profileSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 } // namespace
 
-OfficeProcess::OfficeProcess(QString program)
+OfficeProcess::OfficeProcess(QString program, std::shared_ptr<ProfileSeed> seed)
     : m_folder(makeFolder())
     , m_program(std::move(program))
+    , m_seed(std::move(seed))
     , m_pipeName(uniquePipeName())
 {
     if (!m_folder.isValid())
@@ -107,6 +109,8 @@ OfficeProcess::~OfficeProcess()
         ::kill(m_pid, SIGTERM);
         if (!waitForExit(terminateGrace))
             kill();
+    } else if (m_seed && m_exitCode == 0) {
+        m_seed->adopt(profileFolder());
     }
     removePipeLeftovers();
 }
@@ -166,6 +170,8 @@ QString OfficeProcess::profileFolder() const
 
 void OfficeProcess::prepareProfile() const
 {
+    if (m_seed && m_seed->copyTo(profileFolder()))
+        return;
     const QString userFolder = profileFolder() + QStringLiteral("/user");
     QFile settings(userFolder + QStringLiteral("/registrymodifications.xcu"));
     if (!QDir().mkpath(userFolder) || !settings.open(QIODevice::WriteOnly)

@@ -6,8 +6,11 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <sys/types.h>
+
+class ProfileSeed;
 
 // One private, headless office process and the private folder it works in (its user
 // profile and the instance's scratch files). The process listens on a pipe of its own
@@ -19,8 +22,10 @@
 class OfficeProcess
 {
 public:
-    // program: the soffice.bin to run. Throws OfficeError when no private folder can be made.
-    explicit OfficeProcess(QString program);
+    // program: the soffice.bin to run. seed: a set-up profile to start from, if any; an
+    // office that ends cleanly on a new profile leaves its profile to the seed.
+    // Throws OfficeError when no private folder can be made.
+    explicit OfficeProcess(QString program, std::shared_ptr<ProfileSeed> seed = nullptr);
     ~OfficeProcess();
 
     OfficeProcess(const OfficeProcess &) = delete;
@@ -66,6 +71,7 @@ private:
     // Declared first: removed last, after the process has ended.
     QTemporaryDir m_folder;
     QString m_program;
+    std::shared_ptr<ProfileSeed> m_seed;
     QString m_pipeName;
     pid_t m_pid = -1;
     bool m_running = false;

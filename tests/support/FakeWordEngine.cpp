@@ -1,0 +1,396 @@
+#include "tests/support/FakeWordEngine.h"
+
+#include "shell/CalendarMonths.h"
+#include "shell/PagePicture.h"
+#include "wordgen/OfficeError.h"
+
+#include <QClipboard>
+#include <QColor>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QHash>
+#include <QMap>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using Tables = QList<QList<QStringList>>; // [table][row][cell] → text
+
+Tables emptyTables(const QList<FakeWordEngine::TableLayout> &layouts)
+{
+    Tables tables;
+    for (const FakeWordEngine::TableLayout &layout : layouts) {
+        QList<QStringList> rows;
+        for (int cells : layout)
+            rows.append(QStringList(cells, QString()));
+        tables.append(rows);
+    }
+    return tables;
+}
+
+QString absolute(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+struct FakeWordEngine::State {
+    QList<TableLayout> layouts = FakeWordEngine::calendarLayout();
+    int pageCount = 6;
+    QSet<FakeOperation> failingAlways;
+    QSet<QPair<FakeOperation, int>> failingCalls;
+    QSet<int> copiesWithoutPicture;
+    QHash<FakeOperation, int> callCounts;
+    std::function<void(const FakeCall &)> beforeCall;
+    QList<FakeCall> calls;
+    QMap<QString, Tables> savedDocuments;
+    int created = 0;
+    int live = 0;
+    int endedWithoutQuit = 0;
+
+    // Records the call and throws when it is to fail.
+    void enter(int instance, FakeOperation operation, const QString &arguments = QString())
+    {
+        const int n = ++callCounts[operation];
+        const bool fail = failingAlways.contains(operation) || failingCalls.contains({operation, n});
+        calls.append({instance, operation, arguments, fail});
+        if (beforeCall)
+            beforeCall(calls.constLast());
+        if (fail)
+            throw OfficeError(QStringLiteral("Simulated failure of %1.").arg(FakeWordEngine::operationName(operation)));
+    }
+};
+
+namespace {
+
+// One open document of a fake instance, with the page the insertion point stands on and
+// what is selected.
+struct FakeDocument {
+    QString path;
+    Tables tables;
+    int pageCount = 0;
+    int firstPage = 0;     // pages deleted from the front so far
+    int insertionPage = 0; // relative to the current first page
+    enum class Selection { None, Cell, FromStart, ToEnd } selection = Selection::None;
+    int table = 0, row = 0, cell = 0;
+};
+
+class FakeWordApplication : public WordApplication
+{
+public:
+    FakeWordApplication(std::shared_ptr<FakeWordEngine::State> state, int instance)
+        : m_state(std::move(state))
+        , m_instance(instance)
+    {
+        ++m_state->live;
+    }
+
+    ~FakeWordApplication() override
+    {
+        --m_state->live;
+        if (!m_quit)
+            ++m_state->endedWithoutQuit;
+    }
+
+    void openDocument(const QString &path, bool readOnly) override
+    {
+        enter(FakeOperation::OpenDocument, path + (readOnly ? QStringLiteral(" read-only") : QString()));
+        if (!QFileInfo(path).isFile())
+            throw OfficeError(QStringLiteral("Cannot open the document %1: the file does not exist.").arg(path));
+        FakeDocument document;
+        document.path = path;
+        document.tables = m_state->savedDocuments.value(absolute(path), emptyTables(m_state->layouts));
+        document.pageCount = m_state->pageCount;
+        m_document = document;
+    }
+
+    void selectCell(int table, int row, int cell) override
+    {
+        enter(FakeOperation::SelectCell, QStringLiteral("%1 %2 %3").arg(table).arg(row).arg(cell));
+        FakeDocument &document = activeDocument();
+        const bool exists = table >= 1 && table <= document.tables.size() && row >= 1
+            && row <= document.tables[table - 1].size() && cell >= 1
+            && cell <= document.tables[table - 1][row - 1].size();
+        if (!exists)
+            throw OfficeError(QStringLiteral("The requested member of the collection does not exist."));
+        document.selection = FakeDocument::Selection::Cell;
+        document.table = table;
+        document.row = row;
+        document.cell = cell;
+    }
+
+    void typeText(const QString &text) override
+    {
+        enter(FakeOperation::TypeText, text);
+        FakeDocument &document = activeDocument();
+        if (document.selection == FakeDocument::Selection::Cell)
+            document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
+    }
+
+    void saveAs(const QString &path) override
+    {
+        enter(FakeOperation::SaveAs, path);
+        const FakeDocument &document = activeDocument();
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            throw OfficeError(QStringLiteral("Cannot save the document as %1: %2").arg(path, file.errorString()));
+        QString content;
+        for (int t = 0; t < document.tables.size(); ++t)
+            for (int r = 0; r < document.tables[t].size(); ++r)
+                content += QStringLiteral("%1 %2: %3\n").arg(t + 1).arg(r + 1).arg(document.tables[t][r].join(u'|'));
+        file.write(content.toUtf8());
+        if (!file.commit())
+            throw OfficeError(QStringLiteral("Cannot save the document as %1: %2").arg(path, file.errorString()));
+        m_state->savedDocuments.insert(absolute(path), document.tables);
+    }
+
+    void setDisplayAlerts(bool enabled) override
+    {
+        enter(FakeOperation::SetDisplayAlerts, enabled ? QStringLiteral("true") : QStringLiteral("false"));
+    }
+
+    void closeDocument() override
+    {
+        enter(FakeOperation::CloseDocument);
+        activeDocument();
+        m_document.reset();
+    }
+
+    void closeDocumentWithoutSaving() override
+    {
+        enter(FakeOperation::CloseDocumentWithoutSaving);
+        activeDocument();
+        m_document.reset();
+    }
+
+    void quit() override
+    {
+        enter(FakeOperation::Quit);
+        ensureRunning();
+        m_document.reset();
+        m_quit = true;
+    }
+
+    void repaginate() override
+    {
+        enter(FakeOperation::Repaginate);
+        activeDocument();
+    }
+
+    int pageCount() override
+    {
+        enter(FakeOperation::PageCount);
+        return activeDocument().pageCount;
+    }
+
+    void copyAsPicture() override
+    {
+        enter(FakeOperation::CopyAsPicture);
+        const FakeDocument &document = activeDocument();
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (m_state->copiesWithoutPicture.contains(m_state->callCounts.value(FakeOperation::CopyAsPicture)))
+            clipboard->setText(QStringLiteral("not a picture"));
+        else
+            clipboard->setImage(FakeWordEngine::pagePicture(document.path, document.firstPage + 1));
+    }
+
+    void goToNextPage() override
+    {
+        enter(FakeOperation::GoToNextPage);
+        FakeDocument &document = activeDocument();
+        const int remaining = document.pageCount - document.firstPage;
+        document.insertionPage = std::min(document.insertionPage + 1, std::max(remaining - 1, 0));
+        document.selection = FakeDocument::Selection::None;
+    }
+
+    void homeKeyExtend() override
+    {
+        enter(FakeOperation::HomeKeyExtend);
+        activeDocument().selection = FakeDocument::Selection::FromStart;
+    }
+
+    void endKeyExtend() override
+    {
+        enter(FakeOperation::EndKeyExtend);
+        activeDocument().selection = FakeDocument::Selection::ToEnd;
+    }
+
+    void deleteSelection() override
+    {
+        enter(FakeOperation::DeleteSelection);
+        FakeDocument &document = activeDocument();
+        // Only a selection from the document's start to the start of a later page takes
+        // whole pages away; anything else removes text within a page.
+        if (document.selection == FakeDocument::Selection::FromStart) {
+            document.firstPage += document.insertionPage;
+            document.insertionPage = 0;
+        }
+        document.selection = FakeDocument::Selection::None;
+    }
+
+private:
+    void enter(FakeOperation operation, const QString &arguments = QString())
+    {
+        m_state->enter(m_instance, operation, arguments);
+    }
+
+    void ensureRunning() const
+    {
+        if (m_quit)
+            throw OfficeError(QStringLiteral("The office instance has ended."));
+    }
+
+    FakeDocument &activeDocument()
+    {
+        ensureRunning();
+        if (!m_document)
+            throw OfficeError(QStringLiteral("No document is open."));
+        return *m_document;
+    }
+
+    std::shared_ptr<FakeWordEngine::State> m_state;
+    int m_instance;
+    bool m_quit = false;
+    std::optional<FakeDocument> m_document;
+};
+
+} // namespace
+
+FakeWordEngine::FakeWordEngine()
+    : m_state(std::make_shared<State>())
+{
+}
+
+FakeWordEngine::~FakeWordEngine() = default;
+
+std::unique_ptr<WordApplication> FakeWordEngine::createApplication()
+{
+    m_state->enter(m_state->created + 1, FakeOperation::CreateApplication);
+    return std::make_unique<FakeWordApplication>(m_state, ++m_state->created);
+}
+
+void FakeWordEngine::setTableLayouts(const QList<TableLayout> &tables)
+{
+    m_state->layouts = tables;
+}
+
+void FakeWordEngine::setPageCount(int pages)
+{
+    m_state->pageCount = pages;
+}
+
+QList<FakeWordEngine::TableLayout> FakeWordEngine::calendarLayout()
+{
+    QList<TableLayout> tables;
+    for (const CalendarMonth &month : CalendarMonths::table) {
+        TableLayout rows{1};
+        rows.append(TableLayout(month.days, 2));
+        tables.append(rows);
+    }
+    return tables;
+}
+
+void FakeWordEngine::failAlways(FakeOperation operation)
+{
+    m_state->failingAlways.insert(operation);
+}
+
+void FakeWordEngine::failCall(FakeOperation operation, int n)
+{
+    m_state->failingCalls.insert({operation, n});
+}
+
+void FakeWordEngine::leaveNoPictureOnCopy(int n)
+{
+    m_state->copiesWithoutPicture.insert(n);
+}
+
+void FakeWordEngine::setBeforeCall(std::function<void(const FakeCall &)> hook)
+{
+    m_state->beforeCall = std::move(hook);
+}
+
+const QList<FakeCall> &FakeWordEngine::calls() const
+{
+    return m_state->calls;
+}
+
+QList<FakeCall> FakeWordEngine::calls(FakeOperation operation) const
+{
+    QList<FakeCall> matching;
+    std::copy_if(m_state->calls.cbegin(), m_state->calls.cend(), std::back_inserter(matching),
+                 [operation](const FakeCall &call) { return call.operation == operation; });
+    return matching;
+}
+
+int FakeWordEngine::instancesCreated() const
+{
+    return m_state->created;
+}
+
+int FakeWordEngine::liveInstances() const
+{
+    return m_state->live;
+}
+
+int FakeWordEngine::instancesEndedWithoutQuit() const
+{
+    return m_state->endedWithoutQuit;
+}
+
+QString FakeWordEngine::savedCell(const QString &path, int table, int row, int cell) const
+{
+    const auto saved = m_state->savedDocuments.constFind(absolute(path));
+    if (saved == m_state->savedDocuments.cend())
+        throw OfficeError(QStringLiteral("No document was saved as %1.").arg(path));
+    return saved->at(table - 1).at(row - 1).at(cell - 1);
+}
+
+QImage FakeWordEngine::pagePicture(const QString &documentPath, int page)
+{
+    // A colour band and the document's name and page number: every page of every
+    // document looks different.
+    QImage picture(pictureWidth, pictureHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const size_t seed = qHash(QFileInfo(documentPath).fileName());
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, pictureWidth, pictureHeight / 8,
+                     QColor::fromHsv(static_cast<int>((seed + 47u * static_cast<size_t>(page)) % 360u), 160, 220));
+    painter.setPen(Qt::black);
+    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 24));
+    painter.drawText(QRect(0, pictureHeight / 4, pictureWidth, pictureHeight / 4), Qt::AlignCenter,
+                     QStringLiteral("%1\npage %2").arg(QFileInfo(documentPath).fileName()).arg(page));
+    painter.end();
+    PagePicture::setNaturalWidth(picture, pictureNaturalWidth);
+    return picture;
+}
+
+QString FakeWordEngine::operationName(FakeOperation operation)
+{
+    static const QHash<FakeOperation, QString> names{
+        {FakeOperation::CreateApplication, QStringLiteral("createApplication")},
+        {FakeOperation::OpenDocument, QStringLiteral("openDocument")},
+        {FakeOperation::SelectCell, QStringLiteral("selectCell")},
+        {FakeOperation::TypeText, QStringLiteral("typeText")},
+        {FakeOperation::SaveAs, QStringLiteral("saveAs")},
+        {FakeOperation::SetDisplayAlerts, QStringLiteral("setDisplayAlerts")},
+        {FakeOperation::CloseDocument, QStringLiteral("closeDocument")},
+        {FakeOperation::CloseDocumentWithoutSaving, QStringLiteral("closeDocumentWithoutSaving")},
+        {FakeOperation::Quit, QStringLiteral("quit")},
+        {FakeOperation::Repaginate, QStringLiteral("repaginate")},
+        {FakeOperation::PageCount, QStringLiteral("pageCount")},
+        {FakeOperation::CopyAsPicture, QStringLiteral("copyAsPicture")},
+        {FakeOperation::GoToNextPage, QStringLiteral("goToNextPage")},
+        {FakeOperation::HomeKeyExtend, QStringLiteral("homeKeyExtend")},
+        {FakeOperation::EndKeyExtend, QStringLiteral("endKeyExtend")},
+        {FakeOperation::DeleteSelection, QStringLiteral("deleteSelection")},
+    };
+    return names.value(operation);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "wordgen/WordEngine.h"
+
+#include <QHashFunctions>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// The operations of an office instance, as the fake records them.
+enum class FakeOperation {
+    CreateApplication,
+    OpenDocument,
+    SelectCell,
+    TypeText,
+    SaveAs,
+    SetDisplayAlerts,
+    CloseDocument,
+    CloseDocumentWithoutSaving,
+    Quit,
+    Repaginate,
+    PageCount,
+    CopyAsPicture,
+    GoToNextPage,
+    HomeKeyExtend,
+    EndKeyExtend,
+    DeleteSelection,
+};
+
+inline size_t qHash(FakeOperation operation, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(operation), seed);
+}
+
+// One call made on the fake: which instance (1 for the first one created), which
+// operation, its arguments as text ("2 30 2" for a cell, the text typed, a path), and
+// whether the fake made it fail.
+struct FakeCall {
+    int instance = 0;
+    FakeOperation operation = FakeOperation::CreateApplication;
+    QString arguments;
+    bool failed = false;
+};
+
+// An office engine for testing the engine's callers. Documents live in memory: each has
+// tables of rows and cells (the calendar template's shape unless told otherwise), a page
+// count, and page pictures drawn on demand. Every call is recorded in order, any
+// operation can be made to fail, saveAs writes a real file, and copyAsPicture puts the
+// picture of the current first page on the system clipboard at the resolution of real
+// rendered pages.
+class FakeWordEngine : public WordEngine
+{
+public:
+    // Cells per row of one table, row 1 first.
+    using TableLayout = QList<int>;
+
+    // Pixel size of a page picture and its natural on-screen width, the proportions of a
+    // Letter page rendered with more pixels than it shows.
+    static constexpr int pictureWidth = 612;
+    static constexpr int pictureHeight = 792;
+    static constexpr int pictureNaturalWidth = 340;
+
+    FakeWordEngine();
+    ~FakeWordEngine() override;
+
+    std::unique_ptr<WordApplication> createApplication() override;
+
+    // What a newly opened document looks like. Documents this fake saved reopen with the
+    // texts they were saved with.
+    void setTableLayouts(const QList<TableLayout> &tables);
+    void setPageCount(int pages);
+    // Twelve tables: a header row of one cell, then one row of two cells per day.
+    static QList<TableLayout> calendarLayout();
+
+    // Failure injection. A failing call throws OfficeError and changes nothing.
+    void failAlways(FakeOperation operation);
+    // Fails only the n-th call (1-based) of the operation, counted over all instances.
+    void failCall(FakeOperation operation, int n);
+    // The n-th copyAsPicture succeeds but leaves text, not a picture, on the clipboard.
+    void leaveNoPictureOnCopy(int n);
+    // Runs before every call is carried out (after it is recorded): lets a test act in
+    // the middle of a procedure, as user events dispatched during a slow office call would.
+    void setBeforeCall(std::function<void(const FakeCall &)> hook);
+
+    const QList<FakeCall> &calls() const;
+    QList<FakeCall> calls(FakeOperation operation) const;
+    int instancesCreated() const;
+    int liveInstances() const;
+    // Instances destroyed without quit() having succeeded on them.
+    int instancesEndedWithoutQuit() const;
+
+    // The text of a cell of the document last saved at path; throws when none was.
+    QString savedCell(const QString &path, int table, int row, int cell) const;
+
+    // The picture the fake renders for a page (1-based) of the document opened from path.
+    static QImage pagePicture(const QString &documentPath, int page);
+
+    static QString operationName(FakeOperation operation);
+
+    struct State;
+
+private:
+    std::shared_ptr<State> m_state;
+};

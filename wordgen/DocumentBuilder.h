@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class BuildWindow;
+class DocumentNameGenerator;
+class ErrorReport;
+class OfficeSession;
+class WordEngine;
+
+// "Start Creating Template": fills the calendar template with the 366 day entries in a
+// fresh office instance, saves it as "kestrel" + eight digits + ".doc" in the temporary
+// folder, has its pages pictured into the preview window, and shows the preview window
+// in place of the main window. Every statement is labelled for the error report; after a
+// failure the build goes on, so it always ends idle with painting unfrozen.
+class DocumentBuilder
+{
+public:
+    DocumentBuilder(WordEngine &engine, BuildWindow &window, DocumentNameGenerator &names);
+
+    void build();
+
+private:
+    QString writeDocument(const ErrorReport &report, QString &templatePath);
+    void fillCells(OfficeSession &office);
+    QString drawDocumentPath(const ErrorReport &report);
+    void presentDocument(const ErrorReport &report, const QString &documentPath);
+
+    WordEngine &m_engine;
+    BuildWindow &m_window;
+    DocumentNameGenerator &m_names;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A copy of an office profile that has been set up once. An office started on a new,
+// empty profile spends a start-up setting it up and then ends, asking to be started
+// again; an office started on a copy of a finished profile goes straight to work. The
+// engine keeps one seed for its lifetime and every instance copies it into a profile
+// folder of its own, so each instance stays private.
+class ProfileSeed
+{
+public:
+    ProfileSeed() = default;
+
+    ProfileSeed(const ProfileSeed &) = delete;
+    ProfileSeed &operator=(const ProfileSeed &) = delete;
+
+    bool isReady() const { return m_ready; }
+    // Copies the seed into profileFolder. Returns false (and copies nothing usable) when
+    // the seed is not ready or the copy fails; the caller then starts on a new profile.
+    bool copyTo(const QString &profileFolder) const;
+    // Keeps a copy of a profile that an office has set up and left cleanly.
+    void adopt(const QString &profileFolder);
+
+private:
+    static bool copyTree(const QString &from, const QString &to);
+
+    QTemporaryDir m_folder;
+    bool m_ready = false;
+};
