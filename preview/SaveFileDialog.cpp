@@ -53,7 +53,15 @@ void SaveFileDialog::showSave(QWidget *parent)
         return;
     }
 
-    QFileDialog dialog(parent, request.title, request.directory, request.filter);
+    // The dialog is a window of its own, modal for the whole program and centred over the
+    // window that asked for it. With that window as its parent it stays unpainted (black)
+    // on X servers without a compositing window manager.
+    QFileDialog dialog(nullptr, request.title, request.directory, request.filter);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (parent) {
+        dialog.adjustSize();
+        dialog.move(parent->frameGeometry().center() - dialog.rect().center());
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
