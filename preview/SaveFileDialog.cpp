@@ -53,15 +53,7 @@ void SaveFileDialog::showSave(QWidget *parent)
         return;
     }
 
-    // The dialog is a window of its own, modal for the whole program and centred over the
-    // window that asked for it. With that window as its parent it stays unpainted (black)
-    // on X servers without a compositing window manager.
-    QFileDialog dialog(nullptr, request.title, request.directory, request.filter);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    if (parent) {
-        dialog.adjustSize();
-        dialog.move(parent->frameGeometry().center() - dialog.rect().center());
-    }
+    QFileDialog dialog(parent, request.title, request.directory, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
