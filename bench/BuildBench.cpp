@@ -2,6 +2,7 @@
 // shown, with all 366 days filled, and splits it into its phases; beside it, a bare
 // office converting the generated document to PDF. Usage: build_bench [runs]
 
+#include "bench/BenchSandbox.h"
 #include "TimingWordEngine.h"
 
 #include "entry/EntryPanel.h"
@@ -149,14 +150,8 @@ double bareConversion(const QString &document, const QString &profile, const QSt
 int main(int argc, char **argv)
 {
     QTemporaryDir sandbox;
-    if (!sandbox.isValid())
+    if (!useBenchSandbox(sandbox, {"bare"}))
         return 1;
-    for (const char *name : {"config", "temp", "bare"})
-        QDir(sandbox.path()).mkpath(QString::fromLatin1(name));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.filePath(QStringLiteral("config"))));
-    qputenv("TEMP", QFile::encodeName(sandbox.filePath(QStringLiteral("temp"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MessageBoxes::setHeadless(true);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 3;

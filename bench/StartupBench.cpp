@@ -4,6 +4,7 @@
 //
 //   startup_bench [runs]
 
+#include "bench/BenchSandbox.h"
 #include "entry/EntryPanel.h"
 #include "shell/CalendarEntryStore.h"
 #include "shell/CalendarMonths.h"
@@ -101,14 +102,8 @@ int main(int argc, char **argv)
     sinceMain.start();
 
     QTemporaryDir sandbox;
-    if (!sandbox.isValid())
+    if (!useBenchSandbox(sandbox, {"profile"}))
         return 1;
-    for (const char *name : {"config", "temp", "profile"})
-        QDir(sandbox.path()).mkpath(QString::fromLatin1(name));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.filePath(QStringLiteral("config"))));
-    qputenv("TEMP", QFile::encodeName(sandbox.filePath(QStringLiteral("temp"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MessageBoxes::setHeadless(true);
     const int runs = std::max(1, QCoreApplication::arguments().value(1, QStringLiteral("5")).toInt());
