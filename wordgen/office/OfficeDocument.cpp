@@ -9,6 +9,8 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/frame/XModel.hpp>
@@ -110,6 +112,20 @@ OfficeDocument::OfficeDocument(const uno::Reference<frame::XDesktop2> &desktop, 
     if (!uno::Reference<text::XTextDocument>(m_component, uno::UNO_QUERY).is()) {
         close();
         throw OfficeError(QStringLiteral("%1: it is not a text document.").arg(what));
+    }
+    stopInteractiveBookkeeping();
+}
+
+void OfficeDocument::stopInteractiveBookkeeping()
+{
+    // Nobody undoes anything or watches the document: without undo records and without
+    // views following every change, writing the cells takes half the time. Where the
+    // office cannot do this, the document works as it is, only slower.
+    try {
+        uno::Reference<document::XUndoManagerSupplier>(m_component, uno::UNO_QUERY_THROW)->getUndoManager()->lock();
+        uno::Reference<frame::XModel>(m_component, uno::UNO_QUERY_THROW)->lockControllers();
+    } catch (const uno::Exception &) {
+        // Only a matter of speed.
     }
 }
 

@@ -47,6 +47,8 @@ public:
 private:
     struct Table;
 
+    void stopInteractiveBookkeeping();
+
     // Read once: filling cells never changes the tables' structure.
     const std::vector<Table> &tables();
     static Table readTable(const css::uno::Reference<css::text::XTextTable> &table);
