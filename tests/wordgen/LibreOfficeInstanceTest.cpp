@@ -8,6 +8,7 @@
 #include "wordgen/office/LibreOfficeApplication.h"
 #include "wordgen/office/LibreOfficeEngine.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -50,6 +51,23 @@ private slots:
             QFAIL("a quit instance opened a document");
         } catch (const OfficeError &error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("quit")), error.what());
+        }
+    }
+
+    // An office that takes its profile for one of an older version runs graphics
+    // self-tests for a second before it answers, and logs them in the profile.
+    void officesStartWithoutFirstStartSelfTests()
+    {
+        LibreOfficeEngine engine;
+        for (int instance = 1; instance <= 2; ++instance) { // a new profile, then the seed's copy
+            std::unique_ptr<WordApplication> word = engine.createApplication();
+            const QStringList folders = officeFolders();
+            QCOMPARE(folders.size(), 1);
+            const QString user = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first() + QStringLiteral("/profile/user"));
+            QVERIFY2(QFileInfo(user).isDir(), qPrintable(user));
+            QVERIFY2(!QFileInfo::exists(user + QStringLiteral("/GraphicsRenderTests.log")),
+                     qPrintable(QStringLiteral("instance %1 ran the self-tests").arg(instance)));
+            word->quit();
         }
     }
 

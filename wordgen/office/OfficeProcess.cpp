@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <atomic>
@@ -56,14 +57,33 @@ QString uniquePipeName()
 // The profile settings every instance starts with. Without document lock files, a killed
 // office leaves no ".~lock" file beside a document, and such a stale file can never make
 // a later load fail.
-const char profileSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+const char profileSettingsHead[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
 <item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentOOoLockFile" oor:op="fuse"><value>false</value></prop></item>
 <item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentSystemFileLocking" oor:op="fuse"><value>false</value></prop></item>
 <item oor:path="/org.openoffice.Office.Common/Save/Document"><prop oor:name="AutoSave" oor:op="fuse"><value>false</value></prop></item>
 <item oor:path="/org.openoffice.Office.Recovery/AutoSave"><prop oor:name="Enabled" oor:op="fuse"><value>false</value></prop></item>
-</oor:items>
 )";
+const char profileSettingsTail[] = "</oor:items>\n";
+
+// An office that finds its profile last used by an older version runs a second of
+// graphics self-tests before it answers, at every start of a new profile. Recording the
+// installed version as the last one used skips them. The version ("7.4") is the end of
+// "ProductKey=LibreOffice 7.4" in the bootstraprc beside the program; when it cannot be
+// read, the office just starts more slowly.
+QByteArray lastVersionSetting(const QString &program)
+{
+    QFile bootstrap(QFileInfo(program).absolutePath() + QStringLiteral("/bootstraprc"));
+    if (!bootstrap.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression productKey(QStringLiteral("^ProductKey=.*\\s(\\d+\\.\\d+)\\s*$"),
+                                               QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = productKey.match(QString::fromUtf8(bootstrap.readAll()));
+    if (!match.hasMatch())
+        return {};
+    return "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" "
+           "oor:op=\"fuse\"><value>" + match.captured(1).toLatin1() + "</value></prop></item>\n";
+}
 
 // Runs in the forked child, so only async-signal-safe calls until exec.
 [[noreturn]] void execOffice(char *const argv[], pid_t parent, int errorPipe)
@@ -173,9 +193,9 @@ void OfficeProcess::prepareProfile() const
     if (m_seed && m_seed->copyTo(profileFolder()))
         return;
     const QString userFolder = profileFolder() + QStringLiteral("/user");
+    const QByteArray content = profileSettingsHead + lastVersionSetting(m_program) + profileSettingsTail;
     QFile settings(userFolder + QStringLiteral("/registrymodifications.xcu"));
-    if (!QDir().mkpath(userFolder) || !settings.open(QIODevice::WriteOnly)
-        || settings.write(profileSettings, sizeof profileSettings - 1) != qint64(sizeof profileSettings - 1))
+    if (!QDir().mkpath(userFolder) || !settings.open(QIODevice::WriteOnly) || settings.write(content) != content.size())
         throw OfficeError(QStringLiteral("Cannot prepare the office profile in %1.").arg(profileFolder()));
 }
 

@@ -1,20 +1,35 @@
 #include "wordgen/office/ProfileSeed.h"
 
+#include "shell/TempFolder.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
+#include <stdexcept>
+
+ProfileSeed::ProfileSeed()
+{
+    try {
+        m_folder = std::make_unique<QTemporaryDir>(TempFolder::file(QStringLiteral("daybloom-profile-XXXXXX")));
+    } catch (const std::runtime_error &) {
+        // No seed: every instance sets its profile up itself.
+    }
+}
+
+ProfileSeed::~ProfileSeed() = default;
+
 bool ProfileSeed::copyTo(const QString &profileFolder) const
 {
-    return m_ready && copyTree(m_folder.path(), profileFolder);
+    return m_ready && copyTree(m_folder->path(), profileFolder);
 }
 
 void ProfileSeed::adopt(const QString &profileFolder)
 {
-    if (m_ready || !m_folder.isValid())
+    if (m_ready || !m_folder || !m_folder->isValid())
         return;
-    m_ready = copyTree(profileFolder, m_folder.path());
+    m_ready = copyTree(profileFolder, m_folder->path());
 }
 
 bool ProfileSeed::copyTree(const QString &from, const QString &to)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // A copy of an office profile that has been set up once. An office started on a new,
 // empty profile spends a start-up setting it up and then ends, asking to be started
 // again; an office started on a copy of a finished profile goes straight to work. The
@@ -11,7 +13,8 @@
 class ProfileSeed
 {
 public:
-    ProfileSeed() = default;
+    ProfileSeed();
+    ~ProfileSeed();
 
     ProfileSeed(const ProfileSeed &) = delete;
     ProfileSeed &operator=(const ProfileSeed &) = delete;
@@ -26,6 +29,7 @@ public:
 private:
     static bool copyTree(const QString &from, const QString &to);
 
-    QTemporaryDir m_folder;
+    // In the program's private temporary folder; none when that cannot be made.
+    std::unique_ptr<QTemporaryDir> m_folder;
     bool m_ready = false;
 };
