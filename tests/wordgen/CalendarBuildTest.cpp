@@ -224,9 +224,11 @@ private:
         QVERIFY2(QRegularExpression(QStringLiteral("^kestrel[1-9]{8}\\.doc$")).match(QFileInfo(document).fileName()).hasMatch(),
                  qPrintable(document));
         QCOMPARE(entriesInDocument(document), expectedEntries(m_entries));
-        // Only the document is left in the temporary folder; no office is left running.
-        QCOMPARE(QDir(TempFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{QFileInfo(document).fileName()});
+        // Only the document is left in the temporary folder, beside the engine's set-up
+        // profile, which lives as long as the engine; no office is left running.
+        QStringList left = QDir(TempFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        left.removeIf([](const QString &name) { return name.startsWith(QLatin1String("daybloom-profile-")); });
+        QCOMPARE(left, QStringList{QFileInfo(document).fileName()});
         QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
     }
 

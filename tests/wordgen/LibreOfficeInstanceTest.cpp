@@ -58,9 +58,9 @@ private slots:
     // self-tests for a second before it answers, and logs them in the profile.
     void officesStartWithoutFirstStartSelfTests()
     {
-        LibreOfficeEngine engine;
+        auto engine = std::make_unique<LibreOfficeEngine>();
         for (int instance = 1; instance <= 2; ++instance) { // a new profile, then the seed's copy
-            std::unique_ptr<WordApplication> word = engine.createApplication();
+            std::unique_ptr<WordApplication> word = engine->createApplication();
             const QStringList folders = officeFolders();
             QCOMPARE(folders.size(), 1);
             const QString user = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first() + QStringLiteral("/profile/user"));
@@ -69,6 +69,11 @@ private slots:
                      qPrintable(QStringLiteral("instance %1 ran the self-tests").arg(instance)));
             word->quit();
         }
+        // The set-up profile the engine keeps goes with the engine.
+        const QDir temp(qEnvironmentVariable("TEMP"));
+        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden).size(), 1);
+        engine.reset();
+        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden), QStringList());
     }
 
     void droppingAnInstanceEndsItsOffice()
