@@ -77,6 +77,12 @@ double bareOfficeStartAndQuit(const QString &profile)
     timer.start();
     for (int attempt = 0; attempt < 2; ++attempt) {
         QProcess office;
+        // The office's own scratch files stay in the sandbox (it leaves them behind when
+        // told to quit right after starting).
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), profile + QStringLiteral("-tmp"));
+        QDir().mkpath(profile + QStringLiteral("-tmp"));
+        office.setProcessEnvironment(environment);
         office.start(LibreOfficeEngine::defaultOfficeProgram(),
                      {QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore"),
                       QStringLiteral("--nologo"), QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),

@@ -67,6 +67,15 @@ private slots:
             QVERIFY2(QFileInfo(user).isDir(), qPrintable(user));
             QVERIFY2(!QFileInfo::exists(user + QStringLiteral("/GraphicsRenderTests.log")),
                      qPrintable(QStringLiteral("instance %1 ran the self-tests").arg(instance)));
+            // The office keeps its scratch files in the instance's folder, never in /tmp.
+            const QList<pid_t> offices = officeChildren();
+            QCOMPARE(offices.size(), 1);
+            QFile environment(QStringLiteral("/proc/%1/environ").arg(offices.first()));
+            QVERIFY(environment.open(QIODevice::ReadOnly));
+            const QList<QByteArray> variables = environment.readAll().split('\0');
+            const QString instanceFolder = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first());
+            QVERIFY2(variables.contains("TMPDIR=" + QFile::encodeName(instanceFolder + QStringLiteral("/tmp"))),
+                     qPrintable(instanceFolder));
             word->quit();
         }
         // The set-up profile the engine keeps goes with the engine.

@@ -86,7 +86,7 @@ QByteArray lastVersionSetting(const QString &program)
 }
 
 // Runs in the forked child, so only async-signal-safe calls until exec.
-[[noreturn]] void execOffice(char *const argv[], pid_t parent, int errorPipe)
+[[noreturn]] void execOffice(char *const argv[], char *const environment[], pid_t parent, int errorPipe)
 {
     // The office ends with this program, even when the program is killed. (The signal
     // follows the thread that forked: instances are made on the user-interface thread.)
@@ -103,7 +103,7 @@ QByteArray lastVersionSetting(const QString &program)
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    ::execv(argv[0], argv);
+    ::execve(argv[0], argv, environment);
     const int error = errno;
     [[maybe_unused]] const auto written = ::write(errorPipe, &error, sizeof error);
     ::_exit(127);
@@ -219,6 +219,21 @@ void OfficeProcess::start()
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
 
+    // The office's own temporary files go to the instance's private folder, which is
+    // removed with it: an office that is killed leaves nothing in the shared /tmp.
+    const QString officeTemp = m_folder.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(officeTemp);
+    std::vector<std::string> variables;
+    for (char **variable = environ; *variable; ++variable) {
+        if (std::strncmp(*variable, "TMPDIR=", 7) != 0)
+            variables.emplace_back(*variable);
+    }
+    variables.push_back("TMPDIR=" + QFile::encodeName(officeTemp).toStdString());
+    std::vector<char *> environment;
+    for (const std::string &variable : variables)
+        environment.push_back(const_cast<char *>(variable.c_str()));
+    environment.push_back(nullptr);
+
     // The child reports a failed exec through this pipe; a successful exec closes it.
     int errorPipe[2];
     if (::pipe2(errorPipe, O_CLOEXEC) != 0)
@@ -226,7 +241,7 @@ void OfficeProcess::start()
     const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid == 0)
-        execOffice(argv.data(), parent, errorPipe[1]);
+        execOffice(argv.data(), environment.data(), parent, errorPipe[1]);
     const int forkError = errno;
     ::close(errorPipe[1]);
     if (pid < 0) {
