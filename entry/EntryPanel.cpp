@@ -3,7 +3,7 @@
 #include "entry/DayBox.h"
 #include "entry/PanelGeometry.h"
 #include "shell/CalendarMonths.h"
-#include "shell/Int16.h"
+#include "shell/ScrollArithmetic.h"
 #include "shell/MousePointer.h"
 #include "shell/PictureBox.h"
 #include "shell/SystemColors.h"
@@ -191,7 +191,7 @@ void EntryPanel::scrollToBox(const DayBox *box)
     if (top + height < viewportHeight)
         m_scrollBar->setValue(PanelGeometry::scrollMinimum);
     else
-        m_scrollBar->setValue(Int16::round(top - viewportHeight + PanelGeometry::dayPitch));
+        m_scrollBar->setValue(ScrollArithmetic::roundToInt16(top - viewportHeight + PanelGeometry::dayPitch));
 }
 
 // Queued, not sent: the keys act after the focus change has been fully handled, as if

@@ -12,6 +12,7 @@
 #include "shell/PushButton.h"
 #include "shell/SystemColors.h"
 #include "shell/Twips.h"
+#include "shell/WindowFonts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,22 +33,6 @@ const QString windowName = QStringLiteral("Form2");
 constexpr std::int16_t answerYes = 6;
 constexpr std::int16_t answerNo = 7;
 
-QFont windowFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9);
-    font.setBold(true);
-    return font;
-}
-
-QFont buttonFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 Form2::Form2(QWidget *mainWindow)
@@ -67,7 +52,7 @@ void Form2::createWindow()
 {
     setObjectName(windowName);
     setFixedSize(Twips::size(9840, 7785));
-    setFont(windowFont());
+    setFont(WindowFonts::window());
     setMouseTracking(true);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -78,7 +63,7 @@ void Form2::createPageList()
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(Twips::rect(120, 120, 9600, 1830));
-    ListView1->setFont(windowFont());
+    ListView1->setFont(WindowFonts::window());
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,29 +84,18 @@ void Form2::createZoomFrame()
     Frame1->setGeometry(Twips::rect(120, 6270, 9600, 855));
     watchPointerOverSurface(Frame1);
 
-    PushButton1 = new PushButton(QStringLiteral("Zoom In"), Frame1);
-    PushButton1->setObjectName(QStringLiteral("PushButton1"));
-    PushButton1->setGeometry(Twips::rect(240, 300, 4440, 405));
-    PushButton2 = new PushButton(QStringLiteral("Zoom Out"), Frame1);
-    PushButton2->setObjectName(QStringLiteral("PushButton2"));
-    PushButton2->setGeometry(Twips::rect(4800, 300, 4560, 405));
+    PushButton1 = PushButton::create(Frame1, QStringLiteral("PushButton1"), QStringLiteral("Zoom In"),
+                                     Twips::rect(240, 300, 4440, 405));
+    PushButton2 = PushButton::create(Frame1, QStringLiteral("PushButton2"), QStringLiteral("Zoom Out"),
+                                     Twips::rect(4800, 300, 4560, 405));
 }
 
 void Form2::createCommandButtons()
 {
-    PushButton8 = new PushButton(QStringLiteral("< Back"), this);
-    PushButton8->setObjectName(QStringLiteral("PushButton8"));
-    PushButton8->setGeometry(Twips::rect(120, 7260, 4680, 405));
-    PushButton6 = new PushButton(QStringLiteral("Save Results To Word File"), this);
-    PushButton6->setObjectName(QStringLiteral("PushButton6"));
-    PushButton6->setGeometry(Twips::rect(4920, 7260, 4800, 405));
-
-    for (PushButton *button : {PushButton1, PushButton2, PushButton8, PushButton6}) {
-        button->setFont(buttonFont());
-        // A move over a button is the button's alone: it must not reach the frame or the
-        // window behind it, which would set the default pointer again.
-        button->setAttribute(Qt::WA_NoMousePropagation);
-    }
+    PushButton8 = PushButton::create(this, QStringLiteral("PushButton8"), QStringLiteral("< Back"),
+                                     Twips::rect(120, 7260, 4680, 405));
+    PushButton6 = PushButton::create(this, QStringLiteral("PushButton6"), QStringLiteral("Save Results To Word File"),
+                                     Twips::rect(4920, 7260, 4800, 405));
 }
 
 void Form2::connectSignals()

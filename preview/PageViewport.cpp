@@ -1,7 +1,7 @@
 #include "preview/PageViewport.h"
 
 #include "preview/PersistentPictureBox.h"
-#include "preview/ScrollArithmetic.h"
+#include "shell/ScrollArithmetic.h"
 #include "preview/StepRunner.h"
 #include "preview/ViewportFrame.h"
 #include "shell/ErrorReport.h"

@@ -9,12 +9,13 @@
 #include "shell/FileRoutines.h"
 #include "shell/HandCursor.h"
 #include "shell/PictureBox.h"
-#include "shell/Int16.h"
+#include "shell/ScrollArithmetic.h"
 #include "shell/ProductInfo.h"
 #include "shell/ProgramEnd.h"
 #include "shell/PushButton.h"
 #include "shell/SystemColors.h"
 #include "shell/Twips.h"
+#include "shell/WindowFonts.h"
 #include "wordgen/IsInstalled.h"
 #include "wordgen/MainWindowBuild.h"
 
@@ -67,10 +68,7 @@ void Form1::createWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Twips::size(clientWidth, clientHeight));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9);
-    font.setBold(true);
-    setFont(font);
+    setFont(WindowFonts::window());
     SystemColors::setBackground(this, Qt::white);
     setMouseTracking(true);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -90,14 +88,9 @@ void Form1::createButtons()
         {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405},
         {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405},
     };
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    font.setBold(true);
     for (const ButtonDesign &design : designs) {
-        auto *button = new PushButton(QString::fromLatin1(design.caption), this);
-        button->setObjectName(QString::fromLatin1(design.name));
-        button->setGeometry(Twips::rect(design.left, design.top, design.width, design.height));
-        button->setFont(font);
+        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
+                                                Twips::rect(design.left, design.top, design.width, design.height));
         connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
         this->*design.member = button;
     }
@@ -134,7 +127,7 @@ void Form1::Form_Load()
 
     report.step(128, [&] {
         QScrollBar *scrollBar = m_entryPanel->scrollBar();
-        scrollBar->setMaximum(Int16::round(Twips::fromPixels(m_entryPanel->panel()->height())
+        scrollBar->setMaximum(ScrollArithmetic::roundToInt16(Twips::fromPixels(m_entryPanel->panel()->height())
                                            - Twips::fromPixels(m_entryPanel->viewport()->height())));
     });
 

@@ -1,5 +1,7 @@
 #include "shell/PushButton.h"
 
+#include "shell/WindowFonts.h"
+
 #include <QMouseEvent>
 
 PushButton::PushButton(const QString &text, QWidget *parent)
@@ -9,6 +11,15 @@ PushButton::PushButton(const QString &text, QWidget *parent)
     // A move over the button is the button's own: it must not also reach the window
     // below, whose handler would set the window's pointer back to the default.
     setAttribute(Qt::WA_NoMousePropagation);
+    setFont(WindowFonts::button());
+}
+
+PushButton *PushButton::create(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry)
+{
+    auto *button = new PushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    return button;
 }
 
 void PushButton::mouseMoveEvent(QMouseEvent *event)

@@ -11,6 +11,9 @@ class PushButton : public QPushButton
 public:
     explicit PushButton(const QString &text, QWidget *parent = nullptr);
 
+    // A button named objectName at geometry (in pixels) on parent.
+    static PushButton *create(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry);
+
 signals:
     void mouseOver(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
 

@@ -1,4 +1,4 @@
-#include "preview/ScrollArithmetic.h"
+#include "shell/ScrollArithmetic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-// The number rules of the page view. "Rounded" is to the nearest integer with halves to
-// even (std::nearbyint in the default rounding mode); "rounded down" is towards minus
-// infinity. Conversions to a 16- or 32-bit integer that do not fit fail with "Overflow",
+// The number rules of the windows' scroll values and page sizes. "Rounded" is to the
+// nearest integer with halves to even (std::nearbyint in the default rounding mode);
+// "rounded down" is towards minus infinity. Conversions to a 16- or 32-bit integer that do not fit fail with "Overflow",
 // except where the page view deliberately clamps (scroll maxima and page offsets).
 namespace ScrollArithmetic {
 
