@@ -5,13 +5,13 @@
 #include "bench/BenchSandbox.h"
 #include "TimingWordEngine.h"
 
-#include "entry/EntryPanel.h"
-#include "preview/Form2.h"
-#include "shell/CalendarMonths.h"
-#include "shell/Form1.h"
-#include "shell/MessageBoxes.h"
-#include "wordgen/MainWindowBuild.h"
-#include "wordgen/office/LibreOfficeEngine.h"
+#include "windows/EntryPanel.h"
+#include "windows/Form2.h"
+#include "core/CalendarMonths.h"
+#include "windows/Form1.h"
+#include "tests/support/ScriptedMessages.h"
+#include "windows/BuildController.h"
+#include "office/LibreOfficeEngine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -153,12 +153,13 @@ int main(int argc, char **argv)
     if (!useBenchSandbox(sandbox, {"bare"}))
         return 1;
     QApplication app(argc, argv);
-    MessageBoxes::setHeadless(true);
+    ScriptedMessages::install();
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 3;
 
     LibreOfficeEngine office;
     TimingWordEngine engine(office);
     Form1 form(engine);
+    form.Form_Load();
     if (form.programEnded()) {
         std::fprintf(stderr, "No office could be started.\n");
         return 1;
@@ -173,14 +174,14 @@ int main(int argc, char **argv)
     std::printf("Build with all 366 days filled, click to preview shown (%d runs)\n", runs);
     QList<double> builds;
     for (int run = 1; run <= runs; ++run) {
-        MessageBoxes::takeRecords();
+        ScriptedMessages::takeRecords();
         engine.clear();
         const qint64 clickNs = engine.nowNs();
         startButton->click();
         const qint64 shownNs = engine.nowNs();
         const double total = ms(shownNs - clickNs);
-        Form2 *preview = MainWindowBuild::of(form).previewWindow();
-        const int reports = MessageBoxes::recordCount();
+        Form2 *preview = form.build().previewWindow();
+        const int reports = ScriptedMessages::recordCount();
         if (!preview || !preview->isVisible() || preview->pageListCount() != 6 || reports != 0) {
             std::fprintf(stderr, "Run %d did not end in a preview of 6 pages (%d reports).\n", run, reports);
             return 1;

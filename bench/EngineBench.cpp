@@ -4,9 +4,9 @@
 //
 // Run: engine_bench [rounds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "shell/CalendarMonths.h"
-#include "wordgen/OfficeError.h"
-#include "wordgen/office/LibreOfficeEngine.h"
+#include "core/CalendarMonths.h"
+#include "core/OfficeError.h"
+#include "office/LibreOfficeEngine.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -5,13 +5,13 @@
 //   startup_bench [runs]
 
 #include "bench/BenchSandbox.h"
-#include "entry/EntryPanel.h"
-#include "shell/CalendarEntryStore.h"
-#include "shell/CalendarMonths.h"
-#include "shell/Form1.h"
-#include "shell/MessageBoxes.h"
-#include "wordgen/IsInstalled.h"
-#include "wordgen/office/LibreOfficeEngine.h"
+#include "windows/EntryPanel.h"
+#include "core/CalendarEntryStore.h"
+#include "core/CalendarMonths.h"
+#include "windows/Form1.h"
+#include "tests/support/ScriptedMessages.h"
+#include "core/IsInstalled.h"
+#include "office/LibreOfficeEngine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +62,7 @@ double showMainWindow(WordEngine &engine)
     QElapsedTimer timer;
     timer.start();
     Form1 form(engine);
+    form.Form_Load();
     if (form.programEnded())
         return -1;
     form.show();
@@ -111,7 +112,7 @@ int main(int argc, char **argv)
     if (!useBenchSandbox(sandbox, {"profile"}))
         return 1;
     QApplication app(argc, argv);
-    MessageBoxes::setHeadless(true);
+    ScriptedMessages::install();
     const int runs = std::max(1, QCoreApplication::arguments().value(1, QStringLiteral("5")).toInt());
 
     LibreOfficeEngine engine;
@@ -142,6 +143,7 @@ int main(int argc, char **argv)
 
     // One keystroke in a full calendar: the change handler writes and syncs the file.
     Form1 form(engine);
+    form.Form_Load();
     EntryPanel &panel = form.entryPanel();
     for (int month = 0; month < CalendarMonths::count; ++month) {
         for (int index = 0; index < CalendarMonths::month(month).days; ++index)
@@ -156,7 +158,7 @@ int main(int argc, char **argv)
         keystrokes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     print("One keystroke stored (366 entries in the file)", keystrokes);
-    if (MessageBoxes::recordCount() > 0)
-        std::printf("Warning: %d message boxes were shown during the runs\n", MessageBoxes::recordCount());
+    if (ScriptedMessages::recordCount() > 0)
+        std::printf("Warning: %d message boxes were shown during the runs\n", ScriptedMessages::recordCount());
     return 0;
 }

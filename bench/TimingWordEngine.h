@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wordgen/WordEngine.h"
+#include "core/WordEngine.h"
 
 #include <QElapsedTimer>
 #include <QList>

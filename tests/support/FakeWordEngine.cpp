@@ -1,8 +1,8 @@
 #include "tests/support/FakeWordEngine.h"
 
-#include "shell/CalendarMonths.h"
-#include "shell/PagePicture.h"
-#include "wordgen/OfficeError.h"
+#include "core/CalendarMonths.h"
+#include "core/PagePicture.h"
+#include "core/OfficeError.h"
 
 #include <QClipboard>
 #include <QColor>

@@ -1,8 +1,15 @@
 #pragma once
 
-#include "shell/MessageBoxes.h"
+#include "tests/support/ScriptedMessages.h"
 
+#ifdef QT_WIDGETS_LIB
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,14 +22,15 @@
         if (!sandbox.isValid())                                                                    \
             return 1;                                                                              \
         for (const char *name : {"config", "temp", "home"})                                        \
-            QDir(sandbox.path()).mkpath(QString::fromLatin1(name));                                \
+            if (!QDir(sandbox.path()).mkpath(QString::fromLatin1(name)))                           \
+                return 1;                                                                          \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.path() + QStringLiteral("/config"))); \
         qputenv("TEMP", QFile::encodeName(sandbox.path() + QStringLiteral("/temp")));              \
         qputenv("HOME", QFile::encodeName(sandbox.path() + QStringLiteral("/home")));              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        MessageBoxes::setHeadless(true);                                                           \
+        TestApplication app(argc, argv);                                                           \
+        ScriptedMessages::install();                                                               \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \

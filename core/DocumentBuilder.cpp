@@ -1,0 +1,145 @@
+#include "core/DocumentBuilder.h"
+
+#include "core/BuildSurface.h"
+#include "core/CalendarMonths.h"
+#include "core/CalendarTemplate.h"
+#include "core/DayEntries.h"
+#include "core/DocumentNameGenerator.h"
+#include "core/ErrorReport.h"
+#include "core/FileRoutines.h"
+#include "core/OfficeSession.h"
+#include "core/PageCapture.h"
+#include "core/PreviewPages.h"
+#include "core/TempFolder.h"
+#include "core/WordApplication.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Day cells: row 1 of every month's table is its header, day d sits in row d + 1, and
+// the entry goes into the second cell.
+constexpr int firstDayRow = 2;
+constexpr int entryCell = 2;
+
+// Labels of the day loop: each month has the labels of its loop, select and type
+// statements, six apart from the previous month's.
+constexpr int monthLoopLabel(int month) { return 116 + 6 * month; }
+
+PreviewPages &available(PreviewPages *preview)
+{
+    if (!preview)
+        throw std::runtime_error("The preview window could not be created.");
+    return *preview;
+}
+
+} // namespace
+
+DocumentBuilder::DocumentBuilder(WordEngine &engine, BuildSurface &window, DocumentNameGenerator &names)
+    : m_engine(engine)
+    , m_window(window)
+    , m_names(names)
+{
+}
+
+void DocumentBuilder::PushButton22_Click()
+{
+    // A click that arrives while the office works (events are dispatched meanwhile)
+    // finds the build already running and does nothing.
+    if (mCreating)
+        return;
+    const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("PushButton22_Click"));
+    report.step(102, [&] { mCreating = true; });
+    report.step(104, [&] { m_window.showBusy(true); });
+    report.step(106, [&] { m_window.freezePainting(true); });
+
+    QString templatePath;
+    const QString documentPath = writeDocument(report, templatePath);
+    presentDocument(report, documentPath);
+
+    report.step(234, [&] { m_window.freezePainting(false); });
+    report.step(236, [&] { DeleteFileRobust(templatePath); });
+    report.step(238, [&] { mCreating = false; });
+}
+
+QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templatePath)
+{
+    OfficeSession office(m_engine, report);
+    office.start(108);
+    QByteArray templateBytes;
+    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(); });
+    // A template file already there is used as it is.
+    report.step(112, [&] {
+        templatePath = TempFolder::file(CalendarTemplate::fileName());
+        if (!templateBytes.isEmpty() && !FileExists(templatePath))
+            WriteBytesToFile(templateBytes, templatePath);
+    });
+    office.open(114, templatePath, true);
+    fillCells(office);
+
+    const QString documentPath = drawDocumentPath(report);
+    office.step(206, [&](WordApplication &word) { word.saveAs(documentPath); });
+    office.step(208, [](WordApplication &word) { word.setDisplayAlerts(false); });
+    office.step(210, [](WordApplication &word) { word.closeDocument(); });
+    office.quit(212);
+    // The document goes with its instance; releasing the instance ends its process.
+    report.step(216, [&] { office.release(); });
+    return documentPath;
+}
+
+void DocumentBuilder::fillCells(OfficeSession &office)
+{
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        const int loopLabel = monthLoopLabel(month);
+        for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+            const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
+                word.selectCell(month + 1, index + firstDayRow, entryCell);
+            });
+            // Typing without this day's cell selected would overwrite whatever was
+            // selected before, the previous day's entry; the cell keeps the template's
+            // content instead. The text is read only now, as the box holds it now.
+            if (selected)
+                office.step(loopLabel + 4, [&](WordApplication &word) { word.typeText(m_window.dayEntries().entryText(month, index)); });
+        }
+    }
+}
+
+QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)
+{
+    // A whole new name is drawn while the name is taken: an existing file is never
+    // overwritten.
+    QString path;
+    do {
+        path.clear();
+        QString baseName;
+        report.step(190, [&] { baseName = DocumentNameGenerator::prefix(); });
+        for (int i = 0; i < DocumentNameGenerator::digitCount; ++i) {
+            int digit = 0;
+            report.step(194, [&] { m_names.reseed(); });
+            report.step(196, [&] { digit = m_names.drawDigit(); });
+            report.step(198, [&] { baseName += QString::number(digit); });
+        }
+        report.step(202, [&] { path = TempFolder::file(baseName + DocumentNameGenerator::suffix()); });
+    } while (FileExists(path));
+    return path;
+}
+
+void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &documentPath)
+{
+    PreviewPages *preview = nullptr;
+    report.step(218, [&] {
+        preview = &m_window.previewPages();
+        preview->clearPageList();
+    });
+    report.step(220, [&] {
+        PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
+    });
+    report.step(222, [&] { m_window.showBusy(false); });
+    bool hasPages = false;
+    report.step(224, [&] { hasPages = available(preview).pageListCount() > 0; });
+    if (hasPages)
+        report.step(226, [&] { available(preview).showFirstPage(); });
+    report.step(228, [&] { available(preview).setWordFile(documentPath); });
+    report.step(230, [&] { available(preview).showPreview(); });
+    report.step(232, [&] { m_window.hideWindow(); });
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class BuildSurface;
+class DocumentNameGenerator;
+class ErrorReport;
+class OfficeSession;
+class WordEngine;
+
+// "Start Creating Template": fills the calendar template with the 366 day entries in a
+// fresh office instance, saves it as "kestrel" + eight digits + ".doc" in the temporary
+// folder, has its pages pictured into the preview window (SaveDocAsJPG), and shows the
+// preview window in place of the main window. Every statement is labelled for the error
+// report; after a failure the build goes on, so it always ends idle with painting
+// unfrozen.
+class DocumentBuilder
+{
+public:
+    DocumentBuilder(WordEngine &engine, BuildSurface &window, DocumentNameGenerator &names);
+
+    void PushButton22_Click();
+    // True while a build runs: a second click then does nothing.
+    bool isCreating() const { return mCreating; }
+
+private:
+    QString writeDocument(const ErrorReport &report, QString &templatePath);
+    void fillCells(OfficeSession &office);
+    QString drawDocumentPath(const ErrorReport &report);
+    void presentDocument(const ErrorReport &report, const QString &documentPath);
+
+    WordEngine &m_engine;
+    BuildSurface &m_window;
+    DocumentNameGenerator &m_names;
+    bool mCreating = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class ErrorReport;
+class OfficeSession;
+class PreviewPages;
+class WordEngine;
+
+// SaveDocAsJPG: pictures every page of a saved document for the preview window. A
+// second office instance opens the document; the picture of its current first page goes
+// over the clipboard and the snapshot file into the preview's page pictures, and the
+// page is deleted from the office's copy until the last one is done. Each page adds
+// "Page n" to the page list. The office's copy is closed unsaved, so the file on disk
+// keeps its content and timestamp.
+class PageCapture
+{
+public:
+    // showBusy: shows the hourglass while the pages are pictured.
+    PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy);
+
+    void SaveDocAsJPG(const QString &inFile);
+
+private:
+    void capturePages(const ErrorReport &report, OfficeSession &office, int pageCount);
+
+    WordEngine &m_engine;
+    PreviewPages &m_preview;
+    std::function<void()> m_showBusy;
+};

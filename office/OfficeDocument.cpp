@@ -1,0 +1,282 @@
+#include "office/OfficeDocument.h"
+
+#include "core/OfficeError.h"
+#include "office/UnoCall.h"
+#include "office/UnoStrings.h"
+
+#include <QFileInfo>
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <rtl/character.hxx>
+
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
+
+using namespace css;
+using UnoStrings::fileUrl;
+using UnoStrings::toOUString;
+
+namespace {
+
+template<typename Value>
+beans::PropertyValue property(const OUString &name, const Value &value)
+{
+    beans::PropertyValue result;
+    result.Name = name;
+    result.Value <<= value;
+    return result;
+}
+
+uno::Sequence<beans::PropertyValue> properties(std::initializer_list<beans::PropertyValue> list)
+{
+    return uno::Sequence<beans::PropertyValue>(list.begin(), sal_Int32(list.size()));
+}
+
+// What a word processor answers when a table, row or cell number is out of range.
+const QString noSuchMember = QStringLiteral("The requested member of the collection does not exist.");
+
+// A cell name such as "B12": the column letters and the row number. Cells made by
+// splitting another ("A1.1.2") are not cells of the table's own rows.
+struct CellName
+{
+    OUString name;
+    OUString column;
+    int row = 0;
+
+    static std::optional<CellName> parse(const OUString &name)
+    {
+        sal_Int32 digits = 0;
+        while (digits < name.getLength() && rtl::isAsciiAlpha(name[digits]))
+            ++digits;
+        if (digits == 0 || digits == name.getLength() || name.indexOf('.') >= 0)
+            return std::nullopt;
+        const int row = name.copy(digits).toInt32();
+        if (row <= 0)
+            return std::nullopt;
+        return CellName{name, name.copy(0, digits), row};
+    }
+
+    // Columns are named A…Z, then a…z, then with more letters: shorter names come first.
+    bool operator<(const CellName &other) const
+    {
+        if (column.getLength() != other.column.getLength())
+            return column.getLength() < other.column.getLength();
+        const auto rank = [](sal_Unicode letter) { return rtl::isAsciiUpperCase(letter) ? letter - 'A' : 26 + letter - 'a'; };
+        for (sal_Int32 i = 0; i < column.getLength(); ++i)
+            if (column[i] != other.column[i])
+                return rank(column[i]) < rank(other.column[i]);
+        return false;
+    }
+};
+
+} // namespace
+
+// The cells of one table, row by row, each row's cells in column order.
+struct OfficeDocument::Table
+{
+    uno::Reference<text::XTextTable> table;
+    std::vector<std::vector<OUString>> rows;
+};
+
+OfficeDocument::OfficeDocument(const uno::Reference<frame::XDesktop2> &desktop, const QString &path, bool readOnly)
+    : m_path(path)
+{
+    const QString what = QStringLiteral("Cannot open the document %1").arg(path);
+    if (!QFileInfo(path).isFile())
+        throw OfficeError(QStringLiteral("%1: the file does not exist.").arg(what));
+    const OUString url = fileUrl(path);
+    m_component = unoCall(what, [&] {
+        const uno::Sequence<beans::PropertyValue> arguments = properties({
+            property("Hidden", true),
+            property("ReadOnly", readOnly),
+            // A document is data here: none of its macros ever runs.
+            property("MacroExecutionMode", document::MacroExecMode::NEVER_EXECUTE),
+        });
+        return desktop->loadComponentFromURL(url, OUString("_blank"), 0, arguments);
+    });
+    // The office may refuse a file without raising anything.
+    if (!m_component.is())
+        throw OfficeError(QStringLiteral("%1: the office could not load it.").arg(what));
+    if (!uno::Reference<text::XTextDocument>(m_component, uno::UNO_QUERY).is()) {
+        close();
+        throw OfficeError(QStringLiteral("%1: it is not a text document.").arg(what));
+    }
+    stopInteractiveBookkeeping();
+}
+
+void OfficeDocument::stopInteractiveBookkeeping()
+{
+    // Nobody undoes anything or watches the document: without undo records and without
+    // views following every change, writing the cells takes half the time. Where the
+    // office cannot do this, the document works as it is, only slower.
+    try {
+        uno::Reference<document::XUndoManagerSupplier>(m_component, uno::UNO_QUERY_THROW)->getUndoManager()->lock();
+        uno::Reference<frame::XModel>(m_component, uno::UNO_QUERY_THROW)->lockControllers();
+    } catch (const uno::Exception &) {
+        // Only a matter of speed.
+    }
+}
+
+OfficeDocument::~OfficeDocument() = default;
+
+void OfficeDocument::checkOpen() const
+{
+    if (!m_component.is())
+        throw OfficeError(QStringLiteral("The document %1 is closed.").arg(m_path));
+}
+
+const std::vector<OfficeDocument::Table> &OfficeDocument::tables()
+{
+    if (m_tablesRead)
+        return m_tables;
+    checkOpen();
+    unoCall(QStringLiteral("Cannot read the tables of %1").arg(m_path), [&] {
+        // Only the body text read in order gives the tables as the document orders them;
+        // their names follow the order in which they were made.
+        const uno::Reference<text::XTextDocument> document(m_component, uno::UNO_QUERY_THROW);
+        const uno::Reference<container::XEnumerationAccess> body(document->getText(), uno::UNO_QUERY_THROW);
+        const uno::Reference<container::XEnumeration> parts = body->createEnumeration();
+        while (parts->hasMoreElements()) {
+            const uno::Reference<text::XTextTable> table(parts->nextElement(), uno::UNO_QUERY);
+            if (table.is())
+                m_tables.push_back(readTable(table));
+        }
+    });
+    m_tablesRead = true;
+    return m_tables;
+}
+
+OfficeDocument::Table OfficeDocument::readTable(const uno::Reference<text::XTextTable> &table)
+{
+    std::vector<CellName> cells;
+    for (const OUString &name : table->getCellNames())
+        if (const auto cell = CellName::parse(name))
+            cells.push_back(*cell);
+    std::sort(cells.begin(), cells.end(), [](const CellName &a, const CellName &b) { return a.row != b.row ? a.row < b.row : a < b; });
+    Table result{table, {}};
+    for (const CellName &cell : cells) {
+        result.rows.resize(std::max<size_t>(result.rows.size(), cell.row));
+        result.rows[cell.row - 1].push_back(cell.name);
+    }
+    return result;
+}
+
+QString OfficeDocument::describeCell(int table, int row, int cell) const
+{
+    return QStringLiteral("table %1, row %2, cell %3").arg(table).arg(row).arg(cell);
+}
+
+const OUString &OfficeDocument::cellName(int table, int row, int cell)
+{
+    const auto &all = tables();
+    const auto fail = [&] {
+        return OfficeError(QStringLiteral("Cannot select %1 of %2: %3").arg(describeCell(table, row, cell), m_path, noSuchMember));
+    };
+    if (table < 1 || size_t(table) > all.size())
+        throw fail();
+    const auto &rows = all[table - 1].rows;
+    if (row < 1 || size_t(row) > rows.size())
+        throw fail();
+    const auto &cells = rows[row - 1];
+    if (cell < 1 || size_t(cell) > cells.size())
+        throw fail();
+    return cells[cell - 1];
+}
+
+void OfficeDocument::checkCell(int table, int row, int cell)
+{
+    cellName(table, row, cell);
+}
+
+void OfficeDocument::setCellText(int table, int row, int cell, const QString &text)
+{
+    const OUString &name = cellName(table, row, cell);
+    const auto &textTable = m_tables[table - 1].table;
+    unoCall(QStringLiteral("Cannot write into %1 of %2").arg(describeCell(table, row, cell), m_path), [&] {
+        const uno::Reference<text::XText> cellText(textTable->getCellByName(name), uno::UNO_QUERY_THROW);
+        cellText->setString(toOUString(text));
+    });
+}
+
+void OfficeDocument::saveAs(const QString &path)
+{
+    checkOpen();
+    const QString what = QStringLiteral("Cannot save the document as %1").arg(path);
+    // Checked here because the office would create missing folders, and on a target it
+    // cannot create (a folder below a plain file) it never returns.
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        throw OfficeError(QStringLiteral("%1: the folder %2 does not exist.").arg(what, folder.filePath()));
+    if (!folder.isWritable())
+        throw OfficeError(QStringLiteral("%1: the folder %2 cannot be written to.").arg(what, folder.filePath()));
+    if (target.isDir())
+        throw OfficeError(QStringLiteral("%1: a folder of that name exists.").arg(what));
+    const OUString url = fileUrl(path);
+    unoCall(what, [&] {
+        const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
+        storable->storeAsURL(url, properties({property("FilterName", OUString("MS Word 97")), property("Overwrite", true)}));
+    });
+    m_path = path;
+}
+
+void OfficeDocument::exportPdf(const QString &path)
+{
+    checkOpen();
+    const OUString url = fileUrl(path);
+    unoCall(QStringLiteral("Cannot lay out the pages of %1").arg(m_path), [&] {
+        const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
+        storable->storeToURL(url, properties({property("FilterName", OUString("writer_pdf_Export"))}));
+    });
+}
+
+void OfficeDocument::reformat()
+{
+    checkOpen();
+    unoCall(QStringLiteral("Cannot repaginate %1").arg(m_path), [&] {
+        uno::Reference<text::XTextDocument>(m_component, uno::UNO_QUERY_THROW)->reformat();
+    });
+}
+
+int OfficeDocument::pageCount()
+{
+    checkOpen();
+    return unoCall(QStringLiteral("Cannot count the pages of %1").arg(m_path), [&] {
+        // The view's own count, after its layout; the document statistics may be empty.
+        const uno::Reference<frame::XModel> model(m_component, uno::UNO_QUERY_THROW);
+        const uno::Reference<beans::XPropertySet> view(model->getCurrentController(), uno::UNO_QUERY_THROW);
+        sal_Int32 count = 0;
+        if (!(view->getPropertyValue(OUString("PageCount")) >>= count))
+            throw OfficeError(QStringLiteral("Cannot count the pages of %1: the office gave no page count.").arg(m_path));
+        return int(count);
+    });
+}
+
+void OfficeDocument::close()
+{
+    if (!m_component.is())
+        return;
+    const uno::Reference<lang::XComponent> component = std::move(m_component);
+    m_component.clear();
+    m_tables.clear();
+    m_tablesRead = false;
+    unoCall(QStringLiteral("Cannot close the document %1").arg(m_path), [&] {
+        const uno::Reference<util::XCloseable> closeable(component, uno::UNO_QUERY);
+        if (closeable.is())
+            closeable->close(true);
+        else
+            component->dispose();
+    });
+}

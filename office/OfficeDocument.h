@@ -1,0 +1,63 @@
+#pragma once
+
+// Internal to the office engine: included by its .cpp files only.
+
+#include "office/UnoStrings.h"
+
+#include <QString>
+
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
+
+#include <vector>
+
+// One text document loaded in the office, hidden. Tables are addressed as a word processor
+// numbers them: in document order, rows and cells from 1. Every failure throws OfficeError
+// naming the document or the cell.
+//
+// Dropping the object only releases the reference: closing is an explicit call, so that
+// tearing down after a failure never waits for an office that no longer answers.
+class OfficeDocument
+{
+public:
+    // Loads the file. A template opens as a new, untitled document based on it.
+    OfficeDocument(const css::uno::Reference<css::frame::XDesktop2> &desktop, const QString &path, bool readOnly);
+    ~OfficeDocument();
+
+    OfficeDocument(const OfficeDocument &) = delete;
+    OfficeDocument &operator=(const OfficeDocument &) = delete;
+
+    // Throws OfficeError when the table, row or cell does not exist.
+    void checkCell(int table, int row, int cell);
+    // Replaces the cell's text; the cell's paragraph keeps its style.
+    void setCellText(int table, int row, int cell, const QString &text);
+
+    // Writes the document as a Word 97-2003 document, replacing any file of that name.
+    void saveAs(const QString &path);
+    // Writes the laid-out pages as PDF, leaving the document's own location unchanged.
+    void exportPdf(const QString &path);
+    // Completes the layout of every page.
+    void reformat();
+    int pageCount();
+    // Closes the document without saving it.
+    void close();
+
+private:
+    struct Table;
+
+    void stopInteractiveBookkeeping();
+
+    // Read once: filling cells never changes the tables' structure.
+    const std::vector<Table> &tables();
+    static Table readTable(const css::uno::Reference<css::text::XTextTable> &table);
+    const OUString &cellName(int table, int row, int cell);
+    QString describeCell(int table, int row, int cell) const;
+    void checkOpen() const;
+
+    QString m_path;
+    css::uno::Reference<css::lang::XComponent> m_component;
+    std::vector<Table> m_tables;
+    bool m_tablesRead = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class ProfileSeed;
+
+// The private user profile an office instance starts on: a copy of the engine's set-up
+// seed when there is one, otherwise a new profile holding only the settings every instance
+// needs (no document lock files, no autosave, the installed version recorded).
+namespace OfficeProfile {
+
+// Fills profileFolder for the office program. Throws OfficeError when it cannot be written.
+void prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed);
+
+} // namespace OfficeProfile

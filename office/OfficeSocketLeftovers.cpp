@@ -1,0 +1,53 @@
+#include "office/OfficeSocketLeftovers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+OfficeSocketLeftovers::OfficeSocketLeftovers(QString pipeName)
+    : m_pipeName(std::move(pipeName))
+{
+}
+
+void OfficeSocketLeftovers::noteListening(pid_t pid)
+{
+    QSet<QByteArray> inodes;
+    const QString descriptorFolder = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString &descriptor : QDir(descriptorFolder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64] = {};
+        const QByteArray link = QFile::encodeName(descriptorFolder + QLatin1Char('/') + descriptor);
+        const ssize_t length = ::readlink(link.constData(), target, sizeof target - 1);
+        const QByteArray text(target, length > 0 ? length : 0);
+        if (text.startsWith("socket:[") && text.endsWith(']'))
+            inodes.insert(text.mid(8, text.size() - 9));
+    }
+    QFile table(QStringLiteral("/proc/net/unix"));
+    if (inodes.isEmpty() || !table.open(QIODevice::ReadOnly))
+        return;
+    // Files below /proc have no size: read until the end rather than asking for it.
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        // "Num RefCount Protocol Flags Type St Inode Path"
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 8 && inodes.contains(fields.at(6)) && isPipeSocketPath(fields.at(7)))
+            m_paths.insert(fields.at(7));
+    }
+}
+
+bool OfficeSocketLeftovers::isPipeSocketPath(const QByteArray &path)
+{
+    return path.startsWith("/tmp/OSL_PIPE_") || path.startsWith("/var/tmp/OSL_PIPE_");
+}
+
+void OfficeSocketLeftovers::remove()
+{
+    for (const char *folder : {"/tmp", "/var/tmp"})
+        m_paths.insert(folder + ("/OSL_PIPE_" + QByteArray::number(::getuid()) + '_' + m_pipeName.toUtf8()));
+    for (const QByteArray &path : std::as_const(m_paths)) {
+        struct stat info {};
+        if (::lstat(path.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == ::getuid())
+            ::unlink(path.constData());
+    }
+    m_paths.clear();
+}

@@ -1,6 +1,0 @@
-#include "shell/PictureBox.h"
-
-PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent)
-{
-}

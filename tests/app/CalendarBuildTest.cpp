@@ -1,0 +1,238 @@
+#include "tests/office/LibreOfficeTestSupport.h"
+#include "tests/support/ReportedErrors.h"
+#include "tests/support/TestMain.h"
+
+#include "windows/EntryPanel.h"
+#include "windows/Form2.h"
+#include "core/CalendarMonths.h"
+#include "windows/Form1.h"
+#include "core/PagePicture.h"
+#include "core/TempFolder.h"
+#include "core/PageCapture.h"
+#include "tests/support/ClickButton.h"
+#include "office/LibreOfficeEngine.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+struct Entry {
+    int month;
+    int index;
+    QString text;
+};
+
+// What an independent reader finds in a saved calendar: for every month and day, the
+// entry printed next to the day number.
+QMap<QString, QString> entriesInDocument(const QString &document)
+{
+    QProcess antiword;
+    antiword.start(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), document});
+    if (!antiword.waitForFinished(30000) || antiword.exitCode() != 0)
+        return {{QStringLiteral("error"), QString::fromUtf8(antiword.readAllStandardError())}};
+    // Days 1 to 9 are printed after two no-break spaces.
+    static const QRegularExpression dayRow(QStringLiteral("^\\|\\s*(\\d+)\\s*\\|(.*)\\|\\s*$"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression headerRow(QStringLiteral("^\\|\\s*(\\w+)\\s*\\|\\s*$"));
+    QMap<QString, QString> entries;
+    int month = -1;
+    for (const QString &line : QString::fromUtf8(antiword.readAllStandardOutput()).split(u'\n')) {
+        if (const QRegularExpressionMatch header = headerRow.match(line); header.hasMatch()) {
+            for (int m = 0; m < CalendarMonths::count; ++m)
+                if (QString::fromLatin1(CalendarMonths::month(m).caption).trimmed() == header.captured(1))
+                    month = m;
+        } else if (const QRegularExpressionMatch day = dayRow.match(line); day.hasMatch() && month >= 0) {
+            const QString text = day.captured(2).trimmed();
+            if (!text.isEmpty())
+                entries.insert(CalendarMonths::entryName(month, day.captured(1).toInt() - 1), text);
+        }
+    }
+    return entries;
+}
+
+QMap<QString, QString> expectedEntries(const QList<Entry> &entries)
+{
+    QMap<QString, QString> expected;
+    for (const Entry &entry : entries)
+        if (!entry.text.isEmpty())
+            expected.insert(CalendarMonths::entryName(entry.month, entry.index), entry.text);
+    return expected;
+}
+
+QStringList pageListTexts(const Form2 &preview)
+{
+    QStringList texts;
+    const auto *list = preview.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+    for (int row = 0; list && row < list->topLevelItemCount(); ++row)
+        texts.append(list->topLevelItem(row)->text(0));
+    return texts;
+}
+
+QStringList pageItems(int count)
+{
+    QStringList items;
+    for (int n = 1; n <= count; ++n)
+        items.append(QStringLiteral("Page ") + QString::number(n));
+    return items;
+}
+
+} // namespace
+
+// The whole job with the real office: type entries, build, look at the pages, go back,
+// change an entry, build again.
+class CalendarBuildTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_form = std::make_unique<Form1>(m_engine);
+        m_form->Form_Load();
+        QVERIFY(!m_form->programEnded());
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        takeReportedErrors();
+    }
+
+    void cleanupTestCase()
+    {
+        if (Form2 *preview = m_form->build().previewWindow()) {
+            QFile::remove(preview->mWordFile);
+            preview->hide();
+        }
+        m_form.reset();
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+    }
+
+    void firstBuildShowsEveryPage()
+    {
+        m_entries = {
+            {0, 0, QStringLiteral("New Year party")},
+            {0, 15, QStringLiteral("Elvis Anniversary")},
+            {1, 28, QStringLiteral("Leap day")},
+            {3, 12, QStringLiteral("Mary Birthday")},
+            {6, 3, QStringLiteral("Zoë & Chloé's café")},
+            {11, 30, QStringLiteral("Mom Birthday")},
+        };
+        for (const Entry &entry : m_entries)
+            typeInto(entry);
+
+        build();
+
+        checkBuild(m_firstBuildPages);
+        m_firstDocument = preview().mWordFile;
+    }
+
+    // Picturing the pages never changes the document: the office's copy is closed unsaved.
+    void captureLeavesTheDocumentUnchanged()
+    {
+        const QString document = preview().mWordFile;
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const QDateTime modified = QFileInfo(document).lastModified();
+
+        preview().clearPageList();
+        PageCapture(m_engine, preview(), [] {}).SaveDocAsJPG(document);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(pageListTexts(preview()), pageItems(6));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QFileInfo(document).lastModified(), modified);
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+    }
+
+    void backThenBuildAgain()
+    {
+        clickButton(preview(), QStringLiteral("PushButton8"));
+        QVERIFY(!QFile::exists(m_firstDocument));
+        QVERIFY(m_form->isVisible());
+        QVERIFY(!preview().isVisible());
+
+        m_entries[0].text = QStringLiteral("Changed entry");
+        m_entries[2].text.clear();
+        typeInto(m_entries[0]);
+        typeInto(m_entries[2]);
+
+        build();
+
+        QList<QImage> pages;
+        checkBuild(pages);
+        if (QTest::currentTestFailed() || m_firstBuildPages.size() != 6)
+            return;
+        QVERIFY(preview().mWordFile != m_firstDocument);
+        // The new first page shows the changed January; the untouched months look as before.
+        QVERIFY(pages[0] != m_firstBuildPages[0]);
+        QCOMPARE(pages[2], m_firstBuildPages[2]);
+    }
+
+private:
+    Form2 &preview() { return *m_form->build().previewWindow(); }
+
+    void typeInto(const Entry &entry)
+    {
+        QLineEdit *box = m_form->entryPanel().box(entry.month, entry.index);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        // Qt Test's keyClicks accepts only Latin-1 text; anything else goes as one event.
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, entry.text, Qt::NoModifier);
+        QCOMPARE(box->text(), entry.text);
+    }
+
+    void build()
+    {
+        clickButton(*m_form, QStringLiteral("PushButton22"));
+    }
+
+    // Checks what the user gets from a build; pages receives the page pictures.
+    void checkBuild(QList<QImage> &pages)
+    {
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QVERIFY(!m_form->build().isCreating());
+        QVERIFY(!m_form->isVisible());
+        QVERIFY(m_form->updatesEnabled());
+        QVERIFY(preview().isVisible());
+        QCOMPARE(pageListTexts(preview()), pageItems(6));
+        for (int n = 0; n < 6; ++n) {
+            const QImage page = preview().pageImage(n);
+            QVERIFY(!page.isNull());
+            QCOMPARE(PagePicture::naturalSize(page), QSize(340, 440));
+            for (const QImage &earlier : std::as_const(pages))
+                QVERIFY2(page != earlier, qPrintable(QStringLiteral("page %1 repeats an earlier page").arg(n + 1)));
+            pages.append(page);
+        }
+
+        const QString document = preview().mWordFile;
+        QVERIFY2(QRegularExpression(QStringLiteral("^kestrel[1-9]{8}\\.doc$")).match(QFileInfo(document).fileName()).hasMatch(),
+                 qPrintable(document));
+        QCOMPARE(entriesInDocument(document), expectedEntries(m_entries));
+        // Only the document is left in the temporary folder, beside the engine's set-up
+        // profile, which lives as long as the engine; no office is left running.
+        QStringList left = QDir(TempFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        left.removeIf([](const QString &name) { return name.startsWith(QLatin1String("daybloom-profile-")); });
+        QCOMPARE(left, QStringList{QFileInfo(document).fileName()});
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+    }
+
+    LibreOfficeEngine m_engine;
+    std::unique_ptr<Form1> m_form;
+    QList<Entry> m_entries;
+    QList<QImage> m_firstBuildPages;
+    QString m_firstDocument;
+};
+
+DAYBLOOM_TEST_MAIN(CalendarBuildTest)
+#include "CalendarBuildTest.moc"

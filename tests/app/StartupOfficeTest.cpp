@@ -1,0 +1,44 @@
+#include "windows/Form1.h"
+#include "tests/support/TestMain.h"
+#include "tests/office/LibreOfficeTestSupport.h"
+#include "core/IsInstalled.h"
+#include "office/LibreOfficeEngine.h"
+
+#include <QTest>
+
+// The start-up check against a real private office.
+class StartupOfficeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ScriptedMessages::takeRecords(); }
+
+    void installedOfficeIsStartedAndQuitBeforeTheWindowShows()
+    {
+        LibreOfficeEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QVERIFY(!form.programEnded());
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+        QCOMPARE(LibreOfficeTestSupport::officeFolders(), QStringList());
+    }
+
+    void missingOfficeGivesTheAdviceAndEndsTheProgram()
+    {
+        LibreOfficeEngine engine(QStringLiteral("/nonexistent/soffice.bin"));
+        Form1 form(engine);
+        form.Form_Load();
+        QVERIFY(form.programEnded());
+        QVERIFY(!form.isVisible());
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY(records[0].text.startsWith(QStringLiteral("Error 842001. A normal instance of Word could not be created.\r\n\r\n1. ")));
+        QCOMPARE(records[0].text.count(QStringLiteral("\r\n\r\n")), 4);
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+    }
+};
+
+DAYBLOOM_TEST_MAIN(StartupOfficeTest)
+#include "StartupOfficeTest.moc"

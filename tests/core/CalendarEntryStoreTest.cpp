@@ -1,0 +1,71 @@
+#include "core/CalendarEntryStore.h"
+#include "tests/support/TestMain.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+QStringList readInOtherProcess(const QStringList &keys)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(ENTRY_STORE_PROBE), keys);
+    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+        return {};
+    QStringList values;
+    for (const QByteArray &line : probe.readAllStandardOutput().split('\n').mid(0, keys.size()))
+        values << QString::fromUtf8(QByteArray::fromHex(line));
+    return values;
+}
+
+} // namespace
+
+class CalendarEntryStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesReachTheFileVerbatim()
+    {
+        const QStringList values{
+            QStringLiteral("  leading and trailing  "), QStringLiteral("   "), QString(),
+            QStringLiteral("\"quoted\" and 'single'"), QStringLiteral("a;b=c#d ; e = f # g"),
+            QStringLiteral("back\\slash \\n \\\\ end\\"), QStringLiteral("comma, list, like"),
+            QStringLiteral("@Variant(x) @@ [Section] %20"), QStringLiteral("Zoë Ünal – 生日 🎂"),
+        };
+        CalendarEntryStore store;
+        QStringList keys;
+        for (int i = 0; i < values.size(); ++i) {
+            keys << QStringLiteral("txtMar%1").arg(i);
+            QVERIFY(store.write(keys.last(), values[i]).saved);
+        }
+        QCOMPARE(readInOtherProcess(keys), values);
+
+        // The published layout: the file, the group, the key names.
+        QCOMPARE(CalendarEntryStore::fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillmoor.ini"));
+        QSettings independent(CalendarEntryStore::fileName(), QSettings::IniFormat);
+        QCOMPARE(independent.childGroups(),
+                 QStringList{QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder")});
+        independent.beginGroup(independent.childGroups().value(0));
+        QCOMPARE(independent.value(QStringLiteral("txtMar2"), QStringLiteral("absent")).toString(), QString());
+    }
+
+    void refusedWriteIsReportedAndALaterWriteSucceeds()
+    {
+        CalendarEntryStore store;
+        QFile::remove(CalendarEntryStore::fileName());
+        QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));
+        const CalendarEntryStore::WriteResult refused = store.write(QStringLiteral("txtJan0"), QStringLiteral("A"));
+        QVERIFY(!refused.saved);
+        QVERIFY2(refused.problem.contains(CalendarEntryStore::fileName()), qPrintable(refused.problem));
+
+        QVERIFY(QDir(CalendarEntryStore::fileName()).removeRecursively());
+        QVERIFY(store.write(QStringLiteral("txtJan0"), QStringLiteral("AB")).saved);
+        QCOMPARE(readInOtherProcess({QStringLiteral("txtJan0")}), QStringList{QStringLiteral("AB")});
+    }
+};
+
+DAYBLOOM_TEST_MAIN(CalendarEntryStoreTest)
+#include "CalendarEntryStoreTest.moc"

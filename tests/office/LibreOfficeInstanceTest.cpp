@@ -1,0 +1,201 @@
+// The life of an office instance against a real private LibreOffice: starting, quitting,
+// failing to start, and an office that dies in the middle of the work. After each, no
+// office process and no private office folder may be left.
+
+#include "tests/support/TestMain.h"
+#include "tests/office/LibreOfficeTestSupport.h"
+#include "core/OfficeError.h"
+#include "office/LibreOfficeApplication.h"
+#include "office/LibreOfficeEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+using namespace LibreOfficeTestSupport;
+using namespace std::chrono_literals;
+
+class LibreOfficeInstanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        QVERIFY2(officeChildren().isEmpty(), "an office process outlived its instance");
+        QVERIFY2(officeFolders().isEmpty(), qPrintable(officeFolders().join(QLatin1Char(' '))));
+        QVERIFY2(officePipes().isEmpty(), qPrintable(officePipes().join(QLatin1Char(' '))));
+    }
+
+    void quitEndsTheOfficeAndRemovesItsFolder()
+    {
+        std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+        const QList<pid_t> offices = officeChildren();
+        QCOMPARE(offices.size(), 1);
+        QCOMPARE(officeFolders().size(), 1);
+
+        word->quit();
+        QVERIFY(!processExists(offices.first()));
+        QVERIFY(officeFolders().isEmpty());
+        QVERIFY2(officePipes().isEmpty(), qPrintable(officePipes().join(QLatin1Char(' '))));
+        word->quit(); // a second quit has nothing left to do
+
+        // A quit instance refuses work with a readable error instead of crashing.
+        try {
+            word->openDocument(writeTemplate(), true);
+            QFAIL("a quit instance opened a document");
+        } catch (const OfficeError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("quit")), error.what());
+        }
+    }
+
+    // An office that takes its profile for one of an older version runs graphics
+    // self-tests for a second before it answers, and logs them in the profile.
+    void officesStartWithoutFirstStartSelfTests()
+    {
+        auto engine = std::make_unique<LibreOfficeEngine>();
+        for (int instance = 1; instance <= 2; ++instance) { // a new profile, then the seed's copy
+            std::unique_ptr<WordApplication> word = engine->createApplication();
+            const QStringList folders = officeFolders();
+            QCOMPARE(folders.size(), 1);
+            const QString user = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first() + QStringLiteral("/profile/user"));
+            QVERIFY2(QFileInfo(user).isDir(), qPrintable(user));
+            QVERIFY2(!QFileInfo::exists(user + QStringLiteral("/GraphicsRenderTests.log")),
+                     qPrintable(QStringLiteral("instance %1 ran the self-tests").arg(instance)));
+            // The office keeps its scratch files in the instance's folder, never in /tmp.
+            const QList<pid_t> offices = officeChildren();
+            QCOMPARE(offices.size(), 1);
+            QFile environment(QStringLiteral("/proc/%1/environ").arg(offices.first()));
+            QVERIFY(environment.open(QIODevice::ReadOnly));
+            const QList<QByteArray> variables = environment.readAll().split('\0');
+            const QString instanceFolder = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first());
+            QVERIFY2(variables.contains("TMPDIR=" + QFile::encodeName(instanceFolder + QStringLiteral("/tmp"))),
+                     qPrintable(instanceFolder));
+            word->quit();
+        }
+        // The set-up profile the engine keeps goes with the engine.
+        const QDir temp(qEnvironmentVariable("TEMP"));
+        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden).size(), 1);
+        engine.reset();
+        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden), QStringList());
+    }
+
+    void droppingAnInstanceEndsItsOffice()
+    {
+        {
+            std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+            word->openDocument(writeTemplate(), true);
+            word->selectCell(1, 2, 2);
+            word->typeText(QStringLiteral("left behind"));
+            QCOMPARE(officeChildren().size(), 1);
+        }
+        // cleanup() checks that nothing is left.
+    }
+
+    void instancesAreIndependent()
+    {
+        std::unique_ptr<WordApplication> first = LibreOfficeEngine().createApplication();
+        std::unique_ptr<WordApplication> second = LibreOfficeEngine().createApplication();
+        QCOMPARE(officeChildren().size(), 2);
+        first->quit();
+        QCOMPARE(officeChildren().size(), 1);
+        // The second office still works after the first has gone.
+        second->openDocument(writeTemplate(), true);
+        second->selectCell(12, 32, 2);
+        second->quit();
+    }
+
+    void aMissingProgramFailsAtOnce()
+    {
+        const QString program = QStringLiteral("/nonexistent/soffice.bin");
+        try {
+            LibreOfficeEngine(program).createApplication();
+            QFAIL("an instance was made without an office program");
+        } catch (const OfficeError &error) {
+            const QString message = QString::fromUtf8(error.what());
+            QVERIFY2(message.contains(program) && message.contains(QStringLiteral("missing")), error.what());
+        }
+    }
+
+    void aProgramThatEndsAtOnceFails()
+    {
+        const QString program = writeScript(QStringLiteral("ends"), QStringLiteral("exit 3"));
+        try {
+            LibreOfficeApplication word(program, 30s);
+            QFAIL("an instance was made from a program that ended");
+        } catch (const OfficeError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("exit code 3")), error.what());
+        }
+    }
+
+    void aProgramThatNeverAnswersIsEndedAfterTheTimeout()
+    {
+        const QString program = writeScript(QStringLiteral("silent"), QStringLiteral("exec sleep 600"));
+        try {
+            LibreOfficeApplication word(program, 1s);
+            QFAIL("an instance was made from a program that never answered");
+        } catch (const OfficeError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("did not answer")), error.what());
+        }
+        QVERIFY(childProcesses("sleep").isEmpty());
+    }
+
+    void anOfficeKilledDuringTheWorkGivesAnError()
+    {
+        std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+        word->openDocument(writeTemplate(), true);
+        const QList<pid_t> offices = officeChildren();
+        QCOMPARE(offices.size(), 1);
+        // A killed office cannot remove its sockets; they must not be left behind.
+        const QStringList sockets = socketPaths(offices.first());
+        QVERIFY(!sockets.isEmpty());
+
+        std::thread killer([pid = offices.first()] {
+            std::this_thread::sleep_for(200ms);
+            ::kill(pid, SIGKILL);
+        });
+        QString message;
+        try {
+            // Far more work than fits in the time before the kill.
+            for (int round = 0; round < 200; ++round) {
+                for (int day = 2; day <= 32; ++day) {
+                    word->selectCell(1, day, 2);
+                    word->typeText(QStringLiteral("round %1").arg(round));
+                }
+            }
+        } catch (const OfficeError &error) {
+            message = QString::fromUtf8(error.what());
+        }
+        killer.join();
+        QVERIFY2(message.contains(QStringLiteral("no longer running")), qPrintable(message));
+
+        // Every later call fails the same way, and quitting still works.
+        QVERIFY_THROWS_EXCEPTION(OfficeError, word->pageCount());
+        word->quit();
+        QVERIFY(!processExists(offices.first()));
+        for (const QString &socket : sockets)
+            QVERIFY2(!QFileInfo::exists(socket), qPrintable(socket));
+    }
+
+private:
+    // A stand-in program that is not an office: a shell script in the temporary folder.
+    static QString writeScript(const QString &name, const QString &body)
+    {
+        const QString path = qEnvironmentVariable("TEMP") + QLatin1Char('/') + name;
+        QFile script(path);
+        if (!script.open(QIODevice::WriteOnly))
+            return QString();
+        script.write(QStringLiteral("#!/bin/sh\n%1\n").arg(body).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+};
+
+DAYBLOOM_TEST_MAIN(LibreOfficeInstanceTest)
+#include "LibreOfficeInstanceTest.moc"

@@ -1,0 +1,45 @@
+#include "windows/BuildController.h"
+
+#include "windows/EntryPanel.h"
+#include "windows/Form2.h"
+#include "windows/MousePointer.h"
+
+BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries,
+                                 MousePointer &pointer, DocumentNameGenerator &names)
+    : m_mainWindow(mainWindow)
+    , m_entries(entries)
+    , m_pointer(pointer)
+    , m_builder(engine, *this, names)
+{
+}
+
+BuildController::~BuildController() = default;
+
+const DayEntries &BuildController::dayEntries() const
+{
+    return m_entries;
+}
+
+void BuildController::showBusy(bool busy)
+{
+    m_pointer.set(busy ? MousePointer::Hourglass : MousePointer::Default);
+}
+
+void BuildController::freezePainting(bool frozen)
+{
+    m_mainWindow.setUpdatesEnabled(!frozen);
+}
+
+void BuildController::hideWindow()
+{
+    m_mainWindow.hide();
+}
+
+PreviewPages &BuildController::previewPages()
+{
+    if (!m_preview) {
+        m_preview = std::make_unique<Form2>(&m_mainWindow);
+        m_preview->Form_Load();
+    }
+    return *m_preview;
+}

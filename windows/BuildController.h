@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/BuildSurface.h"
+#include "core/DocumentBuilder.h"
+
+#include <memory>
+
+class DocumentNameGenerator;
+class EntryPanel;
+class Form2;
+class MousePointer;
+class QWidget;
+class WordEngine;
+
+// The main window's part in building a calendar: it runs the document builder with the
+// window's day entries, pointer and painting, and owns the preview window, which the first
+// build makes and every later build reuses.
+class BuildController : public BuildSurface
+{
+public:
+    BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries, MousePointer &pointer,
+                    DocumentNameGenerator &names);
+    ~BuildController() override;
+
+    // "Start Creating Template".
+    void build() { m_builder.PushButton22_Click(); }
+    bool isCreating() const { return m_builder.isCreating(); }
+
+    // The preview window; null until the first build has asked for it.
+    Form2 *previewWindow() const { return m_preview.get(); }
+
+    const DayEntries &dayEntries() const override;
+    void showBusy(bool busy) override;
+    void freezePainting(bool frozen) override;
+    void hideWindow() override;
+    PreviewPages &previewPages() override;
+
+private:
+    QWidget &m_mainWindow;
+    const EntryPanel &m_entries;
+    MousePointer &m_pointer;
+    DocumentBuilder m_builder;
+    std::unique_ptr<Form2> m_preview;
+};

@@ -1,0 +1,185 @@
+#include "windows/Form1.h"
+
+#include "core/CalendarCommands.h"
+#include "windows/EntryPanel.h"
+#include "core/ApplicationTitle.h"
+#include "windows/ApplySkin.h"
+#include "core/CalendarMonths.h"
+#include "core/ErrorReport.h"
+#include "core/FileRoutines.h"
+#include "windows/WindowsCursorFile.h"
+#include "windows/PictureBox.h"
+#include "core/CheckedArithmetic.h"
+#include "core/ProductInfo.h"
+#include "windows/ProgramEnd.h"
+#include "windows/PushButton.h"
+#include "windows/SystemColors.h"
+#include "windows/Twips.h"
+#include "windows/WindowFonts.h"
+#include "core/DocumentNameGenerator.h"
+#include "core/IsInstalled.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int clientWidth = 11880;
+constexpr int clientHeight = 8550;
+
+QWidget *required(QWidget *box)
+{
+    if (!box)
+        throw std::runtime_error("Object required");
+    return box;
+}
+
+} // namespace
+
+Form1::Form1(WordEngine &engine, QWidget *parent)
+    : Form1(engine, ProductInfo::productName, parent)
+{
+}
+
+Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
+    : QWidget(parent)
+    , m_engine(engine)
+    , m_productName(productName)
+    , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, this))
+    , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared())
+{
+    createWindow();
+    createButtons();
+    connectButtons();
+}
+
+void Form1::createWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::size(clientWidth, clientHeight));
+    setFont(WindowFonts::window());
+    SystemColors::setBackground(this, Qt::white);
+    setMouseTracking(true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::createButtons()
+{
+    struct ButtonDesign {
+        PushButton *Form1::*member;
+        const char *name;
+        const char *caption;
+        int left, top, width, height;
+    };
+    static constexpr ButtonDesign designs[] = {
+        {&Form1::PushButton22, "PushButton22", "Start Creating Template", 120, 120, 11670, 400},
+        {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405},
+        {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405},
+    };
+    for (const ButtonDesign &design : designs) {
+        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
+                                                Twips::rect(design.left, design.top, design.width, design.height));
+        connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
+        this->*design.member = button;
+    }
+}
+
+void Form1::connectButtons()
+{
+    connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
+    connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
+}
+
+void Form1::Form_Load()
+{
+    const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    report.step(102, [&] { ApplySkin(this, SkinFramework1); });
+    report.step(104, [&] { setWindowTitle(m_productName); });
+    report.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/daybloom.png"))); });
+    report.step(104, [&] { SetAppTitle(m_productName); });
+
+    QString cursorPath;
+    bool cursorPresent = false;
+    report.step(106, [&] {
+        cursorPath = QCoreApplication::applicationDirPath() + QLatin1Char('/') + WindowsCursorFile::handCursorName();
+        cursorPresent = FileExists(cursorPath);
+    });
+    if (cursorPresent)
+        report.step(108, [&] { m_mousePointer.setCustomCursor(WindowsCursorFile::load(cursorPath)); });
+
+    report.step(128, [&] {
+        QScrollBar *scrollBar = m_entryPanel->scrollBar();
+        scrollBar->setMaximum(CheckedArithmetic::roundToInt16(Twips::fromPixels(m_entryPanel->panel()->height())
+                                           - Twips::fromPixels(m_entryPanel->viewport()->height())));
+    });
+
+    restoreEntries(report);
+
+    report.step(226, [&] { m_programEnded = !CheckWordAvailable(m_engine); });
+}
+
+// Gives the 366 boxes the keyboard positions 0-365 in calendar order and their stored
+// texts. A box whose restored text is not empty stores it again through its change
+// handler. The controls made after the panel (the buttons) follow the boxes.
+void Form1::restoreEntries(const ErrorReport &report)
+{
+    int counter = 0; // the next keyboard position
+    QWidget *previousStop = nullptr;
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        const int label = 130 + 8 * month;
+        for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+            QLineEdit *box = nullptr;
+            report.step(label, [&] { box = m_entryPanel->box(month, index); });
+            report.step(label + 2, [&] {
+                QWidget *stop = required(box);
+                if (counter > 0 && previousStop)
+                    QWidget::setTabOrder(previousStop, stop);
+                previousStop = stop;
+            });
+            report.step(label + 4, [&] {
+                required(box);
+                box->setText(m_entryStore.read(CalendarMonths::entryName(month, index)));
+            });
+            report.step(label + 6, [&] { ++counter; });
+        }
+    }
+}
+
+void Form1::PushButton22_Click()
+{
+    m_build.build();
+}
+
+void Form1::PushButton1_Click()
+{
+    CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
+}
+
+void Form1::PushButton2_Click()
+{
+    CalendarCommands::loadSamples(*m_entryPanel,
+                                  ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    ProgramEnd::now();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    m_mousePointer.movedOverSurface();
+    QWidget::mouseMoveEvent(event);
+}

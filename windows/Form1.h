@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/CalendarEntryStore.h"
+#include "windows/BuildController.h"
+#include "windows/MousePointer.h"
+#include "windows/SkinEngine.h"
+
+#include <QString>
+#include <QWidget>
+
+class EntryPanel;
+class ErrorReport;
+class PushButton;
+class WordEngine;
+
+// The main window: three command buttons above the calendar entry panel. Constructing it
+// only assembles the controls; the load step (Form_Load), which restores the entries and
+// checks the office, runs when start-up calls it, while the window is still invisible.
+// When that step finds that no office can be started, the program must end without
+// showing the window (programEnded()). Closing it ends the program at once.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(WordEngine &engine, QWidget *parent = nullptr);
+    // productName: the caption and the source of the application title.
+    Form1(WordEngine &engine, const QString &productName, QWidget *parent = nullptr);
+
+    // Skin, caption, cursor, the entries restored from the settings file, and last the
+    // office check.
+    void Form_Load();
+    // True when the load step ended the program: the window must not be shown.
+    bool programEnded() const { return m_programEnded; }
+
+    EntryPanel &entryPanel() { return *m_entryPanel; }
+    const EntryPanel &entryPanel() const { return *m_entryPanel; }
+    MousePointer &mousePointer() { return m_mousePointer; }
+    CalendarEntryStore &entryStore() { return m_entryStore; }
+    // The calendar build and the preview window it fills.
+    const BuildController &build() const { return m_build; }
+
+    void PushButton22_Click();
+    void PushButton1_Click();
+    void PushButton2_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createWindow();
+    void createButtons();
+    void connectButtons();
+
+    void restoreEntries(const ErrorReport &report);
+
+    WordEngine &m_engine;
+    const QString m_productName;
+    CalendarEntryStore m_entryStore;
+    MousePointer m_mousePointer{this};
+    SkinEngine SkinFramework1;
+    // Made before the buttons: the window's keyboard order starts with the first control
+    // made, and the day boxes come first in it.
+    EntryPanel *const m_entryPanel;
+    BuildController m_build;
+    PushButton *PushButton22 = nullptr;
+    PushButton *PushButton1 = nullptr;
+    PushButton *PushButton2 = nullptr;
+    bool m_programEnded = false;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/MessagePresenter.h"
+
+// Shows the program's messages as modal message boxes.
+class MessageBoxPresenter : public MessagePresenter
+{
+public:
+    Answer present(Kind kind, const QString &title, const QString &text) override;
+};

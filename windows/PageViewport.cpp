@@ -1,0 +1,261 @@
+#include "windows/PageViewport.h"
+
+#include "windows/PersistentPictureBox.h"
+#include "windows/PreviewGeometry.h"
+#include "core/CheckedArithmetic.h"
+#include "core/StepRunner.h"
+#include "windows/ViewportFrame.h"
+#include "core/ErrorReport.h"
+#include "windows/MousePointer.h"
+#include "windows/Twips.h"
+
+#include <QScrollBar>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const QString windowName = QStringLiteral("Form2");
+
+// How far the page has been dragged along one axis, in percent of what there is to
+// scroll. A page exactly as large as the viewport on that axis has nothing to scroll.
+std::optional<std::int32_t> percentScrolled(float offset, float pageOuter, float viewportOuter)
+{
+    const float extent = pageOuter - viewportOuter;
+    if (extent == 0.0f)
+        return std::nullopt;
+    return CheckedArithmetic::roundToInt32(std::fabs(double(offset)) / double(extent) * 100.0);
+}
+
+// The part of the reference picture that is shown: its drawing area less two twips.
+std::int32_t originalLength(float drawing)
+{
+    return CheckedArithmetic::roundToInt32(drawing - 2.0f);
+}
+
+std::int32_t zoomedLength(std::int32_t original, float zoom)
+{
+    return CheckedArithmetic::floorToInt32(double(original) * double(zoom));
+}
+
+} // namespace
+
+PageViewport::PageViewport(QWidget *window, MousePointer &pointer)
+    : QObject(window)
+    , m_pointer(pointer)
+{
+    createControls(window);
+
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, &PageViewport::HScroll1_Change);
+    connect(m_vScroll1, &QScrollBar::valueChanged, this, &PageViewport::VScroll1_Change);
+    connect(m_picture1, &PersistentPictureBox::mouseDown, this, &PageViewport::Picture1_MouseDown);
+    connect(m_picture1, &PersistentPictureBox::mouseMoved, this, &PageViewport::Picture1_MouseMove);
+    connect(m_picture1, &PersistentPictureBox::mouseUp, this, &PageViewport::Picture1_MouseUp);
+}
+
+void PageViewport::createControls(QWidget *window)
+{
+    m_picture2 = new ViewportFrame(PreviewGeometry::pageFrame, window);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    // Moving the pointer over the page view leaves the window's pointer as it is.
+    m_picture2->setAttribute(Qt::WA_NoMousePropagation);
+
+    m_picture1 = new PersistentPictureBox(m_picture2->drawingArea());
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->moveTo(0, 0);
+    m_picture1->setOuterSize(PreviewGeometry::pageBoxWidth, PreviewGeometry::pageBoxHeight);
+
+    // The reference copy is never shown; it lies right of the visible client area.
+    m_zoomOri = new PersistentPictureBox(window);
+    m_zoomOri->setObjectName(QStringLiteral("Zoom_Ori"));
+    m_zoomOri->moveTo(PreviewGeometry::referenceBox.left, PreviewGeometry::referenceBox.top);
+    m_zoomOri->setOuterSize(PreviewGeometry::referenceBox.width, PreviewGeometry::referenceBox.height);
+    m_zoomOri->hide();
+
+    m_vScroll1 = new QScrollBar(Qt::Vertical, window);
+    m_vScroll1->setObjectName(QStringLiteral("VScroll1"));
+    m_vScroll1->setGeometry(Twips::rect(PreviewGeometry::verticalScrollBar));
+    m_hScroll1 = new QScrollBar(Qt::Horizontal, window);
+    m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
+    m_hScroll1->setGeometry(Twips::rect(PreviewGeometry::horizontalScrollBar));
+    for (QScrollBar *scrollbar : {m_hScroll1, m_vScroll1}) {
+        // Until the first page set-up the range is the widest a 16-bit scrollbar has;
+        // the small and the large change are one position each.
+        scrollbar->setRange(0, CheckedArithmetic::int16Max);
+        scrollbar->setSingleStep(1);
+        scrollbar->setPageStep(1);
+        scrollbar->setAttribute(Qt::WA_NoMousePropagation);
+    }
+}
+
+void PageViewport::ShowPagePicture(const QImage &picture, const ErrorReport *report)
+{
+    const StepRunner step(report);
+    // The reference box, like the page box, always keeps a persistent image.
+    step(116, [&] { m_zoomOri->hide(); });
+    step(118, [&] { m_zoomOri->setOuterWidth(m_picture1->outerWidth()); });
+    step(120, [&] { m_zoomOri->setOuterHeight(m_picture1->outerHeight()); });
+    step(122, [&] { m_zoomOri->setPicture(picture); });
+    step(124, [&] { mZoom = 1.0f; });
+    step(126, [&] { mOrigWidth = originalLength(m_zoomOri->drawingWidth()); });
+    step(128, [&] { mOrigHeight = originalLength(m_zoomOri->drawingHeight()); });
+    step(130, [&] { mZoomWidth = zoomedLength(mOrigWidth, 1.0f); });
+    step(132, [&] { mZoomHeight = zoomedLength(mOrigHeight, 1.0f); });
+    step(134, [&] { RedrawImage(); });
+    step(136, [&] { SetupScrollbars(); });
+}
+
+void PageViewport::RedrawImage()
+{
+    const ErrorReport report(windowName, QStringLiteral("RedrawImage"));
+    report.step(100, [&] { mZoomWidth = zoomedLength(mOrigWidth, mZoom); });
+    report.step(102, [&] { mZoomHeight = zoomedLength(mOrigHeight, mZoom); });
+
+    bool tooLarge = false;
+    report.step(104, [&] { tooLarge = mZoomWidth >= maximumWidth || mZoomHeight >= maximumHeight; });
+    if (tooLarge) {
+        // Refused: back to the natural size, without repainting what is shown.
+        report.step(124, [&] { mZoom = 1.0f; });
+        report.step(126, [&] { mOrigWidth = originalLength(m_zoomOri->drawingWidth()); });
+        report.step(128, [&] { mOrigHeight = originalLength(m_zoomOri->drawingHeight()); });
+        report.step(130, [&] { mZoomWidth = zoomedLength(mOrigWidth, 1.0f); });
+        report.step(132, [&] { mZoomHeight = zoomedLength(mOrigHeight, 1.0f); });
+        return;
+    }
+
+    report.step(106, [&] { m_picture1->clearPicture(); });
+    report.step(108, [&] { m_picture1->setOuterWidth(float(mZoomWidth)); });
+    report.step(110, [&] { m_picture1->setOuterHeight(float(mZoomHeight)); });
+    report.step(112, [&] {
+        m_picture1->paintPicture(m_zoomOri->picture(), QRectF(0, 0, mOrigWidth, mOrigHeight),
+                                 QRectF(0, 0, mZoomWidth, mZoomHeight));
+    });
+    report.step(114, [&] { m_pointer.set(MousePointer::Default); });
+    report.step(116, [&] { m_hScroll1->setValue(0); });
+    report.step(118, [&] { m_vScroll1->setValue(0); });
+    report.step(120, [&] { m_hScroll1->setEnabled(m_picture2->drawingWidth() < float(mZoomWidth)); });
+    report.step(122, [&] { m_vScroll1->setEnabled(m_picture2->drawingHeight() < float(mZoomHeight)); });
+}
+
+void PageViewport::SetupScrollbars()
+{
+    m_picture1->moveTo(0, 0);
+    mHScrollUnit = setUpScrollbar(m_hScroll1, m_picture1->outerWidth(), m_picture2->outerWidth());
+    mVScrollUnit = setUpScrollbar(m_vScroll1, m_picture1->outerHeight(), m_picture2->outerHeight());
+}
+
+// Sets one scrollbar up for the page's overflow over the viewport and returns the twips
+// per scroll position: 0 when nothing overflows, 1 up to 100 twips, 10 beyond.
+std::int16_t PageViewport::setUpScrollbar(QScrollBar *scrollbar, float pageOuter, float viewportOuter)
+{
+    if (pageOuter <= viewportOuter) {
+        scrollbar->setEnabled(false);
+        return 0;
+    }
+    const float overflow = pageOuter - viewportOuter;
+    const std::int16_t unit = overflow <= 100.0f ? 1 : 10;
+    scrollbar->setEnabled(true);
+    scrollbar->setMaximum(CheckedArithmetic::roundClampedToInt16(double(overflow) / unit));
+    scrollbar->setValue(0);
+    return unit;
+}
+
+void PageViewport::HScroll1_Change()
+{
+    m_picture1->setLeft(-float(CheckedArithmetic::clampedProduct16(mHScrollUnit, m_hScroll1->value())));
+}
+
+void PageViewport::VScroll1_Change()
+{
+    m_picture1->setTop(-float(CheckedArithmetic::clampedProduct16(mVScrollUnit, m_vScroll1->value())));
+}
+
+void PageViewport::StepZoom(std::int32_t zoomOut)
+{
+    const float zoom = zoomOut != 0 ? mZoom - zoomStep : mZoom + zoomStep;
+    SetZoom(zoom);
+}
+
+void PageViewport::SetZoom(float zoom)
+{
+    if (zoom <= maximumZoom && zoom >= minimumZoom) {
+        mZoom = zoom;
+        RedrawImage();
+    }
+}
+
+void PageViewport::SetHScrollbarByPercent(QScrollBar *HScrollbar, std::int16_t percent)
+{
+    setScrollbarByPercent(HScrollbar, percent);
+}
+
+void PageViewport::SetVScrollbarByPercent(QScrollBar *VScrollbar, std::int16_t percent)
+{
+    setScrollbarByPercent(VScrollbar, percent);
+}
+
+void PageViewport::setScrollbarByPercent(QScrollBar *scrollbar, std::int16_t percent)
+{
+    if (percent < 0)
+        return;
+    const double position = percent / 100.0 * scrollbar->maximum();
+    if (position <= scrollbar->maximum())
+        scrollbar->setValue(CheckedArithmetic::roundToInt16(position));
+}
+
+void PageViewport::Picture1_MouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, float X, float Y)
+{
+    const ErrorReport report(windowName, QStringLiteral("picture1_MouseDown"));
+    report.step(100, [&] { mDragX = X; });
+    report.step(102, [&] { mDragY = Y; });
+}
+
+// Keeps a dragged page from leaving a gap at the viewport's top or left edge, and from
+// moving its far edge inside the viewport's drawing area.
+float PageViewport::clampDragged(float offset, float viewportDrawing, float pageOuter)
+{
+    if (offset > 0.0f)
+        return 0.0f;
+    const float farthest = viewportDrawing - pageOuter;
+    return farthest > offset ? farthest : offset;
+}
+
+void PageViewport::Picture1_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers, float X, float Y)
+{
+    const ErrorReport report(windowName, QStringLiteral("picture1_MouseMove"));
+    bool dragging = false;
+    report.step(100, [&] { dragging = Button != Qt::NoButton; });
+    if (!dragging)
+        return;
+    float left = 0;
+    float top = 0;
+    report.step(104, [&] { left = m_picture1->left() - mDragX + X; });
+    report.step(106, [&] { left = clampDragged(left, m_picture2->drawingWidth(), m_picture1->outerWidth()); });
+    report.step(114, [&] { top = m_picture1->top() - mDragY + Y; });
+    report.step(116, [&] { top = clampDragged(top, m_picture2->drawingHeight(), m_picture1->outerHeight()); });
+    report.step(124, [&] { m_picture1->moveTo(left, top); });
+}
+
+void PageViewport::Picture1_MouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, float, float)
+{
+    const ErrorReport report(windowName, QStringLiteral("Picture1_MouseUp"));
+    std::optional<std::int32_t> horizontal;
+    std::optional<std::int32_t> vertical;
+    report.step(100, [&] {
+        horizontal = percentScrolled(m_picture1->left(), m_picture1->outerWidth(), m_picture2->outerWidth());
+    });
+    report.step(102, [&] {
+        vertical = percentScrolled(m_picture1->top(), m_picture1->outerHeight(), m_picture2->outerHeight());
+    });
+    if (horizontal)
+        report.step(104, [&] { SetHScrollbarByPercent(m_hScroll1, CheckedArithmetic::roundToInt16(*horizontal)); });
+    if (vertical)
+        report.step(106, [&] { SetVScrollbarByPercent(m_vScroll1, CheckedArithmetic::roundToInt16(*vertical)); });
+}
+
+void PageViewport::clearPage()
+{
+    m_picture1->setPicture(QImage());
+    m_zoomOri->setPicture(QImage());
+}

@@ -1,0 +1,6 @@
+#include "windows/PictureBox.h"
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
