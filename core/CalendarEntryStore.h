@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -16,13 +17,28 @@ public:
         QString problem; // why the write was refused, when it was
     };
 
-    // The stored text, or the empty text when the key is absent.
+    // The stored text, or the empty text when the key is absent. A value QSettings does not
+    // read as one text, such as "Mom, Dad Birthday" written by hand without quotes (a list
+    // to QSettings), is the text written on its line.
     QString read(const QString &key) const;
     // Replaces the key's value; an empty text is stored as such, the key stays.
     WriteResult write(const QString &key, const QString &text);
 
+    // False when QSettings cannot read the file cleanly: it reports a format error, or an
+    // entry line of the section is lost to it. The next write would rewrite the file from
+    // what QSettings could read, and the lost entries would be gone.
+    bool readsCleanly() const;
+    // Why a write would be refused now, worded as a refused write describes it; empty when
+    // the file can be written or does not exist yet. Changes nothing on disk.
+    QString writeProblem() const;
+
     // The settings file, for messages.
     static QString fileName();
+
+    // Writes a file of the settings file's layout holding exactly these entries and puts it
+    // in place of whatever the path held, in one step: a failed write leaves the old file.
+    // The problem, when there is one, is the reason alone ("Permission denied").
+    static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries);
 
     // Called after every write with its key, text and result (benchmarks and tests).
     using WriteObserver = std::function<void(const QString &key, const QString &text, bool saved)>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -41,6 +42,17 @@ inline const CalendarMonth &month(int month) { return table.at(static_cast<size_
 inline QString entryName(int month, int index)
 {
     return QString::fromLatin1(CalendarMonths::month(month).arrayName) + QString::number(index);
+}
+
+// The keys of all 366 days in calendar order, "txtJan0" … "txtDec30".
+inline QStringList entryNames()
+{
+    QStringList names;
+    for (int m = 0; m < count; ++m) {
+        for (int index = 0; index < month(m).days; ++index)
+            names.append(entryName(m, index));
+    }
+    return names;
 }
 
 // Position of a day in calendar order, 0 (January 1) … 365 (December 31).

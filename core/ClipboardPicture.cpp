@@ -1,11 +1,34 @@
 #include "core/ClipboardPicture.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <mutex>
+
+namespace {
+
+std::mutex handOverMutex;
+QImage handedOver;
+
+QImage take()
+{
+    const std::lock_guard lock(handOverMutex);
+    return std::exchange(handedOver, QImage());
+}
+
+} // namespace
+
+void ClipboardPicture::put(const QImage &picture)
+{
+    const std::lock_guard lock(handOverMutex);
+    handedOver = picture;
+}
+
+void ClipboardPicture::clear()
+{
+    put(QImage());
+}
 
 QImage ClipboardPicture::read()
 {
-    return read([] { return QGuiApplication::clipboard()->image(); });
+    return read(take);
 }
 
 QImage ClipboardPicture::read(const std::function<QImage()> &source)

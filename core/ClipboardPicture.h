@@ -4,15 +4,23 @@
 
 #include <functional>
 
-// Reads the picture that the office put on the clipboard. A read can fail while the
-// clipboard is still being filled, so it is tried again, back to back, up to maxReads
-// times; the first successful read ends the loop. A null image means no read succeeded.
+// The hand-over of one page picture from the office engine to the page capture. It is the
+// program's own clipboard: the person's system clipboard is never touched, so a build
+// leaves there exactly what it held.
+//
+// A read can fail while the picture is still being handed over, so it is tried again, back
+// to back, up to maxReads times; the first successful read ends the loop. A null image
+// means no read succeeded. Reading takes the picture: no later read sees it again.
 class ClipboardPicture
 {
 public:
     static constexpr int maxReads = 1000;
 
-    // Whatever picture format the system clipboard offers.
+    // Hands a picture over, replacing any picture not yet read. Safe from any thread.
+    static void put(const QImage &picture);
+    // Drops a picture not yet read.
+    static void clear();
+
     static QImage read();
     // The same loop over another source of pictures; a null image is a failed read.
     static QImage read(const std::function<QImage()> &source);

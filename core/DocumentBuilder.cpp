@@ -26,6 +26,17 @@ constexpr int entryCell = 2;
 // statements, six apart from the previous month's.
 constexpr int monthLoopLabel(int month) { return 116 + 6 * month; }
 
+// The entry as it goes into its cell: a control character (a tab, a line break pasted in,
+// \x01) would make the office drop the whole text, so each becomes a space.
+QString cellText(QString entry)
+{
+    for (QChar &c : entry) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return entry;
+}
+
 PreviewPages &available(PreviewPages *preview)
 {
     if (!preview)
@@ -99,7 +110,7 @@ void DocumentBuilder::fillCells(OfficeSession &office)
             // selected before, the previous day's entry; the cell keeps the template's
             // content instead. The text is read only now, as the box holds it now.
             if (selected)
-                office.step(loopLabel + 4, [&](WordApplication &word) { word.typeText(m_window.dayEntries().entryText(month, index)); });
+                office.step(loopLabel + 4, [&](WordApplication &word) { word.typeText(cellText(m_window.dayEntries().entryText(month, index))); });
         }
     }
 }
@@ -131,9 +142,12 @@ void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &
         preview = &m_window.previewPages();
         preview->clearPageList();
     });
-    report.step(220, [&] {
-        PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
-    });
+    // A document that was never written has no pages: its failure has been reported once
+    // already, and the capture could only fail again.
+    if (FileExists(documentPath))
+        report.step(220, [&] {
+            PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
+        });
     report.step(222, [&] { m_window.showBusy(false); });
     bool hasPages = false;
     report.step(224, [&] { hasPages = available(preview).pageListCount() > 0; });

@@ -1,6 +1,7 @@
 #include "core/EntryWriter.h"
 
 #include "core/CalendarEntryStore.h"
+#include "core/CalendarMonths.h"
 #include "core/UserMessages.h"
 
 EntryWriter::EntryWriter(CalendarEntryStore &store)
@@ -17,9 +18,11 @@ QString EntryWriter::failureMessage(const QString &dayName, const QString &probl
 
 void EntryWriter::write(const QString &key, const QString &text, const QString &dayName)
 {
+    m_current.insert(key, text);
     const CalendarEntryStore::WriteResult result = m_store.write(key, text);
     if (!result.saved) {
         m_unsaved.insert(key, text);
+        m_problem = result.problem;
         if (!m_userWarned) {
             m_userWarned = true;
             UserMessages::information(failureMessage(dayName, result.problem));
@@ -27,17 +30,39 @@ void EntryWriter::write(const QString &key, const QString &text, const QString &
         return;
     }
     m_unsaved.remove(key);
-    if (saveUnsaved())
-        m_userWarned = false;
+    saveUnsaved();
+}
+
+void EntryWriter::restored(const QString &key, const QString &text)
+{
+    m_current.insert(key, text);
+}
+
+void EntryWriter::keepUnsaved(const QMap<QString, QString> &entries, const QString &problem)
+{
+    m_unsaved.insert(entries);
+    m_problem = problem;
 }
 
 bool EntryWriter::saveUnsaved()
 {
     while (!m_unsaved.isEmpty()) {
         const auto first = m_unsaved.constBegin();
-        if (!m_store.write(first.key(), first.value()).saved)
+        const CalendarEntryStore::WriteResult result = m_store.write(first.key(), first.value());
+        if (!result.saved) {
+            m_problem = result.problem;
             return false;
+        }
         m_unsaved.erase(first);
     }
+    m_userWarned = false;
     return true;
+}
+
+QMap<QString, QString> EntryWriter::currentEntries() const
+{
+    QMap<QString, QString> entries;
+    for (const QString &key : CalendarMonths::entryNames())
+        entries.insert(key, m_current.value(key));
+    return entries;
 }

@@ -49,6 +49,6 @@ bool CheckWordAvailable(WordEngine &engine)
     if (reason.isEmpty())
         return true;
     qWarning("No office instance could be started: %s", qUtf8Printable(reason));
-    UserMessages::information(WordUnavailableAdvice());
+    UserMessages::information(WordUnavailableAdvice() + QStringLiteral("\r\n\r\n") + QStringLiteral("Cause: ") + reason);
     return false;
 }

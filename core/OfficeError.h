@@ -15,3 +15,12 @@ public:
     {
     }
 };
+
+// The office instance is gone: its process ended or was stopped, or its connection broke.
+// Nothing more can be done with this instance; a procedure reports this once and skips its
+// remaining office statements.
+class OfficeInstanceLost : public OfficeError
+{
+public:
+    using OfficeError::OfficeError;
+};

@@ -1,6 +1,7 @@
 #include "core/OfficeSession.h"
 
 #include "core/ErrorReport.h"
+#include "core/OfficeError.h"
 
 #include <exception>
 
@@ -28,7 +29,14 @@ bool OfficeSession::step(int label, const std::function<void(WordApplication &)>
 {
     if (!m_usable)
         return false;
-    return m_report.step(label, [&] { statement(*m_application); });
+    return m_report.step(label, [&] {
+        try {
+            statement(*m_application);
+        } catch (const OfficeInstanceLost &) {
+            m_usable = false;
+            throw;
+        }
+    });
 }
 
 void OfficeSession::quit(int label)

@@ -10,10 +10,13 @@
 class ErrorReport;
 
 // The office instance of one guarded procedure, with its labelled office statements.
-// When the instance cannot be started or its document cannot be opened, that one failure
-// is reported and every later office statement of the procedure is skipped: without an
-// instance or a document each of them could only fail again, one report box each. The
-// instance is always ended: by quit(), or at the latest when the session is destroyed.
+// When the instance cannot be started, its document cannot be opened, or the instance is
+// lost on the way (its process died, or it stopped answering and was stopped), that one
+// failure is reported and every later office statement of the procedure is skipped:
+// without an instance or a document each of them could only fail again, one report box
+// each. A failure of a single statement while the office is alive is reported and the
+// procedure goes on. The instance is always ended: by quit(), or at the latest when the
+// session is destroyed.
 class OfficeSession
 {
 public:

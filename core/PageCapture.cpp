@@ -28,8 +28,9 @@ void PageCapture::SaveDocAsJPG(const QString &inFile)
     int pageCount = 0;
     office.step(120, [](WordApplication &word) { word.repaginate(); });
     office.step(122, [&](WordApplication &word) { pageCount = word.pageCount(); });
-    // Without an instance or a document there is no page to picture; whatever the
-    // clipboard holds belongs to someone else.
+    // Without an instance or a document there is no page to picture; a picture left from
+    // before is no page of this document.
+    ClipboardPicture::clear();
     if (office.isUsable())
         capturePages(report, office, pageCount);
     office.step(166, [](WordApplication &word) { word.closeDocumentWithoutSaving(); });
@@ -46,6 +47,9 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
         report.step(130, [&] { m_showBusy(); });
         // The picture is copied before its page is deleted, so pass n pictures page n.
         const bool copied = office.step(132, [](WordApplication &word) { word.copyAsPicture(); });
+        // An instance lost on the way pictures no further page: what was captured stays.
+        if (!office.isUsable())
+            break;
         report.step(134, [&] { ++pageNumber; });
         const bool lastPage = pageCount - pagesDone <= 1; // or the only one
         if (lastPage) {
@@ -58,7 +62,7 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
         }
 
         QString snapshot;
-        // A failed copy leaves the clipboard as it was, with nothing of this page on it.
+        // A failed copy hands no picture of this page over.
         const bool captured = report.step(148, [&] {
             snapshot = TempFolder::file(PageSnapshot::fileName());
             PageSnapshot::save(copied ? ClipboardPicture::read() : QImage(), snapshot);

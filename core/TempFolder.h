@@ -2,16 +2,30 @@
 
 #include <QString>
 
-// The folder for the program's temporary files ("template.dot", the generated document,
-// "temp.bmp"). The environment variable TEMP is used unchanged when it is set. Otherwise
-// a private folder of this user (mode 0700) below the system's temporary folder is used,
-// never the shared world-writable folder itself: fixed names there invite symlink attacks.
+// The folder for this program's temporary files (the template written out for a build,
+// the generated document, the page snapshot, the offices' private folders).
+//
+// It is a folder of this process inside a private folder of this user (mode 0700, this
+// user's, never a symbolic link), made inside the folder named by the environment variable
+// TEMP when that is set and usable, otherwise inside the system's temporary folder. Files
+// others left in TEMP are never read, changed or deleted, and a name like "template.dot"
+// cannot be planted there by anyone else.
 class TempFolder
 {
 public:
-    // The folder, without a trailing separator. Throws std::runtime_error when no private
-    // folder can be made safely.
+    // The folder, made on first use, without a trailing separator. Throws
+    // std::runtime_error naming the folder and the cause when no private folder can be made.
     static QString path();
     // path() + "/" + name.
     static QString file(const QString &name);
+
+    // Why TEMP is set but was not used (missing, not writable, not safe); empty otherwise.
+    static QString temporaryVariableProblem();
+
+    // Removes the folders of this user's earlier processes that no longer run: what a
+    // killed program left behind. Another running instance's folder is never touched.
+    static void removeOrphans();
+    // Removes this process's folder and everything in it, at the end of the program; the
+    // user's private folder goes too once it is empty.
+    static void removeOwn();
 };

@@ -14,6 +14,12 @@ public:
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
         return kind == Kind::Question ? Answer::No : Answer::Ok;
     }
+
+    int choose(const QString &title, const QString &text, const QStringList &choices) override
+    {
+        present(Kind::Choice, title, text + QStringLiteral(" [") + choices.join(QStringLiteral(" | ")) + u']');
+        return static_cast<int>(choices.size()) - 1;
+    }
 };
 
 TerminalPresenter terminalPresenter;
@@ -34,6 +40,11 @@ void UserMessages::information(const QString &text)
 UserMessages::Answer UserMessages::question(const QString &text)
 {
     return present(MessagePresenter::Kind::Question, ApplicationTitle::get(), text);
+}
+
+int UserMessages::choice(const QString &text, const QStringList &choices)
+{
+    return installedPresenter->choose(ApplicationTitle::get(), text, choices);
 }
 
 void UserMessages::setPresenter(MessagePresenter *presenter)

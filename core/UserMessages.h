@@ -17,10 +17,13 @@ public:
     static void information(const QString &text);
     // Titled with the application title; Yes or No.
     static Answer question(const QString &text);
+    // Titled with the application title; returns the index of the choice taken. The last
+    // choice must be the one that changes nothing.
+    static int choice(const QString &text, const QStringList &choices);
 
     // Installs the presenter (not owned); null restores the default, which writes each
-    // message to standard error and answers every question No, the answer that changes
-    // nothing.
+    // message to standard error and answers every question No and every choice with the
+    // last, the answers that change nothing.
     static void setPresenter(MessagePresenter *presenter);
 
 private:

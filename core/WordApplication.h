@@ -40,8 +40,8 @@ public:
     virtual void repaginate() = 0;
     // ActiveDocument.BuiltInDocumentProperties(14): the number of pages.
     virtual int pageCount() = 0;
-    // ActiveDocument.Range.CopyAsPicture: the system clipboard holds a picture of the
-    // document's current first page.
+    // ActiveDocument.Range.CopyAsPicture: the program's own clipboard (ClipboardPicture)
+    // holds a picture of the document's current first page.
     virtual void copyAsPicture() = 0;
     // Selection.GoTo What:=1, Which:=2, Name:=2: the insertion point moves to the start of
     // the next page (page 2 when it stands on page 1).

@@ -1,16 +1,15 @@
 #include "office/LibreOfficeApplication.h"
 
+#include "core/ClipboardPicture.h"
 #include "core/OfficeError.h"
+#include "office/OfficeCallRunner.h"
 #include "office/OfficeDocument.h"
 #include "office/OfficeProcess.h"
 #include "office/PageSelection.h"
 #include "office/RenderedPages.h"
 #include "office/UnoConnection.h"
 
-#include <QClipboard>
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QScopeGuard>
 
 #include <optional>
@@ -28,9 +27,10 @@ struct CellAddress
 // office to end, kills it when it does not, and removes its private folder.
 struct Session
 {
-    Session(const QString &program, std::chrono::milliseconds startTimeout, std::shared_ptr<ProfileSeed> seed)
+    Session(const QString &program, OfficeCallRunner &runner, std::chrono::milliseconds startTimeout,
+            std::shared_ptr<ProfileSeed> seed)
         : process(program, std::move(seed))
-        , connection(process, startTimeout)
+        , connection(process, runner, startTimeout)
     {
     }
 
@@ -43,18 +43,44 @@ struct Session
 class LibreOfficeApplication::Private
 {
 public:
-    Private(const QString &program, std::chrono::milliseconds startTimeout, std::shared_ptr<ProfileSeed> seed)
-        : session(std::make_unique<Session>(program, startTimeout, std::move(seed)))
+    Private(const QString &program, const OfficeTimeLimits &limits, std::shared_ptr<ProfileSeed> seed)
+        : limits(limits)
+        , session(std::make_unique<Session>(program, runner, limits.start, std::move(seed)))
     {
     }
 
     Session &liveSession()
     {
+        if (lost)
+            throw OfficeInstanceLost(*lost);
         if (!session)
             throw OfficeError(QStringLiteral("The office instance has already quit."));
         if (!session->process.isRunning())
-            throw OfficeError(QStringLiteral("The office is no longer running (%1).").arg(session->process.exitDescription()));
+            loseInstance(QStringLiteral("The office is no longer running (%1).").arg(session->process.exitDescription()));
         return *session;
+    }
+
+    // Runs the work on the office's thread within the limit. An office that does not answer
+    // in time is killed; an office that is found dead after a failed call is named as lost,
+    // so that the caller stops using this instance.
+    void call(const QString &what, std::chrono::milliseconds limit, const std::function<void()> &work)
+    {
+        Session &live = liveSession();
+        try {
+            runner.run(what, limit, work, [&live] { live.process.kill(); });
+        } catch (const OfficeInstanceLost &error) {
+            loseInstance(QString::fromUtf8(error.what()));
+        } catch (const OfficeError &error) {
+            if (!live.process.isRunning())
+                loseInstance(QString::fromUtf8(error.what()));
+            throw;
+        }
+    }
+
+    [[noreturn]] void loseInstance(const QString &reason)
+    {
+        lost = reason;
+        throw OfficeInstanceLost(reason);
     }
 
     OfficeDocument &activeDocument()
@@ -72,12 +98,14 @@ public:
         OfficeDocument &current = activeDocument();
         if (!pages) {
             const QString pdfPath = session->process.scratchFolder() + QStringLiteral("/pages.pdf");
-            const auto removePdf = qScopeGuard([&] { QFile::remove(pdfPath); });
-            current.exportPdf(pdfPath);
-            QFile pdf(pdfPath);
-            if (!pdf.open(QIODevice::ReadOnly))
-                throw OfficeError(QStringLiteral("The office's pages could not be read: %1").arg(pdf.errorString()));
-            pages = std::make_unique<RenderedPages>(pdf.readAll());
+            call(QStringLiteral("laying out the pages"), limits.render, [&] {
+                const auto removePdf = qScopeGuard([&] { QFile::remove(pdfPath); });
+                current.exportPdf(pdfPath);
+                QFile pdf(pdfPath);
+                if (!pdf.open(QIODevice::ReadOnly))
+                    throw OfficeError(QStringLiteral("The office's pages could not be read: %1").arg(pdf.errorString()));
+                pages = std::make_unique<RenderedPages>(pdf.readAll());
+            });
             pageSelection.reset(pages->count());
         }
         return *pages;
@@ -94,11 +122,14 @@ public:
         if (!document)
             return;
         const std::unique_ptr<OfficeDocument> closing = std::move(document);
-        liveSession();
-        closing->close();
+        call(QStringLiteral("closing the document"), limits.other, [&] { closing->close(); });
     }
 
-    // Declared first: ends after the document reference is gone.
+    const OfficeTimeLimits limits;
+    std::optional<QString> lost; // why the instance is gone, once it is
+    // Declared before the session: the office thread outlives every call to the office.
+    OfficeCallRunner runner;
+    // Declared before the document: ends after the document reference is gone.
     std::unique_ptr<Session> session;
     std::unique_ptr<OfficeDocument> document;
     std::optional<CellAddress> selectedCell;
@@ -106,9 +137,9 @@ public:
     PageSelection pageSelection;
 };
 
-LibreOfficeApplication::LibreOfficeApplication(const QString &officeProgram, std::chrono::milliseconds startTimeout,
+LibreOfficeApplication::LibreOfficeApplication(const QString &officeProgram, const OfficeTimeLimits &limits,
                                                std::shared_ptr<ProfileSeed> seed)
-    : d(std::make_unique<Private>(officeProgram, startTimeout, std::move(seed)))
+    : d(std::make_unique<Private>(officeProgram, limits, std::move(seed)))
 {
 }
 
@@ -117,12 +148,15 @@ LibreOfficeApplication::~LibreOfficeApplication() = default;
 void LibreOfficeApplication::openDocument(const QString &path, bool readOnly)
 {
     d->closeDocument();
-    d->document = std::make_unique<OfficeDocument>(d->liveSession().connection.desktop(), path, readOnly);
+    const auto &desktop = d->liveSession().connection.desktop();
+    d->call(QStringLiteral("opening %1").arg(path), d->limits.load,
+            [&] { d->document = std::make_unique<OfficeDocument>(desktop, path, readOnly); });
 }
 
 void LibreOfficeApplication::selectCell(int table, int row, int cell)
 {
-    d->activeDocument().checkCell(table, row, cell);
+    OfficeDocument &document = d->activeDocument();
+    d->call(QStringLiteral("selecting a table cell"), d->limits.other, [&] { document.checkCell(table, row, cell); });
     d->selectedCell = CellAddress{table, row, cell};
 }
 
@@ -132,19 +166,21 @@ void LibreOfficeApplication::typeText(const QString &text)
     if (!d->selectedCell)
         throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
     const CellAddress &target = *d->selectedCell;
-    document.setCellText(target.table, target.row, target.cell, text);
+    d->call(QStringLiteral("typing into a table cell"), d->limits.other,
+            [&] { document.setCellText(target.table, target.row, target.cell, text); });
     d->layoutChanged();
 }
 
 void LibreOfficeApplication::saveAs(const QString &path)
 {
-    d->activeDocument().saveAs(path);
+    OfficeDocument &document = d->activeDocument();
+    d->call(QStringLiteral("saving %1").arg(path), d->limits.save, [&] { document.saveAs(path); });
 }
 
 void LibreOfficeApplication::setDisplayAlerts(bool)
 {
     // The headless office never shows an alert: without an interaction handler every
-    // problem comes back as an error. Only a dead instance makes this fail.
+    // problem comes back as an error. Only a lost instance makes this fail.
     d->liveSession();
 }
 
@@ -164,7 +200,7 @@ void LibreOfficeApplication::quit()
     if (!d->session)
         return;
     try {
-        if (d->session->process.isRunning())
+        if (!d->lost && d->session->process.isRunning())
             d->closeDocument();
     } catch (const OfficeError &) {
         // The office ends in any case.
@@ -175,23 +211,29 @@ void LibreOfficeApplication::quit()
 
 void LibreOfficeApplication::repaginate()
 {
-    d->activeDocument().reformat();
+    OfficeDocument &document = d->activeDocument();
+    d->call(QStringLiteral("laying out the document"), d->limits.render, [&] { document.reformat(); });
 }
 
 int LibreOfficeApplication::pageCount()
 {
     OfficeDocument &document = d->activeDocument();
     // Once pages have been taken out, the count is what remains of them.
-    return d->pages ? d->pageSelection.remainingPages() : document.pageCount();
+    if (d->pages)
+        return d->pageSelection.remainingPages();
+    int count = 0;
+    d->call(QStringLiteral("counting the pages"), d->limits.other, [&] { count = document.pageCount(); });
+    return count;
 }
 
 void LibreOfficeApplication::copyAsPicture()
 {
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        throw OfficeError(QStringLiteral("Cannot copy the page: no clipboard is available."));
     const RenderedPages &pages = d->renderedPages();
     const int first = d->pageSelection.firstPage();
-    QGuiApplication::clipboard()->setImage(first > 0 ? pages.picture(first) : pages.blankPicture());
+    QImage picture;
+    d->call(QStringLiteral("picturing a page"), d->limits.render,
+            [&] { picture = first > 0 ? pages.picture(first) : pages.blankPicture(); });
+    ClipboardPicture::put(picture);
 }
 
 // The page movements act on the rendered pages rather than on the office's text: the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/WordEngine.h"
+#include "office/OfficeTimeLimits.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ class LibreOfficeEngine : public WordEngine
 {
 public:
     // officeProgram: the soffice.bin to run; the installed LibreOffice by default.
-    explicit LibreOfficeEngine(QString officeProgram = defaultOfficeProgram());
+    explicit LibreOfficeEngine(QString officeProgram = defaultOfficeProgram(), OfficeTimeLimits limits = {});
 
     std::unique_ptr<WordApplication> createApplication() override;
 
@@ -22,6 +23,7 @@ public:
 
 private:
     QString m_officeProgram;
+    OfficeTimeLimits m_limits;
     // The first instance that ends cleanly leaves its set-up profile here; later instances
     // start from a copy of it and skip the office's first-start set-up.
     std::shared_ptr<ProfileSeed> m_profileSeed;

@@ -119,7 +119,9 @@ void OfficeProcess::start()
         return;
     const QFileInfo program(m_program);
     if (!program.isFile() || !program.isExecutable())
-        throw OfficeError(QStringLiteral("The office program %1 is missing or cannot be run.").arg(m_program));
+        throw OfficeError(QStringLiteral("LibreOffice Writer was not found (the office program %1 is missing or "
+                                         "cannot be run): install libreoffice-writer.")
+                              .arg(m_program));
     m_pid = ChildProcessSpawn::start(commandLine(), environment());
     m_running = true;
     m_exitCode.reset();

@@ -3,8 +3,42 @@
 #include <QDir>
 #include <QFile>
 
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+// True when a connection to the socket is refused: nothing listens on it any more.
+bool refusesConnection(const QByteArray &path)
+{
+    sockaddr_un address{};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return false;
+    const bool refused = ::connect(probe, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+        && errno == ECONNREFUSED;
+    ::close(probe);
+    return refused;
+}
+
+bool processRuns(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+} // namespace
 
 OfficeSocketLeftovers::OfficeSocketLeftovers(QString pipeName)
     : m_pipeName(std::move(pipeName))
@@ -50,4 +84,24 @@ void OfficeSocketLeftovers::remove()
             ::unlink(path.constData());
     }
     m_paths.clear();
+}
+
+void OfficeSocketLeftovers::removeStale()
+{
+    // Pipes of this program's offices carry the program's process id: "daybloom-<pid>-…".
+    static const QRegularExpression ownPipe(QStringLiteral("^OSL_PIPE_\\d+_daybloom-(\\d+)-"));
+    const QString prefix = QStringLiteral("OSL_PIPE_%1_").arg(::getuid());
+    for (const char *folder : {"/tmp", "/var/tmp"}) {
+        const QDir dir(QString::fromLatin1(folder));
+        for (const QString &name : dir.entryList({prefix + QLatin1Char('*')}, QDir::System | QDir::Hidden)) {
+            const QByteArray path = QFile::encodeName(dir.filePath(name));
+            struct stat info {};
+            if (::lstat(path.constData(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != ::getuid())
+                continue;
+            const QRegularExpressionMatch match = ownPipe.match(name);
+            const bool orphan = match.hasMatch() && !processRuns(match.captured(1).toLongLong());
+            if (orphan || refusesConnection(path))
+                ::unlink(path.constData());
+        }
+    }
 }

@@ -23,6 +23,11 @@ public:
 
     static bool isPipeSocketPath(const QByteArray &path);
 
+    // Removes this user's office sockets that nobody listens on any more: those of this
+    // program's offices whose program no longer runs, and any office socket that refuses
+    // a connection. A socket some running office listens on stays.
+    static void removeStale();
+
 private:
     QString m_pipeName;
     QSet<QByteArray> m_paths;

@@ -20,7 +20,7 @@ decltype(auto) unoCall(const QString &what, Work &&work)
     try {
         return std::forward<Work>(work)();
     } catch (const css::lang::DisposedException &) {
-        throw OfficeError(QStringLiteral("%1: the office is no longer running.").arg(what));
+        throw OfficeInstanceLost(QStringLiteral("%1: the office is no longer running.").arg(what));
     } catch (const css::uno::Exception &error) {
         const QString message = UnoStrings::toQString(error.Message).trimmed();
         throw OfficeError(message.isEmpty() ? QStringLiteral("%1: the office reported an error.").arg(what)

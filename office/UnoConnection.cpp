@@ -1,6 +1,7 @@
 #include "office/UnoConnection.h"
 
 #include "core/OfficeError.h"
+#include "office/OfficeCallRunner.h"
 #include "office/OfficeProcess.h"
 #include "office/UnoCall.h"
 #include "office/UnoStrings.h"
@@ -35,16 +36,31 @@ uno::Reference<uno::XComponentContext> bootstrapLocalContext()
 
 } // namespace
 
-UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds timeout)
+UnoConnection::UnoConnection(OfficeProcess &process, OfficeCallRunner &runner, std::chrono::milliseconds timeout)
     : m_process(process)
 {
     try {
         m_localContext = bootstrapLocalContext();
+        // Started from this thread: the office's parent-death signal follows the thread
+        // that made it, and this one lives as long as the program.
         m_process.start();
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         bool restarted = false;
         for (;;) {
-            const bool connected = tryConnect();
+            // An office that accepts the connection but never answers (stopped, hung) is
+            // killed when the start limit passes.
+            const auto remaining = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                deadline - std::chrono::steady_clock::now()),
+                                            std::chrono::milliseconds(1));
+            bool connected = false;
+            try {
+                runner.run(QStringLiteral("starting"), remaining, [&] { connected = tryConnect(); },
+                           [this] { m_process.kill(); });
+            } catch (const OfficeInstanceLost &) {
+                throw OfficeInstanceLost(QStringLiteral("The office did not answer within %1 seconds while starting; "
+                                                        "it was stopped.")
+                                             .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()));
+            }
             if (!m_process.isRunning()) {
                 // Whatever answered, it was not our office, or it was one that is ending.
                 m_desktop.clear();
@@ -53,7 +69,7 @@ UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds t
                     m_process.start();
                     continue;
                 }
-                throw OfficeError(QStringLiteral("The office ended while starting (%1).").arg(m_process.exitDescription()));
+                throw OfficeError(QStringLiteral("The office did not start: it ended while starting (%1).").arg(m_process.exitDescription()));
             }
             if (connected) {
                 m_process.noteListeningSockets();
@@ -62,7 +78,7 @@ UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds t
             if (std::chrono::steady_clock::now() >= deadline)
                 throw OfficeError(QStringLiteral("The office did not answer within %1 seconds.")
                                       .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()));
-            std::this_thread::sleep_for(retryInterval);
+            OfficeCallRunner::pause(retryInterval);
         }
     } catch (...) {
         shutDown(shutDownGrace);

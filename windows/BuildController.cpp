@@ -5,11 +5,12 @@
 #include "windows/MousePointer.h"
 
 BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries,
-                                 MousePointer &pointer, DocumentNameGenerator &names)
+                                 MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
     : m_mainWindow(mainWindow)
     , m_entries(entries)
     , m_pointer(pointer)
     , m_builder(engine, *this, names)
+    , m_mayClose(std::move(mayClose))
 {
 }
 
@@ -39,6 +40,7 @@ PreviewPages &BuildController::previewPages()
 {
     if (!m_preview) {
         m_preview = std::make_unique<Form2>(&m_mainWindow);
+        m_preview->setCloseGuard(m_mayClose);
         m_preview->Form_Load();
     }
     return *m_preview;

@@ -3,6 +3,7 @@
 #include "core/BuildSurface.h"
 #include "core/DocumentBuilder.h"
 
+#include <functional>
 #include <memory>
 
 class DocumentNameGenerator;
@@ -14,12 +15,14 @@ class WordEngine;
 
 // The main window's part in building a calendar: it runs the document builder with the
 // window's day entries, pointer and painting, and owns the preview window, which the first
-// build makes and every later build reuses.
+// build makes and every later build reuses. Closing the preview window ends the program,
+// so it asks the main window's close guard first.
 class BuildController : public BuildSurface
 {
 public:
+    // mayClose: asked before the preview window closes and ends the program.
     BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries, MousePointer &pointer,
-                    DocumentNameGenerator &names);
+                    DocumentNameGenerator &names, std::function<bool()> mayClose);
     ~BuildController() override;
 
     // "Start Creating Template".
@@ -40,5 +43,6 @@ private:
     const EntryPanel &m_entries;
     MousePointer &m_pointer;
     DocumentBuilder m_builder;
+    std::function<bool()> m_mayClose;
     std::unique_ptr<Form2> m_preview;
 };

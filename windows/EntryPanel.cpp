@@ -146,6 +146,15 @@ void EntryPanel::setEntryText(int month, int index, const QString &text)
     box(month, index)->setText(text);
 }
 
+void EntryPanel::restoreEntryText(int month, int index, const QString &text)
+{
+    QLineEdit *restoredBox = box(month, index);
+    m_restoring = true;
+    restoredBox->setText(text);
+    m_restoring = false;
+    m_writer.restored(CalendarMonths::entryName(month, index), text);
+}
+
 void EntryPanel::mouseMoveEvent(QMouseEvent *event)
 {
     m_pointer.movedOverSurface();
@@ -154,6 +163,8 @@ void EntryPanel::mouseMoveEvent(QMouseEvent *event)
 
 void EntryPanel::storeEntry(const DayBox *box, const QString &text)
 {
+    if (m_restoring)
+        return;
     m_writer.write(CalendarMonths::entryName(box->month(), box->index()), text,
                    CalendarMonths::dayName(box->month(), box->index()));
 }

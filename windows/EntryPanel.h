@@ -32,6 +32,11 @@ public:
     QLineEdit *box(int month, int index) const;
     QString entryText(int month, int index) const override;
     void setEntryText(int month, int index, const QString &text) override;
+    // Shows the day's stored text without storing it again. An entry longer than the box
+    // takes is shown cut and stays whole in the store until the box is edited.
+    void restoreEntryText(int month, int index, const QString &text);
+
+    EntryWriter &entryWriter() { return m_writer; }
 
     PictureBox *viewport() const { return m_viewport; }
     PictureBox *panel() const { return m_panel; }
@@ -53,6 +58,7 @@ private:
     void movePanel(int scrollValue);
 
     EntryWriter m_writer;
+    bool m_restoring = false; // a box's text is being restored, not changed
     MousePointer &m_pointer;
     PictureBox *m_viewport = nullptr;   // Picture1
     PictureBox *m_panel = nullptr;      // Picture2

@@ -18,9 +18,12 @@
 #include "windows/WindowFonts.h"
 #include "core/DocumentNameGenerator.h"
 #include "core/IsInstalled.h"
+#include "core/StartupEntries.h"
+#include "windows/SaveFileDialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -53,7 +56,9 @@ Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
     , m_engine(engine)
     , m_productName(productName)
     , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, this))
-    , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared())
+    , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
+    , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
+              [this] { return m_unsavedEntries.mayClose(); })
 {
     createWindow();
     createButtons();
@@ -130,10 +135,13 @@ void Form1::Form_Load()
 }
 
 // Gives the 366 boxes the keyboard positions 0-365 in calendar order and their stored
-// texts. A box whose restored text is not empty stores it again through its change
-// handler. The controls made after the panel (the buttons) follow the boxes.
+// texts, after anything the user must know about the settings file has been said.
+// Restoring stores nothing: every stored value stays exactly as it is. The controls made
+// after the panel (the buttons) follow the boxes.
 void Form1::restoreEntries(const ErrorReport &report)
 {
+    StartupEntries entries(m_entryStore, m_entryPanel->entryWriter());
+    entries.checkSettingsFile();
     int counter = 0; // the next keyboard position
     QWidget *previousStop = nullptr;
     for (int month = 0; month < CalendarMonths::count; ++month) {
@@ -149,7 +157,8 @@ void Form1::restoreEntries(const ErrorReport &report)
             });
             report.step(label + 4, [&] {
                 required(box);
-                box->setText(m_entryStore.read(CalendarMonths::entryName(month, index)));
+                const QString key = CalendarMonths::entryName(month, index);
+                m_entryPanel->restoreEntryText(month, index, entries.text(key));
             });
             report.step(label + 6, [&] { ++counter; });
         }
@@ -174,8 +183,24 @@ void Form1::PushButton2_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (!m_unsavedEntries.mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     ProgramEnd::now();
+}
+
+// Where the user wants the entries saved when the settings file refuses them.
+QString Form1::chooseEntriesFile()
+{
+    SaveFileDialog dialog;
+    dialog.setDialogTitle(QStringLiteral("Save Entries"));
+    dialog.setFilter(QStringLiteral("Settings Files (*.ini)|*.ini"));
+    dialog.setDefaultSuffix(QStringLiteral("ini"));
+    dialog.setFileName(QFileInfo(CalendarEntryStore::fileName()).fileName());
+    dialog.showSave(this);
+    return dialog.fileName();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CalendarEntryStore.h"
+#include "core/UnsavedEntriesCheck.h"
 #include "windows/BuildController.h"
 #include "windows/MousePointer.h"
 #include "windows/SkinEngine.h"
@@ -17,7 +18,9 @@ class WordEngine;
 // only assembles the controls; the load step (Form_Load), which restores the entries and
 // checks the office, runs when start-up calls it, while the window is still invisible.
 // When that step finds that no office can be started, the program must end without
-// showing the window (programEnded()). Closing it ends the program at once.
+// showing the window (programEnded()). Closing it ends the program at once, unless entries
+// the settings file refused are still unsaved: then the user decides first (as when the
+// preview window closes).
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -54,6 +57,7 @@ private:
     void connectButtons();
 
     void restoreEntries(const ErrorReport &report);
+    QString chooseEntriesFile();
 
     WordEngine &m_engine;
     const QString m_productName;
@@ -63,6 +67,7 @@ private:
     // Made before the buttons: the window's keyboard order starts with the first control
     // made, and the day boxes come first in it.
     EntryPanel *const m_entryPanel;
+    UnsavedEntriesCheck m_unsavedEntries;
     BuildController m_build;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;

@@ -166,19 +166,28 @@ void Form2::showEvent(QShowEvent *event)
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    if (m_unloading)
+    if (m_unloading) {
+        event->accept();
         return;
-    Form_QueryUnload();
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
     Form_Unload();
 }
 
-void Form2::Form_QueryUnload()
+bool Form2::Form_QueryUnload()
 {
+    // Closing ends the program: the guard is asked before anything is deleted.
+    if (m_closeGuard && !m_closeGuard())
+        return false;
     const ErrorReport report(windowName, QStringLiteral("Form_QueryUnload"));
     report.step(100, [&] { DeleteFileRobust(mWordFile); });
     report.step(102, [&] { QCoreApplication::processEvents(); });
     report.step(104, [&] { QCoreApplication::processEvents(); });
+    return true;
 }
 
 // Ends the program at once: the hidden main window is not shown again and no other
@@ -256,20 +265,22 @@ void Form2::PushButton6_Click()
     report.step(112, [&] { CommonDialog1.showSave(this); });
     report.step(114, [&] { chosenName = CommonDialog1.fileName(); });
 
+    // A cancelled dialog returns no name: nothing is copied and nothing is said.
     bool cancelled = false;
     report.step(116, [&] { cancelled = chosenName.isEmpty(); });
-    if (!cancelled) {
-        bool exists = false;
-        report.step(118, [&] { exists = FileExists(chosenName); });
-        if (exists) {
-            report.step(120, [&] {
-                const QString question = QStringLiteral("Are you sure you wish to overwrite ") + chosenName
-                    + QStringLiteral(" ?");
-                answer = UserMessages::question(question) == UserMessages::Answer::Yes ? answerYes : answerNo;
-            });
-        } else {
-            report.step(126, [&] { answer = answerYes; });
-        }
+    if (cancelled)
+        return;
+
+    bool exists = false;
+    report.step(118, [&] { exists = FileExists(chosenName); });
+    if (exists) {
+        report.step(120, [&] {
+            const QString question = QStringLiteral("Are you sure you wish to overwrite ") + chosenName
+                + QStringLiteral(" ?");
+            answer = UserMessages::question(question) == UserMessages::Answer::Yes ? answerYes : answerNo;
+        });
+    } else {
+        report.step(126, [&] { answer = answerYes; });
     }
 
     bool copied = true;

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class PageViewport;
 class PushButton;
 class QGroupBox;
@@ -20,7 +22,8 @@ class QTreeWidget;
 // builder and the page capture fill it through PreviewPages.
 //
 // It is a top-level window of its own; the main window given to it is only the window it
-// shows again on "< Back". Closing it deletes the generated document and ends the program.
+// shows again on "< Back". Closing it deletes the generated document and ends the program,
+// once the close guard (from the main window's side) has let it.
 class Form2 : public QWidget, public PreviewPages
 {
     Q_OBJECT
@@ -47,9 +50,13 @@ public:
     MousePointer &mousePointer() { return m_pointer; }
     bool firstActivationPending() const { return mFirstActivate; }
 
+    // Asked before the window closes and ends the program; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+
     void Form_Load();
     void Form_Activate();
-    void Form_QueryUnload();
+    // False when the close guard cancelled the closing: nothing has been deleted.
+    bool Form_QueryUnload();
     void Form_Unload();
     void ListView1_Click();
     void ListView1_KeyUp(int KeyCode, Qt::KeyboardModifiers Shift);
@@ -88,4 +95,5 @@ private:
     QList<QImage> Image1{QImage()};
     bool mFirstActivate = true;
     bool m_unloading = false;
+    std::function<bool()> m_closeGuard;
 };

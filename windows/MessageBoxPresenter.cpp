@@ -1,6 +1,7 @@
 #include "windows/MessageBoxPresenter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 MessagePresenter::Answer MessageBoxPresenter::present(Kind kind, const QString &title, const QString &text)
 {
@@ -16,4 +17,19 @@ MessagePresenter::Answer MessageBoxPresenter::present(Kind kind, const QString &
     default:
         return Answer::Ok;
     }
+}
+
+int MessageBoxPresenter::choose(const QString &title, const QString &text, const QStringList &choices)
+{
+    QMessageBox box(QMessageBox::Warning, title, text);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        // Escape and the window's close button take the last choice, the one that changes nothing.
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }

@@ -11,6 +11,7 @@
 
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -106,24 +107,22 @@ void PageViewport::ShowPagePicture(const QImage &picture, const ErrorReport *rep
     step(136, [&] { SetupScrollbars(); });
 }
 
-void PageViewport::RedrawImage()
+bool PageViewport::RedrawImage()
 {
     const ErrorReport report(windowName, QStringLiteral("RedrawImage"));
-    report.step(100, [&] { mZoomWidth = zoomedLength(mOrigWidth, mZoom); });
-    report.step(102, [&] { mZoomHeight = zoomedLength(mOrigHeight, mZoom); });
+    std::int32_t width = mZoomWidth;
+    std::int32_t height = mZoomHeight;
+    report.step(100, [&] { width = zoomedLength(mOrigWidth, mZoom); });
+    report.step(102, [&] { height = zoomedLength(mOrigHeight, mZoom); });
 
+    // A page that large is refused: the sizes stay and what is shown is not repainted.
     bool tooLarge = false;
-    report.step(104, [&] { tooLarge = mZoomWidth >= maximumWidth || mZoomHeight >= maximumHeight; });
-    if (tooLarge) {
-        // Refused: back to the natural size, without repainting what is shown.
-        report.step(124, [&] { mZoom = 1.0f; });
-        report.step(126, [&] { mOrigWidth = originalLength(m_zoomOri->drawingWidth()); });
-        report.step(128, [&] { mOrigHeight = originalLength(m_zoomOri->drawingHeight()); });
-        report.step(130, [&] { mZoomWidth = zoomedLength(mOrigWidth, 1.0f); });
-        report.step(132, [&] { mZoomHeight = zoomedLength(mOrigHeight, 1.0f); });
-        return;
-    }
+    report.step(104, [&] { tooLarge = width >= maximumWidth || height >= maximumHeight; });
+    if (tooLarge)
+        return false;
 
+    mZoomWidth = width;
+    mZoomHeight = height;
     report.step(106, [&] { m_picture1->clearPicture(); });
     report.step(108, [&] { m_picture1->setOuterWidth(float(mZoomWidth)); });
     report.step(110, [&] { m_picture1->setOuterHeight(float(mZoomHeight)); });
@@ -134,14 +133,26 @@ void PageViewport::RedrawImage()
     report.step(114, [&] { m_pointer.set(MousePointer::Default); });
     report.step(116, [&] { m_hScroll1->setValue(0); });
     report.step(118, [&] { m_vScroll1->setValue(0); });
-    report.step(120, [&] { m_hScroll1->setEnabled(m_picture2->drawingWidth() < float(mZoomWidth)); });
-    report.step(122, [&] { m_vScroll1->setEnabled(m_picture2->drawingHeight() < float(mZoomHeight)); });
+    // The scroll ranges and units follow the page as now drawn.
+    report.step(120, [&] { setUpHScroll1(); });
+    report.step(122, [&] { setUpVScroll1(); });
+    return true;
 }
 
 void PageViewport::SetupScrollbars()
 {
     m_picture1->moveTo(0, 0);
+    setUpHScroll1();
+    setUpVScroll1();
+}
+
+void PageViewport::setUpHScroll1()
+{
     mHScrollUnit = setUpScrollbar(m_hScroll1, m_picture1->outerWidth(), m_picture2->outerWidth());
+}
+
+void PageViewport::setUpVScroll1()
+{
     mVScrollUnit = setUpScrollbar(m_vScroll1, m_picture1->outerHeight(), m_picture2->outerHeight());
 }
 
@@ -177,11 +188,14 @@ void PageViewport::StepZoom(std::int32_t zoomOut)
     SetZoom(zoom);
 }
 
+// A factor out of range, or one whose page would be too large, leaves the zoom as it is.
 void PageViewport::SetZoom(float zoom)
 {
     if (zoom <= maximumZoom && zoom >= minimumZoom) {
+        const float previous = mZoom;
         mZoom = zoom;
-        RedrawImage();
+        if (!RedrawImage())
+            mZoom = previous;
     }
 }
 
@@ -211,14 +225,15 @@ void PageViewport::Picture1_MouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, f
     report.step(102, [&] { mDragY = Y; });
 }
 
-// Keeps a dragged page from leaving a gap at the viewport's top or left edge, and from
-// moving its far edge inside the viewport's drawing area.
-float PageViewport::clampDragged(float offset, float viewportDrawing, float pageOuter)
+// Where a drag may put the page along one axis. A page that fits the viewport's drawing
+// area stays where it is; a larger one is kept from leaving a gap at the viewport's top or
+// left edge and from moving its far edge inside the drawing area.
+float PageViewport::clampDragged(float wanted, float current, float viewportDrawing, float pageOuter)
 {
-    if (offset > 0.0f)
-        return 0.0f;
     const float farthest = viewportDrawing - pageOuter;
-    return farthest > offset ? farthest : offset;
+    if (farthest >= 0.0f)
+        return current;
+    return std::clamp(wanted, farthest, 0.0f);
 }
 
 void PageViewport::Picture1_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers, float X, float Y)
@@ -231,9 +246,13 @@ void PageViewport::Picture1_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModif
     float left = 0;
     float top = 0;
     report.step(104, [&] { left = m_picture1->left() - mDragX + X; });
-    report.step(106, [&] { left = clampDragged(left, m_picture2->drawingWidth(), m_picture1->outerWidth()); });
+    report.step(106, [&] {
+        left = clampDragged(left, m_picture1->left(), m_picture2->drawingWidth(), m_picture1->outerWidth());
+    });
     report.step(114, [&] { top = m_picture1->top() - mDragY + Y; });
-    report.step(116, [&] { top = clampDragged(top, m_picture2->drawingHeight(), m_picture1->outerHeight()); });
+    report.step(116, [&] {
+        top = clampDragged(top, m_picture1->top(), m_picture2->drawingHeight(), m_picture1->outerHeight());
+    });
     report.step(124, [&] { m_picture1->moveTo(left, top); });
 }
 

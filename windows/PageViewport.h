@@ -52,7 +52,9 @@ public:
     // reported under its label (the window's first activation); without one, a failure
     // goes to the caller.
     void ShowPagePicture(const QImage &picture, const ErrorReport *report = nullptr);
-    void RedrawImage();
+    // Repaints the page at the zoom and sets the scrollbars up for it. Returns false, and
+    // changes nothing, when the zoomed page would reach the size limit.
+    bool RedrawImage();
     void SetupScrollbars();
     void StepZoom(std::int32_t zoomOut);
     void SetZoom(float zoom);
@@ -72,7 +74,9 @@ private:
     void createControls(QWidget *window);
     static std::int16_t setUpScrollbar(QScrollBar *scrollbar, float pageOuter, float viewportOuter);
     static void setScrollbarByPercent(QScrollBar *scrollbar, std::int16_t percent);
-    static float clampDragged(float offset, float viewportDrawing, float pageOuter);
+    void setUpHScroll1();
+    void setUpVScroll1();
+    static float clampDragged(float wanted, float current, float viewportDrawing, float pageOuter);
 
     MousePointer &m_pointer;
     ViewportFrame *m_picture2 = nullptr;

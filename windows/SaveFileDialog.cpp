@@ -57,7 +57,7 @@ void SaveFileDialog::showSave(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("doc"));
+    dialog.setDefaultSuffix(m_defaultSuffix);
     if (!m_fileName.isEmpty())
         dialog.selectFile(m_fileName);
     m_fileName = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

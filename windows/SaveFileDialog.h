@@ -10,8 +10,8 @@ class QWidget;
 // through three properties and shown with showSave(), which leaves the chosen path in
 // fileName() (empty when the user cancels).
 //
-// It suggests the "doc" suffix, starts in the user's documents folder and does not ask
-// about overwriting: the preview window asks its own question.
+// It suggests the "doc" suffix unless told another, starts in the user's documents folder
+// and does not ask about overwriting: the preview window asks its own question.
 //
 // Tests answer it without showing anything: setNextFileName() makes the next showSave()
 // return that name at once (an empty name is a cancel), and lastShown() tells what the
@@ -30,6 +30,8 @@ public:
     void setDialogTitle(const QString &title) { m_title = title; }
     // "Description|pattern[;pattern]" pairs, separated by '|'.
     void setFilter(const QString &filter) { m_filter = filter; }
+    // Added to a chosen name that has no suffix of its own.
+    void setDefaultSuffix(const QString &suffix) { m_defaultSuffix = suffix; }
 
     void showSave(QWidget *parent);
 
@@ -45,4 +47,5 @@ private:
     QString m_fileName;
     QString m_title;
     QString m_filter;
+    QString m_defaultSuffix = QStringLiteral("doc");
 };

@@ -12,7 +12,9 @@
 #include "tests/support/ClickButton.h"
 #include "office/LibreOfficeEngine.h"
 
+#include <QClipboard>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -20,9 +22,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
+
+#include <csignal>
 
 namespace {
 
@@ -60,12 +65,16 @@ QMap<QString, QString> entriesInDocument(const QString &document)
     return entries;
 }
 
+// Control characters reach the document as spaces.
 QMap<QString, QString> expectedEntries(const QList<Entry> &entries)
 {
     QMap<QString, QString> expected;
-    for (const Entry &entry : entries)
-        if (!entry.text.isEmpty())
-            expected.insert(CalendarMonths::entryName(entry.month, entry.index), entry.text);
+    for (const Entry &entry : entries) {
+        QString text = entry.text;
+        text.replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")), QStringLiteral(" "));
+        if (!text.isEmpty())
+            expected.insert(CalendarMonths::entryName(entry.month, entry.index), text);
+    }
     return expected;
 }
 
@@ -127,10 +136,19 @@ private slots:
         };
         for (const Entry &entry : m_entries)
             typeInto(entry);
+        // Pasted text may hold control characters; the entry still lands, with spaces.
+        m_entries.append({2, 4, QStringLiteral("Tab\there")});
+        m_entries.append({2, 5, QStringLiteral("Control\x01" "character")});
+        for (int n = m_entries.size() - 2; n < m_entries.size(); ++n)
+            m_form->entryPanel().box(m_entries[n].month, m_entries[n].index)->setText(m_entries[n].text);
+        // The person's clipboard is theirs: a build leaves it as it was.
+        QGuiApplication::clipboard()->setText(QStringLiteral("the person's own text"));
 
         build();
 
         checkBuild(m_firstBuildPages);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the person's own text"));
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
         m_firstDocument = preview().mWordFile;
     }
 
@@ -177,6 +195,62 @@ private slots:
         // The new first page shows the changed January; the untouched months look as before.
         QVERIFY(pages[0] != m_firstBuildPages[0]);
         QCOMPARE(pages[2], m_firstBuildPages[2]);
+    }
+
+    // An office that stops answering in the middle of a build (stopped with SIGSTOP) costs
+    // one report when its limit passes; the window keeps handling events meanwhile, the
+    // build ends idle and unfrozen with no office left, and the next click builds.
+    void aStoppedOfficeCostsOneReportAndTheNextBuildWorks()
+    {
+        const std::chrono::milliseconds limit = std::chrono::seconds(3);
+        LibreOfficeEngine engine(LibreOfficeEngine::defaultOfficeProgram(),
+                                 OfficeTimeLimits{limit, limit, limit, limit, limit});
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        takeReportedErrors();
+
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(100);
+        QList<pid_t> stopped;
+        // Once the build's office has opened the template, it stops answering.
+        QTimer stopper;
+        connect(&stopper, &QTimer::timeout, [&] {
+            const QList<pid_t> offices = LibreOfficeTestSupport::officeChildren();
+            if (offices.isEmpty() || !QFileInfo::exists(TempFolder::file(QStringLiteral("template.dot"))))
+                return;
+            for (pid_t pid : offices)
+                ::kill(pid, SIGSTOP);
+            stopped = offices;
+            stopper.stop();
+        });
+        stopper.start(5);
+        clickButton(form, QStringLiteral("PushButton22"));
+        stopper.stop();
+        ticker.stop();
+
+        QVERIFY(!stopped.isEmpty());
+        const QStringList reports = takeReportedErrors();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports.first().startsWith(QStringLiteral("PushButton22_Click:")), qPrintable(reports.first()));
+        QVERIFY2(ticks >= 20, qPrintable(QStringLiteral("%1 timer events while the office was stopped").arg(ticks)));
+        QVERIFY(!form.build().isCreating());
+        QVERIFY(form.updatesEnabled());
+        for (pid_t pid : std::as_const(stopped))
+            QVERIFY(!LibreOfficeTestSupport::processExists(pid));
+        QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
+
+        form.show();
+        clickButton(form, QStringLiteral("PushButton22"));
+        QCOMPARE(takeReportedErrors(), QStringList());
+        Form2 *preview = form.build().previewWindow();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(pageListTexts(*preview), pageItems(6));
+        QFile::remove(preview->mWordFile);
+        preview->hide();
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "core/CalendarEntryStore.h"
+#include "core/LenientIniReader.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -7,6 +8,14 @@
 #include <QTest>
 
 namespace {
+
+const QString section = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
+
+QByteArray settingsFileBytes()
+{
+    QFile file(CalendarEntryStore::fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QStringList readInOtherProcess(const QStringList &keys)
 {
@@ -34,6 +43,7 @@ private slots:
             QStringLiteral("\"quoted\" and 'single'"), QStringLiteral("a;b=c#d ; e = f # g"),
             QStringLiteral("back\\slash \\n \\\\ end\\"), QStringLiteral("comma, list, like"),
             QStringLiteral("@Variant(x) @@ [Section] %20"), QStringLiteral("Zoë Ünal – 生日 🎂"),
+            QStringLiteral("@at"), QStringLiteral("\t\n\r\a\x01") + QStringLiteral("2b \x7f\u00a0 end "),
         };
         CalendarEntryStore store;
         QStringList keys;
@@ -42,6 +52,12 @@ private slots:
             QVERIFY(store.write(keys.last(), values[i]).saved);
         }
         QCOMPARE(readInOtherProcess(keys), values);
+        // The lenient reader decodes the file's lines as QSettings wrote them.
+        const QMap<QString, QString> lines = LenientIniReader::entries(settingsFileBytes(), section);
+        QStringList decoded;
+        for (const QString &key : keys)
+            decoded << lines.value(key, QStringLiteral("absent"));
+        QCOMPARE(decoded, values);
 
         // The published layout: the file, the group, the key names.
         QCOMPARE(CalendarEntryStore::fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillmoor.ini"));
@@ -50,6 +66,25 @@ private slots:
                  QStringList{QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder")});
         independent.beginGroup(independent.childGroups().value(0));
         QCOMPARE(independent.value(QStringLiteral("txtMar2"), QStringLiteral("absent")).toString(), QString());
+    }
+
+    void handEditedValuesAreTheTextOfTheirLines()
+    {
+        QFile::remove(CalendarEntryStore::fileName());
+        QFile file(CalendarEntryStore::fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
+                   "txtFeb1=Mom, Dad Birthday\n"
+                   "txtFeb2=  a ,b,  c  \n"
+                   "txtFeb3=@Rect(1 2 3 4)\n"
+                   "txtFeb4=\"quoted, one text\"\n");
+        file.close();
+        const CalendarEntryStore store;
+        QCOMPARE(store.read(QStringLiteral("txtFeb1")), QStringLiteral("Mom, Dad Birthday"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb2")), QStringLiteral("a ,b,  c"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb3")), QStringLiteral("@Rect(1 2 3 4)"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb4")), QStringLiteral("quoted, one text"));
+        QVERIFY(store.readsCleanly());
     }
 
     void refusedWriteIsReportedAndALaterWriteSucceeds()

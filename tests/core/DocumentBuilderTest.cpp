@@ -268,8 +268,8 @@ private slots:
         QTest::newRow("display alerts") << FakeOperation::SetDisplayAlerts << 1 << QStringList{"PushButton22_Click:208"};
         QTest::newRow("close") << FakeOperation::CloseDocument << 1 << QStringList{"PushButton22_Click:210"};
         QTest::newRow("quit") << FakeOperation::Quit << 1 << QStringList{"PushButton22_Click:212"};
-        // Nothing was saved, so the capture cannot open the document either.
-        QTest::newRow("save") << FakeOperation::SaveAs << 1 << QStringList{"PushButton22_Click:206", "SaveDocAsJPG:118"};
+        // Nothing was saved: the capture does not try to open what is not there.
+        QTest::newRow("save") << FakeOperation::SaveAs << 1 << QStringList{"PushButton22_Click:206"};
     }
 
     void failingStatementReportsItsLabel()
@@ -307,10 +307,52 @@ private slots:
     {
         QTest::addColumn<FakeOperation>("failing");
         QTest::addColumn<QStringList>("reports");
-        QTest::newRow("cannot start")
-            << FakeOperation::CreateApplication << QStringList{"PushButton22_Click:108", "SaveDocAsJPG:116"};
-        QTest::newRow("cannot open") << FakeOperation::OpenDocument
-                                     << QStringList{"PushButton22_Click:114", "SaveDocAsJPG:118"};
+        QTest::newRow("cannot start") << FakeOperation::CreateApplication << QStringList{"PushButton22_Click:108"};
+        QTest::newRow("cannot open") << FakeOperation::OpenDocument << QStringList{"PushButton22_Click:114"};
+    }
+
+    // An office that is lost in the middle of a phase (it died, or stopped answering and
+    // was stopped) costs one report; the phase skips its other office statements and the
+    // build ends idle, unfrozen, with nothing left running, ready for the next click.
+    void lostOfficeReportsOnce_data()
+    {
+        QTest::addColumn<FakeOperation>("losing");
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<int>("pages");
+        // The 100th day is April 9, typed in statement 138.
+        QTest::newRow("while filling") << FakeOperation::TypeText << 100 << QStringList{"PushButton22_Click:138"} << 0;
+        QTest::newRow("while saving") << FakeOperation::SaveAs << 1 << QStringList{"PushButton22_Click:206"} << 0;
+        QTest::newRow("while picturing page 3") << FakeOperation::CopyAsPicture << 3 << QStringList{"SaveDocAsJPG:132"} << 2;
+    }
+
+    void lostOfficeReportsOnce()
+    {
+        QFETCH(FakeOperation, losing);
+        QFETCH(int, call);
+        QFETCH(QStringList, reports);
+        QFETCH(int, pages);
+        FakeWordEngine engine;
+        engine.loseInstanceAt(losing, call);
+        TestBuildSurface window(engine);
+        DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
+
+        builder.PushButton22_Click();
+
+        QCOMPARE(takeReportedErrors(), reports);
+        QCOMPARE(window.preview->items.size(), pages);
+        QVERIFY(!builder.isCreating());
+        QVERIFY(!window.frozen);
+        QVERIFY(!window.busy);
+        QCOMPARE(engine.liveInstances(), 0);
+        QVERIFY(!QFile::exists(templatePath()));
+
+        // The next click builds a whole calendar with a new instance.
+        FakeWordEngine healthy;
+        TestBuildSurface again(healthy);
+        DocumentBuilder(healthy, again, DocumentNameGenerator::shared()).PushButton22_Click();
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(again.preview->items.size(), 6);
     }
 
     void officeFailureReportsOncePerPhase()

@@ -5,9 +5,9 @@
 
 #include "core/PagePicture.h"
 #include "core/TempFolder.h"
+#include "core/ClipboardPicture.h"
 #include "core/PageCapture.h"
 
-#include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTest>
@@ -47,7 +47,7 @@ private slots:
     void init()
     {
         takeReportedErrors();
-        QGuiApplication::clipboard()->clear();
+        ClipboardPicture::clear();
     }
 
     void cleanup() { QVERIFY(!QFile::exists(TempFolder::file(QStringLiteral("temp.bmp")))); }
@@ -193,7 +193,7 @@ private slots:
         RecordingPreviewPages preview;
         int busyShown = 0;
         const auto showBusy = [&busyShown] { ++busyShown; };
-        QGuiApplication::clipboard()->setImage(FakeWordEngine::pagePicture(QStringLiteral("other.doc"), 1));
+        ClipboardPicture::put(FakeWordEngine::pagePicture(QStringLiteral("other.doc"), 1));
 
         PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel77777777.doc")));
 

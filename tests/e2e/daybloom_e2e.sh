@@ -184,11 +184,12 @@ check_document() {
 # ---------------------------------------------------------------------------------------
 # Files
 
-temp_documents() { find "$TEMP" -maxdepth 1 -name 'kestrel*.doc' -printf '%f\n'; }
+# The program keeps its temporary files in a private folder of its own below TEMP.
+temp_documents() { find "$TEMP" -name 'kestrel*.doc'; }
 one_generated_document() {
-  local names
-  names=$(temp_documents)
-  [[ $(wc -l <<<"$names") == 1 && $names =~ ^kestrel[1-9]{8}\.doc$ ]]
+  local paths
+  paths=$(temp_documents)
+  [[ $(wc -l <<<"$paths") == 1 && $(basename "$paths") =~ ^kestrel[1-9]{8}\.doc$ ]]
 }
 no_generated_document() { [[ -z $(temp_documents) ]]; }
 folder_empty() { [[ -z $(find "$1" -mindepth 1 -print -quit) ]]; }
@@ -207,7 +208,7 @@ save_as() {
   focus "$done_box"
   xdotool key Return
   wait_until 10 "\"Done.\" to close" is_gone "$done_box"
-  cmp -s "$target" "$TEMP/$(temp_documents)" || fail "$target is not a copy of the generated document"
+  cmp -s "$target" "$(temp_documents)" || fail "$target is not a copy of the generated document"
   focus "$preview_win"
 }
 
@@ -217,7 +218,7 @@ build_and_check() {
   build_calendar
   wait_until 30 "the build's offices to end" no_office_running
   wait_until 10 "one generated document in TEMP" one_generated_document
-  [[ ! -e $TEMP/template.dot && ! -e $TEMP/temp.bmp ]] || fail "build left $(ls "$TEMP")"
+  [[ -z $(find "$TEMP" -name template.dot -o -name temp.bmp) ]] || fail "build left $(find "$TEMP")"
 }
 
 # =======================================================================================
@@ -290,6 +291,30 @@ expect_entry 2 29 "$feb29"
 expect_entry 12 31 "$dec31"
 expect_entry 10 20 "$oct20"
 
+step "an office that stops answering mid-build costs one report, and the next build works"
+offices() { marked_processes | grep -vx "${app_pid:-0}" || true; }
+template_written() { [[ -n $(offices) && -n $(find "$TEMP" -name template.dot) ]]; }
+click "$main_win" "${start_button[@]}"
+wait_until 60 "the build's office to open the template" template_written
+stopped=$(offices)
+kill -STOP $stopped
+# The office call's time limit passes; meanwhile the window still paints and answers.
+wait_until 90 "the report of the office that stopped answering" find_window error_box '^Application Error$'
+sleep 1
+(($(xdotool search --onlyvisible --name '^Application Error$' | wc -l) == 1)) || fail "more than one report"
+for pid in $stopped; do [[ ! -e /proc/$pid ]] || fail "the stopped office $pid was not ended"; done
+focus "$error_box"
+xdotool key Return
+wait_until 10 "the report to close" is_gone "$error_box"
+wait_until 30 "the build to end with no office left" no_office_running
+# The build ends as every build does, in the preview window, here without pages.
+wait_until 30 "preview window" find_window preview_win "$window_title" "${preview_size[@]}"
+[[ -z $(xdotool search --onlyvisible --name '^Application Error$') ]] || fail "a second report came"
+focus "$preview_win"
+click "$preview_win" "${back_button[@]}"
+wait_until 30 "main window" is_visible "$main_win"
+focus "$main_win"
+
 step "building the calendar"
 build_and_check
 
@@ -357,7 +382,7 @@ step "closing the preview window ends the program"
 close_and_wait "$preview_win"
 
 step "nothing left behind"
-folder_empty "$TEMP" || fail "left in TEMP: $(ls -A "$TEMP")"
+folder_empty "$TEMP" || fail "left in TEMP: $(find "$TEMP" -mindepth 1)"
 folder_empty "$TMPDIR" || fail "left in TMPDIR: $(ls -A "$TMPDIR")"
 # Only the entries, and the file dialog's own state that Qt keeps (QtProject.conf): the
 # offices ran with private profiles, not in the user's configuration.

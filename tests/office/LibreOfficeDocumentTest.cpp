@@ -3,6 +3,8 @@
 // a Word document that an independent reader can read, the page count, and the page
 // pictures of the capture's copy-and-delete walk.
 
+#include "core/ClipboardPicture.h"
+#include "core/TempFolder.h"
 #include "core/CalendarMonths.h"
 #include "core/PagePicture.h"
 #include "tests/support/TestMain.h"
@@ -10,7 +12,6 @@
 #include "core/OfficeError.h"
 #include "office/LibreOfficeEngine.h"
 
-#include <QClipboard>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -254,7 +255,7 @@ private:
 
     static QString temp(const QString &name)
     {
-        return qEnvironmentVariable("TEMP") + QLatin1Char('/') + name;
+        return TempFolder::path() + QLatin1Char('/') + name;
     }
 
     // Opens the template as the builder does, types every day's entry and saves.
@@ -280,9 +281,9 @@ private:
         const int pageCount = m_word->pageCount();
         QList<QImage> pictures;
         for (int done = 0;; ++done) {
-            QGuiApplication::clipboard()->clear();
+            ClipboardPicture::clear();
             m_word->copyAsPicture();
-            pictures.append(QGuiApplication::clipboard()->image());
+            pictures.append(ClipboardPicture::read());
             if (pageCount - done <= 1) {
                 m_word->endKeyExtend();
                 break;

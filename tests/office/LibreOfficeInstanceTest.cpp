@@ -2,6 +2,7 @@
 // failing to start, and an office that dies in the middle of the work. After each, no
 // office process and no private office folder may be left.
 
+#include "core/TempFolder.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "core/OfficeError.h"
@@ -11,11 +12,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <memory>
 #include <thread>
+
+#include <csignal>
 
 using namespace LibreOfficeTestSupport;
 using namespace std::chrono_literals;
@@ -63,7 +68,7 @@ private slots:
             std::unique_ptr<WordApplication> word = engine->createApplication();
             const QStringList folders = officeFolders();
             QCOMPARE(folders.size(), 1);
-            const QString user = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first() + QStringLiteral("/profile/user"));
+            const QString user = QDir(TempFolder::path()).filePath(folders.first() + QStringLiteral("/profile/user"));
             QVERIFY2(QFileInfo(user).isDir(), qPrintable(user));
             QVERIFY2(!QFileInfo::exists(user + QStringLiteral("/GraphicsRenderTests.log")),
                      qPrintable(QStringLiteral("instance %1 ran the self-tests").arg(instance)));
@@ -73,13 +78,13 @@ private slots:
             QFile environment(QStringLiteral("/proc/%1/environ").arg(offices.first()));
             QVERIFY(environment.open(QIODevice::ReadOnly));
             const QList<QByteArray> variables = environment.readAll().split('\0');
-            const QString instanceFolder = QDir(qEnvironmentVariable("TEMP")).filePath(folders.first());
+            const QString instanceFolder = QDir(TempFolder::path()).filePath(folders.first());
             QVERIFY2(variables.contains("TMPDIR=" + QFile::encodeName(instanceFolder + QStringLiteral("/tmp"))),
                      qPrintable(instanceFolder));
             word->quit();
         }
         // The set-up profile the engine keeps goes with the engine.
-        const QDir temp(qEnvironmentVariable("TEMP"));
+        const QDir temp(TempFolder::path());
         QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden).size(), 1);
         engine.reset();
         QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden), QStringList());
@@ -126,7 +131,7 @@ private slots:
     {
         const QString program = writeScript(QStringLiteral("ends"), QStringLiteral("exit 3"));
         try {
-            LibreOfficeApplication word(program, 30s);
+            LibreOfficeApplication word(program, OfficeTimeLimits{.start = 30s});
             QFAIL("an instance was made from a program that ended");
         } catch (const OfficeError &error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("exit code 3")), error.what());
@@ -137,7 +142,7 @@ private slots:
     {
         const QString program = writeScript(QStringLiteral("silent"), QStringLiteral("exec sleep 600"));
         try {
-            LibreOfficeApplication word(program, 1s);
+            LibreOfficeApplication word(program, OfficeTimeLimits{.start = 1s});
             QFAIL("an instance was made from a program that never answered");
         } catch (const OfficeError &error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("did not answer")), error.what());
@@ -174,19 +179,82 @@ private slots:
         killer.join();
         QVERIFY2(message.contains(QStringLiteral("no longer running")), qPrintable(message));
 
-        // Every later call fails the same way, and quitting still works.
-        QVERIFY_THROWS_EXCEPTION(OfficeError, word->pageCount());
+        // Every later call fails the same way, as a lost instance, and quitting still works.
+        QVERIFY_THROWS_EXCEPTION(OfficeInstanceLost, word->pageCount());
         word->quit();
         QVERIFY(!processExists(offices.first()));
         for (const QString &socket : sockets)
             QVERIFY2(!QFileInfo::exists(socket), qPrintable(socket));
     }
 
+    // An office that stops answering (here: stopped with SIGSTOP) is given up when the
+    // call's limit passes: it is killed, the call fails as a lost instance, and the caller's
+    // events flow while it waits. A new instance works afterwards.
+    void aStoppedOfficeIsGivenUpWhenTheLimitPasses()
+    {
+        LibreOfficeEngine engine(LibreOfficeEngine::defaultOfficeProgram(), OfficeTimeLimits{.other = 2s});
+        std::unique_ptr<WordApplication> word = engine.createApplication();
+        word->openDocument(writeTemplate(), true);
+        const QList<pid_t> offices = officeChildren();
+        QCOMPARE(offices.size(), 1);
+        const QStringList sockets = socketPaths(offices.first());
+
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(50);
+        ::kill(offices.first(), SIGSTOP);
+        QString message;
+        try {
+            word->selectCell(1, 2, 2);
+        } catch (const OfficeInstanceLost &error) {
+            message = QString::fromUtf8(error.what());
+        }
+        ticker.stop();
+        QVERIFY2(message.contains(QStringLiteral("did not answer within 2 seconds")), qPrintable(message));
+        QVERIFY2(ticks >= 20, qPrintable(QStringLiteral("only %1 timer events while waiting").arg(ticks)));
+        QVERIFY(!processExists(offices.first()));
+        QVERIFY_THROWS_EXCEPTION(OfficeInstanceLost, word->typeText(QStringLiteral("after")));
+        word->quit();
+        for (const QString &socket : sockets)
+            QVERIFY2(!QFileInfo::exists(socket), qPrintable(socket));
+
+        std::unique_ptr<WordApplication> next = engine.createApplication();
+        next->openDocument(writeTemplate(), true);
+        next->selectCell(1, 2, 2);
+        next->quit();
+    }
+
+    // An office that accepts the connection but never answers is given up at the start
+    // limit, like one that never listens.
+    void anOfficeThatNeverAnswersTheConnectionIsGivenUp()
+    {
+        const QString program = writeScript(QStringLiteral("mute"), QStringLiteral(
+            "exec python3 -c 'import os, socket, sys, time\n"
+            "name = [a for a in sys.argv[1:] if a.startswith(\"--accept=pipe,name=\")][0].split(\"=\", 2)[2].split(\";\")[0]\n"
+            "s = socket.socket(socket.AF_UNIX)\n"
+            "s.bind(\"/tmp/OSL_PIPE_%d_%s\" % (os.getuid(), name))\n"
+            "s.listen(5)\n"
+            "c = [s.accept() for _ in range(100)]\n"
+            "time.sleep(600)' \"$@\""));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            LibreOfficeApplication word(program, OfficeTimeLimits{.start = 2s});
+            QFAIL("an instance was made from a program that never answered");
+        } catch (const OfficeInstanceLost &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("did not answer within 2 seconds while starting")),
+                     error.what());
+        }
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(childProcesses("python3").isEmpty());
+    }
+
 private:
     // A stand-in program that is not an office: a shell script in the temporary folder.
     static QString writeScript(const QString &name, const QString &body)
     {
-        const QString path = qEnvironmentVariable("TEMP") + QLatin1Char('/') + name;
+        const QString path = TempFolder::path() + QLatin1Char('/') + name;
         QFile script(path);
         if (!script.open(QIODevice::WriteOnly))
             return QString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TempFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -55,7 +57,7 @@ inline bool processExists(pid_t pid)
 // The private office folders ("daybloom-office-…") in the temporary folder.
 inline QStringList officeFolders()
 {
-    return QDir(qEnvironmentVariable("TEMP")).entryList({QStringLiteral("daybloom-office-*")}, QDir::AllEntries | QDir::Hidden);
+    return QDir(TempFolder::path()).entryList({QStringLiteral("daybloom-office-*")}, QDir::AllEntries | QDir::Hidden);
 }
 
 // Pipe sockets of this process's offices left in the system's temporary folders.
@@ -94,7 +96,7 @@ inline QStringList socketPaths(pid_t pid)
 // The embedded calendar template, written to a file of its own in the temporary folder.
 inline QString writeTemplate(const QString &name = QStringLiteral("template.dot"))
 {
-    const QString path = qEnvironmentVariable("TEMP") + QLatin1Char('/') + name;
+    const QString path = TempFolder::path() + QLatin1Char('/') + name;
     QFile::remove(path);
     if (!QFile::copy(QStringLiteral(":/template/calendar.dot"), path))
         return QString();

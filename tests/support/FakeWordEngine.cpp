@@ -1,10 +1,11 @@
 #include "tests/support/FakeWordEngine.h"
 
+#include "core/ClipboardPicture.h"
+
 #include "core/CalendarMonths.h"
 #include "core/PagePicture.h"
 #include "core/OfficeError.h"
 
-#include <QClipboard>
 #include <QColor>
 #include <QFileInfo>
 #include <QFont>
@@ -47,6 +48,8 @@ struct FakeWordEngine::State {
     QSet<FakeOperation> failingAlways;
     QSet<QPair<FakeOperation, int>> failingCalls;
     QSet<int> copiesWithoutPicture;
+    QSet<QPair<FakeOperation, int>> losingCalls;
+    QSet<int> lostInstances;
     QHash<FakeOperation, int> callCounts;
     std::function<void(const FakeCall &)> beforeCall;
     QList<FakeCall> calls;
@@ -59,10 +62,15 @@ struct FakeWordEngine::State {
     void enter(int instance, FakeOperation operation, const QString &arguments = QString())
     {
         const int n = ++callCounts[operation];
-        const bool fail = failingAlways.contains(operation) || failingCalls.contains({operation, n});
+        if (losingCalls.contains({operation, n}))
+            lostInstances.insert(instance);
+        const bool lost = lostInstances.contains(instance);
+        const bool fail = lost || failingAlways.contains(operation) || failingCalls.contains({operation, n});
         calls.append({instance, operation, arguments, fail});
         if (beforeCall)
             beforeCall(calls.constLast());
+        if (lost)
+            throw OfficeInstanceLost(QStringLiteral("Simulated loss of the office at %1.").arg(FakeWordEngine::operationName(operation)));
         if (fail)
             throw OfficeError(QStringLiteral("Simulated failure of %1.").arg(FakeWordEngine::operationName(operation)));
     }
@@ -194,11 +202,10 @@ public:
     {
         enter(FakeOperation::CopyAsPicture);
         const FakeDocument &document = activeDocument();
-        QClipboard *clipboard = QGuiApplication::clipboard();
         if (m_state->copiesWithoutPicture.contains(m_state->callCounts.value(FakeOperation::CopyAsPicture)))
-            clipboard->setText(QStringLiteral("not a picture"));
+            ClipboardPicture::clear();
         else
-            clipboard->setImage(FakeWordEngine::pagePicture(document.path, document.firstPage + 1));
+            ClipboardPicture::put(FakeWordEngine::pagePicture(document.path, document.firstPage + 1));
     }
 
     void goToNextPage() override
@@ -305,6 +312,11 @@ void FakeWordEngine::failAlways(FakeOperation operation)
 void FakeWordEngine::failCall(FakeOperation operation, int n)
 {
     m_state->failingCalls.insert({operation, n});
+}
+
+void FakeWordEngine::loseInstanceAt(FakeOperation operation, int n)
+{
+    m_state->losingCalls.insert({operation, n});
 }
 
 void FakeWordEngine::leaveNoPictureOnCopy(int n)

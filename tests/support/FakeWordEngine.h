@@ -49,7 +49,7 @@ struct FakeCall {
 // tables of rows and cells (the calendar template's shape unless told otherwise), a page
 // count, and page pictures drawn on demand. Every call is recorded in order, any
 // operation can be made to fail, saveAs writes a real file, and copyAsPicture puts the
-// picture of the current first page on the system clipboard at the resolution of real
+// picture of the current first page on the program's clipboard at the resolution of real
 // rendered pages.
 class FakeWordEngine : public WordEngine
 {
@@ -79,7 +79,10 @@ public:
     void failAlways(FakeOperation operation);
     // Fails only the n-th call (1-based) of the operation, counted over all instances.
     void failCall(FakeOperation operation, int n);
-    // The n-th copyAsPicture succeeds but leaves text, not a picture, on the clipboard.
+    // The n-th call of the operation finds the office gone (died, or stopped and given up):
+    // it and every later call on that instance throw OfficeInstanceLost.
+    void loseInstanceAt(FakeOperation operation, int n);
+    // The n-th copyAsPicture succeeds but hands no picture over.
     void leaveNoPictureOnCopy(int n);
     // Runs before every call is carried out (after it is recorded): lets a test act in
     // the middle of a procedure, as user events dispatched during a slow office call would.

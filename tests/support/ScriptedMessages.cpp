@@ -8,13 +8,14 @@
 namespace {
 
 QQueue<MessagePresenter::Answer> queuedAnswers;
+QQueue<QString> queuedChoices;
 QList<ScriptedMessages::Record> records;
 
 } // namespace
 
 MessagePresenter::Answer ScriptedMessages::present(Kind kind, const QString &title, const QString &text)
 {
-    records.append({title, text, kind});
+    records.append({title, text, kind, {}});
     if (kind != Kind::Question)
         return Answer::Ok;
     if (queuedAnswers.isEmpty())
@@ -22,15 +23,34 @@ MessagePresenter::Answer ScriptedMessages::present(Kind kind, const QString &tit
     return queuedAnswers.dequeue();
 }
 
+int ScriptedMessages::choose(const QString &title, const QString &text, const QStringList &choices)
+{
+    records.append({title, text, Kind::Choice, choices});
+    if (queuedChoices.isEmpty())
+        qFatal("A choice was offered with no choice queued by the test: %s", qUtf8Printable(text));
+    const QString choice = queuedChoices.dequeue();
+    const qsizetype index = choices.indexOf(choice);
+    if (index < 0)
+        qFatal("The queued choice \"%s\" is not offered by: %s", qUtf8Printable(choice), qUtf8Printable(text));
+    return static_cast<int>(index);
+}
+
 void ScriptedMessages::install()
 {
     static ScriptedMessages presenter;
     UserMessages::setPresenter(&presenter);
+    queuedAnswers.clear();
+    queuedChoices.clear();
 }
 
 void ScriptedMessages::queueAnswer(Answer answer)
 {
     queuedAnswers.enqueue(answer);
+}
+
+void ScriptedMessages::queueChoice(const QString &choice)
+{
+    queuedChoices.enqueue(choice);
 }
 
 QList<ScriptedMessages::Record> ScriptedMessages::takeRecords()

@@ -5,9 +5,10 @@
 #include <QList>
 #include <QString>
 
-// Answers the program's messages in tests: every message is recorded, and a question takes
-// the next queued answer. A question with no answer queued is a fault of the test (it would
-// have waited for a person), so it fails the test run at once.
+// Answers the program's messages in tests: every message is recorded, a question takes the
+// next queued answer and a choice the next queued choice. A question or a choice with
+// nothing queued is a fault of the test (it would have waited for a person), and so is a
+// queued choice the message does not offer: either fails the test run at once.
 class ScriptedMessages : public MessagePresenter
 {
 public:
@@ -15,13 +16,17 @@ public:
         QString title;
         QString text;
         Kind kind;
+        QStringList choices; // those offered, for a choice
     };
 
     Answer present(Kind kind, const QString &title, const QString &text) override;
+    int choose(const QString &title, const QString &text, const QStringList &choices) override;
 
-    // Installs the one scripted presenter for the test program.
+    // Installs the one scripted presenter for the test program, with nothing queued.
     static void install();
     static void queueAnswer(Answer answer);
+    // The text of the choice to take at the next choice message.
+    static void queueChoice(const QString &choice);
     static QList<Record> takeRecords();
     static int recordCount();
 };

@@ -3,12 +3,18 @@
 #include "core/CalendarEntryStore.h"
 #include "core/CalendarMonths.h"
 #include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/SaveFileDialog.h"
+#include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/TestMain.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
@@ -24,6 +30,17 @@ void storeEntries(const QMap<QString, QString> &entries)
     settings.beginGroup(productName);
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         settings.setValue(it.key(), it.value());
+}
+
+QByteArray settingsFileBytes()
+{
+    QFile file(CalendarEntryStore::fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString settingsFolder()
+{
+    return QFileInfo(CalendarEntryStore::fileName()).path();
 }
 
 QString reportAt(int label, const QString &description)
@@ -44,7 +61,11 @@ private:
 private slots:
     void init()
     {
+        ScriptedMessages::install(); // ending the program puts the terminal presenter back
+        QDir(CalendarEntryStore::fileName()).removeRecursively();
         QFile::remove(CalendarEntryStore::fileName());
+        for (const QString &aside : QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")}))
+            QFile::remove(QDir(settingsFolder()).filePath(aside));
         QFile::remove(m_cursorBesideTest);
         ScriptedMessages::takeRecords();
     }
@@ -70,35 +91,126 @@ private slots:
         QVERIFY(!QFile::exists(CalendarEntryStore::fileName()));
     }
 
-    void restoresStoredTextsExactlyAndWritesThemBack()
+    void restoringShowsTheStoredTextsAndChangesNothing()
     {
+        const QString longEntry(1024 * 1024, u'x');
         storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("  Mom  ")},
                       {QStringLiteral("txtJan10"), QStringLiteral("eleventh")},
                       {QStringLiteral("txtFeb28"), QStringLiteral("Leap")},
                       {QStringLiteral("txtDec30"), QStringLiteral("Eve")},
-                      {QStringLiteral("txtFeb29"), QStringLiteral("not a day")}});
+                      {QStringLiteral("txtFeb29"), QStringLiteral("not a day")},
+                      {QStringLiteral("txtMar0"), longEntry}});
         {
-            // A comment survives only as long as nobody rewrites the file.
+            // Written by hand: a comment, and a value with a comma but without quotes.
             QFile file(CalendarEntryStore::fileName());
             QVERIFY(file.open(QIODevice::Append));
-            file.write("; untouched\n");
+            file.write("; untouched\ntxtFeb1=Mom, Dad Birthday\n");
         }
+        const QByteArray stored = settingsFileBytes();
         FakeWordEngine engine;
         Form1 form(engine);
         form.Form_Load();
+        const EntryPanel &panel = form.entryPanel();
         QStringList shown;
         for (int month = 0; month < CalendarMonths::count; ++month) {
             for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
-                if (!form.entryPanel().entryText(month, index).isEmpty())
-                    shown << CalendarMonths::entryName(month, index) + QLatin1Char('=') + form.entryPanel().entryText(month, index);
+                if (!panel.entryText(month, index).isEmpty() && month != 2) // March 1: below
+                    shown << CalendarMonths::entryName(month, index) + QLatin1Char('=') + panel.entryText(month, index);
             }
         }
         QCOMPARE(shown, (QStringList{QStringLiteral("txtJan0=  Mom  "), QStringLiteral("txtJan10=eleventh"),
-                                     QStringLiteral("txtFeb28=Leap"), QStringLiteral("txtDec30=Eve")}));
-        QFile file(CalendarEntryStore::fileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(!file.readAll().contains("; untouched"), "restored entries were not written back");
-        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("  Mom  "));
+                                     QStringLiteral("txtFeb1=Mom, Dad Birthday"), QStringLiteral("txtFeb28=Leap"),
+                                     QStringLiteral("txtDec30=Eve")}));
+        // Too long for its box: shown cut, kept whole.
+        QCOMPARE(panel.entryText(2, 0), longEntry.left(panel.box(2, 0)->maxLength()));
+        QVERIFY(settingsFileBytes() == stored);
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+    }
+
+    void anUnwritableFileIsReportedOnceAtStartUp()
+    {
+        storeEntries({{QStringLiteral("txtJan1"), QStringLiteral("Second")},
+                      {QStringLiteral("txtJan2"), QStringLiteral("Third")}});
+        const QByteArray stored = settingsFileBytes();
+        ReadOnlyFolder readOnly(settingsFolder());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        const QString unwritable = CalendarEntryStore::fileName() + QStringLiteral(" cannot be written (Permission denied)");
+        QVERIFY2(records[0].text.contains(unwritable), qPrintable(records[0].text));
+        QVERIFY2(!records[0].text.contains(QStringLiteral("January")), qPrintable(records[0].text));
+        QCOMPARE(form.entryPanel().entryText(0, 1), QStringLiteral("Second"));
+        QCOMPARE(form.entryPanel().entryText(0, 2), QStringLiteral("Third"));
+
+        // Typing meets the refusal as any change does.
+        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("N"));
+        records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records[0].text.startsWith(QStringLiteral("The entry for January 1 could not be saved")),
+                 qPrintable(records[0].text));
+        QVERIFY(settingsFileBytes() == stored);
+    }
+
+    void aDamagedFileIsCopiedAsideAndItsEntriesKept_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<bool>("readOnly");
+        QByteArray randomBytes(4096, 0);
+        QRandomGenerator generator(19);
+        for (char &byte : randomBytes)
+            byte = static_cast<char>(generator.bounded(256));
+        // QSettings reports a format error for the random bytes; after the stray quote it
+        // reads on without a word and loses every line up to the end of the file.
+        QTest::newRow("random bytes") << randomBytes << false;
+        QTest::newRow("unclosed quote") << QByteArray("[General]\nnote=\"unclosed\n") << false;
+        QTest::newRow("read-only folder") << randomBytes << true;
+    }
+
+    void aDamagedFileIsCopiedAsideAndItsEntriesKept()
+    {
+        QFETCH(QByteArray, damage);
+        QFETCH(bool, readOnly);
+        const QByteArray damaged = damage
+            + "\n[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
+              "txtJan0=AfterGarbage\ntxtFeb1=Mom, Dad Birthday\ntxtFeb29=not a day\n";
+        {
+            QFile file(CalendarEntryStore::fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        std::optional<ReadOnlyFolder> folder;
+        if (readOnly)
+            folder.emplace(settingsFolder());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records[0].text.contains(QStringLiteral("Entries recovered: 2.")), qPrintable(records[0].text));
+        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("AfterGarbage"));
+        QCOMPARE(form.entryPanel().entryText(1, 1), QStringLiteral("Mom, Dad Birthday"));
+        folder.reset();
+
+        const QStringList asides = QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")});
+        if (readOnly) {
+            QVERIFY2(records[0].text.contains(QStringLiteral("could not be copied aside")), qPrintable(records[0].text));
+            QVERIFY(settingsFileBytes() == damaged);
+            QCOMPARE(form.entryPanel().entryWriter().unsavedCount(), 2);
+            return;
+        }
+        QCOMPARE(asides.size(), 1);
+        const QString aside = QDir(settingsFolder()).filePath(asides[0]);
+        QVERIFY(records[0].text.contains(aside));
+        QFile copy(aside);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll() == damaged);
+        QSettings clean(CalendarEntryStore::fileName(), QSettings::IniFormat);
+        QCOMPARE(clean.allKeys(),
+                 (QStringList{productName + QStringLiteral("/txtFeb1"), productName + QStringLiteral("/txtJan0")}));
+        QCOMPARE(clean.status(), QSettings::NoError);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("AfterGarbage"));
     }
 
     void tabOrderRunsThroughTheCalendarThenTheButtons()
@@ -173,7 +285,8 @@ private slots:
                      "3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally "
                      "without any interrupting messages.\r\n\r\n"
                      "4. All versions of Word are supported by this software except for the rare Word Starter and "
-                     "Student editions."));
+                     "Student editions.\r\n\r\n"
+                     "Cause: Simulated failure of createApplication."));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJuly21")), QStringLiteral("Nancy Birthday"));
     }
 
@@ -196,6 +309,92 @@ private slots:
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!form.isVisible() && !other.isVisible());
         QCOMPARE(other.closeRequests, 0);
+    }
+
+    // The program has been ended once above, so no event loop runs any more: the tests
+    // below see the end of the program as the window closing and hiding.
+
+    void closingWithUnsavedEntriesAsksFirst()
+    {
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")}});
+        // A folder that the user of a read-only settings folder may write to.
+        const QString elsewhere = QFileInfo(settingsFolder()).path() + QStringLiteral("/elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::setPermissions(elsewhere, QFile::Permissions(0x7777)));
+        const QString saved = elsewhere + QStringLiteral("/saved.ini");
+        QFile::remove(saved);
+        {
+            ReadOnlyFolder readOnly(settingsFolder());
+            FakeWordEngine engine;
+            Form1 form(engine);
+            form.Form_Load();
+            form.show();
+            QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
+            ScriptedMessages::takeRecords(); // at start-up, and the refused write
+
+            // Retry while the fault lasts asks again, so does a file that cannot be
+            // written, and Cancel keeps the window.
+            ScriptedMessages::queueChoice(QStringLiteral("Retry"));
+            ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
+            SaveFileDialog::setNextFileName(elsewhere + QStringLiteral("/missing/entries.ini"));
+            ScriptedMessages::queueChoice(QStringLiteral("Cancel"));
+            QVERIFY(!form.close());
+            QVERIFY(form.isVisible());
+            const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+            QCOMPARE(records.size(), 4);
+            for (int i : {0, 1, 3}) {
+                QCOMPARE(records[i].kind, MessagePresenter::Kind::Choice);
+                QVERIFY2(records[i].text.startsWith(QStringLiteral("Unsaved entries: 1. They could not be saved because "
+                                                                   "the settings file %1 cannot be written")
+                                                        .arg(CalendarEntryStore::fileName())),
+                         qPrintable(records[i].text));
+            }
+            QVERIFY2(records[2].text.startsWith(QStringLiteral("The entries could not be saved to ")),
+                     qPrintable(records[2].text));
+
+            ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
+            SaveFileDialog::setNextFileName(saved);
+            QVERIFY(form.close());
+            QVERIFY(!form.isVisible());
+            QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
+        }
+        // The saved file holds every day and can replace the settings file.
+        QCOMPARE(QSettings(saved, QSettings::IniFormat).allKeys().size(), 366);
+        QVERIFY(QFile::remove(CalendarEntryStore::fileName()));
+        QVERIFY(QFile::rename(saved, CalendarEntryStore::fileName()));
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mom"));
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+    }
+
+    void closingThePreviewAsksBeforeTheDocumentGoes()
+    {
+        QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("A"));
+        clickButton(form, QStringLiteral("PushButton22"));
+        Form2 *preview = form.build().previewWindow();
+        QVERIFY(preview && preview->isVisible());
+        const QString document = preview->mWordFile;
+        QVERIFY(QFile::exists(document));
+        ScriptedMessages::takeRecords();
+
+        ScriptedMessages::queueChoice(QStringLiteral("Cancel"));
+        QVERIFY(!preview->close());
+        QVERIFY(preview->isVisible());
+        QVERIFY(QFile::exists(document));
+
+        ScriptedMessages::queueChoice(QStringLiteral("Close Anyway"));
+        QVERIFY(preview->close());
+        QVERIFY(!preview->isVisible());
+        QVERIFY(!QFile::exists(document));
+        QCOMPARE(ScriptedMessages::takeRecords().size(), 2);
     }
 };
 

@@ -28,6 +28,7 @@ private slots:
 
     void firstShowingSetsUpFirstPage();
     void laterActivationKeepsView();
+    void zoomButtonsKeepWholePageReachable();
     void choosingPageShowsItAnew();
     void pagePicturesFromSnapshotFiles();
     void pointerRules();
@@ -149,6 +150,36 @@ void Form2Test::laterActivationKeepsView()
     QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
     QCOMPARE(vertical->value(), 50);
     QCOMPARE(page().top(), -500.0f);
+}
+
+// Zoomed in, the scrollbars reach the whole page; a step the size limit refuses changes
+// nothing, and the next step out goes on from where the view is.
+void Form2Test::zoomButtonsKeepWholePageReachable()
+{
+    fill(m_pages);
+    PageViewport &view = m_form->pageViewport();
+    QScrollBar *vertical = view.vScroll1();
+    for (int i = 0; i < 3; ++i)
+        clickButton(*m_form, QStringLiteral("PushButton1"));
+    // 1.75: 8921 x 11546 twips, 7661 over the frame downwards.
+    QCOMPARE(page().outerHeight(), 11546.0f);
+    QCOMPARE(vertical->maximum(), 766);
+    vertical->setValue(766);
+    QCOMPARE(page().top(), -7660.0f);
+    QVERIFY(!view.hScroll1()->isEnabled());
+
+    clickButton(*m_form, QStringLiteral("PushButton1")); // 2.0 would be 13196 twips high
+    QCOMPARE(view.zoom(), 1.75f);
+    QCOMPARE(page().outerHeight(), 11546.0f);
+    QCOMPARE(vertical->value(), 766);
+    QCOMPARE(page().top(), -7660.0f);
+
+    clickButton(*m_form, QStringLiteral("PushButton2"));
+    QCOMPARE(view.zoom(), 1.5f);
+    QCOMPARE(page().outerHeight(), 9897.0f);
+    QCOMPARE(vertical->maximum(), 601);
+    QCOMPARE(page().top(), 0.0f);
+    QCOMPARE(ScriptedMessages::recordCount(), 0);
 }
 
 void Form2Test::choosingPageShowsItAnew()

@@ -6,9 +6,13 @@
 #include "tests/support/ClickButton.h"
 #include "tests/support/TestMain.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -45,6 +49,7 @@ private slots:
     void saveToNewName();
     void overwrite_data();
     void overwrite();
+    void cancel_data();
     void cancel();
     void failedCopy_data();
     void failedCopy();
@@ -152,13 +157,41 @@ void Form2SavingTest::overwrite()
     QCOMPARE(records.at(1).text, QStringLiteral("Done."));
 }
 
+void Form2SavingTest::cancel_data()
+{
+    QTest::addColumn<bool>("folderFirst");
+    QTest::newRow("cancelled at once") << false;
+    QTest::newRow("a folder refused, then cancelled") << true;
+}
+
+// Cancelling copies nothing and says nothing, also when the dialog first refused a folder
+// as the name (it opens the folder instead).
 void Form2SavingTest::cancel()
 {
-    save(QString());
-    QVERIFY(QDir(m_folder->path()).isEmpty());
-    const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
-    QCOMPARE(records.size(), 1);
-    QCOMPARE(records.at(0).text, QStringLiteral("Done."));
+    QFETCH(bool, folderFirst);
+    const QString folder = m_folder->filePath(QStringLiteral("Calendars"));
+    QVERIFY(QDir().mkpath(folder));
+    if (!folderFirst) {
+        save(QString());
+    } else {
+        QString openedFolder;
+        QTimer::singleShot(0, m_form.get(), [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(folder);
+            QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible())
+                openedFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        clickButton(*m_form, QStringLiteral("PushButton6"));
+        QCOMPARE(openedFolder, folder);
+    }
+    QVERIFY(QDir(folder).isEmpty());
+    QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(ScriptedMessages::recordCount(), 0);
 }
 
 void Form2SavingTest::failedCopy_data()

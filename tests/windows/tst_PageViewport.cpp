@@ -76,9 +76,9 @@ private slots:
     void zoomStopsAtItsLimits();
     void sizeLimit_data();
     void sizeLimit();
-    void zoomRepaintsAndResetsScrollPositions();
+    void zoomRepaintsAndSetsScrollbarsUp();
     void dragClampsAndJumpsToNearestStep();
-    void dragSmallPagePinsEdges();
+    void dragKeepsFittingPageInPlace();
     void clickOnPageAsLargeAsViewportIsNoError();
     void realMouseDragMovesPage();
     void zoomPaintsFromFullResolution();
@@ -171,29 +171,36 @@ void PageViewportTest::sizeLimit()
     ViewFixture f;
     f.showOuterSize(outerWidth, outerHeight);
     f.zoom(std::max(zoomSteps - 1, 0));
+    const float zoomBefore = f.view.zoom();
+    const QSize zoomedBefore(f.view.zoomWidth(), f.view.zoomHeight());
     const QSizeF shownBefore(f.page().outerWidth(), f.page().outerHeight());
     f.zoom(zoomSteps > 0 ? 1 : 0);
 
-    const float expectedZoom = refused ? 1.0f : 1.0f + 0.25f * zoomSteps;
-    QCOMPARE(f.view.zoom(), expectedZoom);
-    QCOMPARE(f.view.zoomWidth(), int(std::floor((outerWidth - 2) * expectedZoom)));
     if (!refused) {
+        QCOMPARE(f.view.zoom(), 1.0f + 0.25f * zoomSteps);
+        QCOMPARE(f.view.zoomWidth(), int(std::floor((outerWidth - 2) * f.view.zoom())));
         QCOMPARE(f.page().outerWidth(), float(f.view.zoomWidth()));
         return;
     }
-    // Refused: nothing repainted, the page keeps what it showed.
-    QCOMPARE(QSizeF(f.page().outerWidth(), f.page().outerHeight()), shownBefore);
+    // Refused: the factor, the sizes and what is shown stay as they were, also when
+    // zoomed in once more; a step out goes a quarter below the factor kept.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QCOMPARE(f.view.zoom(), zoomBefore);
+        QCOMPARE(QSize(f.view.zoomWidth(), f.view.zoomHeight()), zoomedBefore);
+        QCOMPARE(QSizeF(f.page().outerWidth(), f.page().outerHeight()), shownBefore);
+        if (attempt == 0)
+            f.zoom(1);
+    }
     if (zoomSteps == 0) {
         QVERIFY(!f.page().picture().isNull()); // still the picture as assigned
         QVERIFY(!f.page().hasPaintedImage());
-    } else {
-        f.zoom(1);
-        QCOMPARE(f.view.zoom(), 1.25f);
-        QCOMPARE(f.page().outerWidth(), float(std::floor((outerWidth - 2) * 1.25)));
     }
+    f.zoom(1, 1);
+    QCOMPARE(f.view.zoom(), zoomBefore - 0.25f);
+    QCOMPARE(f.page().outerWidth(), float(std::floor((outerWidth - 2) * (zoomBefore - 0.25))));
 }
 
-void PageViewportTest::zoomRepaintsAndResetsScrollPositions()
+void PageViewportTest::zoomRepaintsAndSetsScrollbarsUp()
 {
     ViewFixture f;
     f.show(TestPages::page(650, 700, QStringLiteral("Wide"))); // 9748 x 10498 twips shown
@@ -208,20 +215,32 @@ void PageViewportTest::zoomRepaintsAndResetsScrollPositions()
     QCOMPARE(f.horizontal().value(), 0);
     QCOMPARE(f.vertical().value(), 0);
     QCOMPARE(f.offset(), QPointF(0, 0));
-    // Enabled where the zoomed page overflows the drawing area; ranges stay as set up.
+    // The scrollbars follow the page as now drawn: it fits across, and down its last
+    // position shows its bottom (3988 twips over, 399 positions of ten).
     QVERIFY(!f.horizontal().isEnabled());
+    QCOMPARE(f.view.hScrollUnit(), 0);
     QVERIFY(f.vertical().isEnabled());
-    QCOMPARE(f.horizontal().maximum(), 42);
-    QCOMPARE(f.vertical().maximum(), 661);
+    QCOMPARE(f.vertical().maximum(), 399);
+    QCOMPARE(f.view.vScrollUnit(), 10);
+    f.vertical().setValue(399);
+    QCOMPARE(f.offset(), QPointF(0, -3990));
 
-    // A page that fitted across at 1.0 has no twips per position across: zoomed in,
-    // its horizontal scrollbar comes on but does not move it.
+    // A page that fitted across at 1.0, zoomed in to 10122 twips: 792 over, 79 positions.
     f.show(TestPages::page(450, 300, QStringLiteral("Narrow")));
-    f.zoom(2); // 10122 twips wide
+    f.zoom(2);
     QVERIFY(f.horizontal().isEnabled());
-    f.horizontal().setValue(30);
+    QCOMPARE(f.horizontal().maximum(), 79);
+    f.horizontal().setValue(79);
     f.vertical().setValue(30);
-    QCOMPARE(f.offset(), QPointF(0, -300));
+    QCOMPARE(f.offset(), QPointF(-790, -300));
+
+    // 7448 twips shown, at 1.25 just wider than the drawing area but not than the frame:
+    // nothing to scroll, so no scrollbar that would do nothing.
+    f.showOuterSize(7450, 2000);
+    f.zoom(1);
+    QCOMPARE(f.view.zoomWidth(), 9310);
+    QVERIFY(!f.horizontal().isEnabled());
+    QCOMPARE(f.view.hScrollUnit(), 0);
 }
 
 void PageViewportTest::dragClampsAndJumpsToNearestStep()
@@ -253,15 +272,23 @@ void PageViewportTest::dragClampsAndJumpsToNearestStep()
     QCOMPARE(f.offset(), QPointF(0, 0));
 }
 
-void PageViewportTest::dragSmallPagePinsEdges()
+// A page that fits the drawing area on an axis keeps its place on that axis, whichever way
+// it is dragged; on the other axis it follows the drag.
+void PageViewportTest::dragKeepsFittingPageInPlace()
 {
     ViewFixture f;
     f.show(TestPages::page(340, 200, QStringLiteral("Small"))); // 5098 x 2998 twips
     f.drag(Qt::LeftButton, {100, 100}, {600, 600});
     QCOMPARE(f.offset(), QPointF(0, 0));
-    // To the top left: the far edges go onto the drawing area's far edges.
     f.drag(Qt::LeftButton, {100, 100}, {50, 50});
-    QCOMPARE(f.offset(), QPointF(9300 - 5098, 3855 - 2998));
+    QCOMPARE(f.offset(), QPointF(0, 0));
+
+    // Narrow and tall, 5098 x 6598 twips: a drag straight up moves it up only.
+    f.show(TestPages::page(340, 440, QStringLiteral("Tall")));
+    f.drag(Qt::LeftButton, {1000, 1000}, {1000, 700});
+    QCOMPARE(f.offset(), QPointF(0, -300));
+    f.drag(Qt::LeftButton, {1000, 1000}, {900, 1100});
+    QCOMPARE(f.offset(), QPointF(0, -190)); // dropped at -200, 7 % of 271 positions
 }
 
 // A page exactly as wide and as high as the viewport has nothing to scroll: a click or a

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QMap>
+#include <QString>
+
+// Reads the day entries of one section of an INI file line by line, as a person would,
+// for the files QSettings reads differently from what they say: a file damaged by stray
+// bytes, where QSettings may lose a section, and a value edited by hand, such as
+// "Mom, Dad Birthday" written without quotes, which QSettings reads as a list.
+//
+// Every physical line stands alone (a quote never runs on into the next line), a line
+// "[name]" starts a section, and only "txtXxxN=value" lines of the wanted section count.
+// Values are decoded as QSettings writes them (quotes, backslash escapes, "@@" for a
+// leading "@", UTF-8), except that a comma is just a character.
+class LenientIniReader
+{
+public:
+    // Key → text of the entry lines of the section; a key written twice keeps its last line.
+    static QMap<QString, QString> entries(const QByteArray &fileBytes, const QString &section);
+
+    // The text of one value as written after the "=" of its line.
+    static QString valueText(QByteArrayView value);
+
+    // A section or key name as QSettings writes it: "%20" for a blank, "%U00E9" beyond Latin-1.
+    static QString unescapedName(QByteArrayView name);
+};
