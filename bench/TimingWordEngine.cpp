@@ -37,6 +37,10 @@ public:
     {
         run(QStringLiteral("typeText"), [&] { m_inner->typeText(text); });
     }
+    void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override
+    {
+        run(QStringLiteral("fillColumn"), [&] { m_inner->fillColumn(table, firstRow, cell, texts); });
+    }
     void saveAs(const QString &path) override
     {
         run(QStringLiteral("saveAs"), [&] { m_inner->saveAs(path); });

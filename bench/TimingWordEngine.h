@@ -21,6 +21,7 @@ public:
     explicit TimingWordEngine(WordEngine &engine);
 
     std::unique_ptr<WordApplication> createApplication() override;
+    void prepareAhead(const QByteArray &documentToOpen) override { m_engine.prepareAhead(documentToOpen); }
 
     const QList<Event> &events() const { return m_events; }
     void clear() { m_events.clear(); }

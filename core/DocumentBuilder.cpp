@@ -101,17 +101,34 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
 void DocumentBuilder::fillCells(OfficeSession &office)
 {
     for (int month = 0; month < CalendarMonths::count; ++month) {
-        const int loopLabel = monthLoopLabel(month);
-        for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
-            const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
-                word.selectCell(month + 1, index + firstDayRow, entryCell);
+        const int days = CalendarMonths::month(month).days;
+        // The texts are read only now, as the boxes hold them now.
+        QStringList texts;
+        for (int index = 0; index < days; ++index)
+            texts.append(cellText(m_window.dayEntries().entryText(month, index)));
+        // The month's day column in one call; should it fail, day by day, so that a day
+        // that cannot be filled is reported on its own and the others still land.
+        const bool filled = office.attempt(monthLoopLabel(month), [&](WordApplication &word) {
+            word.fillColumn(month + 1, firstDayRow, entryCell, texts);
+        });
+        if (!filled)
+            fillCellsOneByOne(office, month);
+    }
+}
+
+void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
+{
+    const int loopLabel = monthLoopLabel(month);
+    for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+        const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
+            word.selectCell(month + 1, index + firstDayRow, entryCell);
+        });
+        // Typing without this day's cell selected would overwrite whatever was selected
+        // before, the previous day's entry; the cell keeps the template's content instead.
+        if (selected)
+            office.step(loopLabel + 4, [&](WordApplication &word) {
+                word.typeText(cellText(m_window.dayEntries().entryText(month, index)));
             });
-            // Typing without this day's cell selected would overwrite whatever was
-            // selected before, the previous day's entry; the cell keeps the template's
-            // content instead. The text is read only now, as the box holds it now.
-            if (selected)
-                office.step(loopLabel + 4, [&](WordApplication &word) { word.typeText(cellText(m_window.dayEntries().entryText(month, index))); });
-        }
     }
 }
 

@@ -26,6 +26,7 @@ public:
 private:
     QString writeDocument(const ErrorReport &report, QString &templatePath);
     void fillCells(OfficeSession &office);
+    void fillCellsOneByOne(OfficeSession &office, int month);
     QString drawDocumentPath(const ErrorReport &report);
     void presentDocument(const ErrorReport &report, const QString &documentPath);
 

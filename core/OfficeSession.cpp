@@ -39,6 +39,22 @@ bool OfficeSession::step(int label, const std::function<void(WordApplication &)>
     });
 }
 
+bool OfficeSession::attempt(int label, const std::function<void(WordApplication &)> &statement)
+{
+    if (!m_usable)
+        return false;
+    try {
+        statement(*m_application);
+        return true;
+    } catch (const OfficeInstanceLost &error) {
+        m_usable = false;
+        m_report.report(label, QString::fromUtf8(error.what()));
+    } catch (const std::exception &) {
+        // The caller goes the slower way, which reports what fails there.
+    }
+    return false;
+}
+
 void OfficeSession::quit(int label)
 {
     if (!m_application)

@@ -32,6 +32,10 @@ public:
     bool open(int label, const QString &path, bool readOnly);
     // Runs one office statement; false when skipped or failed (reported).
     bool step(int label, const std::function<void(WordApplication &)> &statement);
+    // Runs a statement that has a slower way round: false, and nothing reported, when it
+    // is skipped or fails, so that the caller goes the other way. Only a lost instance is
+    // reported, under label, since no way round can help then.
+    bool attempt(int label, const std::function<void(WordApplication &)> &statement);
     // True while office statements run: the instance started and no open failed.
     bool isUsable() const { return m_usable; }
 

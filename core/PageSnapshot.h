@@ -6,7 +6,8 @@
 // The snapshot file that carries one page picture from the clipboard into the preview
 // window. The picture must come back exactly, including its resolution, which decides
 // its natural size on screen: an opaque picture is written as a bitmap (fast, and it
-// keeps the resolution), one with transparency as PNG. Readers detect the format from
+// keeps the resolution), with one byte a pixel when it has no colour (as rendered pages
+// have none), one with transparency as PNG. Readers detect the format from
 // the content, whatever the file is called.
 class PageSnapshot
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // One running instance of the office engine, shaped after the word-processor automation
 // operations that the start-up check, the document builder and the page capture use.
@@ -24,6 +25,9 @@ public:
     virtual void selectCell(int table, int row, int cell) = 0;
     // Selection.TypeText text: the text replaces the selection.
     virtual void typeText(const QString &text) = 0;
+    // The column of cell number `cell` of the table, from row firstRow down, one text a row:
+    // the texts replace the cells' contents in one call, as selecting and typing each would.
+    virtual void fillColumn(int table, int firstRow, int cell, const QStringList &texts) = 0;
 
     // Document.SaveAs path, no format: writes a Word 97-2003 document under that path.
     virtual void saveAs(const QString &path) = 0;

@@ -3,33 +3,58 @@
 #include "core/WordApplication.h"
 #include "office/OfficeTimeLimits.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 
+class OfficeRetirement;
 class ProfileSeed;
 
 // One instance of the office engine: a private, headless LibreOffice process of its own,
 // connected through UNO, with at most one document open at a time.
 //
 // Every call to the office runs on a thread of the instance while the caller's events keep
-// flowing, within its time limit; an office that does not answer in time is killed. The
-// process ends in quit(); should quit() never be reached (a failure on the way), the
-// destructor ends it. Once quit, every operation throws OfficeError; once the office has
-// died or been stopped, OfficeInstanceLost.
+// flowing, within its time limit; an office that does not answer in time is killed. Once
+// quit, every operation throws OfficeError; once the office has died or been stopped,
+// OfficeInstanceLost. The office ends in quit() or when the instance is dropped; with a
+// retirement service it ends in the background, so nobody waits for it.
 class LibreOfficeApplication : public WordApplication
 {
 public:
+    struct Setup {
+        QString officeProgram;
+        OfficeTimeLimits limits = {};
+        // A set-up profile to start from, when there is one.
+        std::shared_ptr<ProfileSeed> seed = nullptr;
+        // Ends the office in the background; without one, ending waits for it.
+        std::shared_ptr<OfficeRetirement> retirement = nullptr;
+    };
+
     // Starts the office program and connects to it. Throws OfficeError when the program is
-    // missing, ends while starting, or does not answer within the start limit. With a seed,
-    // the office starts from a copy of an already set-up profile when there is one.
-    LibreOfficeApplication(const QString &officeProgram, const OfficeTimeLimits &limits,
-                           std::shared_ptr<ProfileSeed> seed = nullptr);
+    // missing, ends while starting, or does not answer within the start limit.
+    explicit LibreOfficeApplication(const Setup &setup);
+    // Starts the office in the background and returns at once. Given a document, the office
+    // there does one small job of each kind a build asks for on a copy of it (so that its
+    // first real one is not slowed by loading the filters) and, with keepDocumentOpen, opens
+    // it for the first openDocument() of a file of the same content to take over.
+    static std::unique_ptr<LibreOfficeApplication> startInBackground(const Setup &setup, const QByteArray &document,
+                                                                     bool keepDocumentOpen);
     ~LibreOfficeApplication() override;
+
+    // False when a background start has failed or has not got the office answering within
+    // the start limit, or when the office has died: such an instance is not worth handing
+    // out. Never waits for the office.
+    bool isUsable() const;
+    // Waits, without events, until a background start has ended (tests and benchmarks).
+    void waitUntilStarted();
+    // Ends an instance not worth asking: its office is killed, not asked to end.
+    void discard();
 
     void openDocument(const QString &path, bool readOnly) override;
     void selectCell(int table, int row, int cell) override;
     void typeText(const QString &text) override;
+    void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override;
     void saveAs(const QString &path) override;
     void setDisplayAlerts(bool enabled) override;
     void closeDocument() override;
@@ -45,5 +70,11 @@ public:
 
 private:
     class Private;
+    LibreOfficeApplication(std::unique_ptr<Private> d, std::shared_ptr<OfficeRetirement> retirement);
+    // The instance until it has quit; throws OfficeError after.
+    Private &live();
+    void end(bool killFirst);
+
     std::unique_ptr<Private> d;
+    std::shared_ptr<OfficeRetirement> m_retirement;
 };

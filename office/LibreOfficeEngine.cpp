@@ -1,18 +1,72 @@
 #include "office/LibreOfficeEngine.h"
 
 #include "office/LibreOfficeApplication.h"
+#include "office/OfficeRetirement.h"
 #include "office/ProfileSeed.h"
+
+#include <algorithm>
 
 LibreOfficeEngine::LibreOfficeEngine(QString officeProgram, OfficeTimeLimits limits)
     : m_officeProgram(std::move(officeProgram))
     , m_limits(limits)
     , m_profileSeed(std::make_shared<ProfileSeed>())
+    , m_retirement(std::make_shared<OfficeRetirement>())
 {
+}
+
+LibreOfficeEngine::~LibreOfficeEngine()
+{
+    // Offices nobody has used are killed, not asked to end.
+    for (ReadyInstance &ready : m_ready)
+        ready.instance->discard();
+    m_ready.clear();
 }
 
 std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
 {
-    return std::make_unique<LibreOfficeApplication>(m_officeProgram, m_limits, m_profileSeed);
+    dropUnusable();
+    if (!m_ready.empty()) {
+        std::unique_ptr<LibreOfficeApplication> instance = std::move(m_ready.front().instance);
+        m_ready.pop_front();
+        return instance;
+    }
+    return std::make_unique<LibreOfficeApplication>(
+        LibreOfficeApplication::Setup{m_officeProgram, m_limits, m_profileSeed, m_retirement});
+}
+
+void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
+{
+    dropUnusable();
+    const LibreOfficeApplication::Setup setup{m_officeProgram, m_limits, m_profileSeed, m_retirement};
+    // First the instance with the document open, then one that has only started.
+    const bool documentReady = !m_ready.empty() && m_ready.front().hasDocumentOpen;
+    if (!documentReady)
+        m_ready.push_front({LibreOfficeApplication::startInBackground(setup, documentToOpen, true), true});
+    while (m_ready.size() < 2)
+        m_ready.push_back({LibreOfficeApplication::startInBackground(setup, documentToOpen, false), false});
+}
+
+void LibreOfficeEngine::dropUnusable()
+{
+    for (ReadyInstance &ready : m_ready) {
+        if (!ready.instance->isUsable()) {
+            ready.instance->discard();
+            ready.instance.reset();
+        }
+    }
+    m_ready.erase(std::remove_if(m_ready.begin(), m_ready.end(), [](const ReadyInstance &ready) { return !ready.instance; }),
+                  m_ready.end());
+}
+
+void LibreOfficeEngine::waitForEndedInstances()
+{
+    m_retirement->waitUntilIdle();
+}
+
+void LibreOfficeEngine::waitForReadyInstances()
+{
+    for (ReadyInstance &ready : m_ready)
+        ready.instance->waitUntilStarted();
 }
 
 QString LibreOfficeEngine::defaultOfficeProgram()

@@ -5,26 +5,50 @@
 
 #include <QString>
 
+#include <deque>
 #include <memory>
 
+class LibreOfficeApplication;
+class OfficeRetirement;
 class ProfileSeed;
 
 // The office engine of the program: every instance is a private, headless LibreOffice
 // process of its own, driven through UNO.
+//
+// Instances can be got ready ahead (prepareAhead): two offices start in the background,
+// the first opening the document it is given; createApplication() then hands them out in
+// that order while they are usable, and starts one as it comes otherwise. Instances end in
+// the background. When the engine goes, every office it started is ended at once.
 class LibreOfficeEngine : public WordEngine
 {
 public:
     // officeProgram: the soffice.bin to run; the installed LibreOffice by default.
     explicit LibreOfficeEngine(QString officeProgram = defaultOfficeProgram(), OfficeTimeLimits limits = {});
+    ~LibreOfficeEngine() override;
 
     std::unique_ptr<WordApplication> createApplication() override;
+    void prepareAhead(const QByteArray &documentToOpen) override;
+
+    // Waits until every instance handed back has ended, and until the instances got ready
+    // have started (tests and benchmarks).
+    void waitForEndedInstances();
+    void waitForReadyInstances();
 
     static QString defaultOfficeProgram();
 
 private:
+    struct ReadyInstance {
+        std::unique_ptr<LibreOfficeApplication> instance;
+        bool hasDocumentOpen;
+    };
+
+    void dropUnusable();
+
     QString m_officeProgram;
     OfficeTimeLimits m_limits;
     // The first instance that ends cleanly leaves its set-up profile here; later instances
     // start from a copy of it and skip the office's first-start set-up.
     std::shared_ptr<ProfileSeed> m_profileSeed;
+    std::shared_ptr<OfficeRetirement> m_retirement;
+    std::deque<ReadyInstance> m_ready;
 };

@@ -9,7 +9,8 @@
 
 namespace {
 
-// Exit codes of the waiting loop; QCoreApplication::exit() ends it with 0.
+// Exit codes of the waiting loop; QCoreApplication::exit() ends it with 0, a loop begun
+// after it with -1.
 constexpr int callFinished = 1;
 constexpr int callTimedOut = 2;
 
@@ -35,42 +36,78 @@ void OfficeCallRunner::workerLoop()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || m_work; });
-        if (!m_work)
+        m_changed.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
+        if (m_queue.empty())
             return;
-        const std::function<void()> work = std::move(m_work);
-        m_work = nullptr;
+        Job job = std::move(m_queue.front());
+        m_queue.pop_front();
         lock.unlock();
         std::exception_ptr failure;
         try {
-            work();
+            job.work();
         } catch (...) {
             failure = std::current_exception();
         }
+        job.work = nullptr;
         lock.lock();
-        m_failure = failure;
-        m_busy = false;
-        // Under the lock: the waiting side cannot have left its loop yet.
-        if (m_waitingLoop)
-            QMetaObject::invokeMethod(m_receiver.get(), [loop = m_waitingLoop] { loop->exit(callFinished); },
-                                      Qt::QueuedConnection);
+        m_lastFinished = job.number;
+        if (job.posted) {
+            if (failure && !m_postedFailure)
+                m_postedFailure = failure;
+        } else {
+            m_lastFailure = failure;
+        }
+        // Under the lock: a waiting caller cannot have left its loop yet.
+        if (m_wakeWaiter)
+            m_wakeWaiter();
         m_changed.notify_all();
     }
 }
 
-void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit, const std::function<void()> &work,
+void OfficeCallRunner::post(std::function<void()> work)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_queue.push_back({++m_lastQueued, std::move(work), true});
+    }
+    m_changed.notify_all();
+}
+
+std::exception_ptr OfficeCallRunner::failure()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_postedFailure;
+}
+
+bool OfficeCallRunner::isBusy()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_lastFinished < m_lastQueued;
+}
+
+void OfficeCallRunner::waitUntilIdle()
+{
+    std::unique_lock lock(m_mutex);
+    const std::uint64_t last = m_lastQueued;
+    m_changed.wait(lock, [&] { return finished(last); });
+}
+
+void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit, std::function<void()> work,
                            const std::function<void()> &giveUp)
 {
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&loop] { loop.exit(callTimedOut); });
+    std::uint64_t job = 0;
     {
         const std::lock_guard lock(m_mutex);
-        m_work = work;
-        m_busy = true;
-        m_failure = nullptr;
-        m_waitingLoop = &loop;
+        job = ++m_lastQueued;
+        m_queue.push_back({job, std::move(work), false});
+        m_wakeWaiter = [this, &loop, job] {
+            if (finished(job))
+                QMetaObject::invokeMethod(m_receiver.get(), [&loop] { loop.exit(callFinished); }, Qt::QueuedConnection);
+        };
     }
     m_changed.notify_all();
 
@@ -78,20 +115,23 @@ void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit,
     int outcome = callFinished;
     {
         std::unique_lock lock(m_mutex);
-        if (m_busy) {
+        if (!finished(job)) {
             lock.unlock();
             outcome = loop.exec();
             lock.lock();
         }
-        m_waitingLoop = nullptr;
-        if (!m_busy)
+        m_wakeWaiter = nullptr;
+        if (finished(job))
             outcome = callFinished;
     }
     QCoreApplication::removePostedEvents(m_receiver.get());
 
     if (outcome != callFinished) {
         giveUp();
-        waitUntilIdle();
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return finished(job); });
+        m_lastFailure = nullptr;
+        lock.unlock();
         const QString reason = outcome == callTimedOut
             ? QStringLiteral("The office did not answer within %1 seconds while %2; it was stopped.")
                   .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count())
@@ -102,22 +142,8 @@ void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit,
     std::exception_ptr failure;
     {
         const std::lock_guard lock(m_mutex);
-        failure = std::exchange(m_failure, nullptr);
+        failure = std::exchange(m_lastFailure, nullptr);
     }
     if (failure)
         std::rethrow_exception(failure);
-}
-
-void OfficeCallRunner::waitUntilIdle()
-{
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_busy; });
-    m_failure = nullptr;
-}
-
-void OfficeCallRunner::pause(std::chrono::milliseconds time)
-{
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, [&loop] { loop.exit(callFinished); });
-    loop.exec();
 }

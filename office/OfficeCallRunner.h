@@ -4,24 +4,32 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
+#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
 
-class QEventLoop;
 class QObject;
 
-// Runs the calls to one office on a thread of its own while the calling thread waits with
-// its events flowing: the windows keep painting and can be closed while the office works.
-// Each call has a time limit. When it passes, or when the program ends while waiting, the
-// caller's give-up action runs (it kills the office, which makes the pending call return),
-// the runner waits for the call to come back, and the call fails with OfficeInstanceLost.
+// Runs the calls to one office, in order, on a thread of its own.
+//
+// run() waits for its call with the calling thread's events flowing: the windows keep
+// painting and can be closed while the office works. Each call has a time limit, counted
+// from when it is asked for (work posted before it runs first). When the limit passes, or
+// when the program ends while waiting, the caller's give-up action runs (it kills the
+// office, which makes the pending call return), the runner waits for the call to come
+// back, and the call fails with OfficeInstanceLost.
+//
+// post() queues work without waiting: an office is started and warmed up this way while
+// nobody needs it yet. A failure of posted work is kept and reported by failure().
 class OfficeCallRunner
 {
 public:
     OfficeCallRunner();
+    // Waits for the work already queued to end.
     ~OfficeCallRunner();
 
     OfficeCallRunner(const OfficeCallRunner &) = delete;
@@ -29,23 +37,36 @@ public:
 
     // Runs work on the office thread and returns when it has finished, rethrowing what it
     // threw. what names the call in the message of a call given up.
-    void run(const QString &what, std::chrono::milliseconds limit, const std::function<void()> &work,
+    void run(const QString &what, std::chrono::milliseconds limit, std::function<void()> work,
              const std::function<void()> &giveUp);
+    void post(std::function<void()> work);
 
-    // Waits for the time given with events flowing, as between two attempts to connect.
-    static void pause(std::chrono::milliseconds time);
+    // The first failure of posted work, if any.
+    std::exception_ptr failure();
+    // True while queued work has not ended.
+    bool isBusy();
+    // Waits, without events, until the work queued so far has ended.
+    void waitUntilIdle();
 
 private:
+    struct Job {
+        std::uint64_t number;
+        std::function<void()> work;
+        bool posted;
+    };
+
     void workerLoop();
-    void waitUntilIdle();
+    bool finished(std::uint64_t job) const { return m_lastFinished >= job; }
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::function<void()> m_work;    // the call waiting for the office thread, if any
-    bool m_busy = false;             // a call is running or waiting
+    std::deque<Job> m_queue;
+    std::uint64_t m_lastQueued = 0;
+    std::uint64_t m_lastFinished = 0;
+    std::exception_ptr m_lastFailure;   // of the job that just finished, for its waiter
+    std::exception_ptr m_postedFailure; // the first failure of posted work
     bool m_stopping = false;
-    std::exception_ptr m_failure;
     std::unique_ptr<QObject> m_receiver; // wakes the waiting event loop, on the caller's thread
-    QEventLoop *m_waitingLoop = nullptr;
+    std::function<void()> m_wakeWaiter;  // set while a caller waits
     std::thread m_thread;
 };

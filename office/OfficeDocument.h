@@ -5,6 +5,7 @@
 #include "office/UnoStrings.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
@@ -33,6 +34,8 @@ public:
     void checkCell(int table, int row, int cell);
     // Replaces the cell's text; the cell's paragraph keeps its style.
     void setCellText(int table, int row, int cell, const QString &text);
+    // Replaces the texts of one column's cells from firstRow down, one remote call for all.
+    void setColumnTexts(int table, int firstRow, int cell, const QStringList &texts);
 
     // Writes the document as a Word 97-2003 document, replacing any file of that name.
     void saveAs(const QString &path);

@@ -58,7 +58,6 @@ OfficeProcess::OfficeProcess(QString program, std::shared_ptr<ProfileSeed> seed)
 {
     if (!m_folder.isValid())
         throw OfficeError(QStringLiteral("Cannot create a private folder for the office: %1").arg(m_folder.errorString()));
-    OfficeProfile::prepare(profileFolder(), m_program, m_seed.get());
 }
 
 OfficeProcess::~OfficeProcess()
@@ -122,7 +121,12 @@ void OfficeProcess::start()
         throw OfficeError(QStringLiteral("LibreOffice Writer was not found (the office program %1 is missing or "
                                          "cannot be run): install libreoffice-writer.")
                               .arg(m_program));
+    if (!m_profilePrepared) {
+        OfficeProfile::prepare(profileFolder(), m_program, m_seed.get());
+        m_profilePrepared = true;
+    }
     m_pid = ChildProcessSpawn::start(commandLine(), environment());
+    m_livePid->store(m_pid);
     m_running = true;
     m_exitCode.reset();
     m_exitSignal.reset();
@@ -136,14 +140,37 @@ bool OfficeProcess::isRunning()
     const pid_t result = ::waitpid(m_pid, &status, WNOHANG);
     if (result == m_pid)
         reap(status);
-    else if (result < 0 && errno == ECHILD)
+    else if (result < 0 && errno == ECHILD) {
         m_running = false;
+        m_livePid->store(0);
+    }
     return m_running;
+}
+
+void OfficeProcess::signalKill(const LivePid &pid)
+{
+    if (const pid_t running = pid->load(); running > 0)
+        ::kill(running, SIGKILL);
+}
+
+bool OfficeProcess::isAlive(const LivePid &pid)
+{
+    const pid_t running = pid->load();
+    if (running <= 0)
+        return false;
+    // An ended child that nobody has reaped yet still answers signals: its state tells.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(running));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
 }
 
 void OfficeProcess::reap(int status)
 {
     m_running = false;
+    m_livePid->store(0);
     if (WIFEXITED(status))
         m_exitCode = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
@@ -181,8 +208,10 @@ void OfficeProcess::kill()
     do
         result = ::waitpid(m_pid, &status, 0);
     while (result < 0 && errno == EINTR);
-    if (result == m_pid)
+    if (result == m_pid) {
         reap(status);
-    else
+    } else {
         m_running = false;
+        m_livePid->store(0);
+    }
 }

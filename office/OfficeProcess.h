@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -33,8 +34,8 @@ public:
     OfficeProcess(const OfficeProcess &) = delete;
     OfficeProcess &operator=(const OfficeProcess &) = delete;
 
-    // Starts the office, or starts it again after it has ended. Throws OfficeError at once
-    // when the program cannot be run.
+    // Starts the office, or starts it again after it has ended; the first start prepares
+    // the private profile. Throws OfficeError at once when the program cannot be run.
     void start();
 
     // True while the process runs. Reaps the process when it has ended.
@@ -50,6 +51,16 @@ public:
     void kill();
 
     pid_t pid() const { return m_pid; }
+
+    // The id of the process while it runs, 0 otherwise, readable from any thread and for
+    // as long as anyone holds it: what kills an instance's office from outside its thread.
+    using LivePid = std::shared_ptr<std::atomic<pid_t>>;
+    LivePid livePid() const { return m_livePid; }
+    // Kills the process without waiting for it; safe from any thread while another uses
+    // this object. The thread that uses it sees it end.
+    static void signalKill(const LivePid &pid);
+    // True while the process of pid runs (has neither ended nor been reaped); from any thread.
+    static bool isAlive(const LivePid &pid);
     // The name of the pipe the office accepts UNO connections on.
     QString pipeName() const { return m_pipeName; }
     // A folder only this instance uses; removed with the process object.
@@ -75,6 +86,8 @@ private:
     std::shared_ptr<ProfileSeed> m_seed;
     QString m_pipeName;
     pid_t m_pid = -1;
+    LivePid m_livePid = std::make_shared<std::atomic<pid_t>>(0);
+    bool m_profilePrepared = false;
     bool m_running = false;
     std::optional<int> m_exitCode;
     std::optional<int> m_exitSignal;

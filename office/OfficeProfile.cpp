@@ -21,25 +21,6 @@ const char settingsHead[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 const char settingsTail[] = "</oor:items>\n";
 
-// An office that finds its profile last used by an older version runs a second of
-// graphics self-tests before it answers, at every start of a new profile. Recording the
-// installed version as the last one used skips them. The version ("7.4") is the end of
-// "ProductKey=LibreOffice 7.4" in the bootstraprc beside the program; when it cannot be
-// read, the office just starts more slowly.
-QByteArray lastVersionSetting(const QString &program)
-{
-    QFile bootstrap(QFileInfo(program).absolutePath() + QStringLiteral("/bootstraprc"));
-    if (!bootstrap.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression productKey(QStringLiteral("^ProductKey=.*\\s(\\d+\\.\\d+)\\s*$"),
-                                               QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = productKey.match(QString::fromUtf8(bootstrap.readAll()));
-    if (!match.hasMatch())
-        return {};
-    return "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" "
-           "oor:op=\"fuse\"><value>" + match.captured(1).toLatin1() + "</value></prop></item>\n";
-}
-
 } // namespace
 
 void OfficeProfile::prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed)
@@ -51,4 +32,23 @@ void OfficeProfile::prepare(const QString &profileFolder, const QString &program
     QFile settings(userFolder + QStringLiteral("/registrymodifications.xcu"));
     if (!QDir().mkpath(userFolder) || !settings.open(QIODevice::WriteOnly) || settings.write(content) != content.size())
         throw OfficeError(QStringLiteral("Cannot prepare the office profile in %1.").arg(profileFolder));
+}
+
+// An office that finds its profile last used by an older version runs a second of
+// graphics self-tests before it answers, at every start of a new profile. Recording the
+// installed version as the last one used skips them. The version ("7.4") is the end of
+// "ProductKey=LibreOffice 7.4" in the bootstraprc beside the program; when it cannot be
+// read, the office just starts more slowly.
+QByteArray OfficeProfile::lastVersionSetting(const QString &program)
+{
+    QFile bootstrap(QFileInfo(program).absolutePath() + QStringLiteral("/bootstraprc"));
+    if (!bootstrap.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression productKey(QStringLiteral("^ProductKey=.*\\s(\\d+\\.\\d+)\\s*$"),
+                                               QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = productKey.match(QString::fromUtf8(bootstrap.readAll()));
+    if (!match.hasMatch())
+        return {};
+    return "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" "
+           "oor:op=\"fuse\"><value>" + match.captured(1).toLatin1() + "</value></prop></item>\n";
 }

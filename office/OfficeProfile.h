@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class ProfileSeed;
@@ -11,5 +12,10 @@ namespace OfficeProfile {
 
 // Fills profileFolder for the office program. Throws OfficeError when it cannot be written.
 void prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed);
+
+// The settings item that records the installed version of the office program as the last
+// one used, as in every profile an office has run with once; empty when the version
+// cannot be read. Without it an office runs a second of graphics self-tests at each start.
+QByteArray lastVersionSetting(const QString &program);
 
 } // namespace OfficeProfile

@@ -20,13 +20,21 @@ ProfileSeed::ProfileSeed()
 
 ProfileSeed::~ProfileSeed() = default;
 
+bool ProfileSeed::isReady() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_ready;
+}
+
 bool ProfileSeed::copyTo(const QString &profileFolder) const
 {
+    const std::lock_guard lock(m_mutex);
     return m_ready && copyTree(m_folder->path(), profileFolder);
 }
 
 void ProfileSeed::adopt(const QString &profileFolder)
 {
+    const std::lock_guard lock(m_mutex);
     if (m_ready || !m_folder || !m_folder->isValid())
         return;
     m_ready = copyTree(profileFolder, m_folder->path());

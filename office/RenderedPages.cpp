@@ -1,36 +1,83 @@
 #include "office/RenderedPages.h"
 
-#include "core/PagePicture.h"
 #include "core/OfficeError.h"
+#include "core/PagePicture.h"
 
 #include <poppler-qt6.h>
 
-RenderedPages::RenderedPages(const QByteArray &pdf)
-    : m_document(Poppler::Document::loadFromData(pdf))
+namespace {
+
+std::unique_ptr<Poppler::Document> load(const QByteArray &pdf)
 {
-    if (!m_document || m_document->isLocked() || m_document->numPages() < 1)
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
+    if (!document || document->isLocked() || document->numPages() < 1)
         throw OfficeError(QStringLiteral("The office's pages could not be read."));
-    m_document->setRenderHint(Poppler::Document::Antialiasing);
-    m_document->setRenderHint(Poppler::Document::TextAntialiasing);
-    m_document->setPaperColor(Qt::white);
+    document->setRenderHint(Poppler::Document::Antialiasing);
+    document->setRenderHint(Poppler::Document::TextAntialiasing);
+    document->setPaperColor(Qt::white);
+    return document;
 }
 
-RenderedPages::~RenderedPages() = default;
+} // namespace
+
+RenderedPages::RenderedPages(const QByteArray &pdf)
+{
+    // Two threads, each on a document of its own (a document is not to be shared between
+    // threads), render the odd and the even pages, first pages first: the first picture is
+    // there while the others are still being drawn.
+    std::unique_ptr<Poppler::Document> odd = load(pdf);
+    std::unique_ptr<Poppler::Document> even = load(pdf);
+    m_pictures.resize(odd->numPages());
+    m_rendered.assign(size_t(odd->numPages()), false);
+    m_renderers.emplace_back([this, document = std::shared_ptr<Poppler::Document>(std::move(odd))] { render(*document, 0); });
+    m_renderers.emplace_back([this, document = std::shared_ptr<Poppler::Document>(std::move(even))] { render(*document, 1); });
+}
+
+RenderedPages::~RenderedPages()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    for (std::thread &renderer : m_renderers)
+        renderer.join();
+}
+
+void RenderedPages::render(const Poppler::Document &document, int first)
+{
+    for (int index = first; index < int(m_pictures.size()); index += 2) {
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_stopping)
+                return;
+        }
+        QImage picture;
+        if (const std::unique_ptr<Poppler::Page> page = document.page(index)) {
+            picture = page->renderToImage(renderDotsPerInch, renderDotsPerInch);
+            if (!picture.isNull())
+                PagePicture::setNaturalWidth(picture, naturalWidthPixels);
+        }
+        const std::lock_guard lock(m_mutex);
+        m_pictures[index] = picture;
+        m_rendered[size_t(index)] = true;
+        m_changed.notify_all();
+    }
+}
 
 int RenderedPages::count() const
 {
-    return m_document->numPages();
+    return int(m_pictures.size());
 }
 
 QImage RenderedPages::picture(int number) const
 {
-    const std::unique_ptr<Poppler::Page> page = number >= 1 && number <= count() ? m_document->page(number - 1) : nullptr;
-    if (!page)
+    if (number < 1 || number > count())
         throw OfficeError(QStringLiteral("Page %1 of %2 does not exist.").arg(number).arg(count()));
-    QImage picture = page->renderToImage(renderDotsPerInch, renderDotsPerInch);
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return bool(m_rendered[size_t(number - 1)]); });
+    const QImage picture = m_pictures.at(number - 1);
     if (picture.isNull())
         throw OfficeError(QStringLiteral("Page %1 could not be rendered.").arg(number));
-    PagePicture::setNaturalWidth(picture, naturalWidthPixels);
     return picture;
 }
 

@@ -2,8 +2,12 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 
-#include <memory>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace Poppler {
 class Document;
@@ -21,7 +25,8 @@ public:
     static constexpr double renderDotsPerInch = 144.0;
     static constexpr int naturalWidthPixels = 340;
 
-    // pdf: the PDF file's content. Throws OfficeError when it holds no readable pages.
+    // pdf: the PDF file's content; every page is rendered at once, on two threads, in page
+    // order. Throws OfficeError when it holds no readable pages.
     explicit RenderedPages(const QByteArray &pdf);
     ~RenderedPages();
 
@@ -30,11 +35,18 @@ public:
 
     int count() const;
     // The picture of page number (from 1): antialiased, on white, with its natural size
-    // set. Throws OfficeError when the page cannot be rendered.
+    // set; waits until it is drawn. Throws OfficeError when the page cannot be rendered.
     QImage picture(int number) const;
     // A white page of the first page's size, for a document whose pages are all gone.
     QImage blankPicture() const;
 
 private:
-    std::unique_ptr<Poppler::Document> m_document;
+    void render(const Poppler::Document &document, int first);
+
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    QList<QImage> m_pictures;
+    std::vector<bool> m_rendered;
+    bool m_stopping = false;
+    std::vector<std::thread> m_renderers; // last: they end before anything they use goes
 };

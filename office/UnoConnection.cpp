@@ -1,7 +1,6 @@
 #include "office/UnoConnection.h"
 
 #include "core/OfficeError.h"
-#include "office/OfficeCallRunner.h"
 #include "office/OfficeProcess.h"
 #include "office/UnoCall.h"
 #include "office/UnoStrings.h"
@@ -36,31 +35,18 @@ uno::Reference<uno::XComponentContext> bootstrapLocalContext()
 
 } // namespace
 
-UnoConnection::UnoConnection(OfficeProcess &process, OfficeCallRunner &runner, std::chrono::milliseconds timeout)
+UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds timeout)
     : m_process(process)
 {
     try {
         m_localContext = bootstrapLocalContext();
-        // Started from this thread: the office's parent-death signal follows the thread
-        // that made it, and this one lives as long as the program.
         m_process.start();
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         bool restarted = false;
         for (;;) {
-            // An office that accepts the connection but never answers (stopped, hung) is
-            // killed when the start limit passes.
-            const auto remaining = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                deadline - std::chrono::steady_clock::now()),
-                                            std::chrono::milliseconds(1));
-            bool connected = false;
-            try {
-                runner.run(QStringLiteral("starting"), remaining, [&] { connected = tryConnect(); },
-                           [this] { m_process.kill(); });
-            } catch (const OfficeInstanceLost &) {
-                throw OfficeInstanceLost(QStringLiteral("The office did not answer within %1 seconds while starting; "
-                                                        "it was stopped.")
-                                             .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()));
-            }
+            // An office that accepts the connection but never answers (stopped, hung) holds
+            // this attempt until whoever waits for it gives up and kills the office.
+            const bool connected = tryConnect();
             if (!m_process.isRunning()) {
                 // Whatever answered, it was not our office, or it was one that is ending.
                 m_desktop.clear();
@@ -78,7 +64,7 @@ UnoConnection::UnoConnection(OfficeProcess &process, OfficeCallRunner &runner, s
             if (std::chrono::steady_clock::now() >= deadline)
                 throw OfficeError(QStringLiteral("The office did not answer within %1 seconds.")
                                       .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()));
-            OfficeCallRunner::pause(retryInterval);
+            std::this_thread::sleep_for(retryInterval);
         }
     } catch (...) {
         shutDown(shutDownGrace);

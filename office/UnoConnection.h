@@ -7,7 +7,6 @@
 
 #include <chrono>
 
-class OfficeCallRunner;
 class OfficeProcess;
 
 // The UNO connection to one private office process: starts the process, connects to its
@@ -17,9 +16,10 @@ class OfficeProcess;
 class UnoConnection
 {
 public:
-    // Starts the process and connects, each attempt on the runner's thread. Throws
-    // OfficeError when the office cannot be started or does not answer within the time-out.
-    UnoConnection(OfficeProcess &process, OfficeCallRunner &runner, std::chrono::milliseconds timeout);
+    // Starts the process and connects. Throws OfficeError when the office cannot be started
+    // or does not answer within the time-out. Runs on the office's own thread: the office's
+    // parent-death signal follows the thread that started it.
+    UnoConnection(OfficeProcess &process, std::chrono::milliseconds timeout);
     ~UnoConnection();
 
     UnoConnection(const UnoConnection &) = delete;

@@ -1,12 +1,15 @@
 #include "windows/BuildController.h"
 
+#include "core/CalendarTemplate.h"
+#include "core/WordEngine.h"
 #include "windows/EntryPanel.h"
 #include "windows/Form2.h"
 #include "windows/MousePointer.h"
 
 BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries,
                                  MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
-    : m_mainWindow(mainWindow)
+    : m_engine(engine)
+    , m_mainWindow(mainWindow)
     , m_entries(entries)
     , m_pointer(pointer)
     , m_builder(engine, *this, names)
@@ -15,6 +18,27 @@ BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const 
 }
 
 BuildController::~BuildController() = default;
+
+void BuildController::build()
+{
+    const bool nested = m_builder.isCreating();
+    m_builder.PushButton22_Click();
+    if (!nested)
+        getOfficesReady();
+}
+
+void BuildController::getOfficesReady()
+{
+    // A build under way takes its offices as it goes; they are got ready after it.
+    if (m_builder.isCreating())
+        return;
+    try {
+        m_engine.prepareAhead(CalendarTemplate::bytes());
+    } catch (const std::exception &error) {
+        // The next build starts its offices itself, as it would without this.
+        qWarning("The offices of the next build could not be got ready: %s", error.what());
+    }
+}
 
 const DayEntries &BuildController::dayEntries() const
 {

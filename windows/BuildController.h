@@ -25,8 +25,11 @@ public:
                     DocumentNameGenerator &names, std::function<bool()> mayClose);
     ~BuildController() override;
 
-    // "Start Creating Template".
-    void build() { m_builder.PushButton22_Click(); }
+    // "Start Creating Template". Afterwards the offices of the next build get ready.
+    void build();
+    // Has the office engine get the next build's instances ready in the background, the
+    // first with the calendar template open.
+    void getOfficesReady();
     bool isCreating() const { return m_builder.isCreating(); }
 
     // The preview window; null until the first build has asked for it.
@@ -39,6 +42,7 @@ public:
     PreviewPages &previewPages() override;
 
 private:
+    WordEngine &m_engine;
     QWidget &m_mainWindow;
     const EntryPanel &m_entries;
     MousePointer &m_pointer;

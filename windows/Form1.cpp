@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -201,6 +202,17 @@ QString Form1::chooseEntriesFile()
     dialog.setFileName(QFileInfo(CalendarEntryStore::fileName()).fileName());
     dialog.showSave(this);
     return dialog.fileName();
+}
+
+// Once the window is up, the offices of the first build start in the background.
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_officesRequested)
+        return;
+    m_officesRequested = true;
+    constexpr int afterFirstPaint = 250; // milliseconds
+    QTimer::singleShot(afterFirstPaint, this, [this] { m_build.getOfficesReady(); });
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

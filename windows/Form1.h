@@ -49,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
@@ -73,4 +74,5 @@ private:
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;
     bool m_programEnded = false;
+    bool m_officesRequested = false;
 };

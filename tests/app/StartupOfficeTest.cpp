@@ -21,6 +21,8 @@ private slots:
         form.Form_Load();
         QVERIFY(!form.programEnded());
         QCOMPARE(ScriptedMessages::recordCount(), 0);
+        // The check's office ends in the background.
+        engine.waitForEndedInstances();
         QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
         QCOMPARE(LibreOfficeTestSupport::officeFolders(), QStringList());
     }

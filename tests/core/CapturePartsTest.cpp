@@ -88,18 +88,22 @@ private slots:
     void snapshotKeepsThePicture_data()
     {
         QTest::addColumn<QImage::Format>("format");
-        QTest::newRow("opaque") << QImage::Format_RGB32;
-        QTest::newRow("transparent") << QImage::Format_ARGB32;
+        QTest::addColumn<bool>("coloured");
+        QTest::newRow("opaque") << QImage::Format_RGB32 << true;
+        QTest::newRow("opaque, greys only (a rendered page)") << QImage::Format_RGB32 << false;
+        QTest::newRow("transparent") << QImage::Format_ARGB32 << true;
     }
 
     void snapshotKeepsThePicture()
     {
         QFETCH(QImage::Format, format);
+        QFETCH(bool, coloured);
         QImage picture(1224, 1584, format);
         picture.fill(QColor(255, 255, 255, format == QImage::Format_ARGB32 ? 128 : 255));
         QPainter painter(&picture);
         painter.drawText(QRect(0, 0, 1224, 400), Qt::AlignCenter, QStringLiteral("January"));
-        painter.fillRect(100, 500, 7, 3, QColor(10, 200, 30));
+        painter.fillRect(100, 500, 7, 3, coloured ? QColor(10, 200, 30) : QColor(77, 77, 77));
+        painter.fillRect(0, 1583, 1224, 1, QColor(1, 1, 1));
         painter.end();
         PagePicture::setNaturalWidth(picture, 340);
         const QString file = TempFolder::file(PageSnapshot::fileName());

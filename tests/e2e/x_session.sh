@@ -65,9 +65,15 @@ marked_processes() {
   done
 }
 no_marked_process() { [[ -z $(marked_processes) ]]; }
-# While the program runs: no process of the session but the program itself, that is no
-# office left running after the procedure that started it.
-no_office_running() { [[ -z $(marked_processes | grep -vx "${app_pid:-0}") ]]; }
+# While the program runs: the offices, every process of the session but the program.
+offices() { marked_processes | grep -vx "${app_pid:-0}" || true; }
+# While the program is idle, the only offices are the two it gets ready for the next
+# build: every office a procedure used has ended.
+offices_idle() {
+  local running
+  running=$(offices)
+  [[ -z $running ]] || (($(wc -l <<<"$running") <= 2))
+}
 
 # Ends every process of the session (by its id) and the X server. On success the working
 # folder goes too; on failure it stays, with a picture of the last screen.

@@ -17,12 +17,15 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QUrl>
 
 #include <poppler-qt6.h>
 
 #include <memory>
+
+#include <csignal>
 
 using namespace LibreOfficeTestSupport;
 
@@ -71,8 +74,9 @@ private slots:
     void cleanup()
     {
         m_word.reset();
-        QVERIFY2(officeChildren().isEmpty(), "an office process outlived its instance");
-        QVERIFY(officeFolders().isEmpty());
+        // Instances end in the background: within moments, not at once.
+        QTRY_VERIFY2_WITH_TIMEOUT(officeChildren().isEmpty(), "an office process outlived its instance", 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(officeFolders().isEmpty(), 10000);
         QVERIFY2(officePipes().isEmpty(), qPrintable(officePipes().join(QLatin1Char(' '))));
     }
 
@@ -126,7 +130,7 @@ private slots:
         const QString saved = temp(QStringLiteral("kestrel11111111.doc"));
         fillAndSave(saved);
         m_word->quit();
-        QVERIFY(officeChildren().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(officeChildren().isEmpty(), 10000);
 
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -157,6 +161,81 @@ private slots:
                 QCOMPARE(dayCell, QString::number(day));
             }
         }
+    }
+
+    // A month's column in one call, in an instance got ready ahead with the template open,
+    // gives the same document as cell by cell in an instance started on demand; a column
+    // longer than its table fails, so that the caller can go day by day.
+    void readyInstancesAndColumnFillsGiveTheSameDocument()
+    {
+        const QString cellByCell = temp(QStringLiteral("kestrel22222222.doc"));
+        fillAndSave(cellByCell);
+        m_word->quit();
+        QTRY_VERIFY_WITH_TIMEOUT(officeChildren().isEmpty(), 10000);
+
+        LibreOfficeEngine engine;
+        QFile templateFile(m_template);
+        QVERIFY(templateFile.open(QIODevice::ReadOnly));
+        engine.prepareAhead(templateFile.readAll());
+        engine.waitForReadyInstances();
+        const QList<pid_t> ready = officeChildren();
+        QCOMPARE(ready.size(), 2);
+        std::unique_ptr<WordApplication> word = engine.createApplication();
+        word->openDocument(m_template, true);
+        for (int month = 0; month < CalendarMonths::count; ++month) {
+            QStringList texts;
+            for (int day = 1; day <= CalendarMonths::month(month).days; ++day)
+                texts.append(entryFor(month, day));
+            word->fillColumn(month + 1, 2, 2, texts);
+        }
+        QVERIFY_THROWS_EXCEPTION(OfficeError, word->fillColumn(2, 2, 2, QStringList(30, QStringLiteral("too many"))));
+        const QString byColumns = temp(QStringLiteral("kestrel33333333.doc"));
+        word->saveAs(byColumns);
+        word->quit();
+        // The instance used was one of those got ready; the other is still there.
+        QTRY_COMPARE_WITH_TIMEOUT(officeChildren().size(), 1, 10000);
+        QVERIFY(ready.contains(officeChildren().first()));
+
+        const auto text = [](const QString &file) {
+            return runReader(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), file});
+        };
+        QVERIFY(!text(cellByCell).isEmpty());
+        QCOMPARE(text(byColumns), text(cellByCell));
+    }
+
+    // An instance got ready that has died meanwhile is not handed out: a new one starts,
+    // and works.
+    void aReadyInstanceThatDiedIsReplaced()
+    {
+        LibreOfficeEngine engine;
+        engine.prepareAhead(QByteArray());
+        engine.waitForReadyInstances();
+        const QList<pid_t> killed = officeChildren();
+        QCOMPARE(killed.size(), 2);
+        for (pid_t pid : killed)
+            ::kill(pid, SIGKILL);
+        for (pid_t pid : killed)
+            QTRY_VERIFY(!processRuns(pid));
+        std::unique_ptr<WordApplication> word = engine.createApplication();
+        word->openDocument(m_template, true);
+        word->selectCell(1, 2, 2);
+        QVERIFY(!killed.contains(officeChildren().constLast()));
+        word->quit();
+    }
+
+    // When the engine goes (the program ends), every office it got ready ends too, within
+    // moments, leaving no folder or socket.
+    void endingTheEngineEndsItsReadyInstances()
+    {
+        auto engine = std::make_unique<LibreOfficeEngine>();
+        engine->prepareAhead(QByteArray());
+        QTRY_COMPARE_WITH_TIMEOUT(officeChildren().size(), 2, 10000);
+        QElapsedTimer clock;
+        clock.start();
+        engine.reset();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(officeChildren().isEmpty());
+        // cleanup() checks the folders and sockets.
     }
 
     void closingWithoutSavingLeavesTheFileAsItWas()

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <sys/types.h>
@@ -54,10 +55,41 @@ inline bool processExists(pid_t pid)
     return ::kill(pid, 0) == 0 || errno != ESRCH;
 }
 
+// True while the process runs: it exists and has not ended (a zombie has).
+inline bool processRuns(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && line.size() > close + 2 && line.at(close + 2) != 'Z';
+}
+
 // The private office folders ("daybloom-office-…") in the temporary folder.
 inline QStringList officeFolders()
 {
     return QDir(TempFolder::path()).entryList({QStringLiteral("daybloom-office-*")}, QDir::AllEntries | QDir::Hidden);
+}
+
+// Office folders whose office no longer runs: what an ended instance left behind. An
+// office names its folder in its command line (its profile lies there).
+inline QStringList officeFoldersWithoutOffice()
+{
+    QStringList commandLines;
+    for (pid_t pid : officeChildren()) {
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (commandLine.open(QIODevice::ReadOnly))
+            commandLines.append(QString::fromUtf8(commandLine.readAll()));
+    }
+    QStringList left;
+    for (const QString &folder : officeFolders()) {
+        const bool inUse = std::any_of(commandLines.cbegin(), commandLines.cend(),
+                                       [&](const QString &line) { return line.contains(folder); });
+        if (!inUse)
+            left.append(folder);
+    }
+    return left;
 }
 
 // Pipe sockets of this process's offices left in the system's temporary folders.

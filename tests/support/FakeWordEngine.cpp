@@ -142,6 +142,22 @@ public:
             document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
     }
 
+    void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override
+    {
+        enter(FakeOperation::FillColumn, QStringLiteral("%1 %2 %3: %4").arg(table).arg(firstRow).arg(cell).arg(texts.join(QLatin1Char('|'))));
+        FakeDocument &document = activeDocument();
+        const int lastRow = firstRow + int(texts.size()) - 1;
+        const bool exists = table >= 1 && table <= document.tables.size() && firstRow >= 1
+            && lastRow <= document.tables[table - 1].size();
+        for (int row = firstRow; exists && row <= lastRow; ++row)
+            if (cell < 1 || cell > document.tables[table - 1][row - 1].size())
+                throw OfficeError(QStringLiteral("The column does not exist."));
+        if (!exists)
+            throw OfficeError(QStringLiteral("The column does not exist."));
+        for (int row = firstRow; row <= lastRow; ++row)
+            document.tables[table - 1][row - 1][cell - 1] = texts.at(row - firstRow);
+    }
+
     void saveAs(const QString &path) override
     {
         enter(FakeOperation::SaveAs, path);
@@ -391,6 +407,7 @@ QString FakeWordEngine::operationName(FakeOperation operation)
         {FakeOperation::OpenDocument, QStringLiteral("openDocument")},
         {FakeOperation::SelectCell, QStringLiteral("selectCell")},
         {FakeOperation::TypeText, QStringLiteral("typeText")},
+        {FakeOperation::FillColumn, QStringLiteral("fillColumn")},
         {FakeOperation::SaveAs, QStringLiteral("saveAs")},
         {FakeOperation::SetDisplayAlerts, QStringLiteral("setDisplayAlerts")},
         {FakeOperation::CloseDocument, QStringLiteral("closeDocument")},

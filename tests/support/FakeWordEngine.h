@@ -16,6 +16,7 @@ enum class FakeOperation {
     OpenDocument,
     SelectCell,
     TypeText,
+    FillColumn,
     SaveAs,
     SetDisplayAlerts,
     CloseDocument,
