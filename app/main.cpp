@@ -8,8 +8,14 @@
 #include <QApplication>
 #include <QScopeGuard>
 
+#include <malloc.h>
+
 int main(int argc, char *argv[])
 {
+    // Page pictures are large and short-lived, and are made on several threads: with a
+    // fixed threshold each is mapped on its own and goes back to the system when freed,
+    // instead of staying in the heap of whichever thread made it.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     QApplication app(argc, argv);
     MessageBoxPresenter messageBoxes;
     UserMessages::setPresenter(&messageBoxes);
