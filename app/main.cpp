@@ -1,3 +1,6 @@
+#include "app/CommandLine.h"
+#include "core/CalendarExport.h"
+#include "core/StoredDayEntries.h"
 #include "core/TempFolder.h"
 #include "core/UserMessages.h"
 #include "office/LibreOfficeEngine.h"
@@ -8,23 +11,53 @@
 #include <QApplication>
 #include <QScopeGuard>
 
+#include <cstdio>
+#include <exception>
+
 #include <malloc.h>
 
-int main(int argc, char *argv[])
-{
-    // Page pictures are large and short-lived, and are made on several threads: with a
-    // fixed threshold each is mapped on its own and goes back to the system when freed,
-    // instead of staying in the heap of whichever thread made it.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    QApplication app(argc, argv);
-    MessageBoxPresenter messageBoxes;
-    UserMessages::setPresenter(&messageBoxes);
+namespace {
 
-    // What killed runs of the program left behind goes; this run's temporary files go when
-    // it ends, after its offices have.
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// What killed runs of the program left behind goes; this run's temporary files go when
+// it ends, after its offices have.
+auto cleanTemporaryFiles()
+{
     TempFolder::removeOrphans();
     OfficeSocketLeftovers::removeStale();
-    const auto removeTemporaryFiles = qScopeGuard([] { TempFolder::removeOwn(); });
+    return qScopeGuard([] { TempFolder::removeOwn(); });
+}
+
+int exportCalendar(int argc, char *argv[], const QString &target)
+{
+    QCoreApplication app(argc, argv);
+    const auto temporaryFiles = cleanTemporaryFiles();
+    try {
+        LibreOfficeEngine engine;
+        CalendarExport::write(engine, StoredDayEntries(), target);
+        return 0;
+    } catch (const std::exception &error) {
+        const QString cause = QString::fromUtf8(error.what()).simplified();
+        std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(cause));
+        return 1;
+    }
+}
+
+int openWindow(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The launcher's name, so that a desktop ties the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.daybloom.Daybloom"));
+    MessageBoxPresenter messageBoxes;
+    UserMessages::setPresenter(&messageBoxes);
+    const auto temporaryFiles = cleanTemporaryFiles();
 
     LibreOfficeEngine engine;
     Form1 form(engine);
@@ -33,4 +66,33 @@ int main(int argc, char *argv[])
         return 0;
     form.show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Page pictures are large and short-lived, and are made on several threads: with a
+    // fixed threshold each is mapped on its own and goes back to the system when freed,
+    // instead of staying in the heap of whichever thread made it.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+
+    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv));
+    switch (command.mode()) {
+    case CommandLine::Mode::Help:
+        std::fputs(qUtf8Printable(CommandLine::usage()), stdout);
+        return 0;
+    case CommandLine::Mode::Version:
+        std::printf("daybloom %s\n", DAYBLOOM_VERSION);
+        return 0;
+    case CommandLine::Mode::Mistake:
+        std::fprintf(stderr, "daybloom: %s\nTry 'daybloom --help' for more information.\n",
+                     qUtf8Printable(command.value()));
+        return 2;
+    case CommandLine::Mode::Export:
+        return exportCalendar(argc, argv, command.value());
+    case CommandLine::Mode::Window:
+        break;
+    }
+    return openWindow(argc, argv);
 }

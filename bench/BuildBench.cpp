@@ -12,6 +12,7 @@
 #include "windows/Form1.h"
 #include "tests/support/ScriptedMessages.h"
 #include "windows/BuildController.h"
+#include "core/DocumentExport.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QApplication>
@@ -220,6 +221,7 @@ int main(int argc, char **argv)
 
     std::printf("Build with all 366 days filled, click to preview shown (%d runs, offices got ready between runs)\n", runs);
     QList<double> builds;
+    QList<double> pdfSaves;
     double officePeak = 0;
     for (int run = 1; run <= runs; ++run) {
         ScriptedMessages::takeRecords();
@@ -257,6 +259,17 @@ int main(int argc, char **argv)
         }
         if (run == 1)
             QFile::copy(preview->mWordFile, bareDocument);
+        if (run <= 5) {
+            // Saving as PDF from the preview, a moment after it shows, as a person does:
+            // the office writes it from the document.
+            idle(1000);
+            office.waitForReadyInstances();
+            QElapsedTimer save;
+            save.start();
+            DocumentExport::fromDocument(office, preview->mWordFile, sandbox.filePath(QStringLiteral("saved.pdf")),
+                                         DocumentFormat::Pdf);
+            pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
+        }
         preview->PushButton8_Click();
         // A person looks at the preview and goes back before the next build; meanwhile
         // the used offices end and the next ones get ready.
@@ -293,6 +306,20 @@ int main(int argc, char **argv)
     std::printf(" ms\n");
     const bool selfTests = QFile::exists(profile + QStringLiteral("/user/GraphicsRenderTests.log"));
 
+    // The command line, from start to exit, as a script runs it.
+    QList<double> exports;
+    for (int run = 1; run <= 5; ++run) {
+        QProcess program;
+        QElapsedTimer timer;
+        timer.start();
+        program.start(QStringLiteral(DAYBLOOM_PROGRAM), {QStringLiteral("--export"), sandbox.filePath(QStringLiteral("exported.pdf"))});
+        if (!program.waitForFinished(120000) || program.exitCode() != 0) {
+            std::fprintf(stderr, "daybloom --export failed: %s\n", program.readAllStandardError().constData());
+            return 1;
+        }
+        exports.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+
     const double build = median(builds);
     const double floor = median(bare);
     std::printf("\nMedian build %.1f ms (slowest %.1f, fastest %.1f of %d)\n", build,
@@ -300,6 +327,10 @@ int main(int argc, char **argv)
                 int(builds.size()));
     std::printf("Median bare conversion %.1f ms%s\n", floor, selfTests ? " (WARNING: the office ran its self-tests)" : "");
     std::printf("Ratio build / bare conversion: %.2f (target <= %.1f)\n", floor > 0 ? build / floor : 0.0, ratioTarget);
+    std::printf("Saving as PDF from the preview: median %.1f ms, ratio %.2f (target <= 1.5)\n", median(pdfSaves),
+                floor > 0 ? median(pdfSaves) / floor : 0.0);
+    std::printf("daybloom --export calendar.pdf, start to exit: median %.1f ms, ratio %.2f (target <= 2.0)\n",
+                median(exports), floor > 0 ? median(exports) / floor : 0.0);
     std::printf("Memory: program peak %.1f MB, now %.1f MB after the builds, %.1f MB idle; office process peak %.1f MB\n",
                 program.peak, program.now, programIdle.now, officePeak);
     std::printf("CPU while idle for 10 s with the offices ready: program %.0f ms, offices %.0f ms\n", programCpu,

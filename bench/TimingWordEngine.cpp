@@ -45,6 +45,10 @@ public:
     {
         run(QStringLiteral("saveAs"), [&] { m_inner->saveAs(path); });
     }
+    void saveCopyAs(const QString &path, DocumentFormat format) override
+    {
+        run(QStringLiteral("saveCopyAs"), [&] { m_inner->saveCopyAs(path, format); });
+    }
     void setDisplayAlerts(bool enabled) override
     {
         run(QStringLiteral("setDisplayAlerts"), [&] { m_inner->setDisplayAlerts(enabled); });

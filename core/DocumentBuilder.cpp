@@ -1,6 +1,7 @@
 #include "core/DocumentBuilder.h"
 
 #include "core/BuildSurface.h"
+#include "core/CalendarColumns.h"
 #include "core/CalendarMonths.h"
 #include "core/CalendarTemplate.h"
 #include "core/DayEntries.h"
@@ -17,25 +18,9 @@
 
 namespace {
 
-// Day cells: row 1 of every month's table is its header, day d sits in row d + 1, and
-// the entry goes into the second cell.
-constexpr int firstDayRow = 2;
-constexpr int entryCell = 2;
-
 // Labels of the day loop: each month has the labels of its loop, select and type
 // statements, six apart from the previous month's.
 constexpr int monthLoopLabel(int month) { return 116 + 6 * month; }
-
-// The entry as it goes into its cell: a control character (a tab, a line break pasted in,
-// \x01) would make the office drop the whole text, so each becomes a space.
-QString cellText(QString entry)
-{
-    for (QChar &c : entry) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    }
-    return entry;
-}
 
 PreviewPages &available(PreviewPages *preview)
 {
@@ -101,15 +86,12 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
 void DocumentBuilder::fillCells(OfficeSession &office)
 {
     for (int month = 0; month < CalendarMonths::count; ++month) {
-        const int days = CalendarMonths::month(month).days;
         // The texts are read only now, as the boxes hold them now.
-        QStringList texts;
-        for (int index = 0; index < days; ++index)
-            texts.append(cellText(m_window.dayEntries().entryText(month, index)));
+        const QStringList texts = CalendarColumns::monthTexts(m_window.dayEntries(), month);
         // The month's day column in one call; should it fail, day by day, so that a day
         // that cannot be filled is reported on its own and the others still land.
         const bool filled = office.attempt(monthLoopLabel(month), [&](WordApplication &word) {
-            word.fillColumn(month + 1, firstDayRow, entryCell, texts);
+            word.fillColumn(month + 1, CalendarColumns::firstDayRow, CalendarColumns::entryCell, texts);
         });
         if (!filled)
             fillCellsOneByOne(office, month);
@@ -121,13 +103,13 @@ void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
     const int loopLabel = monthLoopLabel(month);
     for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
         const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
-            word.selectCell(month + 1, index + firstDayRow, entryCell);
+            word.selectCell(month + 1, index + CalendarColumns::firstDayRow, CalendarColumns::entryCell);
         });
         // Typing without this day's cell selected would overwrite whatever was selected
         // before, the previous day's entry; the cell keeps the template's content instead.
         if (selected)
             office.step(loopLabel + 4, [&](WordApplication &word) {
-                word.typeText(cellText(m_window.dayEntries().entryText(month, index)));
+                word.typeText(CalendarColumns::cellText(m_window.dayEntries().entryText(month, index)));
             });
     }
 }

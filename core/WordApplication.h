@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DocumentFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,9 @@ public:
 
     // Document.SaveAs path, no format: writes a Word 97-2003 document under that path.
     virtual void saveAs(const QString &path) = 0;
+    // Writes a copy of the active document in the format under that path, replacing any
+    // file there; the document itself keeps its name.
+    virtual void saveCopyAs(const QString &path, DocumentFormat format) = 0;
     // Application.DisplayAlerts = enabled.
     virtual void setDisplayAlerts(bool enabled) = 0;
     // Document.Close: the just-saved document closes without a prompt.

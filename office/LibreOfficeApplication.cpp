@@ -357,6 +357,25 @@ void LibreOfficeApplication::saveAs(const QString &path)
     live().call(QStringLiteral("saving %1").arg(path), d->limits.save, [&] { d->activeDocument().saveAs(path); });
 }
 
+void LibreOfficeApplication::saveCopyAs(const QString &path, DocumentFormat format)
+{
+    const auto filter = [format] {
+        switch (format) {
+        case DocumentFormat::Word97:
+            return QStringLiteral("MS Word 97");
+        case DocumentFormat::Word2007:
+            return QStringLiteral("MS Word 2007 XML");
+        case DocumentFormat::OpenDocument:
+            return QStringLiteral("writer8");
+        case DocumentFormat::Pdf:
+            break;
+        }
+        return QStringLiteral("writer_pdf_Export");
+    }();
+    live().call(QStringLiteral("writing %1").arg(path), d->limits.save,
+                [&] { d->activeDocument().saveCopyAs(path, filter); });
+}
+
 void LibreOfficeApplication::setDisplayAlerts(bool)
 {
     // The headless office never shows an alert: without an interaction handler every

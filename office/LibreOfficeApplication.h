@@ -56,6 +56,7 @@ public:
     void typeText(const QString &text) override;
     void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override;
     void saveAs(const QString &path) override;
+    void saveCopyAs(const QString &path, DocumentFormat format) override;
     void setDisplayAlerts(bool enabled) override;
     void closeDocument() override;
     void closeDocumentWithoutSaving() override;

@@ -233,12 +233,11 @@ void OfficeDocument::setCellText(int table, int row, int cell, const QString &te
     });
 }
 
-void OfficeDocument::saveAs(const QString &path)
+// Checked before the office is asked, because it would create missing folders, and on a
+// target it cannot create (a folder below a plain file) it never returns.
+void OfficeDocument::checkTarget(const QString &path, const QString &what) const
 {
     checkOpen();
-    const QString what = QStringLiteral("Cannot save the document as %1").arg(path);
-    // Checked here because the office would create missing folders, and on a target it
-    // cannot create (a folder below a plain file) it never returns.
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
@@ -247,12 +246,29 @@ void OfficeDocument::saveAs(const QString &path)
         throw OfficeError(QStringLiteral("%1: the folder %2 cannot be written to.").arg(what, folder.filePath()));
     if (target.isDir())
         throw OfficeError(QStringLiteral("%1: a folder of that name exists.").arg(what));
+}
+
+void OfficeDocument::saveAs(const QString &path)
+{
+    const QString what = QStringLiteral("Cannot save the document as %1").arg(path);
+    checkTarget(path, what);
     const OUString url = fileUrl(path);
     unoCall(what, [&] {
         const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
         storable->storeAsURL(url, properties({property("FilterName", OUString("MS Word 97")), property("Overwrite", true)}));
     });
     m_path = path;
+}
+
+void OfficeDocument::saveCopyAs(const QString &path, const QString &filter)
+{
+    const QString what = QStringLiteral("Cannot write the document as %1").arg(path);
+    checkTarget(path, what);
+    const OUString url = fileUrl(path);
+    unoCall(what, [&] {
+        const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
+        storable->storeToURL(url, properties({property("FilterName", toOUString(filter)), property("Overwrite", true)}));
+    });
 }
 
 void OfficeDocument::exportPdf(const QString &path)

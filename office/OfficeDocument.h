@@ -41,6 +41,10 @@ public:
     void saveAs(const QString &path);
     // Writes the laid-out pages as PDF, leaving the document's own location unchanged.
     void exportPdf(const QString &path);
+    // Writes a copy with the office's export filter of that name ("MS Word 2007 XML",
+    // "writer8", "writer_pdf_Export", …), replacing any file of that name; the document
+    // keeps its own location.
+    void saveCopyAs(const QString &path, const QString &filter);
     // Completes the layout of every page.
     void reformat();
     int pageCount();
@@ -58,6 +62,7 @@ private:
     const OUString &cellName(int table, int row, int cell);
     QString describeCell(int table, int row, int cell) const;
     void checkOpen() const;
+    void checkTarget(const QString &path, const QString &what) const;
 
     QString m_path;
     css::uno::Reference<css::lang::XComponent> m_component;

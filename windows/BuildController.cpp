@@ -69,7 +69,7 @@ void BuildController::hideWindow()
 PreviewPages &BuildController::previewPages()
 {
     if (!m_preview) {
-        m_preview = std::make_unique<Form2>(&m_mainWindow);
+        m_preview = std::make_unique<Form2>(&m_mainWindow, &m_engine);
         m_preview->setCloseGuard(m_mayClose);
         m_preview->Form_Load();
     }

@@ -204,13 +204,11 @@ QString Form1::chooseEntriesFile()
     return dialog.fileName();
 }
 
-// Once the window is up, the offices of the first build start in the background.
+// Whenever the window is up (at start, and back from the preview, where saving or printing
+// may have used an office), the offices of the next build get ready in the background.
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_officesRequested)
-        return;
-    m_officesRequested = true;
     constexpr int afterFirstPaint = 250; // milliseconds
     QTimer::singleShot(afterFirstPaint, this, [this] { m_build.getOfficesReady(); });
 }

@@ -74,5 +74,4 @@ private:
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;
     bool m_programEnded = false;
-    bool m_officesRequested = false;
 };

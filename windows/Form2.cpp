@@ -1,6 +1,10 @@
 #include "windows/Form2.h"
 
 #include "core/DocumentCopy.h"
+#include "core/DocumentExport.h"
+#include "core/TempFolder.h"
+#include "windows/DocumentPrinter.h"
+#include "windows/PrintDialog.h"
 #include "windows/PageViewport.h"
 #include "windows/PersistentPictureBox.h"
 #include "windows/PreviewGeometry.h"
@@ -22,9 +26,13 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QShortcut>
 #include <QScreen>
 #include <QTreeWidget>
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 
@@ -34,11 +42,22 @@ const QString windowName = QStringLiteral("Form2");
 constexpr std::int16_t answerYes = 6;
 constexpr std::int16_t answerNo = 7;
 
+// The formats the document can be saved in, in the order of the save dialog's filters.
+constexpr std::array<DocumentFormat, 4> savedFormats{DocumentFormat::Word97, DocumentFormat::Pdf,
+                                                     DocumentFormat::Word2007, DocumentFormat::OpenDocument};
+
+QString saveFilter()
+{
+    return QStringLiteral("Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|"
+                          "OpenDocument Text Files (*.odt)|*.odt");
+}
+
 } // namespace
 
-Form2::Form2(QWidget *mainWindow)
+Form2::Form2(QWidget *mainWindow, WordEngine *engine)
     : QWidget(nullptr)
     , m_mainWindow(mainWindow)
+    , m_engine(engine)
 {
     createWindow();
     createPageList();
@@ -107,6 +126,38 @@ void Form2::connectSignals()
     connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
     for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8})
         connect(button, &PushButton::mouseOver, this, [this] { m_pointer.movedOverButton(); });
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &Form2::printCalendar);
+}
+
+// Ctrl+P: the calendar goes to a printer as the office lays it out, page range and copies
+// as the person chooses in the system's print dialog.
+void Form2::printCalendar()
+{
+    if (mWordFile.isEmpty() || !FileExists(mWordFile)) {
+        UserMessages::information(QStringLiteral("There is no calendar to print."));
+        return;
+    }
+    const QString pdf = TempFolder::file(QStringLiteral("print.pdf"));
+    const auto removePdf = qScopeGuard([&] { DeleteFileRobust(pdf); });
+    try {
+        if (!m_engine)
+            throw std::runtime_error("no office is available to lay the pages out");
+        m_pointer.set(MousePointer::Hourglass);
+        DocumentExport::fromDocument(*m_engine, mWordFile, pdf, DocumentFormat::Pdf);
+        m_pointer.set(MousePointer::Default);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("Daybloom calendar"));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        if (!PrintDialog::choose(printer, DocumentPrinter::pageCount(pdf), this))
+            return;
+        m_pointer.set(MousePointer::Hourglass);
+        DocumentPrinter::print(pdf, printer);
+        m_pointer.set(MousePointer::Default);
+    } catch (const std::exception &error) {
+        m_pointer.set(MousePointer::Default);
+        UserMessages::information(QStringLiteral("The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
+    }
 }
 
 void Form2::watchPointerOverSurface(QWidget *widget)
@@ -261,7 +312,7 @@ void Form2::PushButton6_Click()
     std::int16_t answer = 0;
     report.step(106, [&] { CommonDialog1.setFileName(QString()); });
     report.step(108, [&] { CommonDialog1.setDialogTitle(QStringLiteral("Save File")); });
-    report.step(110, [&] { CommonDialog1.setFilter(QStringLiteral("Word Files (*.doc)|*.doc")); });
+    report.step(110, [&] { CommonDialog1.setFilter(saveFilter()); });
     report.step(112, [&] { CommonDialog1.showSave(this); });
     report.step(114, [&] { chosenName = CommonDialog1.fileName(); });
 
@@ -283,9 +334,19 @@ void Form2::PushButton6_Click()
         report.step(126, [&] { answer = answerYes; });
     }
 
+    // The filter chosen decides the format: the generated document itself, or a file an
+    // office writes from it.
     bool copied = true;
     if (answer == answerYes)
-        copied = report.step(130, [&] { DocumentCopy::copy(mWordFile, chosenName); });
+        copied = report.step(130, [&] {
+            const DocumentFormat format = savedFormats.at(size_t(CommonDialog1.selectedFilter()));
+            if (format == DocumentFormat::Word97)
+                DocumentCopy::copy(mWordFile, chosenName);
+            else if (m_engine)
+                DocumentExport::fromDocument(*m_engine, mWordFile, chosenName, format);
+            else
+                throw std::runtime_error("No office is available to write the document.");
+        });
     if (copied)
         report.step(132, [&] { UserMessages::information(QStringLiteral("Done.")); });
 }

@@ -13,6 +13,7 @@
 #include <functional>
 
 class PageViewport;
+class WordEngine;
 class PushButton;
 class QGroupBox;
 class QTreeWidget;
@@ -29,7 +30,8 @@ class Form2 : public QWidget, public PreviewPages
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget *mainWindow);
+    // engine: writes the document in other formats than its own when it is saved.
+    explicit Form2(QWidget *mainWindow, WordEngine *engine = nullptr);
 
     // Full path of the generated document in the temporary folder.
     QString mWordFile;
@@ -64,6 +66,8 @@ public:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    // Ctrl+P: prints the generated document.
+    void printCalendar();
 
 protected:
     bool event(QEvent *event) override;
@@ -82,6 +86,7 @@ private:
     void showSelectedPage();
 
     QPointer<QWidget> m_mainWindow;
+    WordEngine *m_engine = nullptr;
     MousePointer m_pointer{this};
     QTreeWidget *ListView1 = nullptr;
     QGroupBox *Frame1 = nullptr;

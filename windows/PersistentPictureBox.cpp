@@ -98,7 +98,9 @@ void PersistentPictureBox::setPicture(const QImage &picture)
         const QSizeF natural = naturalTwips(m_picture);
         setOuterSize(natural.width(), natural.height());
     }
-    renderPictureLayer();
+    // Drawn when first painted: a picture replaced or cleared before then (as a page set
+    // up anew is) costs no scaling, nor does one on a box never shown.
+    m_pictureLayer = QPixmap();
     update();
 }
 
@@ -162,6 +164,8 @@ void PersistentPictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
+    if (m_pictureLayer.isNull() && !m_picture.isNull())
+        renderPictureLayer();
     if (!m_pictureLayer.isNull())
         painter.drawPixmap(0, 0, m_pictureLayer);
     if (!m_painted.isNull())

@@ -11,11 +11,13 @@ class QWidget;
 // fileName() (empty when the user cancels).
 //
 // It suggests the "doc" suffix unless told another, starts in the user's documents folder
-// and does not ask about overwriting: the preview window asks its own question.
+// and does not ask about overwriting: the preview window asks its own question. With
+// several filters, the one chosen is told by selectedFilter(), and a name typed without a
+// suffix gets the chosen filter's.
 //
 // Tests answer it without showing anything: setNextFileName() makes the next showSave()
-// return that name at once (an empty name is a cancel), and lastShown() tells what the
-// dialog was asked to show.
+// return that name at once, as chosen with the filter of that index (an empty name is a
+// cancel), and lastShown() tells what the dialog was asked to show.
 class SaveFileDialog
 {
 public:
@@ -34,13 +36,15 @@ public:
     void setDefaultSuffix(const QString &suffix) { m_defaultSuffix = suffix; }
 
     void showSave(QWidget *parent);
+    // The index of the filter chosen with the last name, 0 for the first.
+    int selectedFilter() const { return m_selectedFilter; }
 
     // "Word Files (*.doc)|*.doc" -> "Word Files (*.doc)"; several pairs become several
     // entries separated by ";;".
     static QString toDialogFilter(const QString &filter);
     static QString startDirectory();
 
-    static void setNextFileName(const QString &fileName);
+    static void setNextFileName(const QString &fileName, int filterIndex = 0);
     static std::optional<Request> lastShown();
 
 private:
@@ -48,4 +52,5 @@ private:
     QString m_title;
     QString m_filter;
     QString m_defaultSuffix = QStringLiteral("doc");
+    int m_selectedFilter = 0;
 };

@@ -8,7 +8,9 @@
 #include "windows/Form1.h"
 #include "core/PagePicture.h"
 #include "core/TempFolder.h"
+#include "core/DocumentExport.h"
 #include "core/PageCapture.h"
+#include "windows/PrintDialog.h"
 #include "tests/support/ClickButton.h"
 #include "office/LibreOfficeEngine.h"
 
@@ -18,11 +20,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -78,6 +82,30 @@ QMap<QString, QString> expectedEntries(const QList<Entry> &entries)
             expected.insert(CalendarMonths::entryName(entry.month, entry.index), text);
     }
     return expected;
+}
+
+// The pages of a PDF file as grey pictures at 50 dots per inch.
+QList<QImage> pdfPages(const QString &pdf)
+{
+    QTemporaryDir folder;
+    QProcess renderer;
+    renderer.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-gray"), pdf,
+                                                folder.filePath(QStringLiteral("page"))});
+    renderer.waitForFinished(60000);
+    QList<QImage> pages;
+    for (const QString &name : QDir(folder.path()).entryList({QStringLiteral("page*")}, QDir::Files, QDir::Name))
+        pages.append(QImage(folder.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
+    return pages;
+}
+
+// How far two grey pictures of one size differ, on average, in grey levels per pixel.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            total += std::abs(int(a.constScanLine(y)[x]) - int(b.constScanLine(y)[x]));
+    return total / (double(a.width()) * a.height());
 }
 
 QStringList pageListTexts(const Form2 &preview)
@@ -154,6 +182,67 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the person's own text"));
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
         m_firstDocument = preview().mWordFile;
+    }
+
+    // Ctrl+P prints the document as the office lays it out: every page with its entries, or
+    // the range chosen; a printer that refuses the job gets a clear message.
+    void printingGivesTheChosenPages_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("all") << 0 << 0 << 6;
+        QTest::newRow("pages 2 to 3") << 2 << 3 << 2;
+    }
+
+    void printingGivesTheChosenPages()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, pages);
+        const QString printed = TempFolder::file(QStringLiteral("printed.pdf"));
+        PrintDialog::setNextAnswer([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            printer.setFromTo(from, to);
+            return true;
+        });
+        preview().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&preview()));
+        QTest::keyClick(&preview(), Qt::Key_P, Qt::ControlModifier);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        // Each printed page looks as the document's own PDF page does.
+        const QString own = TempFolder::file(QStringLiteral("own.pdf"));
+        DocumentExport::fromDocument(*m_engine, preview().mWordFile, own, DocumentFormat::Pdf);
+        const QList<QImage> printedPages = pdfPages(printed);
+        const QList<QImage> ownPages = pdfPages(own);
+        QFile::remove(printed);
+        QFile::remove(own);
+        QCOMPARE(printedPages.size(), pages);
+        QCOMPARE(ownPages.size(), 6);
+        for (int n = 0; n < pages; ++n) {
+            const QImage &expected = ownPages.at((from > 0 ? from - 1 : 0) + n);
+            QCOMPARE(printedPages.at(n).size(), expected.size());
+            QVERIFY2(meanDifference(printedPages.at(n), expected) < 6.0,
+                     qPrintable(QStringLiteral("page %1 differs by %2").arg(n + 1).arg(meanDifference(printedPages.at(n), expected))));
+        }
+        QCOMPARE(QDir(TempFolder::path()).entryList({QStringLiteral("print*")}), QStringList());
+    }
+
+    void aPrinterThatRefusesTheJobIsNamed()
+    {
+        PrintDialog::setNextAnswer([](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent/folder/printed.pdf"));
+            return true;
+        });
+        preview().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&preview()));
+        QTest::keyClick(&preview(), Qt::Key_P, Qt::ControlModifier);
+        const QStringList reports = takeReportedErrors();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports.first().startsWith(QStringLiteral("The calendar could not be printed: the printer")), qPrintable(reports.first()));
     }
 
     // Picturing the pages never changes the document: the office's copy is closed unsaved.

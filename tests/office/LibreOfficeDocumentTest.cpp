@@ -4,9 +4,11 @@
 // pictures of the capture's copy-and-delete walk.
 
 #include "core/ClipboardPicture.h"
+#include "core/DocumentExport.h"
 #include "core/TempFolder.h"
 #include "core/CalendarMonths.h"
 #include "core/PagePicture.h"
+#include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "core/OfficeError.h"
@@ -35,15 +37,6 @@ namespace {
 QString entryFor(int month, int day)
 {
     return QStringLiteral("Entry %1 %2 Zoë–Ł").arg(QString::fromLatin1(CalendarMonths::month(month).arrayName).mid(3)).arg(day);
-}
-
-QString runReader(const QString &program, const QStringList &arguments)
-{
-    QProcess reader;
-    reader.start(program, arguments);
-    if (!reader.waitForFinished(60000) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 // Runs the error-raising operation and gives its message; empty when it did not fail.
@@ -137,7 +130,7 @@ private slots:
         QCOMPARE(file.read(4), QByteArray("\xD0\xCF\x11\xE0", 4)); // a Word 97-2003 (OLE) file
 
         // An independent reader finds every entry once, in calendar order, beside its day.
-        const QString text = runReader(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), saved});
+        const QString text = readerOutput(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), saved});
         QVERIFY2(!text.isEmpty(), "antiword could not read the saved document");
         const QStringList lines = text.split(QLatin1Char('\n'));
         static const char *const monthNames[] = {"January", "February", "March", "April", "May", "June", "July",
@@ -197,7 +190,7 @@ private slots:
         QVERIFY(ready.contains(officeChildren().first()));
 
         const auto text = [](const QString &file) {
-            return runReader(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), file});
+            return readerOutput(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), file});
         };
         QVERIFY(!text(cellByCell).isEmpty());
         QCOMPARE(text(byColumns), text(cellByCell));
@@ -236,6 +229,52 @@ private slots:
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(officeChildren().isEmpty());
         // cleanup() checks the folders and sockets.
+    }
+
+    // The filled calendar written as PDF, Word 2007-365 and OpenDocument: an independent
+    // reader finds every entry in each, on six pages; the document itself is unchanged.
+    void everyFormatHoldsEveryEntry_data()
+    {
+        QTest::addColumn<DocumentFormat>("format");
+        QTest::newRow("pdf") << DocumentFormat::Pdf;
+        QTest::newRow("docx") << DocumentFormat::Word2007;
+        QTest::newRow("odt") << DocumentFormat::OpenDocument;
+    }
+
+    void everyFormatHoldsEveryEntry()
+    {
+        QFETCH(DocumentFormat, format);
+        const QString document = temp(QStringLiteral("kestrel44444444.doc"));
+        fillAndSave(document);
+        m_word->quit();
+        const QByteArray saved = fileContent(document);
+        const QString target = temp(QStringLiteral("calendar.") + DocumentFormats::suffix(format));
+
+        LibreOfficeEngine engine;
+        DocumentExport::fromDocument(engine, document, target, format);
+
+        QString text;
+        int pages = 0;
+        if (format == DocumentFormat::Pdf) {
+            text = readerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), target, QStringLiteral("-")});
+            pages = text.count(QLatin1Char('\f'));
+        } else {
+            text = zipMember(target, format == DocumentFormat::Word2007 ? QStringLiteral("word/document.xml")
+                                                                         : QStringLiteral("content.xml"));
+            // The office lays the written file out again, as a person opening it would.
+            std::unique_ptr<WordApplication> reader = engine.createApplication();
+            reader->openDocument(target, true);
+            reader->repaginate();
+            pages = reader->pageCount();
+            reader->quit();
+        }
+        QVERIFY2(!text.isEmpty(), "no reader could read the written file");
+        for (int month = 0; month < CalendarMonths::count; ++month)
+            for (int day = 1; day <= CalendarMonths::month(month).days; ++day)
+                QVERIFY2(text.contains(entryFor(month, day)), qPrintable(entryFor(month, day)));
+        QCOMPARE(pages, 6);
+        QCOMPARE(fileContent(document), saved);
+        QCOMPARE(QDir(TempFolder::path()).entryList({QStringLiteral(".calendar*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void closingWithoutSavingLeavesTheFileAsItWas()

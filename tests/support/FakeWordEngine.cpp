@@ -7,6 +7,7 @@
 #include "core/OfficeError.h"
 
 #include <QColor>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
@@ -173,6 +174,27 @@ public:
         if (!file.commit())
             throw OfficeError(QStringLiteral("Cannot save the document as %1: %2").arg(path, file.errorString()));
         m_state->savedDocuments.insert(absolute(path), document.tables);
+    }
+
+    // Writes the document's texts, headed by the format's suffix, so that a test can tell
+    // which format was asked for.
+    void saveCopyAs(const QString &path, DocumentFormat format) override
+    {
+        // As an office does, the file is written as it goes: one that fails midway leaves
+        // part of it behind.
+        QFile partial(path);
+        if (partial.open(QIODevice::WriteOnly))
+            partial.write("part of a document");
+        partial.close();
+        enter(FakeOperation::SaveCopyAs, path + QLatin1Char(' ') + DocumentFormats::suffix(format));
+        const FakeDocument &document = activeDocument();
+        QSaveFile file(path);
+        QByteArray content = DocumentFormats::suffix(format).toUtf8() + '\n';
+        for (const QList<QStringList> &table : document.tables)
+            for (const QStringList &row : table)
+                content += row.join(QLatin1Char('|')).toUtf8() + '\n';
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+            throw OfficeError(QStringLiteral("Cannot write the document as %1.").arg(path));
     }
 
     void setDisplayAlerts(bool enabled) override
@@ -409,6 +431,7 @@ QString FakeWordEngine::operationName(FakeOperation operation)
         {FakeOperation::TypeText, QStringLiteral("typeText")},
         {FakeOperation::FillColumn, QStringLiteral("fillColumn")},
         {FakeOperation::SaveAs, QStringLiteral("saveAs")},
+        {FakeOperation::SaveCopyAs, QStringLiteral("saveCopyAs")},
         {FakeOperation::SetDisplayAlerts, QStringLiteral("setDisplayAlerts")},
         {FakeOperation::CloseDocument, QStringLiteral("closeDocument")},
         {FakeOperation::CloseDocumentWithoutSaving, QStringLiteral("closeDocumentWithoutSaving")},

@@ -18,6 +18,7 @@ enum class FakeOperation {
     TypeText,
     FillColumn,
     SaveAs,
+    SaveCopyAs,
     SetDisplayAlerts,
     CloseDocument,
     CloseDocumentWithoutSaving,

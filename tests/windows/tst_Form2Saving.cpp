@@ -4,6 +4,7 @@
 #include "tests/support/ScriptedMessages.h"
 #include "core/TempFolder.h"
 #include "tests/support/ClickButton.h"
+#include "tests/support/FakeWordEngine.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
@@ -54,12 +55,16 @@ private slots:
     void failedCopy_data();
     void failedCopy();
     void writeFailingMidwayKeepsTheOldFile();
+    void otherFormats_data();
+    void otherFormats();
+    void otherFormatFailingKeepsTheOldFile();
 
 private:
-    void save(const QString &chosenName);
+    void save(const QString &chosenName, int filterIndex = 0);
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<FakeWordEngine> m_engine;
     std::unique_ptr<Form2> m_form;
     QByteArray m_document = QByteArray("generated calendar\0\x01\x02 bytes", 28);
 };
@@ -70,7 +75,8 @@ void Form2SavingTest::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     m_main = std::make_unique<QWidget>();
-    m_form = std::make_unique<Form2>(m_main.get());
+    m_engine = std::make_unique<FakeWordEngine>();
+    m_form = std::make_unique<Form2>(m_main.get(), m_engine.get());
     m_form->Form_Load();
     m_form->mWordFile = TempFolder::file(QStringLiteral("kestrel87654321.doc"));
     write(m_form->mWordFile, m_document);
@@ -84,9 +90,9 @@ void Form2SavingTest::cleanup()
     m_folder.reset();
 }
 
-void Form2SavingTest::save(const QString &chosenName)
+void Form2SavingTest::save(const QString &chosenName, int filterIndex)
 {
-    SaveFileDialog::setNextFileName(chosenName);
+    SaveFileDialog::setNextFileName(chosenName, filterIndex);
     clickButton(*m_form, QStringLiteral("PushButton6"));
 }
 
@@ -116,7 +122,9 @@ void Form2SavingTest::saveToNewName()
     const auto shown = SaveFileDialog::lastShown();
     QVERIFY(shown);
     QCOMPARE(shown->title, QStringLiteral("Save File"));
-    QCOMPARE(shown->filter, QStringLiteral("Word Files (*.doc)"));
+    // Word first, as the default, then the other formats.
+    QCOMPARE(shown->filter, QStringLiteral("Word Files (*.doc);;PDF Files (*.pdf);;Word 2007-365 Files (*.docx);;"
+                                           "OpenDocument Text Files (*.odt)"));
     QVERIFY(QDir(shown->directory).exists());
     QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     QCOMPARE(records.size(), 1);
@@ -259,6 +267,57 @@ void Form2SavingTest::writeFailingMidwayKeepsTheOldFile()
     QCOMPARE(records.size(), 2);
     QCOMPARE(records.at(1).title, QStringLiteral("Application Error"));
     QVERIFY2(records.at(1).text.startsWith(QStringLiteral("Cannot write ") + target), qPrintable(records.at(1).text));
+}
+
+// The filter chosen decides the format; a name typed without a suffix gets the filter's.
+// An office writes the file from the generated document, beside the target, and it takes
+// the target's place whole.
+void Form2SavingTest::otherFormats_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("PDF, no suffix typed") << 1 << QStringLiteral("calendar") << QStringLiteral("calendar.pdf");
+    QTest::newRow("docx") << 2 << QStringLiteral("calendar.docx") << QStringLiteral("calendar.docx");
+    QTest::newRow("odt, no suffix typed") << 3 << QStringLiteral("family") << QStringLiteral("family.odt");
+}
+
+void Form2SavingTest::otherFormats()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    const QString target = m_folder->filePath(written);
+
+    save(m_folder->filePath(typed), filter);
+
+    const QString format = QFileInfo(written).suffix();
+    QVERIFY(contents(target).startsWith(format.toUtf8() + '\n'));
+    QCOMPARE(m_engine->calls(FakeOperation::OpenDocument).value(0).arguments, m_form->mWordFile + QStringLiteral(" read-only"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
+    QCOMPARE(m_engine->liveInstances(), 0);
+    const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.at(0).text, QStringLiteral("Done."));
+}
+
+// The office cannot write the file: the file that was there stays whole, nothing else is
+// left, and the user sees one report, not "Done.".
+void Form2SavingTest::otherFormatFailingKeepsTheOldFile()
+{
+    m_engine->failAlways(FakeOperation::SaveCopyAs);
+    const QString target = m_folder->filePath(QStringLiteral("calendar.pdf"));
+    write(target, "last year's calendar");
+    ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
+
+    save(target, 1);
+
+    QCOMPARE(contents(target), QByteArray("last year's calendar"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("calendar.pdf")});
+    const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.at(1).title, QStringLiteral("Application Error"));
+    QVERIFY2(records.at(1).text.contains(QStringLiteral("at line 130")), qPrintable(records.at(1).text));
 }
 
 DAYBLOOM_TEST_MAIN(Form2SavingTest)

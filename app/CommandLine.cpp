@@ -1,0 +1,51 @@
+#include "app/CommandLine.h"
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    CommandLine line;
+    const auto mistake = [&line](const QString &what) {
+        line.m_mode = Mode::Mistake;
+        line.m_value = what;
+        return line;
+    };
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (line.m_mode != Mode::Window)
+            return mistake(QStringLiteral("unexpected argument '%1'").arg(argument));
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            line.m_mode = Mode::Help;
+        } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+            line.m_mode = Mode::Version;
+        } else if (argument == QLatin1String("--export") || argument.startsWith(QLatin1String("--export="))) {
+            const bool joined = argument.startsWith(QLatin1String("--export="));
+            if (!joined && i + 1 >= arguments.size())
+                return mistake(QStringLiteral("--export needs a file name"));
+            line.m_value = joined ? argument.mid(9) : arguments.at(++i);
+            if (line.m_value.isEmpty())
+                return mistake(QStringLiteral("--export needs a file name"));
+            line.m_mode = Mode::Export;
+        } else {
+            return mistake(QStringLiteral("unknown option '%1'").arg(argument));
+        }
+    }
+    return line;
+}
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage: daybloom [--export FILE]\n"
+        "Makes a printable calendar of the family's dates.\n"
+        "\n"
+        "Without options the main window opens.\n"
+        "\n"
+        "  --export FILE   build the calendar from the stored entries, without a window,\n"
+        "                  and write FILE in the format of its suffix: .doc (Word\n"
+        "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
+        "                  .pdf. The stored entries are read, never changed.\n"
+        "  -h, --help      show this help and exit\n"
+        "  -v, --version   show the version and exit\n"
+        "\n"
+        "Exit status: 0 on success; 1 when the calendar cannot be written (the cause is\n"
+        "printed on one line); 2 for a command line that is not understood.\n");
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do on its command line.
+class CommandLine
+{
+public:
+    enum class Mode { Window, Export, Help, Version, Mistake };
+
+    static CommandLine parse(const QStringList &arguments);
+
+    Mode mode() const { return m_mode; }
+    // The file to write (Export), or what was wrong (Mistake).
+    QString value() const { return m_value; }
+
+    static QString usage();
+
+private:
+    Mode m_mode = Mode::Window;
+    QString m_value;
+};

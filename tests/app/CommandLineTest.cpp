@@ -1,0 +1,176 @@
+#include "tests/support/FileReaders.h"
+#include "tests/support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QStringList errorLines;
+};
+
+} // namespace
+
+// The program run from the command line, as a script runs it: no window, exit codes, one
+// line naming the cause of a failure, and the stored entries never changed.
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        for (const char *folder : {"config", "temp", "out"})
+            QVERIFY(QDir(m_home.path()).mkpath(QString::fromLatin1(folder)));
+        QFile settings(settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
+                       "txtJan0=New Year Brunch\ntxtFeb28=Leap Day Zo\xc3\xab\ntxtSep15=Mom, Dad Birthday\n"
+                       "txtDec30=Silvester Party\n");
+    }
+
+    void helpAndVersion()
+    {
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QStringLiteral("daybloom 1.0.0\n"));
+        const Run help = run({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--export FILE")));
+        const Run wrong = run({QStringLiteral("--frobnicate")});
+        QCOMPARE(wrong.exitCode, 2);
+        QVERIFY2(wrong.errorLines.value(0).contains(QStringLiteral("--frobnicate")), qPrintable(wrong.errorLines.join('\n')));
+    }
+
+    // Each format holds every stored entry, read by a reader of its own.
+    void exportWritesEachFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pdf") << QStringLiteral("calendar.pdf");
+        QTest::newRow("doc") << QStringLiteral("calendar.doc");
+        QTest::newRow("docx") << QStringLiteral("calendar.docx");
+        QTest::newRow("odt") << QStringLiteral("calendar.odt");
+    }
+
+    void exportWritesEachFormat()
+    {
+        QFETCH(QString, name);
+        const QByteArray settingsBefore = fileContent(settingsFile());
+        const QString target = m_home.filePath(QStringLiteral("out/") + name);
+
+        const Run exported = run({QStringLiteral("--export"), target});
+
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.errorLines, QStringList());
+        QString text;
+        if (name.endsWith(QLatin1String(".pdf")))
+            text = readerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), target, QStringLiteral("-")});
+        else if (name.endsWith(QLatin1String(".doc")))
+            text = readerOutput(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), target});
+        else
+            text = zipMember(target, name.endsWith(QLatin1String(".docx")) ? QStringLiteral("word/document.xml")
+                                                                           : QStringLiteral("content.xml"));
+        for (const char *entry : {"New Year Brunch", "Leap Day Zo\xc3\xab", "Mom, Dad Birthday", "Silvester Party"})
+            QVERIFY2(text.contains(QString::fromUtf8(entry)), entry);
+        if (name.endsWith(QLatin1String(".pdf")))
+            QCOMPARE(text.count(QLatin1Char('\f')), 6);
+        QCOMPARE(fileContent(settingsFile()), settingsBefore);
+        QCOMPARE(QDir(m_home.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".calendar")), QStringList());
+    }
+
+    // A target that cannot be written: exit status 1, one line naming the cause, and a file
+    // that was there stays as it was.
+    void exportFailuresNameTheirCause_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("unknown suffix") << QStringLiteral("out/calendar.txt") << QStringLiteral("known suffix");
+        QTest::newRow("missing folder") << QStringLiteral("no-such-folder/calendar.pdf") << QStringLiteral("does not exist");
+        QTest::newRow("a folder in the way") << QStringLiteral("out/folder.pdf") << QStringLiteral("folder of that name");
+    }
+
+    void exportFailuresNameTheirCause()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, cause);
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("out/folder.pdf")));
+        const Run failed = run({QStringLiteral("--export"), m_home.filePath(target)});
+        QCOMPARE(failed.exitCode, 1);
+        QCOMPARE(failed.errorLines.size(), 1);
+        QVERIFY2(failed.errorLines.first().startsWith(QStringLiteral("daybloom: ")) && failed.errorLines.first().contains(cause),
+                 qPrintable(failed.errorLines.first()));
+    }
+
+    void exportToAFolderThatCannotBeWrittenKeepsTheOldFile()
+    {
+        if (::getuid() != 0)
+            QSKIP("needs root to run the program as another user");
+        // The program runs as "nobody", with folders of its own; the target's folder is not
+        // one of them.
+        QTemporaryDir world;
+        QVERIFY(QFile::setPermissions(world.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                        | QFile::ReadOther | QFile::ExeOther));
+        for (const char *folder : {"config", "temp", "home", "locked"})
+            QVERIFY(QDir(world.path()).mkpath(QString::fromLatin1(folder)));
+        QVERIFY(QFile::copy(settingsFile(), world.filePath(QStringLiteral("config/Quillmoor.ini"))));
+        for (const char *folder : {"config", "config/Quillmoor.ini", "temp", "home"})
+            QVERIFY(::chown(QFile::encodeName(world.filePath(QString::fromLatin1(folder))).constData(), 65534, 65534) == 0);
+        const QString target = world.filePath(QStringLiteral("locked/calendar.pdf"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last year's calendar");
+        old.close();
+        QVERIFY(QFile::setPermissions(world.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner
+                                          | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), world.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("TEMP"), world.filePath(QStringLiteral("temp")));
+        environment.insert(QStringLiteral("HOME"), world.filePath(QStringLiteral("home")));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                  QStringLiteral("--clear-groups"), QStringLiteral(DAYBLOOM_PROGRAM),
+                                                  QStringLiteral("--export"), target});
+        QVERIFY(program.waitForFinished(120000));
+        const QStringList errors = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains(QStringLiteral("Permission denied")), qPrintable(errors.first()));
+        QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
+    }
+
+private:
+    QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
+
+    Run run(const QStringList &arguments)
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
+        // No display: the command line needs none.
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(DAYBLOOM_PROGRAM), arguments);
+        if (!program.waitForFinished(120000))
+            return {};
+        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+    }
+
+    QTemporaryDir m_home;
+};
+
+DAYBLOOM_TEST_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"
