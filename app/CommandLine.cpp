@@ -24,6 +24,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             if (line.m_value.isEmpty())
                 return mistake(QStringLiteral("--export needs a file name"));
             line.m_mode = Mode::Export;
+        } else if (argument == QLatin1String("--import")) {
+            line.m_files = arguments.mid(i + 1);
+            if (line.m_files.isEmpty())
+                return mistake(QStringLiteral("--import needs at least one file"));
+            line.m_mode = Mode::Import;
+            return line;
         } else {
             return mistake(QStringLiteral("unknown option '%1'").arg(argument));
         }
@@ -34,7 +40,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: daybloom [--export FILE]\n"
+        "Usage: daybloom [--export FILE | --import FILE…]\n"
         "Makes a printable calendar of the family's dates.\n"
         "\n"
         "Without options the main window opens.\n"
@@ -43,9 +49,12 @@ QString CommandLine::usage()
         "                  and write FILE in the format of its suffix: .doc (Word\n"
         "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
         "                  .pdf. The stored entries are read, never changed.\n"
+        "  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
+        "                  calendar (.ics) files to the stored entries, without a window,\n"
+        "                  and print what was added and what was skipped\n"
         "  -h, --help      show this help and exit\n"
         "  -v, --version   show the version and exit\n"
         "\n"
-        "Exit status: 0 on success; 1 when the calendar cannot be written (the cause is\n"
-        "printed on one line); 2 for a command line that is not understood.\n");
+        "Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot\n"
+        "be read (the cause is printed); 2 for a command line that is not understood.\n");
 }

@@ -7,17 +7,20 @@
 class CommandLine
 {
 public:
-    enum class Mode { Window, Export, Help, Version, Mistake };
+    enum class Mode { Window, Export, Import, Help, Version, Mistake };
 
     static CommandLine parse(const QStringList &arguments);
 
     Mode mode() const { return m_mode; }
     // The file to write (Export), or what was wrong (Mistake).
     QString value() const { return m_value; }
+    // The files to read (Import).
+    QStringList files() const { return m_files; }
 
     static QString usage();
 
 private:
     Mode m_mode = Mode::Window;
     QString m_value;
+    QStringList m_files;
 };

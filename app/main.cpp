@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 #include "core/CalendarExport.h"
+#include "core/DateImport.h"
+#include "core/ImportPlan.h"
 #include "core/StoredDayEntries.h"
 #include "core/TempFolder.h"
 #include "core/UserMessages.h"
@@ -50,6 +52,29 @@ int exportCalendar(int argc, char *argv[], const QString &target)
     }
 }
 
+int importDates(int argc, char *argv[], const QStringList &files)
+{
+    QCoreApplication app(argc, argv);
+    // A script cannot be asked how a file writes its dates: such a file is not read.
+    const DateImport::Collected collected =
+        DateImport::readAll(files, [](const QString &) { return DateFileReader::SlashOrder::Ask; });
+    if (!collected.unreadable.isEmpty()) {
+        for (const QString &line : collected.unreadable)
+            std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line));
+        return 1;
+    }
+    StoredDayEntries entries(StoredDayEntries::Access::ReadWrite);
+    const ImportPlan plan = ImportPlan::make(entries, collected.dates);
+    std::printf("%s\n", qUtf8Printable(plan.summary()));
+    try {
+        plan.apply(entries);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "daybloom: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
 int openWindow(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -91,6 +116,8 @@ int main(int argc, char *argv[])
         return 2;
     case CommandLine::Mode::Export:
         return exportCalendar(argc, argv, command.value());
+    case CommandLine::Mode::Import:
+        return importDates(argc, argv, command.files());
     case CommandLine::Mode::Window:
         break;
     }

@@ -1,22 +1,9 @@
 #include "core/LenientIniReader.h"
 
+#include "core/PlainText.h"
+
 namespace {
 
-bool isBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
-
-int hexValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
 
 bool isOctal(char ch)
 {
@@ -53,10 +40,10 @@ void appendEscape(QByteArrayView value, qsizetype &i, QString &text)
     }
     char16_t code = 0;
     if (ch == 'x') {
-        if (i == value.size() || hexValue(value.at(i)) < 0)
+        if (i == value.size() || PlainText::hexDigit(value.at(i)) < 0)
             return;
-        while (i < value.size() && hexValue(value.at(i)) >= 0)
-            code = static_cast<char16_t>((code << 4) + hexValue(value.at(i++)));
+        while (i < value.size() && PlainText::hexDigit(value.at(i)) >= 0)
+            code = static_cast<char16_t>((code << 4) + PlainText::hexDigit(value.at(i++)));
         text += QChar(code);
     } else if (isOctal(ch)) {
         code = static_cast<char16_t>(ch - '0');
@@ -76,7 +63,7 @@ QString LenientIniReader::valueText(QByteArrayView value)
     qsizetype keptBlanks = 0; // trailing blanks before this position are part of the text
     qsizetype i = 0;
     const auto skipBlanks = [&] {
-        while (i < value.size() && isBlank(value.at(i)))
+        while (i < value.size() && PlainText::isBlank(value.at(i)))
             ++i;
     };
     skipBlanks();

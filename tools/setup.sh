@@ -21,6 +21,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libreoffice-dev libreoffice-dev-common
   libpoppler-qt6-dev
+  libical-dev
   fonts-liberation2
   python3
 )

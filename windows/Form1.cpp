@@ -17,11 +17,17 @@
 #include "windows/Twips.h"
 #include "windows/WindowFonts.h"
 #include "core/DocumentNameGenerator.h"
+#include "core/DateFileReader.h"
 #include "core/IsInstalled.h"
 #include "core/StartupEntries.h"
 #include "windows/SaveFileDialog.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -60,6 +66,7 @@ Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
     , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
     , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
               [this] { return m_unsavedEntries.mayClose(); })
+    , m_importer(*this, *m_entryPanel)
 {
     createWindow();
     createButtons();
@@ -75,6 +82,7 @@ void Form1::createWindow()
     setFont(WindowFonts::window());
     SystemColors::setBackground(this, Qt::white);
     setMouseTracking(true);
+    setAcceptDrops(true);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -102,6 +110,8 @@ void Form1::createButtons()
 
 void Form1::connectButtons()
 {
+    auto *import = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    connect(import, &QShortcut::activated, this, [this] { m_importer.chooseFiles(); });
     connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
     connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
@@ -211,6 +221,37 @@ void Form1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     constexpr int afterFirstPaint = 250; // milliseconds
     QTimer::singleShot(afterFirstPaint, this, [this] { m_build.getOfficesReady(); });
+}
+
+namespace {
+
+// The local files among what is dragged, that are of a kind the import reads.
+QStringList importableFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && DateFileReader::isKnown(url.toLocalFile()))
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!importableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QStringList files = importableFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_importer.importFiles(files);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

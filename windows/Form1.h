@@ -3,6 +3,7 @@
 #include "core/CalendarEntryStore.h"
 #include "core/UnsavedEntriesCheck.h"
 #include "windows/BuildController.h"
+#include "windows/DateImporter.h"
 #include "windows/MousePointer.h"
 #include "windows/SkinEngine.h"
 
@@ -50,6 +51,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Contacts, spreadsheet and calendar files dropped on the window are imported.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
@@ -70,6 +74,7 @@ private:
     EntryPanel *const m_entryPanel;
     UnsavedEntriesCheck m_unsavedEntries;
     BuildController m_build;
+    DateImporter m_importer;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;

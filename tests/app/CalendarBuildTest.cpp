@@ -407,7 +407,7 @@ private:
         // got ready for the next build. Only the document is left in the temporary folder,
         // beside the engine's set-up profile and the folders of the offices that run.
         QTRY_VERIFY_WITH_TIMEOUT(LibreOfficeTestSupport::officeFoldersWithoutOffice().isEmpty(), 10000);
-        QVERIFY(LibreOfficeTestSupport::officeChildren().size() <= 2);
+        QTRY_VERIFY_WITH_TIMEOUT(LibreOfficeTestSupport::officeChildren().size() <= 2, 10000);
         QStringList left = QDir(TempFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         left.removeIf([](const QString &name) {
             return name.startsWith(QLatin1String("daybloom-profile-")) || name.startsWith(QLatin1String("daybloom-office-"));

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,6 +109,36 @@ private slots:
         QCOMPARE(failed.errorLines.size(), 1);
         QVERIFY2(failed.errorLines.first().startsWith(QStringLiteral("daybloom: ")) && failed.errorLines.first().contains(cause),
                  qPrintable(failed.errorLines.first()));
+    }
+
+    // Dates from a contacts file go into the stored entries, appended, once; a file that
+    // cannot be read changes nothing and fails with its cause.
+    void importAddsDatesOnce()
+    {
+        const QString cards = m_home.filePath(QStringLiteral("family.vcf"));
+        QFile file(cards);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCARD\nVERSION:4.0\nFN:Grandma Rose\nBDAY:--0101\nANNIVERSARY:19600916\nEND:VCARD\n");
+        file.close();
+        const QByteArray settingsBefore = fileContent(settingsFile());
+
+        const Run missing = run({QStringLiteral("--import"), cards, m_home.filePath(QStringLiteral("missing.vcf"))});
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.errorLines.size(), 1);
+        QVERIFY2(missing.errorLines.first().contains(QStringLiteral("missing.vcf")), qPrintable(missing.errorLines.first()));
+        QCOMPARE(fileContent(settingsFile()), settingsBefore);
+
+        const Run imported = run({QStringLiteral("--import"), cards});
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY2(imported.out.startsWith(QStringLiteral("2 new entries on 2 days, 2 of which already hold text")), qPrintable(imported.out));
+        const QSettings settings(settingsFile(), QSettings::IniFormat);
+        const QString section = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder/");
+        QCOMPARE(settings.value(section + QStringLiteral("txtJan0")).toString(), QStringLiteral("New Year Brunch; Grandma Rose Birthday"));
+        QCOMPARE(settings.value(section + QStringLiteral("txtSep15")).toString(), QStringLiteral("Mom, Dad Birthday; Grandma Rose Anniversary"));
+
+        const Run again = run({QStringLiteral("--import"), cards});
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
     }
 
     void exportToAFolderThatCannotBeWrittenKeepsTheOldFile()

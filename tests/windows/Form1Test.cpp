@@ -11,6 +11,11 @@
 #include "tests/support/TestMain.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -288,6 +293,53 @@ private slots:
                      "Student editions.\r\n\r\n"
                      "Cause: Simulated failure of createApplication."));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJuly21")), QStringLiteral("Nancy Birthday"));
+    }
+
+    // Contact cards dropped on the window: what would change is shown first, and only a
+    // Yes stores it; dropping the same file again adds nothing.
+    void droppedContactsAreAddedOnlyWhenConfirmed()
+    {
+        storeEntries({{QStringLiteral("txtApr12"), QStringLiteral("Picnic")}});
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        ScriptedMessages::takeRecords();
+        const QString cards = QDir(qEnvironmentVariable("TEMP")).filePath(QStringLiteral("family.vcf"));
+        QFile file(cards);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Mary Smith\r\nBDAY:1985-04-13\r\nEND:VCARD\r\n"
+                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Jones\r\nEND:VCARD\r\n");
+        file.close();
+        const auto drop = [&] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(cards)});
+            QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&form, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&form, &dropped);
+        };
+
+        ScriptedMessages::queueAnswer(MessagePresenter::Answer::No);
+        drop();
+        QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records.at(0).text.startsWith(QStringLiteral("1 new entries on 1 days, 1 of which already hold text")),
+                 qPrintable(records.at(0).text));
+        QVERIFY(records.at(0).text.contains(QStringLiteral("Bob Jones")));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic"));
+
+        ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
+        drop();
+        QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday"));
+
+        drop();
+        records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.at(0).kind, MessagePresenter::Kind::Information);
+        QVERIFY(records.at(0).text.startsWith(QStringLiteral("Nothing new to add")));
     }
 
     void closingTheMainWindowEndsTheProgramAtOnce()

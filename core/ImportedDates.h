@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One date a file brings in: a person's birthday or anniversary, or a yearly event.
+struct ImportedDate {
+    enum class Kind { Birthday, Anniversary, Event };
+
+    int month = 0; // 1 (January) … 12
+    int day = 0;   // 1 … 31, valid for the month; February 29 is a day like any other
+    Kind kind = Kind::Event;
+    // The person's name (birthdays, anniversaries) or the event's title (events).
+    QString name;
+    // The year, where the file gives one and means it (a year standing for "no year" is
+    // left out).
+    std::optional<int> year;
+};
+
+// What a reader made of a file: the dates it found, in file order, and for every record it
+// left out one line saying which and why ("line 12: Anna Berg: no birthday or anniversary").
+// A reader never stops at the first bad record.
+struct ImportedDates {
+    QList<ImportedDate> dates;
+    QStringList skipped;
+};

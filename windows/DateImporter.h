@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+class DayEntries;
+class QWidget;
+
+// Brings the family's dates in from contacts, spreadsheet and calendar files dropped on
+// the main window or chosen with Ctrl+I: shows what would change (how many entries, on how
+// many days that already hold text, what was skipped and why) and changes the entries only
+// when the person confirms. Every change is stored as typing stores it.
+class DateImporter
+{
+public:
+    DateImporter(QWidget &window, DayEntries &entries);
+
+    // Ctrl+I: the file dialog "Import Dates".
+    void chooseFiles();
+    void importFiles(const QStringList &paths);
+
+    // Tests answer the file dialog without showing it: the next chooseFiles() takes these.
+    static void setNextChosenFiles(const QStringList &paths);
+
+private:
+    QWidget &m_window;
+    DayEntries &m_entries;
+};
