@@ -49,6 +49,8 @@ QString describe(int error)
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    // An ignored signal stays ignored across exec: the child starts with SIGPIPE as usual.
+    ::signal(SIGPIPE, SIG_DFL);
     ::execve(argv[0], argv, environment);
     const int error = errno;
     [[maybe_unused]] const auto written = ::write(errorPipe, &error, sizeof error);

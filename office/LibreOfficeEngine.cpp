@@ -5,6 +5,7 @@
 #include "office/ProfileSeed.h"
 
 #include <algorithm>
+#include <csignal>
 
 LibreOfficeEngine::LibreOfficeEngine(QString officeProgram, OfficeTimeLimits limits)
     : m_officeProgram(std::move(officeProgram))
@@ -12,6 +13,10 @@ LibreOfficeEngine::LibreOfficeEngine(QString officeProgram, OfficeTimeLimits lim
     , m_profileSeed(std::make_shared<ProfileSeed>())
     , m_retirement(std::make_shared<OfficeRetirement>())
 {
+    // The connection to an office is a socket: when the office dies, a write to it must
+    // fail as an error of that call, not end this program with SIGPIPE. (The offices
+    // themselves start with the signal as it was: see ChildProcessSpawn.)
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 LibreOfficeEngine::~LibreOfficeEngine()

@@ -106,6 +106,8 @@ void EntryPanel::createMonth(int month)
             continue;
         auto *box = new DayBox(month, day - 1, m_panel);
         box->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(info.arrayName)).arg(day - 1));
+        // What a screen reader says for the box: its day; the entry is the box's value.
+        box->setAccessibleName(CalendarMonths::dayName(month, day - 1));
         box->setGeometry(Twips::rect(PanelGeometry::boxRect(month, day)));
         connectBox(box);
         boxes.push_back(box);

@@ -94,16 +94,21 @@ void Form1::createButtons()
         const char *name;
         const char *caption;
         int left, top, width, height;
+        const char *description; // for screen readers
     };
     static constexpr ButtonDesign designs[] = {
-        {&Form1::PushButton22, "PushButton22", "Start Creating Template", 120, 120, 11670, 400},
-        {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405},
-        {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405},
+        {&Form1::PushButton22, "PushButton22", "Start Creating Template", 120, 120, 11670, 400,
+         "Makes the calendar document from the entries and shows its pages"},
+        {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405,
+         "Empties the entries of all 366 days"},
+        {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405,
+         "Writes eight example entries"},
     };
     for (const ButtonDesign &design : designs) {
         PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
                                                 Twips::rect(design.left, design.top, design.width, design.height));
         connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
+        button->setAccessibleDescription(QString::fromLatin1(design.description));
         this->*design.member = button;
     }
 }

@@ -126,8 +126,22 @@ void Form2::connectSignals()
     connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
     for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8})
         connect(button, &PushButton::mouseOver, this, [this] { m_pointer.movedOverButton(); });
-    auto *print = new QShortcut(QKeySequence::Print, this);
-    connect(print, &QShortcut::activated, this, &Form2::printCalendar);
+    // The keyboard does what the mouse does: print, zoom, save, go back.
+    const auto onKeys = [this](const QKeySequence &keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    onKeys(QKeySequence::Print, &Form2::printCalendar);
+    onKeys(QKeySequence::ZoomIn, &Form2::PushButton1_Click);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form2::PushButton1_Click);
+    onKeys(QKeySequence::ZoomOut, &Form2::PushButton2_Click);
+    onKeys(QKeySequence::Save, &Form2::PushButton6_Click);
+    onKeys(QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
+    onKeys(QKeySequence::Back, &Form2::PushButton8_Click);
+    ListView1->setAccessibleName(QStringLiteral("Pages"));
+    PushButton1->setAccessibleDescription(QStringLiteral("Shows the page larger (Ctrl++)"));
+    PushButton2->setAccessibleDescription(QStringLiteral("Shows the page smaller (Ctrl+-)"));
+    PushButton6->setAccessibleDescription(QStringLiteral("Saves the calendar as a document or PDF (Ctrl+S)"));
+    PushButton8->setAccessibleDescription(QStringLiteral("Goes back to the entries (Esc)"));
 }
 
 // Ctrl+P: the calendar goes to a printer as the office lays it out, page range and copies
@@ -197,6 +211,7 @@ void Form2::Form_Activate()
         report.step(106, [&] { page->setAutoSize(true); });
         report.step(110, [&] { page->setBackgroundColor(Qt::white); });
         m_viewport->ShowPagePicture(page->picture(), &report);
+        describePageView();
     }
     report.step(138, [&] { mFirstActivate = false; });
 }
@@ -289,17 +304,27 @@ void Form2::showSelectedPage()
     const QImage picture = pageImage(index);
     m_viewport->picture1()->setPicture(picture);
     m_viewport->ShowPagePicture(picture);
+    describePageView();
     m_pointer.set(MousePointer::Default);
 }
 
 void Form2::PushButton1_Click()
 {
     ErrorReport(windowName, QStringLiteral("PushButton1_Click")).step(100, [&] { m_viewport->StepZoom(0); });
+    describePageView();
 }
 
 void Form2::PushButton2_Click()
 {
     ErrorReport(windowName, QStringLiteral("PushButton2_Click")).step(100, [&] { m_viewport->StepZoom(1); });
+    describePageView();
+}
+
+void Form2::describePageView()
+{
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    const int page = selected.isEmpty() ? 1 : ListView1->indexOfTopLevelItem(selected.first()) + 1;
+    m_viewport->describe(page, ListView1->topLevelItemCount());
 }
 
 // Copies the generated document to a file the user names. An existing file is replaced

@@ -84,6 +84,7 @@ private:
     void connectSignals();
     void watchPointerOverSurface(QWidget *widget);
     void showSelectedPage();
+    void describePageView();
 
     QPointer<QWidget> m_mainWindow;
     WordEngine *m_engine = nullptr;

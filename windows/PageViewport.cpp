@@ -9,6 +9,7 @@
 #include "windows/MousePointer.h"
 #include "windows/Twips.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -51,6 +52,9 @@ PageViewport::PageViewport(QWidget *window, MousePointer &pointer)
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &PageViewport::HScroll1_Change);
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &PageViewport::VScroll1_Change);
     connect(m_picture1, &PersistentPictureBox::mouseDown, this, &PageViewport::Picture1_MouseDown);
+    // The page view takes the keyboard too: arrows and Page Up/Down scroll it.
+    m_picture2->setFocusPolicy(Qt::StrongFocus);
+    m_picture2->installEventFilter(this);
     connect(m_picture1, &PersistentPictureBox::mouseMoved, this, &PageViewport::Picture1_MouseMove);
     connect(m_picture1, &PersistentPictureBox::mouseUp, this, &PageViewport::Picture1_MouseUp);
 }
@@ -271,6 +275,47 @@ void PageViewport::Picture1_MouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, flo
         report.step(104, [&] { SetHScrollbarByPercent(m_hScroll1, CheckedArithmetic::roundToInt16(*horizontal)); });
     if (vertical)
         report.step(106, [&] { SetVScrollbarByPercent(m_vScroll1, CheckedArithmetic::roundToInt16(*vertical)); });
+}
+
+bool PageViewport::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_picture2 || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    // An arrow moves the page by a line of text; Page Up/Down by most of the view.
+    constexpr int lineTwips = 300;
+    const auto scroll = [](QScrollBar *bar, std::int16_t unit, int twips) {
+        if (bar->isEnabled() && unit > 0)
+            bar->setValue(bar->value() + twips / unit);
+    };
+    const int pageTwips = int(m_picture2->drawingHeight() * 0.9f);
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Up:
+        scroll(m_vScroll1, mVScrollUnit, -lineTwips);
+        return true;
+    case Qt::Key_Down:
+        scroll(m_vScroll1, mVScrollUnit, lineTwips);
+        return true;
+    case Qt::Key_Left:
+        scroll(m_hScroll1, mHScrollUnit, -lineTwips);
+        return true;
+    case Qt::Key_Right:
+        scroll(m_hScroll1, mHScrollUnit, lineTwips);
+        return true;
+    case Qt::Key_PageUp:
+        scroll(m_vScroll1, mVScrollUnit, -pageTwips);
+        return true;
+    case Qt::Key_PageDown:
+        scroll(m_vScroll1, mVScrollUnit, pageTwips);
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+// What a screen reader says for the page view.
+void PageViewport::describe(int page, int pages)
+{
+    m_picture2->setAccessibleName(QStringLiteral("Page %1 of %2, zoom %3 %").arg(page).arg(pages).arg(qRound(mZoom * 100)));
 }
 
 void PageViewport::clearPage()

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSettings>
+#include <QAccessible>
 #include <QTest>
 
 #include <memory>
@@ -115,6 +116,23 @@ private slots:
         QVERIFY(m_form->findChild<QLineEdit *>(QStringLiteral("txtFeb_28")));
         QVERIFY(!m_form->findChild<QLineEdit *>(QStringLiteral("txtFeb_29")));
         QCOMPARE(m_form->findChildren<QLabel *>(QStringLiteral("Label2")).size(), 372);
+    }
+
+    // A screen reader names each box by its day and reads its entry as the value.
+    void boxesAreNamedByTheirDay()
+    {
+        m_form->entryPanel().setEntryText(1, 28, QStringLiteral("Leap day"));
+        const struct {
+            int month, index;
+            const char *name;
+        } days[] = {{0, 0, "January 1"}, {1, 28, "February 29"}, {11, 30, "December 31"}};
+        for (const auto &day : days) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(m_form->entryPanel().box(day.month, day.index));
+            QVERIFY(box);
+            QCOMPARE(box->text(QAccessible::Name), QString::fromLatin1(day.name));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_form->entryPanel().box(1, 28))->text(QAccessible::Value),
+                 QStringLiteral("Leap day"));
     }
 
     void everyKeystrokeIsStored()

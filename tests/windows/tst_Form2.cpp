@@ -1,6 +1,7 @@
 #include "windows/Form2.h"
 #include "windows/PageViewport.h"
 #include "windows/PersistentPictureBox.h"
+#include "windows/ViewportFrame.h"
 #include "tests/support/ScriptedMessages.h"
 #include "core/PagePicture.h"
 #include "core/ProductInfo.h"
@@ -8,8 +9,10 @@
 #include "core/TempFolder.h"
 #include "tests/windows/TestPages.h"
 #include "tests/support/ClickButton.h"
+#include "windows/SaveFileDialog.h"
 #include "tests/support/TestMain.h"
 
+#include <QAccessible>
 #include <QEventLoop>
 #include <QFile>
 #include <QScrollBar>
@@ -34,6 +37,7 @@ private slots:
     void pointerRules();
     void backDeletesDocumentAndShowsMainWindow();
     void newBuildAfterBackStartsAtItsFirstPage();
+    void keyboardAloneWorksThePreview();
     // Ends the event loop for good: keep it last.
     void closingDeletesDocumentAndEndsProgram();
 
@@ -300,6 +304,38 @@ void Form2Test::newBuildAfterBackStartsAtItsFirstPage()
     // A zoom step now works on the new page, not on the previous build's.
     clickButton(*m_form, QStringLiteral("PushButton1"));
     QCOMPARE(page().outerWidth(), 7497.0f);
+}
+
+// Everything the preview's buttons do, the keyboard does too, and a screen reader is told
+// which page it shows at which zoom.
+void Form2Test::keyboardAloneWorksThePreview()
+{
+    fill(m_pages);
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QWidget *view = m_form->pageViewport().picture2();
+    QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), QStringLiteral("Page 1 of 3, zoom 100 %"));
+
+    QTest::keyClick(m_form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
+    QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), QStringLiteral("Page 1 of 3, zoom 125 %"));
+    // With the page view focused, the arrows scroll it.
+    view->setFocus();
+    const int before = m_form->pageViewport().vScroll1()->value();
+    QTest::keyClick(view, Qt::Key_Down);
+    QVERIFY(m_form->pageViewport().vScroll1()->value() > before);
+    QTest::keyClick(view, Qt::Key_PageUp);
+    QCOMPARE(m_form->pageViewport().vScroll1()->value(), 0);
+    QTest::keyClick(m_form.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(m_form->pageViewport().zoom(), 1.0f);
+
+    // Ctrl+S opens the save dialog (cancelled here), Esc goes back to the entries.
+    SaveFileDialog::setNextFileName(QString());
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(SaveFileDialog::lastShown().has_value());
+    QTest::keyClick(m_form.get(), Qt::Key_Escape);
+    QVERIFY(m_form->isHidden());
+    QVERIFY(m_main->isVisible());
 }
 
 void Form2Test::closingDeletesDocumentAndEndsProgram()
