@@ -30,9 +30,10 @@ DateFileReader::SlashOrder askOrder(const QString &path)
 
 } // namespace
 
-DateImporter::DateImporter(QWidget &window, DayEntries &entries)
+DateImporter::DateImporter(QWidget &window, DayEntries &entries, WholeChange wholeChange)
     : m_window(window)
     , m_entries(entries)
+    , m_wholeChange(std::move(wholeChange))
 {
 }
 
@@ -62,7 +63,7 @@ void DateImporter::importFiles(const QStringList &paths)
         return;
     }
     if (UserMessages::question(text + QStringLiteral("\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
-        plan.apply(m_entries);
+        m_wholeChange(QStringLiteral("Dates imported"), [&] { plan.apply(m_entries); });
 }
 
 void DateImporter::setNextChosenFiles(const QStringList &paths)

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class DayEntries;
 class QWidget;
 
@@ -12,7 +14,10 @@ class QWidget;
 class DateImporter
 {
 public:
-    DateImporter(QWidget &window, DayEntries &entries);
+    // Runs a change of many days at once, so that it can be taken back as one step.
+    using WholeChange = std::function<void(const QString &what, const std::function<void()> &change)>;
+
+    DateImporter(QWidget &window, DayEntries &entries, WholeChange wholeChange);
 
     // Ctrl+I: the file dialog "Import Dates".
     void chooseFiles();
@@ -24,4 +29,5 @@ public:
 private:
     QWidget &m_window;
     DayEntries &m_entries;
+    WholeChange m_wholeChange;
 };

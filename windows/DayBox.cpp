@@ -1,6 +1,7 @@
 #include "windows/DayBox.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 DayBox::DayBox(int month, int index, QWidget *parent)
@@ -13,6 +14,21 @@ DayBox::DayBox(int month, int index, QWidget *parent)
     setFrame(false);
     setTextMargins(3, 1, 2, 1);
     setMouseTracking(true);
+}
+
+// Undo and redo belong to the box while it has typing of its own to take back or do again;
+// otherwise the keys go to the window, which takes back changes of the whole calendar.
+bool DayBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void DayBox::focusInEvent(QFocusEvent *event)

@@ -19,6 +19,7 @@
 #include "core/DocumentNameGenerator.h"
 #include "core/DateFileReader.h"
 #include "core/IsInstalled.h"
+#include "core/SettingsBackup.h"
 #include "core/StartupEntries.h"
 #include "windows/SaveFileDialog.h"
 
@@ -36,6 +37,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -66,7 +68,9 @@ Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
     , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
     , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
               [this] { return m_unsavedEntries.mayClose(); })
-    , m_importer(*this, *m_entryPanel)
+    , m_importer(*this, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
+        changeWholeCalendar(what, change);
+    })
 {
     createWindow();
     createButtons();
@@ -117,6 +121,9 @@ void Form1::connectButtons()
 {
     auto *import = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
     connect(import, &QShortcut::activated, this, [this] { m_importer.chooseFiles(); });
+    // A day box with typing of its own to undo keeps these keys (see DayBox).
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &Form1::takeBack);
+    connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, this, &Form1::doAgain);
     connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
     connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
@@ -188,13 +195,49 @@ void Form1::PushButton22_Click()
 
 void Form1::PushButton1_Click()
 {
-    CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
+    changeWholeCalendar(QStringLiteral("Calendar cleared"), [this] {
+        CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
+    });
 }
 
 void Form1::PushButton2_Click()
 {
-    CalendarCommands::loadSamples(*m_entryPanel,
-                                  ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
+    changeWholeCalendar(QStringLiteral("Sample entries loaded"), [this] {
+        CalendarCommands::loadSamples(*m_entryPanel,
+                                      ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
+    });
+}
+
+void Form1::changeWholeCalendar(const QString &what, const std::function<void()> &change)
+{
+    if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
+        qWarning("The safety copy %s could not be written: %s", qUtf8Printable(SettingsBackup::fileName()),
+                 qUtf8Printable(problem));
+    m_history.record(what, *m_entryPanel, change);
+    if (m_history.canUndo())
+        showNotice(what + QStringLiteral(": Ctrl+Z takes it back."));
+}
+
+void Form1::takeBack()
+{
+    const QString what = m_history.undo(*m_entryPanel);
+    if (!what.isEmpty())
+        showNotice(what + QStringLiteral(": taken back (Ctrl+Shift+Z does it again)."));
+}
+
+void Form1::doAgain()
+{
+    const QString what = m_history.redo(*m_entryPanel);
+    if (!what.isEmpty())
+        showNotice(what + QStringLiteral(": done again."));
+}
+
+// A note under the command buttons that moves nothing and goes by itself.
+void Form1::showNotice(const QString &text)
+{
+    constexpr int shownFor = 6000; // milliseconds
+    const QPoint below = PushButton1->mapToGlobal(QPoint(PushButton1->width() / 2, PushButton1->height()));
+    QToolTip::showText(below, text, this, QRect(), shownFor);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CalendarEntryStore.h"
+#include "core/CalendarHistory.h"
 #include "core/UnsavedEntriesCheck.h"
 #include "windows/BuildController.h"
 #include "windows/DateImporter.h"
@@ -62,6 +63,12 @@ private:
     void connectButtons();
 
     void restoreEntries(const ErrorReport &report);
+    // Runs a change of many days at once: the settings file is copied aside first, the
+    // change is one step Ctrl+Z takes back, and a notice near the buttons says so.
+    void changeWholeCalendar(const QString &what, const std::function<void()> &change);
+    void takeBack();
+    void doAgain();
+    void showNotice(const QString &text);
     QString chooseEntriesFile();
 
     WordEngine &m_engine;
@@ -74,6 +81,7 @@ private:
     EntryPanel *const m_entryPanel;
     UnsavedEntriesCheck m_unsavedEntries;
     BuildController m_build;
+    CalendarHistory m_history;
     DateImporter m_importer;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;

@@ -390,9 +390,11 @@ close_and_wait "$preview_win"
 step "nothing left behind"
 folder_empty "$TEMP" || fail "left in TEMP: $(find "$TEMP" -mindepth 1)"
 folder_empty "$TMPDIR" || fail "left in TMPDIR: $(ls -A "$TMPDIR")"
-# Only the entries, and the file dialog's own state that Qt keeps (QtProject.conf): the
-# offices ran with private profiles, not in the user's configuration.
-extra=$(find "$XDG_CONFIG_HOME" -mindepth 1 ! -path "$settings_file" ! -path "$XDG_CONFIG_HOME/QtProject.conf")
+# Only the entries, their safety copy from loading the samples, and the file dialog's own
+# state that Qt keeps (QtProject.conf): the offices ran with private profiles, not in the
+# user's configuration.
+extra=$(find "$XDG_CONFIG_HOME" -mindepth 1 ! -path "$settings_file" ! -path "$settings_file.bak" \
+  ! -path "$XDG_CONFIG_HOME/QtProject.conf")
 [[ -z $extra ]] || fail "settings folder holds more than the entries: $extra"
 
 succeeded=true

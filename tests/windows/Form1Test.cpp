@@ -2,6 +2,7 @@
 #include "core/ApplicationTitle.h"
 #include "core/CalendarEntryStore.h"
 #include "core/CalendarMonths.h"
+#include "core/SettingsBackup.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/SaveFileDialog.h"
@@ -28,6 +29,12 @@
 namespace {
 
 const QString productName = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void storeEntries(const QMap<QString, QString> &entries)
 {
@@ -293,6 +300,54 @@ private slots:
                      "Student editions.\r\n\r\n"
                      "Cause: Simulated failure of createApplication."));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJuly21")), QStringLiteral("Nancy Birthday"));
+    }
+
+    // Clearing by mistake costs nothing: Ctrl+Z brings every entry back (in the boxes and
+    // in the file), Ctrl+Shift+Z clears again, and a safety copy of the file was taken
+    // first. The samples are taken back the same way.
+    void wholeCalendarChangesAreTakenBack()
+    {
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")},
+                      {QStringLiteral("txtApr12"), QStringLiteral("Mary's own text")},
+                      {QStringLiteral("txtDec30"), QStringLiteral("Silvester")}});
+        const QByteArray fileBefore = contentOf(CalendarEntryStore::fileName());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QLineEdit *box = form.entryPanel().box(5, 10);
+        box->setFocus();
+        const auto texts = [&form] {
+            return QStringList{form.entryPanel().entryText(0, 0), form.entryPanel().entryText(3, 12),
+                               form.entryPanel().entryText(11, 30)};
+        };
+        const QStringList original{QStringLiteral("New Year"), QStringLiteral("Mary's own text"), QStringLiteral("Silvester")};
+
+        clickButton(form, QStringLiteral("PushButton1"));
+        QCOMPARE(texts(), QStringList(3, QString()));
+        QCOMPARE(contentOf(SettingsBackup::fileName()), fileBefore);
+
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Mary's own text"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(texts(), QStringList(3, QString()));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+
+        clickButton(form, QStringLiteral("PushButton2"));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mary Birthday"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtNov15")), QString());
+
+        // Typing keeps the box's own undo: Ctrl+Z takes back the typing, not a step.
+        QTest::keyClicks(box, QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(texts(), original);
     }
 
     // Contact cards dropped on the window: what would change is shown first, and only a
