@@ -1,12 +1,13 @@
 #include "core/TempFolder.h"
 
+#include "core/ProcessState.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtGlobal>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -83,11 +84,6 @@ const Location &location()
     return found;
 }
 
-bool processRuns(qint64 pid)
-{
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
 } // namespace
 
 QString TempFolder::path()
@@ -118,7 +114,7 @@ void TempFolder::removeOrphans()
     for (const QString &name : userFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks)) {
         bool isNumber = false;
         const qint64 pid = name.toLongLong(&isNumber);
-        if (!isNumber || name == own || pid <= 0 || processRuns(pid))
+        if (!isNumber || name == own || pid <= 0 || ProcessState::exists(pid))
             continue;
         QDir(userFolder.filePath(name)).removeRecursively();
     }

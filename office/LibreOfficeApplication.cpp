@@ -87,37 +87,34 @@ public:
         session->connection.emplace(session->process, limits.start);
     }
 
-    // A small job of each kind a build asks for, on scratch copies of the document: the
-    // office's first load, save and layout of a Word file are much slower than later ones.
-    void warmUp(const QByteArray &content)
+    // On the runner's thread, in a new office: one small job of each kind a build asks for
+    // on a private copy of the document (the office's first load, save and layout of a
+    // Word file are much slower than later ones), each document closed again; then, with
+    // keepOpen, the document opened for the first matching openDocument() to take over.
+    void warmUp(const QByteArray &content, bool keepOpen)
     {
         const QString scratch = session->process.scratchFolder();
-        const QString source = scratch + QStringLiteral("/warm-up.dot");
+        const QString copy = scratch + QStringLiteral("/document.dot");
         const QString saved = scratch + QStringLiteral("/warm-up.doc");
         const QString laidOut = scratch + QStringLiteral("/warm-up.pdf");
         const auto removeFiles = qScopeGuard([&] {
-            for (const QString &file : {source, saved, laidOut})
+            for (const QString &file : {copy, saved, laidOut})
                 QFile::remove(file);
         });
-        QFile file(source);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return;
-        file.close();
-        OfficeDocument(session->connection->desktop(), source, true).saveAs(saved);
-        OfficeDocument reloaded(session->connection->desktop(), saved, false);
-        reloaded.exportPdf(laidOut);
-        reloaded.close();
-    }
-
-    // Opens the document from a private copy, for the first matching openDocument().
-    void prepareDocument(const QByteArray &content)
-    {
-        const QString copy = session->process.scratchFolder() + QStringLiteral("/prepared.dot");
         QFile file(copy);
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
             return;
         file.close();
-        preparedDocument = std::make_unique<OfficeDocument>(session->connection->desktop(), copy, true);
+        const auto &desktop = session->connection->desktop();
+        OfficeDocument filled(desktop, copy, true);
+        filled.saveAs(saved);
+        filled.close();
+        OfficeDocument reloaded(desktop, saved, false);
+        reloaded.exportPdf(laidOut);
+        reloaded.close();
+        if (!keepOpen)
+            return;
+        preparedDocument = std::make_unique<OfficeDocument>(desktop, copy, true);
         preparedContent = content;
     }
 
@@ -249,11 +246,8 @@ std::unique_ptr<LibreOfficeApplication> LibreOfficeApplication::startInBackgroun
     Private *raw = d.get();
     raw->runner.post([raw, document, keepDocumentOpen] {
         raw->connect();
-        if (document.isEmpty())
-            return;
-        raw->warmUp(document);
-        if (keepDocumentOpen)
-            raw->prepareDocument(document);
+        if (!document.isEmpty())
+            raw->warmUp(document, keepDocumentOpen);
     });
     return std::unique_ptr<LibreOfficeApplication>(new LibreOfficeApplication(std::move(d), setup.retirement));
 }

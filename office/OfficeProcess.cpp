@@ -1,6 +1,7 @@
 #include "office/OfficeProcess.h"
 
 #include "core/OfficeError.h"
+#include "core/ProcessState.h"
 #include "core/TempFolder.h"
 #include "office/ChildProcessSpawn.h"
 #include "office/OfficeProfile.h"
@@ -155,16 +156,7 @@ void OfficeProcess::signalKill(const LivePid &pid)
 
 bool OfficeProcess::isAlive(const LivePid &pid)
 {
-    const pid_t running = pid->load();
-    if (running <= 0)
-        return false;
-    // An ended child that nobody has reaped yet still answers signals: its state tells.
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(running));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    const qsizetype close = line.lastIndexOf(')');
-    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
+    return ProcessState::runs(pid->load());
 }
 
 void OfficeProcess::reap(int status)

@@ -1,12 +1,13 @@
 #include "office/OfficeSocketLeftovers.h"
 
+#include "core/ProcessState.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include <sys/socket.h>
@@ -31,11 +32,6 @@ bool refusesConnection(const QByteArray &path)
         && errno == ECONNREFUSED;
     ::close(probe);
     return refused;
-}
-
-bool processRuns(qint64 pid)
-{
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace
@@ -99,7 +95,7 @@ void OfficeSocketLeftovers::removeStale()
             if (::lstat(path.constData(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != ::getuid())
                 continue;
             const QRegularExpressionMatch match = ownPipe.match(name);
-            const bool orphan = match.hasMatch() && !processRuns(match.captured(1).toLongLong());
+            const bool orphan = match.hasMatch() && !ProcessState::exists(match.captured(1).toLongLong());
             if (orphan || refusesConnection(path))
                 ::unlink(path.constData());
         }

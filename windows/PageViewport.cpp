@@ -283,33 +283,26 @@ bool PageViewport::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     // An arrow moves the page by a line of text; Page Up/Down by most of the view.
     constexpr int lineTwips = 300;
-    const auto scroll = [](QScrollBar *bar, std::int16_t unit, int twips) {
-        if (bar->isEnabled() && unit > 0)
-            bar->setValue(bar->value() + twips / unit);
-    };
     const int pageTwips = int(m_picture2->drawingHeight() * 0.9f);
-    switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Up:
-        scroll(m_vScroll1, mVScrollUnit, -lineTwips);
+    struct Move {
+        int key;
+        bool vertical;
+        int twips;
+    };
+    const Move moves[] = {{Qt::Key_Up, true, -lineTwips},       {Qt::Key_Down, true, lineTwips},
+                          {Qt::Key_Left, false, -lineTwips},    {Qt::Key_Right, false, lineTwips},
+                          {Qt::Key_PageUp, true, -pageTwips},   {Qt::Key_PageDown, true, pageTwips}};
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    for (const Move &move : moves) {
+        if (move.key != key)
+            continue;
+        QScrollBar *bar = move.vertical ? m_vScroll1 : m_hScroll1;
+        const std::int16_t unit = move.vertical ? mVScrollUnit : mHScrollUnit;
+        if (bar->isEnabled() && unit > 0)
+            bar->setValue(bar->value() + move.twips / unit);
         return true;
-    case Qt::Key_Down:
-        scroll(m_vScroll1, mVScrollUnit, lineTwips);
-        return true;
-    case Qt::Key_Left:
-        scroll(m_hScroll1, mHScrollUnit, -lineTwips);
-        return true;
-    case Qt::Key_Right:
-        scroll(m_hScroll1, mHScrollUnit, lineTwips);
-        return true;
-    case Qt::Key_PageUp:
-        scroll(m_vScroll1, mVScrollUnit, -pageTwips);
-        return true;
-    case Qt::Key_PageDown:
-        scroll(m_vScroll1, mVScrollUnit, pageTwips);
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
     }
+    return QObject::eventFilter(watched, event);
 }
 
 // What a screen reader says for the page view.

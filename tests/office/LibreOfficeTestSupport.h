@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ProcessState.h"
 #include "core/TempFolder.h"
 
 #include <QDir>
@@ -58,12 +59,7 @@ inline bool processExists(pid_t pid)
 // True while the process runs: it exists and has not ended (a zombie has).
 inline bool processRuns(pid_t pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    const qsizetype close = line.lastIndexOf(')');
-    return close > 0 && line.size() > close + 2 && line.at(close + 2) != 'Z';
+    return ProcessState::runs(pid);
 }
 
 // The private office folders ("daybloom-office-…") in the temporary folder.
