@@ -1,14 +1,14 @@
 #include "app/CommandLine.h"
-#include "core/CalendarExport.h"
-#include "core/DateImport.h"
-#include "core/ImportPlan.h"
-#include "core/StoredDayEntries.h"
-#include "core/TempFolder.h"
-#include "core/UserMessages.h"
+#include "core/preview/CalendarExport.h"
+#include "core/import/DateImport.h"
+#include "core/import/ImportPlan.h"
+#include "core/entry/StoredDayEntries.h"
+#include "core/shell/TempFolder.h"
+#include "core/shell/UserMessages.h"
 #include "office/LibreOfficeEngine.h"
 #include "office/OfficeSocketLeftovers.h"
-#include "windows/Form1.h"
-#include "windows/MessageBoxPresenter.h"
+#include "windows/shell/Form1.h"
+#include "windows/shell/MessageBoxPresenter.h"
 
 #include <QApplication>
 #include <QScopeGuard>

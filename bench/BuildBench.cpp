@@ -6,13 +6,13 @@
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
 
-#include "windows/EntryPanel.h"
-#include "windows/Form2.h"
-#include "core/CalendarMonths.h"
-#include "windows/Form1.h"
+#include "windows/entry/EntryPanel.h"
+#include "windows/preview/Form2.h"
+#include "core/shell/CalendarMonths.h"
+#include "windows/shell/Form1.h"
 #include "tests/support/ScriptedMessages.h"
-#include "windows/BuildController.h"
-#include "core/DocumentExport.h"
+#include "windows/shell/BuildController.h"
+#include "core/preview/DocumentExport.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QApplication>

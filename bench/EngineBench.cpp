@@ -4,10 +4,10 @@
 //
 // Run: engine_bench [rounds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "core/CalendarMonths.h"
-#include "core/OfficeError.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/wordgen/OfficeError.h"
 #include "bench/BareConversion.h"
-#include "core/ClipboardPicture.h"
+#include "core/wordgen/ClipboardPicture.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QDir>

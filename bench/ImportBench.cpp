@@ -5,10 +5,10 @@
 //   import_bench [cards]
 
 #include "bench/BenchSandbox.h"
-#include "core/CalendarMonths.h"
-#include "core/DateImport.h"
-#include "core/DayEntries.h"
-#include "core/ImportPlan.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/import/DateImport.h"
+#include "core/entry/DayEntries.h"
+#include "core/import/ImportPlan.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

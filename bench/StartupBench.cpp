@@ -5,12 +5,12 @@
 //   startup_bench [runs]
 
 #include "bench/BenchSandbox.h"
-#include "windows/EntryPanel.h"
-#include "core/CalendarEntryStore.h"
-#include "core/CalendarMonths.h"
-#include "windows/Form1.h"
+#include "windows/entry/EntryPanel.h"
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/CalendarMonths.h"
+#include "windows/shell/Form1.h"
 #include "tests/support/ScriptedMessages.h"
-#include "core/IsInstalled.h"
+#include "core/wordgen/IsInstalled.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "office/ChildProcessSpawn.h"
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "office/LibreOfficeApplication.h"
 
-#include "core/ClipboardPicture.h"
-#include "core/OfficeError.h"
+#include "core/wordgen/ClipboardPicture.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/OfficeCallRunner.h"
 #include "office/OfficeDocument.h"
 #include "office/OfficeProcess.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WordApplication.h"
+#include "core/wordgen/WordApplication.h"
 #include "office/OfficeTimeLimits.h"
 
 #include <QByteArray>

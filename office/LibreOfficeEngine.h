@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WordEngine.h"
+#include "core/wordgen/WordEngine.h"
 #include "office/OfficeTimeLimits.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "office/OfficeCallRunner.h"
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

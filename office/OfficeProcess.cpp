@@ -1,8 +1,8 @@
 #include "office/OfficeProcess.h"
 
-#include "core/OfficeError.h"
-#include "core/ProcessState.h"
-#include "core/TempFolder.h"
+#include "core/wordgen/OfficeError.h"
+#include "core/shell/ProcessState.h"
+#include "core/shell/TempFolder.h"
 #include "office/ChildProcessSpawn.h"
 #include "office/OfficeProfile.h"
 #include "office/ProfileSeed.h"

@@ -1,6 +1,6 @@
 #include "office/OfficeProfile.h"
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/ProfileSeed.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "office/OfficeSocketLeftovers.h"
 
-#include "core/ProcessState.h"
+#include "core/shell/ProcessState.h"
 
 #include <QDir>
 #include <QFile>

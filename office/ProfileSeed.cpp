@@ -1,6 +1,6 @@
 #include "office/ProfileSeed.h"
 
-#include "core/TempFolder.h"
+#include "core/shell/TempFolder.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
 #include "office/RenderedPages.h"
 
-#include "core/OfficeError.h"
-#include "core/PagePicture.h"
+#include "core/wordgen/OfficeError.h"
+#include "core/wordgen/PagePicture.h"
 
 #include <poppler-qt6.h>
 

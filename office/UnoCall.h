@@ -2,7 +2,7 @@
 
 // Internal to the office engine: included by its .cpp files only.
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/UnoStrings.h"
 
 #include <com/sun/star/lang/DisposedException.hpp>

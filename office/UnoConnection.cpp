@@ -1,6 +1,6 @@
 #include "office/UnoConnection.h"
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/OfficeProcess.h"
 #include "office/UnoCall.h"
 #include "office/UnoStrings.h"

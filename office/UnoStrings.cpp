@@ -1,6 +1,6 @@
 #include "office/UnoStrings.h"
 
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 
 #include <QFileInfo>
 

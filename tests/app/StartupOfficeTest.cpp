@@ -1,7 +1,7 @@
-#include "windows/Form1.h"
+#include "windows/shell/Form1.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
-#include "core/IsInstalled.h"
+#include "core/wordgen/IsInstalled.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QTest>

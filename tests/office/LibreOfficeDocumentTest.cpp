@@ -3,15 +3,15 @@
 // a Word document that an independent reader can read, the page count, and the page
 // pictures of the capture's copy-and-delete walk.
 
-#include "core/ClipboardPicture.h"
-#include "core/DocumentExport.h"
-#include "core/TempFolder.h"
-#include "core/CalendarMonths.h"
-#include "core/PagePicture.h"
+#include "core/wordgen/ClipboardPicture.h"
+#include "core/preview/DocumentExport.h"
+#include "core/shell/TempFolder.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/wordgen/PagePicture.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/LibreOfficeEngine.h"
 
 #include <QCryptographicHash>

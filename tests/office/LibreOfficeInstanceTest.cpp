@@ -2,10 +2,10 @@
 // failing to start, and an office that dies in the middle of the work. After each, no
 // office process and no private office folder may be left.
 
-#include "core/TempFolder.h"
+#include "core/shell/TempFolder.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
-#include "core/OfficeError.h"
+#include "core/wordgen/OfficeError.h"
 #include "office/LibreOfficeApplication.h"
 #include "office/LibreOfficeEngine.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProcessState.h"
-#include "core/TempFolder.h"
+#include "core/shell/ProcessState.h"
+#include "core/shell/TempFolder.h"
 
 #include <QDir>
 #include <QFile>

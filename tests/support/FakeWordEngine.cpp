@@ -1,10 +1,10 @@
 #include "tests/support/FakeWordEngine.h"
 
-#include "core/ClipboardPicture.h"
+#include "core/wordgen/ClipboardPicture.h"
 
-#include "core/CalendarMonths.h"
-#include "core/PagePicture.h"
-#include "core/OfficeError.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/wordgen/PagePicture.h"
+#include "core/wordgen/OfficeError.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/PreviewPages.h"
+#include "core/wordgen/PreviewPages.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "tests/support/ScriptedMessages.h"
 
-#include "core/UserMessages.h"
+#include "core/shell/UserMessages.h"
 
 #include <QQueue>
 #include <QtGlobal>

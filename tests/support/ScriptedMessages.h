@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MessagePresenter.h"
+#include "core/shell/MessagePresenter.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,224 @@
+#include "core/import/ICalendarReader.h"
+
+#include "core/shell/PlainText.h"
+
+#include <QDate>
+#include <QList>
+
+#include <libical/ical.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+struct ParserFree {
+    void operator()(icalparser *parser) const { icalparser_free(parser); }
+};
+struct LineFree {
+    void operator()(char *line) const { icalmemory_free_buffer(line); }
+};
+using OwnedComponent = std::unique_ptr<icalcomponent, ComponentFree>;
+
+// The file's bytes, handed to libical's parser a piece at a time as fgets would read them.
+struct ByteStream {
+    const QByteArray &bytes;
+    qsizetype position = 0;
+};
+
+char *nextPiece(char *buffer, size_t size, void *data)
+{
+    auto *stream = static_cast<ByteStream *>(data);
+    const QByteArray &bytes = stream->bytes;
+    if (stream->position >= bytes.size() || size < 2)
+        return nullptr;
+    const qsizetype start = stream->position;
+    const qsizetype room = static_cast<qsizetype>(size) - 1;
+    qsizetype end = start;
+    while (end < bytes.size() && end - start < room && bytes.at(end++) != '\n') {
+    }
+    std::memcpy(buffer, bytes.constData() + start, static_cast<size_t>(end - start));
+    buffer[end - start] = '\0';
+    stream->position = end;
+    return buffer;
+}
+
+// What the parser made of the file: its top-level components in file order, and whether
+// the file ended inside an event, which is then the last event of the components.
+struct ParsedFile {
+    std::vector<OwnedComponent> components;
+    bool lastEventCutOff = false;
+};
+
+// The name after "BEGIN:" or "END:" on a content line, if the line is one of those.
+std::optional<QByteArray> componentBoundary(const char *line, const char *keyword)
+{
+    const QByteArray text = QByteArray(line).trimmed();
+    const qsizetype colon = text.indexOf(':');
+    if (colon < 0 || qstricmp(text.left(colon).constData(), keyword) != 0)
+        return std::nullopt;
+    return text.mid(colon + 1).trimmed().toUpper();
+}
+
+// Parses line by line, because libical's string parser gives up the whole file when a
+// component has no END line. The components still open at the end of the file are closed
+// here with the END lines the file lacks, so that the ones completed before the cut are
+// kept; icalparser_clean would do the same, but libical 3.0 frees what it returns a second
+// time in icalparser_free.
+ParsedFile parseFile(const QByteArray &content)
+{
+    ParsedFile parsed;
+    const std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
+    if (!parser)
+        return parsed;
+    const auto addLine = [&](char *line) {
+        if (icalcomponent *component = icalparser_add_line(parser.get(), line))
+            parsed.components.emplace_back(component);
+    };
+    ByteStream stream{content};
+    icalparser_set_gen_data(parser.get(), &stream);
+    QList<QByteArray> open;
+    for (;;) {
+        const std::unique_ptr<char, LineFree> line(icalparser_get_line(parser.get(), nextPiece));
+        if (!line)
+            break;
+        if (const auto begun = componentBoundary(line.get(), "BEGIN"))
+            open.append(*begun);
+        else if (componentBoundary(line.get(), "END") && !open.isEmpty())
+            open.removeLast();
+        addLine(line.get());
+    }
+    parsed.lastEventCutOff = open.contains("VEVENT");
+    while (!open.isEmpty()) {
+        QByteArray end = "END:" + open.takeLast();
+        addLine(end.data());
+    }
+    return parsed;
+}
+
+// The events in and under a top-level component: a calendar holds them, but a file may
+// also hold them bare.
+void collectEvents(icalcomponent *component, std::vector<icalcomponent *> &events)
+{
+    if (icalcomponent_isa(component) == ICAL_VEVENT_COMPONENT) {
+        events.push_back(component);
+        return;
+    }
+    for (icalcomponent *child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); child;
+         child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT))
+        collectEvents(child, events);
+}
+
+// Whether libical could not read the value of the event's property of this name: the
+// parser drops such a property and says so only in an X-LIC-ERROR property of the event.
+bool unreadableValue(icalcomponent *event, const char *propertyName)
+{
+    const QByteArray about = " " + QByteArray(propertyName) + " property";
+    for (icalproperty *error = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY); error;
+         error = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
+        const icalparameter *errorType = icalproperty_get_first_parameter(error, ICAL_XLICERRORTYPE_PARAMETER);
+        const char *text = icalproperty_get_xlicerror(error);
+        if (errorType && icalparameter_get_xlicerrortype(errorType) == ICAL_XLICERRORTYPE_VALUEPARSEERROR && text &&
+            std::strstr(text, about.constData()))
+            return true;
+    }
+    return false;
+}
+
+// The event's title on one line: line breaks and other control characters become blanks.
+QString summaryOf(icalcomponent *event)
+{
+    const icalproperty *property = icalcomponent_get_first_property(event, ICAL_SUMMARY_PROPERTY);
+    const char *text = property ? icalproperty_get_summary(property) : nullptr;
+    return PlainText::asTyped(QString::fromUtf8(text));
+}
+
+bool isEmptyList(const short *list)
+{
+    return list[0] == ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+bool isEmptyOrOnly(const short *list, int value)
+{
+    return isEmptyList(list) || (list[0] == value && list[1] == ICAL_RECURRENCE_ARRAY_MAX);
+}
+
+// Whether every occurrence of a yearly rule falls on the month and day of its start: no
+// weekday, week or day-of-year rule, and at most the start's own month and day named.
+bool keepsStartDay(const icalrecurrencetype &rule, const icaltimetype &start)
+{
+    const bool gregorian = !rule.rscale || qstricmp(rule.rscale, "GREGORIAN") == 0;
+    return gregorian && isEmptyList(rule.by_day) && isEmptyList(rule.by_year_day) && isEmptyList(rule.by_week_no) &&
+           isEmptyList(rule.by_set_pos) && isEmptyOrOnly(rule.by_month, start.month) &&
+           isEmptyOrOnly(rule.by_month_day, start.day);
+}
+
+// One event's date, or why it has none.
+struct EventOutcome {
+    std::optional<ImportedDate> date;
+    QString reason;
+};
+
+EventOutcome skippedBecause(const char *reason)
+{
+    return {std::nullopt, QString::fromLatin1(reason)};
+}
+
+EventOutcome readEvent(icalcomponent *event, const QString &name)
+{
+    if (name.isEmpty())
+        return skippedBecause("no summary");
+    icalproperty *startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    if (!startProperty)
+        return skippedBecause(unreadableValue(event, "DTSTART") ? "unreadable start date" : "no start date");
+    // The date as written: a DATE-TIME's zone would only move it away from what the
+    // person entered.
+    const icaltimetype start = icalproperty_get_dtstart(startProperty);
+    if (!QDate::isValid(start.year, start.month, start.day))
+        return skippedBecause("unreadable start date");
+    if (icalproperty *ruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
+        if (rule.freq != ICAL_YEARLY_RECURRENCE)
+            return {std::nullopt, QStringLiteral("repeats %1, not yearly")
+                                      .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower())};
+        if (!keepsStartDay(rule, start))
+            return skippedBecause("repeats yearly on other days than its start");
+    } else if (unreadableValue(event, "RRULE")) {
+        return skippedBecause("unreadable repeat rule");
+    } else if (!start.is_date) {
+        return skippedBecause("not yearly and not all-day");
+    }
+    return {ImportedDate{start.month, start.day, ImportedDate::Kind::Event, name, start.year}, {}};
+}
+
+} // namespace
+
+ImportedDates ICalendarReader::read(const QByteArray &content)
+{
+    ImportedDates result;
+    const ParsedFile parsed = parseFile(content);
+    std::vector<icalcomponent *> events;
+    for (const OwnedComponent &component : parsed.components)
+        collectEvents(component.get(), events);
+    if (events.empty()) {
+        result.skipped << QStringLiteral("the file holds no calendar events");
+        return result;
+    }
+    for (size_t i = 0; i < events.size(); ++i) {
+        const QString name = summaryOf(events[i]);
+        const bool cutOff = parsed.lastEventCutOff && i + 1 == events.size();
+        const EventOutcome outcome =
+            cutOff ? skippedBecause("cut off at the end of the file") : readEvent(events[i], name);
+        if (outcome.date)
+            result.dates << *outcome.date;
+        else
+            result.skipped << QStringLiteral("%1: %2").arg(
+                name.isEmpty() ? QStringLiteral("event %1").arg(i + 1) : name, outcome.reason);
+    }
+    return result;
+}

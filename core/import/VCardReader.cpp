@@ -1,0 +1,449 @@
+#include "core/import/VCardReader.h"
+
+#include "core/shell/PlainText.h"
+
+#include <QDate>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
+// Where the name and parameters of a content line end: its first ":" outside double quotes
+// (a 4.0 parameter value may be quoted and hold a colon); -1 for a line without one.
+qsizetype valueSeparator(QByteArrayView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line.at(i) == '"')
+            quoted = !quoted;
+        else if (line.at(i) == ':' && !quoted)
+            return i;
+    }
+    return -1;
+}
+
+bool isQuotedPrintable(QByteArrayView line)
+{
+    return line.first(qMax<qsizetype>(valueSeparator(line), 0)).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
+}
+
+// The bytes as the file meant them: without a UTF-8 byte-order mark, and UTF-16 (marked by
+// its byte-order mark) turned into UTF-8 so that the rest of the reading sees bytes alike.
+QByteArray withoutByteOrderMark(const QByteArray &content)
+{
+    if (content.startsWith("\xEF\xBB\xBF"))
+        return content.mid(3);
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const bool little = encoding == QStringConverter::Utf16LE;
+        if (content.startsWith(little ? "\xFF\xFE" : "\xFE\xFF")) {
+            QStringDecoder decoder(encoding);
+            return QString(decoder(QByteArrayView(content).sliced(2))).toUtf8();
+        }
+    }
+    return content;
+}
+
+// The logical lines of a vCard file: physical lines (ending in CRLF, LF or CR) joined where
+// they were folded. A line starting with a space or tab continues the one before; vCard 3.0
+// and 4.0 drop that one blank, 2.1 keeps it in the value. A quoted-printable value
+// ending in "=" continues on the next line whatever it starts with. The reader follows each
+// card's VERSION line for the folding rule.
+class UnfoldedLines
+{
+public:
+    explicit UnfoldedLines(QByteArrayView bytes) : mBytes(bytes) {}
+
+    bool next(QByteArray &line)
+    {
+        std::optional<QByteArrayView> first = takeLine();
+        if (!first)
+            return false;
+        line = first->toByteArray();
+        const bool quotedPrintable = isQuotedPrintable(*first);
+        while (const std::optional<QByteArrayView> following = takeLine()) {
+            if (quotedPrintable && line.endsWith('=')) {
+                line.chop(1);
+                line += *following;
+            } else if (!following->isEmpty() && PlainText::isBlank(following->front())) {
+                line += mVersion21 ? *following : following->sliced(1);
+            } else {
+                mLookahead = following;
+                break;
+            }
+        }
+        followVersion(line);
+        return true;
+    }
+
+private:
+    std::optional<QByteArrayView> takeLine()
+    {
+        if (mLookahead)
+            return std::exchange(mLookahead, std::nullopt);
+        if (mPos >= mBytes.size())
+            return std::nullopt;
+        qsizetype end = mPos;
+        while (end < mBytes.size() && mBytes.at(end) != '\r' && mBytes.at(end) != '\n')
+            ++end;
+        const QByteArrayView line = mBytes.sliced(mPos, end - mPos);
+        mPos = end;
+        if (mPos < mBytes.size() && mBytes.at(mPos) == '\r')
+            ++mPos;
+        if (mPos < mBytes.size() && mBytes.at(mPos) == '\n')
+            ++mPos;
+        return line;
+    }
+
+    void followVersion(QByteArrayView line)
+    {
+        if (startsWithIgnoringCase(line, "BEGIN:"))
+            mVersion21 = false;
+        else if (startsWithIgnoringCase(line, "VERSION:"))
+            mVersion21 = line.sliced(8).trimmed() == "2.1";
+    }
+
+    QByteArrayView mBytes;
+    qsizetype mPos = 0;
+    std::optional<QByteArrayView> mLookahead;
+    bool mVersion21 = false;
+};
+
+// "=XX" as the byte it stands for; an "=" not followed by two hexadecimal digits stays.
+QByteArray quotedPrintableDecoded(QByteArrayView value)
+{
+    QByteArray bytes;
+    bytes.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const int high = value.at(i) == '=' && i + 2 < value.size() ? PlainText::hexDigit(value.at(i + 1)) : -1;
+        const int low = high >= 0 ? PlainText::hexDigit(value.at(i + 2)) : -1;
+        if (low >= 0) {
+            bytes += char(high * 16 + low);
+            i += 2;
+        } else {
+            bytes += value.at(i);
+        }
+    }
+    return bytes;
+}
+
+// Text from bytes in the named charset; UTF-8 where the bytes are valid UTF-8 and Latin-1
+// otherwise when no charset is named, the charset is UTF-8 or unknown to Qt.
+QString decodedText(const QByteArray &bytes, const QByteArray &charset)
+{
+    if (!charset.isEmpty() && charset.compare("UTF-8", Qt::CaseInsensitive) != 0) {
+        QStringDecoder named(charset.constData());
+        if (named.isValid())
+            return named(bytes);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+// One content line taken apart: "item1.BDAY;VALUE=date:1985-04-13".
+class ContentLine
+{
+public:
+    explicit ContentLine(QByteArrayView line)
+    {
+        const qsizetype colon = valueSeparator(line);
+        if (colon < 0)
+            return;
+        mValue = line.sliced(colon + 1).toByteArray();
+        const QList<QByteArrayView> parts = splitOutsideQuotes(line.first(colon), ';');
+        const QByteArrayView name = parts.front();
+        mName = name.sliced(name.lastIndexOf('.') + 1).toByteArray().toUpper();
+        for (const QByteArrayView parameter : parts.sliced(1)) {
+            const qsizetype equals = parameter.indexOf('=');
+            const QByteArray key = (equals < 0 ? parameter : parameter.first(equals)).trimmed().toByteArray().toUpper();
+            QByteArray value = equals < 0 ? QByteArray() : parameter.sliced(equals + 1).trimmed().toByteArray();
+            if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+                value = value.sliced(1, value.size() - 2);
+            if (key == "ENCODING" || key == "QUOTED-PRINTABLE")
+                mQuotedPrintable = mQuotedPrintable || key == "QUOTED-PRINTABLE" || value.toUpper() == "QUOTED-PRINTABLE";
+            else if (key == "CHARSET")
+                mCharset = value;
+            else if (key == "VALUE")
+                mValueType = value.toLower();
+        }
+    }
+
+    // Upper case, without its group; empty for a line that is not a property.
+    const QByteArray &name() const { return mName; }
+    // "date", "text", …: the VALUE parameter in lower case, empty when not given.
+    const QByteArray &valueType() const { return mValueType; }
+    // The value decoded per its encoding and charset; escapes are left for the caller, who
+    // knows whether the value is structured.
+    QString text() const
+    {
+        return decodedText(mQuotedPrintable ? quotedPrintableDecoded(mValue) : mValue, mCharset);
+    }
+
+private:
+    static QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
+    {
+        QList<QByteArrayView> parts;
+        bool quoted = false;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == '"')
+                quoted = !quoted;
+            else if (text.at(i) == separator && !quoted) {
+                parts += text.sliced(start, i - start);
+                start = i + 1;
+            }
+        }
+        parts += text.sliced(start);
+        return parts;
+    }
+
+    QByteArray mName;
+    QByteArray mValue;
+    QByteArray mCharset;
+    QByteArray mValueType;
+    bool mQuotedPrintable = false;
+};
+
+// The pieces of a text value between unescaped separators, still escaped.
+QList<QStringView> splitUnescaped(QStringView text, QChar separator)
+{
+    QList<QStringView> pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\\')
+            ++i;
+        else if (text.at(i) == separator) {
+            pieces += text.sliced(start, i - start);
+            start = i + 1;
+        }
+    }
+    pieces += text.sliced(start);
+    return pieces;
+}
+
+// "\," "\;" "\\" and "\n" as the characters they stand for; any other backslash stays, as
+// 2.1 values use it as a plain character.
+QString unescaped(QStringView text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        if (text.at(i) != u'\\' || !QStringView(u",;\\nN").contains(next)) {
+            plain += text.at(i);
+            continue;
+        }
+        plain += (next == u'n' || next == u'N') ? QChar(u'\n') : next;
+        ++i;
+    }
+    return plain;
+}
+
+// "Given Family" from the structured name "Family;Given;Additional;Prefix;Suffix"; a
+// component holding several names (separated by commas) keeps them all.
+QString structuredName(const QString &value)
+{
+    const QList<QStringView> components = splitUnescaped(value, u';');
+    QStringList words;
+    for (const qsizetype index : {1, 0}) {
+        if (index < components.size()) {
+            for (const QStringView name : splitUnescaped(components.at(index), u','))
+                words += unescaped(name);
+        }
+    }
+    return PlainText::asTyped(words.join(u' '));
+}
+
+struct CalendarDay {
+    int month = 0;
+    int day = 0;
+    std::optional<int> year;
+};
+
+std::optional<int> digitsValue(QStringView text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    for (const QChar ch : text) {
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        value = value * 10 + (ch.unicode() - u'0');
+    }
+    return value;
+}
+
+// The month, day and year of a date value, any time of day ignored: "1985-04-13", "19850413",
+// "--0413", "--04-13". The parts as written, not yet checked against the calendar.
+std::optional<CalendarDay> writtenDay(QStringView value)
+{
+    const qsizetype time = value.indexOf(u'T', 0, Qt::CaseInsensitive);
+    const QStringView date = time < 0 ? value : value.first(time);
+    QStringView year;
+    QStringView monthDay;
+    if (date.startsWith(u"--"))
+        monthDay = date.sliced(2);
+    else if (date.size() == 8)
+        year = date.first(4), monthDay = date.sliced(4);
+    else if (date.size() == 10 && date.at(4) == u'-')
+        year = date.first(4), monthDay = date.sliced(5);
+    else
+        return std::nullopt;
+    const bool dashed = monthDay.size() == 5 && monthDay.at(2) == u'-';
+    if (monthDay.size() != 4 && !dashed)
+        return std::nullopt;
+    const std::optional<int> month = digitsValue(monthDay.first(2));
+    const std::optional<int> day = digitsValue(monthDay.sliced(dashed ? 3 : 2));
+    const std::optional<int> yearValue = digitsValue(year);
+    if (!month || !day || (!year.isEmpty() && !yearValue))
+        return std::nullopt;
+    return CalendarDay{*month, *day, yearValue};
+}
+
+// Apple's 1604 and the year 0000 are what contacts programs write for "no year".
+bool meansNoYear(int year)
+{
+    return year == 0 || year == 1604;
+}
+
+// A date property's reading: the calendar day it names, or why it names none.
+struct DateReading {
+    std::optional<CalendarDay> day;
+    QString problem;
+};
+
+DateReading readDate(const ContentLine &line, const QString &kindWord)
+{
+    const QString value = line.text().trimmed();
+    const auto quoted = [&] { return u'"' + value + u'"'; };
+    if (line.valueType() == "text")
+        return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is text, not a date")};
+    std::optional<CalendarDay> day = writtenDay(value);
+    if (!day)
+        return {std::nullopt, QStringLiteral("unreadable ") + kindWord + u' ' + quoted()};
+    if (day->year && meansNoYear(*day->year))
+        day->year.reset();
+    // A leap year stands in for a missing one: February 29 without a year is a day.
+    if (!QDate::isValid(day->year.value_or(2000), day->month, day->day))
+        return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is not a calendar day")};
+    return {day, QString()};
+}
+
+// What one card says, gathered line by line until its END:VCARD, then turned into dates.
+class CardFields
+{
+public:
+    explicit CardFields(int number) : mNumber(number) {}
+
+    void add(const ContentLine &line)
+    {
+        const QByteArray &name = line.name();
+        if (name == "FN" && mFormattedName.isEmpty())
+            mFormattedName = PlainText::asTyped(unescaped(line.text()));
+        else if (name == "N" && mStructuredName.isEmpty())
+            mStructuredName = structuredName(line.text());
+        else if (name == "NICKNAME" && mNickname.isEmpty())
+            mNickname = PlainText::asTyped(unescaped(splitUnescaped(line.text(), u',').front()));
+        else if (name == "BDAY")
+            addDate(line, ImportedDate::Kind::Birthday);
+        else if (name == "ANNIVERSARY" || name == "X-ANNIVERSARY" || name == "X-EVOLUTION-ANNIVERSARY")
+            addDate(line, ImportedDate::Kind::Anniversary);
+    }
+
+    void finish(ImportedDates &result) const
+    {
+        const QString name = personName();
+        const QString label = name.isEmpty() ? QStringLiteral("card %1").arg(mNumber)
+                                             : QStringLiteral("card %1 (%2)").arg(mNumber).arg(name);
+        if (mDates.isEmpty()) {
+            result.skipped += label + QStringLiteral(": no birthday or anniversary");
+            return;
+        }
+        if (name.isEmpty()) {
+            result.skipped += label + QStringLiteral(": no name");
+            return;
+        }
+        QList<ImportedDate> found;
+        for (const auto &[line, kind] : mDates) {
+            const DateReading reading =
+                readDate(line, kind == ImportedDate::Kind::Birthday ? QStringLiteral("birthday") : QStringLiteral("anniversary"));
+            if (!reading.day) {
+                result.skipped += label + QStringLiteral(": ") + reading.problem;
+                continue;
+            }
+            const ImportedDate date{reading.day->month, reading.day->day, kind, name, reading.day->year};
+            // Programs that write an anniversary under two names give it once.
+            const bool repeated = std::any_of(found.cbegin(), found.cend(), [&](const ImportedDate &other) {
+                return other.kind == date.kind && other.month == date.month && other.day == date.day && other.year == date.year;
+            });
+            if (!repeated)
+                found += date;
+        }
+        result.dates += found;
+    }
+
+private:
+    void addDate(const ContentLine &line, ImportedDate::Kind kind)
+    {
+        // An empty BDAY line is how some programs write "no birthday".
+        if (!line.text().trimmed().isEmpty())
+            mDates.append({line, kind});
+    }
+
+    QString personName() const
+    {
+        if (!mFormattedName.isEmpty())
+            return mFormattedName;
+        return mStructuredName.isEmpty() ? mNickname : mStructuredName;
+    }
+
+    int mNumber;
+    QString mFormattedName;
+    QString mStructuredName;
+    QString mNickname;
+    QList<std::pair<ContentLine, ImportedDate::Kind>> mDates;
+};
+
+bool isCardBoundary(const ContentLine &line, QByteArrayView which)
+{
+    return line.name() == which && line.text().trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+ImportedDates VCardReader::read(const QByteArray &content)
+{
+    ImportedDates result;
+    const QByteArray bytes = withoutByteOrderMark(content);
+    UnfoldedLines lines(bytes);
+    std::optional<CardFields> card;
+    int cards = 0;
+    QByteArray text;
+    while (lines.next(text)) {
+        const ContentLine line(text);
+        if (isCardBoundary(line, "BEGIN")) {
+            // A card that never ended is read as far as it goes.
+            if (card)
+                card->finish(result);
+            card.emplace(++cards);
+        } else if (card && isCardBoundary(line, "END")) {
+            card->finish(result);
+            card.reset();
+        } else if (card) {
+            card->add(line);
+        }
+    }
+    if (card)
+        card->finish(result);
+    if (cards == 0)
+        result.skipped += QStringLiteral("the file holds no contact cards");
+    return result;
+}

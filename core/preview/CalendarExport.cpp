@@ -1,0 +1,43 @@
+#include "core/preview/CalendarExport.h"
+
+#include "core/wordgen/CalendarColumns.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/wordgen/CalendarTemplate.h"
+#include "core/preview/DocumentExport.h"
+#include "core/wordgen/DocumentFormat.h"
+#include "core/shell/FileRoutines.h"
+#include "core/shell/TempFolder.h"
+#include "core/wordgen/WordApplication.h"
+#include "core/wordgen/WordEngine.h"
+
+#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <memory>
+#include <stdexcept>
+
+void CalendarExport::write(WordEngine &engine, const DayEntries &entries, const QString &target)
+{
+    const std::optional<DocumentFormat> format = DocumentFormats::fromFileName(target);
+    if (!format)
+        throw std::runtime_error(QStringLiteral("%1 does not end in a known suffix: use %2.")
+                                     .arg(target, DocumentFormats::knownSuffixes())
+                                     .toStdString());
+    if (!QFileInfo(QFileInfo(target).absolutePath()).isDir())
+        throw std::runtime_error(QStringLiteral("Cannot write %1: the folder %2 does not exist.")
+                                     .arg(target, QFileInfo(target).absolutePath())
+                                     .toStdString());
+
+    const QString templatePath = TempFolder::file(CalendarTemplate::fileName());
+    const auto removeTemplate = qScopeGuard([&] { DeleteFileRobust(templatePath); });
+    WriteBytesToFile(CalendarTemplate::bytes(), templatePath);
+
+    const std::unique_ptr<WordApplication> word = engine.createApplication();
+    word->openDocument(templatePath, true);
+    for (int month = 0; month < CalendarMonths::count; ++month)
+        word->fillColumn(month + 1, CalendarColumns::firstDayRow, CalendarColumns::entryCell,
+                         CalendarColumns::monthTexts(entries, month));
+    DocumentExport::fromOpenDocument(*word, QFileInfo(target).absoluteFilePath(), *format);
+    word->closeDocumentWithoutSaving();
+    word->quit();
+}

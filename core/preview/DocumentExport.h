@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/wordgen/DocumentFormat.h"
+
+#include <QString>
+
+class WordApplication;
+class WordEngine;
+
+// Writes the calendar to a file the person chose, in the format its name asks for. The
+// office writes a new file beside the target, which then takes the target's place in one
+// step: an existing file is replaced only by a complete one, and when anything fails it
+// stays as it was and nothing else is left in its folder. Every failure throws
+// std::runtime_error (OfficeError from the office) with a description a person can read.
+namespace DocumentExport {
+
+// From a document on disk, which an office instance of the engine opens.
+void fromDocument(WordEngine &engine, const QString &document, const QString &target, DocumentFormat format);
+
+// From the document the instance has open.
+void fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format);
+
+} // namespace DocumentExport

@@ -1,0 +1,153 @@
+#include "core/shell/CalendarEntryStore.h"
+
+#include "core/shell/LenientIniReader.h"
+#include "core/shell/ProductInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// A new object for every access: after a failed sync an object keeps reporting the
+// failure, and a fresh one tells whether the file can be written now.
+class EntryGroup
+{
+public:
+    EntryGroup()
+        : settings(QSettings::IniFormat, QSettings::UserScope, ProductInfo::settingsApplication)
+    {
+        settings.beginGroup(ProductInfo::productName);
+    }
+
+    QSettings settings;
+};
+
+QByteArray fileBytes(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Why QSettings could not write the file now. It opens an existing file for writing, then
+// writes the new content to a file beside it and renames that over the old one; both
+// are tried here without changing the file. Empty when both work.
+QString whyNotWritable(const QString &fileName)
+{
+    if (QFileInfo::exists(fileName)) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadWrite))
+            return file.errorString();
+    }
+    QTemporaryFile beside(fileName);
+    if (!beside.open())
+        return beside.errorString();
+    if (beside.write("x", 1) != 1 || !beside.flush())
+        return beside.errorString();
+    return QString();
+}
+
+QString cannotWrite(const QString &fileName, const QString &reason)
+{
+    const QString text =
+        QStringLiteral("the settings file %1 cannot be written").arg(QDir::toNativeSeparators(fileName));
+    return reason.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(reason);
+}
+
+QString describe(QSettings::Status status, const QString &fileName)
+{
+    switch (status) {
+    case QSettings::AccessError:
+        return cannotWrite(fileName, whyNotWritable(fileName));
+    case QSettings::FormatError:
+        return QStringLiteral("the settings file %1 is damaged").arg(QDir::toNativeSeparators(fileName));
+    case QSettings::NoError:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString CalendarEntryStore::read(const QString &key) const
+{
+    EntryGroup group;
+    if (!group.settings.contains(key))
+        return QString();
+    const QVariant value = group.settings.value(key);
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
+    return LenientIniReader::entries(fileBytes(group.settings.fileName()), ProductInfo::productName)
+        .value(key, value.toString());
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::write(const QString &key, const QString &text)
+{
+    EntryGroup group;
+    group.settings.setValue(key, text);
+    group.settings.sync();
+    const QSettings::Status status = group.settings.status();
+    const WriteResult result{status == QSettings::NoError, describe(status, group.settings.fileName())};
+    if (m_writeObserver)
+        m_writeObserver(key, text, result.saved);
+    return result;
+}
+
+bool CalendarEntryStore::readsCleanly() const
+{
+    // QSettings reports a damaged section heading only while it reads the file, so this
+    // object must be the one that reads it: the file name comes from it, not before it.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, ProductInfo::settingsApplication);
+    settings.allKeys(); // parses every section
+    if (settings.status() == QSettings::FormatError)
+        return false;
+    settings.beginGroup(ProductInfo::productName);
+    const QStringList lineKeys =
+        LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName).keys();
+    return std::all_of(lineKeys.cbegin(), lineKeys.cend(), [&](const QString &key) { return settings.contains(key); });
+}
+
+QString CalendarEntryStore::writeProblem() const
+{
+    const QString file = fileName();
+    if (!QFileInfo::exists(file))
+        return QString();
+    const QString reason = whyNotWritable(file);
+    return reason.isEmpty() ? QString() : cannotWrite(file, reason);
+}
+
+QString CalendarEntryStore::fileName()
+{
+    return EntryGroup().settings.fileName();
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &path,
+                                                              const QMap<QString, QString> &entries)
+{
+    // Written through QSettings under a temporary name beside the target, so that the
+    // values are encoded exactly as the settings file's own, then renamed over the target.
+    QTemporaryFile beside(path);
+    if (!beside.open())
+        return {false, beside.errorString()};
+    beside.close();
+    {
+        QSettings settings(beside.fileName(), QSettings::IniFormat);
+        settings.beginGroup(ProductInfo::productName);
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            const QString reason = whyNotWritable(beside.fileName());
+            return {false, reason.isEmpty() ? QStringLiteral("it could not be written") : reason};
+        }
+    }
+    if (std::rename(QFile::encodeName(beside.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return {false, qt_error_string(errno)};
+    return {true, QString()};
+}

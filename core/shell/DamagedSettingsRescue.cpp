@@ -1,0 +1,62 @@
+#include "core/shell/DamagedSettingsRescue.h"
+
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/shell/LenientIniReader.h"
+#include "core/shell/ProductInfo.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString DamagedSettingsRescue::asidePath(const QString &fileName, const QDateTime &now)
+{
+    const QString stamped = fileName + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString path = stamped;
+    for (int n = 2; QFile::exists(path); ++n)
+        path = stamped + QLatin1Char('-') + QString::number(n);
+    return path;
+}
+
+DamagedSettingsRescue::Outcome DamagedSettingsRescue::rescue(const QString &fileName, const QDateTime &now)
+{
+    Outcome outcome;
+    QFile damaged(fileName);
+    const QMap<QString, QString> lines = LenientIniReader::entries(
+        damaged.open(QIODevice::ReadOnly) ? damaged.readAll() : QByteArray(), ProductInfo::productName);
+    damaged.close();
+    for (const QString &key : CalendarMonths::entryNames()) {
+        if (lines.contains(key))
+            outcome.entries.insert(key, lines.value(key));
+    }
+
+    QString message = QStringLiteral("The settings file %1 could not be read cleanly.").arg(native(fileName));
+    const QString aside = asidePath(fileName, now);
+    if (!damaged.copy(aside)) {
+        message += QStringLiteral(" It could not be copied aside (%1), so it was left as it is.")
+                       .arg(damaged.errorString());
+    } else {
+        message += QStringLiteral(" A copy of it as it was is kept as %1.").arg(native(aside));
+        const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries);
+        outcome.saved = clean.saved;
+        if (!clean.saved)
+            message += QStringLiteral(" A clean settings file could not be written (%1).").arg(clean.problem);
+    }
+    const auto recovered = std::count_if(outcome.entries.cbegin(), outcome.entries.cend(),
+                                         [](const QString &text) { return !text.isEmpty(); });
+    message += QStringLiteral("\r\n\r\nEntries recovered: %1. ").arg(recovered)
+        + (outcome.saved ? QStringLiteral("They are shown and stored in a new, clean settings file.")
+                         : QStringLiteral("They are shown but not saved yet."));
+    outcome.message = message;
+    return outcome;
+}

@@ -1,0 +1,45 @@
+#include "core/shell/ErrorReport.h"
+
+#include "core/shell/UserMessages.h"
+#include "core/shell/ProductInfo.h"
+
+#include <exception>
+#include <utility>
+
+ErrorReport::ErrorReport(QString windowName, QString procedureName)
+    : m_windowName(std::move(windowName))
+    , m_procedureName(std::move(procedureName))
+{
+}
+
+QString ErrorReport::location() const
+{
+    return ProductInfo::reportLocationPrefix + m_windowName + QLatin1Char('.') + m_procedureName + QLatin1Char(' ');
+}
+
+QString ErrorReport::text(const QString &description, const QString &location, int label)
+{
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(label)
+        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
+        + ProductInfo::supportAddress;
+}
+
+void ErrorReport::report(int label, const QString &description) const
+{
+    UserMessages::applicationError(text(description, location(), label));
+}
+
+bool ErrorReport::step(int label, const std::function<void()> &statement) const
+{
+    QString description;
+    try {
+        statement();
+        return true;
+    } catch (const std::exception &error) {
+        description = QString::fromUtf8(error.what());
+    } catch (...) {
+        description = QStringLiteral("Unknown error");
+    }
+    report(label, description);
+    return false;
+}

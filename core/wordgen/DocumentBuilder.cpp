@@ -1,0 +1,158 @@
+#include "core/wordgen/DocumentBuilder.h"
+
+#include "core/wordgen/BuildSurface.h"
+#include "core/wordgen/CalendarColumns.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/wordgen/CalendarTemplate.h"
+#include "core/entry/DayEntries.h"
+#include "core/wordgen/DocumentNameGenerator.h"
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileRoutines.h"
+#include "core/wordgen/OfficeSession.h"
+#include "core/wordgen/PageCapture.h"
+#include "core/wordgen/PreviewPages.h"
+#include "core/shell/TempFolder.h"
+#include "core/wordgen/WordApplication.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Labels of the day loop: each month has the labels of its loop, select and type
+// statements, six apart from the previous month's.
+constexpr int monthLoopLabel(int month) { return 116 + 6 * month; }
+
+PreviewPages &available(PreviewPages *preview)
+{
+    if (!preview)
+        throw std::runtime_error("The preview window could not be created.");
+    return *preview;
+}
+
+} // namespace
+
+DocumentBuilder::DocumentBuilder(WordEngine &engine, BuildSurface &window, DocumentNameGenerator &names)
+    : m_engine(engine)
+    , m_window(window)
+    , m_names(names)
+{
+}
+
+void DocumentBuilder::PushButton22_Click()
+{
+    // A click that arrives while the office works (events are dispatched meanwhile)
+    // finds the build already running and does nothing.
+    if (mCreating)
+        return;
+    const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("PushButton22_Click"));
+    report.step(102, [&] { mCreating = true; });
+    report.step(104, [&] { m_window.showBusy(true); });
+    report.step(106, [&] { m_window.freezePainting(true); });
+
+    QString templatePath;
+    const QString documentPath = writeDocument(report, templatePath);
+    presentDocument(report, documentPath);
+
+    report.step(234, [&] { m_window.freezePainting(false); });
+    report.step(236, [&] { DeleteFileRobust(templatePath); });
+    report.step(238, [&] { mCreating = false; });
+}
+
+QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templatePath)
+{
+    OfficeSession office(m_engine, report);
+    office.start(108);
+    QByteArray templateBytes;
+    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(); });
+    // A template file already there is used as it is.
+    report.step(112, [&] {
+        templatePath = TempFolder::file(CalendarTemplate::fileName());
+        if (!templateBytes.isEmpty() && !FileExists(templatePath))
+            WriteBytesToFile(templateBytes, templatePath);
+    });
+    office.open(114, templatePath, true);
+    fillCells(office);
+
+    const QString documentPath = drawDocumentPath(report);
+    office.step(206, [&](WordApplication &word) { word.saveAs(documentPath); });
+    office.step(208, [](WordApplication &word) { word.setDisplayAlerts(false); });
+    office.step(210, [](WordApplication &word) { word.closeDocument(); });
+    office.quit(212);
+    // The document goes with its instance; releasing the instance ends its process.
+    report.step(216, [&] { office.release(); });
+    return documentPath;
+}
+
+void DocumentBuilder::fillCells(OfficeSession &office)
+{
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        // The texts are read only now, as the boxes hold them now.
+        const QStringList texts = CalendarColumns::monthTexts(m_window.dayEntries(), month);
+        // The month's day column in one call; should it fail, day by day, so that a day
+        // that cannot be filled is reported on its own and the others still land.
+        const bool filled = office.attempt(monthLoopLabel(month), [&](WordApplication &word) {
+            word.fillColumn(month + 1, CalendarColumns::firstDayRow, CalendarColumns::entryCell, texts);
+        });
+        if (!filled)
+            fillCellsOneByOne(office, month);
+    }
+}
+
+void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
+{
+    const int loopLabel = monthLoopLabel(month);
+    for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+        const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
+            word.selectCell(month + 1, index + CalendarColumns::firstDayRow, CalendarColumns::entryCell);
+        });
+        // Typing without this day's cell selected would overwrite whatever was selected
+        // before, the previous day's entry; the cell keeps the template's content instead.
+        if (selected)
+            office.step(loopLabel + 4, [&](WordApplication &word) {
+                word.typeText(CalendarColumns::cellText(m_window.dayEntries().entryText(month, index)));
+            });
+    }
+}
+
+QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)
+{
+    // A whole new name is drawn while the name is taken: an existing file is never
+    // overwritten.
+    QString path;
+    do {
+        path.clear();
+        QString baseName;
+        report.step(190, [&] { baseName = DocumentNameGenerator::prefix(); });
+        for (int i = 0; i < DocumentNameGenerator::digitCount; ++i) {
+            int digit = 0;
+            report.step(194, [&] { m_names.reseed(); });
+            report.step(196, [&] { digit = m_names.drawDigit(); });
+            report.step(198, [&] { baseName += QString::number(digit); });
+        }
+        report.step(202, [&] { path = TempFolder::file(baseName + DocumentNameGenerator::suffix()); });
+    } while (FileExists(path));
+    return path;
+}
+
+void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &documentPath)
+{
+    PreviewPages *preview = nullptr;
+    report.step(218, [&] {
+        preview = &m_window.previewPages();
+        preview->clearPageList();
+    });
+    // A document that was never written has no pages: its failure has been reported once
+    // already, and the capture could only fail again.
+    if (FileExists(documentPath))
+        report.step(220, [&] {
+            PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
+        });
+    report.step(222, [&] { m_window.showBusy(false); });
+    bool hasPages = false;
+    report.step(224, [&] { hasPages = available(preview).pageListCount() > 0; });
+    if (hasPages)
+        report.step(226, [&] { available(preview).showFirstPage(); });
+    report.step(228, [&] { available(preview).setWordFile(documentPath); });
+    report.step(230, [&] { available(preview).showPreview(); });
+    report.step(232, [&] { m_window.hideWindow(); });
+}

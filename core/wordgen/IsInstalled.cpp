@@ -1,0 +1,54 @@
+#include "core/wordgen/IsInstalled.h"
+
+#include "core/shell/UserMessages.h"
+#include "core/wordgen/WordApplication.h"
+#include "core/wordgen/WordEngine.h"
+
+#include <QStringList>
+#include <QtGlobal>
+
+#include <exception>
+
+QString WordUnavailableAdvice()
+{
+    const QStringList paragraphs{
+        QStringLiteral("Error 842001. A normal instance of Word could not be created."),
+        QStringLiteral("1. Please make sure Word is installed on this computer."),
+        QStringLiteral("2. Please open Word normally and make sure a blank document opens immediately without any "
+                       "interrupting window (such as an Word file recovery window)."),
+        QStringLiteral("3. Please make sure that when you double-click on a DOC or DOCX file that Word opens "
+                       "normally without any interrupting messages."),
+        QStringLiteral("4. All versions of Word are supported by this software except for the rare Word Starter and "
+                       "Student editions."),
+    };
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+bool CheckWordAvailable(WordEngine &engine)
+{
+    // The person sees the advice; the real reason goes to the log for whoever helps them.
+    QString reason;
+    try {
+        std::unique_ptr<WordApplication> application = engine.createApplication();
+        if (!application)
+            reason = QStringLiteral("the engine made no instance");
+        else {
+            // A failing quit still counts as available; releasing the instance ends its
+            // process in any case.
+            try {
+                application->quit();
+            } catch (const std::exception &error) {
+                qWarning("The start-up office check could not quit its instance: %s", error.what());
+            }
+        }
+    } catch (const std::exception &error) {
+        reason = QString::fromUtf8(error.what());
+    } catch (...) {
+        reason = QStringLiteral("unknown error");
+    }
+    if (reason.isEmpty())
+        return true;
+    qWarning("No office instance could be started: %s", qUtf8Printable(reason));
+    UserMessages::information(WordUnavailableAdvice() + QStringLiteral("\r\n\r\n") + QStringLiteral("Cause: ") + reason);
+    return false;
+}

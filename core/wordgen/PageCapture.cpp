@@ -1,0 +1,90 @@
+#include "core/wordgen/PageCapture.h"
+
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileRoutines.h"
+#include "core/shell/TempFolder.h"
+#include "core/wordgen/ClipboardPicture.h"
+#include "core/wordgen/OfficeSession.h"
+#include "core/wordgen/PageSnapshot.h"
+#include "core/wordgen/PreviewPages.h"
+#include "core/wordgen/WordApplication.h"
+
+#include <stdexcept>
+
+PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy)
+    : m_engine(engine)
+    , m_preview(preview)
+    , m_showBusy(std::move(showBusy))
+{
+}
+
+void PageCapture::SaveDocAsJPG(const QString &inFile)
+{
+    const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("SaveDocAsJPG"));
+    OfficeSession office(m_engine, report);
+    office.start(116);
+    // Not read-only: the pages are deleted one by one from the office's copy.
+    office.open(118, inFile, false);
+    int pageCount = 0;
+    office.step(120, [](WordApplication &word) { word.repaginate(); });
+    office.step(122, [&](WordApplication &word) { pageCount = word.pageCount(); });
+    // Without an instance or a document there is no page to picture; a picture left from
+    // before is no page of this document.
+    ClipboardPicture::clear();
+    if (office.isUsable())
+        capturePages(report, office, pageCount);
+    office.step(166, [](WordApplication &word) { word.closeDocumentWithoutSaving(); });
+    office.quit(168);
+    office.release();
+}
+
+void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office, int pageCount)
+{
+    bool done = false;
+    int pageNumber = 0;
+    int pagesDone = 0;
+    while (!done) {
+        report.step(130, [&] { m_showBusy(); });
+        // The picture is copied before its page is deleted, so pass n pictures page n.
+        const bool copied = office.step(132, [](WordApplication &word) { word.copyAsPicture(); });
+        // An instance lost on the way pictures no further page: what was captured stays.
+        if (!office.isUsable())
+            break;
+        report.step(134, [&] { ++pageNumber; });
+        const bool lastPage = pageCount - pagesDone <= 1; // or the only one
+        if (lastPage) {
+            report.step(138, [&] { done = true; });
+            office.step(140, [](WordApplication &word) { word.endKeyExtend(); });
+        } else {
+            office.step(142, [](WordApplication &word) { word.goToNextPage(); });
+            office.step(144, [](WordApplication &word) { word.homeKeyExtend(); });
+            office.step(146, [](WordApplication &word) { word.deleteSelection(); });
+        }
+
+        QString snapshot;
+        // A failed copy hands no picture of this page over.
+        const bool captured = report.step(148, [&] {
+            snapshot = TempFolder::file(PageSnapshot::fileName());
+            PageSnapshot::save(copied ? ClipboardPicture::read() : QImage(), snapshot);
+        });
+        report.step(150, [&] { m_preview.addPageListItem(QStringLiteral("Page ") + QString::number(pageNumber)); });
+        const int element = pageNumber - 1;
+        if (element > 0)
+            report.step(156, [&] { m_preview.ensurePageImage(element); });
+        // A page without a picture shows none, never the picture an earlier build left
+        // in its element (nor a stale snapshot file).
+        report.step(element == 0 ? 154 : 158, [&] {
+            try {
+                if (!captured)
+                    throw std::runtime_error(
+                        QStringLiteral("No picture of page %1 was captured.").arg(pageNumber).toStdString());
+                m_preview.loadPageImage(element, snapshot);
+            } catch (...) {
+                m_preview.clearPageImage(element);
+                throw;
+            }
+        });
+        report.step(162, [&] { DeleteFileRobust(snapshot); });
+        report.step(164, [&] { ++pagesDone; });
+    }
+}

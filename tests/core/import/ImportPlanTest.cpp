@@ -1,0 +1,76 @@
+#include "core/shell/CalendarMonths.h"
+#include "core/entry/DayEntries.h"
+#include "core/import/ImportPlan.h"
+#include "tests/support/TestMain.h"
+
+#include <QHash>
+#include <QTest>
+
+namespace {
+
+class Entries : public DayEntries
+{
+public:
+    QString entryText(int month, int index) const override { return texts.value(CalendarMonths::entryName(month, index)); }
+    void setEntryText(int month, int index, const QString &text) override
+    {
+        texts.insert(CalendarMonths::entryName(month, index), text);
+        ++writes;
+    }
+    QHash<QString, QString> texts;
+    int writes = 0;
+};
+
+ImportedDate date(int month, int day, ImportedDate::Kind kind, const QString &name)
+{
+    return {month, day, kind, name, std::nullopt};
+}
+
+} // namespace
+
+// How imported dates go into the calendar: appended to what a day holds, never twice.
+class ImportPlanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mergesWithoutLosingOrRepeating()
+    {
+        Entries entries;
+        entries.texts.insert(QStringLiteral("txtApr12"), QStringLiteral("Mary Birthday"));
+        entries.texts.insert(QStringLiteral("txtMay0"), QStringLiteral("Picnic"));
+        ImportedDates imported;
+        imported.dates = {
+            date(4, 13, ImportedDate::Kind::Birthday, QStringLiteral("Mary")),          // there already
+            date(5, 1, ImportedDate::Kind::Anniversary, QStringLiteral("Ann\tand\nBob")), // appended, cleaned
+            date(2, 29, ImportedDate::Kind::Birthday, QStringLiteral("Leap")),           // stays Feb 29
+            date(7, 4, ImportedDate::Kind::Event, QStringLiteral("Family Reunion")),
+            date(7, 4, ImportedDate::Kind::Birthday, QStringLiteral("Uncle Sam")),        // same day, same import
+            date(2, 30, ImportedDate::Kind::Birthday, QStringLiteral("Nobody")),          // no such day
+        };
+        imported.skipped = {QStringLiteral("card 7 (Zed): no birthday or anniversary")};
+
+        const ImportPlan plan = ImportPlan::make(entries, imported);
+        QCOMPARE(plan.changes().size(), 3);
+        QCOMPARE(plan.daysWithText(), 1);
+        QVERIFY2(plan.summary().startsWith(QStringLiteral("4 new entries on 3 days, 1 of which already")), qPrintable(plan.summary()));
+        QVERIFY(plan.summary().contains(QStringLiteral("card 7 (Zed)")));
+        QVERIFY(plan.summary().contains(QStringLiteral("Nobody Birthday: no such day")));
+        QCOMPARE(entries.writes, 0); // nothing is written before it is applied
+
+        plan.apply(entries);
+        QCOMPARE(entries.texts.value(QStringLiteral("txtApr12")), QStringLiteral("Mary Birthday"));
+        QCOMPARE(entries.texts.value(QStringLiteral("txtMay0")), QStringLiteral("Picnic; Ann and Bob Anniversary"));
+        QCOMPARE(entries.texts.value(QStringLiteral("txtFeb28")), QStringLiteral("Leap Birthday"));
+        QCOMPARE(entries.texts.value(QStringLiteral("txtJuly3")), QStringLiteral("Family Reunion; Uncle Sam Birthday"));
+        QCOMPARE(entries.writes, 3);
+
+        // The same file again changes nothing.
+        const ImportPlan again = ImportPlan::make(entries, imported);
+        QVERIFY(again.isEmpty());
+        QVERIFY(again.summary().startsWith(QStringLiteral("Nothing new to add")));
+    }
+};
+
+DAYBLOOM_TEST_MAIN(ImportPlanTest)
+#include "ImportPlanTest.moc"

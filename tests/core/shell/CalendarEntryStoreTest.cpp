@@ -1,0 +1,106 @@
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/LenientIniReader.h"
+#include "tests/support/TestMain.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QString section = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
+
+QByteArray settingsFileBytes()
+{
+    QFile file(CalendarEntryStore::fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList readInOtherProcess(const QStringList &keys)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(ENTRY_STORE_PROBE), keys);
+    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+        return {};
+    QStringList values;
+    for (const QByteArray &line : probe.readAllStandardOutput().split('\n').mid(0, keys.size()))
+        values << QString::fromUtf8(QByteArray::fromHex(line));
+    return values;
+}
+
+} // namespace
+
+class CalendarEntryStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesReachTheFileVerbatim()
+    {
+        const QStringList values{
+            QStringLiteral("  leading and trailing  "), QStringLiteral("   "), QString(),
+            QStringLiteral("\"quoted\" and 'single'"), QStringLiteral("a;b=c#d ; e = f # g"),
+            QStringLiteral("back\\slash \\n \\\\ end\\"), QStringLiteral("comma, list, like"),
+            QStringLiteral("@Variant(x) @@ [Section] %20"), QStringLiteral("Zoë Ünal – 生日 🎂"),
+            QStringLiteral("@at"), QStringLiteral("\t\n\r\a\x01") + QStringLiteral("2b \x7f\u00a0 end "),
+        };
+        CalendarEntryStore store;
+        QStringList keys;
+        for (int i = 0; i < values.size(); ++i) {
+            keys << QStringLiteral("txtMar%1").arg(i);
+            QVERIFY(store.write(keys.last(), values[i]).saved);
+        }
+        QCOMPARE(readInOtherProcess(keys), values);
+        // The lenient reader decodes the file's lines as QSettings wrote them.
+        const QMap<QString, QString> lines = LenientIniReader::entries(settingsFileBytes(), section);
+        QStringList decoded;
+        for (const QString &key : keys)
+            decoded << lines.value(key, QStringLiteral("absent"));
+        QCOMPARE(decoded, values);
+
+        // The published layout: the file, the group, the key names.
+        QCOMPARE(CalendarEntryStore::fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillmoor.ini"));
+        QSettings independent(CalendarEntryStore::fileName(), QSettings::IniFormat);
+        QCOMPARE(independent.childGroups(),
+                 QStringList{QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder")});
+        independent.beginGroup(independent.childGroups().value(0));
+        QCOMPARE(independent.value(QStringLiteral("txtMar2"), QStringLiteral("absent")).toString(), QString());
+    }
+
+    void handEditedValuesAreTheTextOfTheirLines()
+    {
+        QFile::remove(CalendarEntryStore::fileName());
+        QFile file(CalendarEntryStore::fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
+                   "txtFeb1=Mom, Dad Birthday\n"
+                   "txtFeb2=  a ,b,  c  \n"
+                   "txtFeb3=@Rect(1 2 3 4)\n"
+                   "txtFeb4=\"quoted, one text\"\n");
+        file.close();
+        const CalendarEntryStore store;
+        QCOMPARE(store.read(QStringLiteral("txtFeb1")), QStringLiteral("Mom, Dad Birthday"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb2")), QStringLiteral("a ,b,  c"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb3")), QStringLiteral("@Rect(1 2 3 4)"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb4")), QStringLiteral("quoted, one text"));
+        QVERIFY(store.readsCleanly());
+    }
+
+    void refusedWriteIsReportedAndALaterWriteSucceeds()
+    {
+        CalendarEntryStore store;
+        QFile::remove(CalendarEntryStore::fileName());
+        QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));
+        const CalendarEntryStore::WriteResult refused = store.write(QStringLiteral("txtJan0"), QStringLiteral("A"));
+        QVERIFY(!refused.saved);
+        QVERIFY2(refused.problem.contains(CalendarEntryStore::fileName()), qPrintable(refused.problem));
+
+        QVERIFY(QDir(CalendarEntryStore::fileName()).removeRecursively());
+        QVERIFY(store.write(QStringLiteral("txtJan0"), QStringLiteral("AB")).saved);
+        QCOMPARE(readInOtherProcess({QStringLiteral("txtJan0")}), QStringList{QStringLiteral("AB")});
+    }
+};
+
+DAYBLOOM_TEST_MAIN(CalendarEntryStoreTest)
+#include "CalendarEntryStoreTest.moc"

@@ -1,0 +1,28 @@
+// Finds the program's temporary folder in a process of its own, as the program does at
+// start, and prints it, its mode in octal, and why TEMP was not used (an empty line when
+// it was). It removes its folder again before it ends.
+#include "core/shell/TempFolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <stdexcept>
+#include <sys/stat.h>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    try {
+        const QString folder = TempFolder::path();
+        struct stat info {};
+        ::stat(QFile::encodeName(folder).constData(), &info);
+        std::printf("%s\n%o\n%s\n", qUtf8Printable(folder), info.st_mode & 0777,
+                    qUtf8Printable(TempFolder::temporaryVariableProblem()));
+        TempFolder::removeOwn();
+    } catch (const std::runtime_error &error) {
+        std::printf("error: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

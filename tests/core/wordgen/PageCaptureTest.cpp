@@ -1,0 +1,242 @@
+#include "tests/support/RecordingPreviewPages.h"
+#include "tests/support/ReportedErrors.h"
+#include "tests/support/FakeWordEngine.h"
+#include "tests/support/TestMain.h"
+
+#include "core/wordgen/PagePicture.h"
+#include "core/shell/TempFolder.h"
+#include "core/wordgen/ClipboardPicture.h"
+#include "core/wordgen/PageCapture.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+
+namespace {
+
+QString makeDocument(const QString &name)
+{
+    const QString path = TempFolder::file(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("saved calendar") < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QStringList pageItems(int count)
+{
+    QStringList items;
+    for (int n = 1; n <= count; ++n)
+        items.append(QStringLiteral("Page ") + QString::number(n));
+    return items;
+}
+
+bool samePicture(const QImage &actual, const QImage &expected)
+{
+    return !actual.isNull() && actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32)
+        && PagePicture::naturalSize(actual) == PagePicture::naturalSize(expected);
+}
+
+} // namespace
+
+class PageCaptureTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        takeReportedErrors();
+        ClipboardPicture::clear();
+    }
+
+    void cleanup() { QVERIFY(!QFile::exists(TempFolder::file(QStringLiteral("temp.bmp")))); }
+
+    void picturesEveryPageInOrder()
+    {
+        FakeWordEngine engine;
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+        const QString document = makeDocument(QStringLiteral("kestrel11111111.doc"));
+
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(preview.items, pageItems(6));
+        QCOMPARE(preview.images.size(), 6);
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY2(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(document, n)),
+                     qPrintable(QStringLiteral("page %1").arg(n)));
+        QCOMPARE(PagePicture::naturalSize(preview.images[0]), QSize(340, 440));
+        // Opened for editing (its pages are deleted), then closed without saving.
+        QCOMPARE(engine.calls(FakeOperation::OpenDocument).at(0).arguments, document);
+        QCOMPARE(engine.calls(FakeOperation::DeleteSelection).size(), 5);
+        QCOMPARE(engine.calls(FakeOperation::EndKeyExtend).size(), 1);
+        QCOMPARE(engine.calls(FakeOperation::CloseDocumentWithoutSaving).size(), 1);
+        QCOMPARE(engine.calls(FakeOperation::CloseDocument).size(), 0);
+        QCOMPARE(engine.calls().constLast().operation, FakeOperation::Quit);
+        QCOMPARE(engine.liveInstances(), 0);
+        QCOMPARE(engine.instancesEndedWithoutQuit(), 0);
+        // Busy at every page; the builder restores the pointer, not the capture.
+        QCOMPARE(busyShown, 6);
+    }
+
+    void shortDocumentTakesOnePass_data()
+    {
+        QTest::addColumn<int>("pageCount");
+        QTest::newRow("one page") << 1;
+        QTest::newRow("no page count") << 0;
+    }
+
+    void shortDocumentTakesOnePass()
+    {
+        QFETCH(int, pageCount);
+        FakeWordEngine engine;
+        engine.setPageCount(pageCount);
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+        const QString document = makeDocument(QStringLiteral("kestrel22222222.doc"));
+
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(preview.items, pageItems(1));
+        QVERIFY(samePicture(preview.images[0], FakeWordEngine::pagePicture(document, 1)));
+        QCOMPARE(engine.calls(FakeOperation::CopyAsPicture).size(), 1);
+        QCOMPARE(engine.calls(FakeOperation::DeleteSelection).size(), 0);
+        QCOMPARE(engine.calls(FakeOperation::GoToNextPage).size(), 0);
+    }
+
+    void laterCaptureReusesElementsAndListsOnlyItsPages()
+    {
+        FakeWordEngine engine;
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+        const QString first = makeDocument(QStringLiteral("kestrel33333333.doc"));
+        const QString second = makeDocument(QStringLiteral("kestrel44444444.doc"));
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(first);
+
+        preview.clearPageList();
+        engine.setPageCount(3);
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(second);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(preview.items, pageItems(3));
+        QCOMPARE(preview.images.size(), 6);
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(second, n)));
+        for (int n = 4; n <= 6; ++n)
+            QVERIFY(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(first, n)));
+    }
+
+    // A page without a picture never shows what an earlier build left in its element, nor
+    // the picture of the page before it that is still on the clipboard.
+    void pageWithoutPictureIsCleared_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("copyFails");
+        QTest::addColumn<QStringList>("reports");
+        QTest::newRow("clipboard empty, page 1") << 1 << false << QStringList{"SaveDocAsJPG:148", "SaveDocAsJPG:154"};
+        QTest::newRow("clipboard empty, page 4") << 4 << false << QStringList{"SaveDocAsJPG:148", "SaveDocAsJPG:158"};
+        QTest::newRow("copy fails, page 4")
+            << 4 << true << QStringList{"SaveDocAsJPG:132", "SaveDocAsJPG:148", "SaveDocAsJPG:158"};
+    }
+
+    void pageWithoutPictureIsCleared()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, copyFails);
+        QFETCH(QStringList, reports);
+        FakeWordEngine engine;
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel55555555.doc")));
+        preview.clearPageList();
+        if (copyFails)
+            engine.failCall(FakeOperation::CopyAsPicture, 6 + page);
+        else
+            engine.leaveNoPictureOnCopy(6 + page);
+        const QString document = makeDocument(QStringLiteral("kestrel66666666.doc"));
+
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+
+        QCOMPARE(takeReportedErrors(), reports);
+        QCOMPARE(preview.items, pageItems(6));
+        for (int n = 1; n <= 6; ++n) {
+            if (n == page)
+                QVERIFY(preview.images[n - 1].isNull());
+            else
+                QVERIFY(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(document, n)));
+        }
+    }
+
+    // Without an instance or a document nothing can be pictured: one report, no page,
+    // and whatever the clipboard held is not taken for a page.
+    void officeFailureReportsOnce_data()
+    {
+        QTest::addColumn<FakeOperation>("failing");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("cannot start") << FakeOperation::CreateApplication << QStringLiteral("SaveDocAsJPG:116");
+        QTest::newRow("cannot open") << FakeOperation::OpenDocument << QStringLiteral("SaveDocAsJPG:118");
+    }
+
+    void officeFailureReportsOnce()
+    {
+        QFETCH(FakeOperation, failing);
+        QFETCH(QString, report);
+        FakeWordEngine engine;
+        engine.failAlways(failing);
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+        ClipboardPicture::put(FakeWordEngine::pagePicture(QStringLiteral("other.doc"), 1));
+
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel77777777.doc")));
+
+        QCOMPARE(takeReportedErrors(), QStringList{report});
+        QCOMPARE(preview.items, QStringList());
+        QVERIFY(preview.images[0].isNull());
+        QCOMPARE(engine.liveInstances(), 0);
+    }
+
+    void failingStatementReportsItsLabel_data()
+    {
+        QTest::addColumn<FakeOperation>("failing");
+        QTest::addColumn<int>("pageCount");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("repaginate") << FakeOperation::Repaginate << 6 << QStringLiteral("SaveDocAsJPG:120");
+        QTest::newRow("page count") << FakeOperation::PageCount << 1 << QStringLiteral("SaveDocAsJPG:122");
+        QTest::newRow("end key") << FakeOperation::EndKeyExtend << 6 << QStringLiteral("SaveDocAsJPG:140");
+        QTest::newRow("go to") << FakeOperation::GoToNextPage << 6 << QStringLiteral("SaveDocAsJPG:142");
+        QTest::newRow("home key") << FakeOperation::HomeKeyExtend << 6 << QStringLiteral("SaveDocAsJPG:144");
+        QTest::newRow("delete") << FakeOperation::DeleteSelection << 6 << QStringLiteral("SaveDocAsJPG:146");
+        QTest::newRow("close") << FakeOperation::CloseDocumentWithoutSaving << 6 << QStringLiteral("SaveDocAsJPG:166");
+        QTest::newRow("quit") << FakeOperation::Quit << 6 << QStringLiteral("SaveDocAsJPG:168");
+    }
+
+    // One failing statement costs one report and the capture goes on with the next one.
+    void failingStatementReportsItsLabel()
+    {
+        QFETCH(FakeOperation, failing);
+        QFETCH(int, pageCount);
+        QFETCH(QString, report);
+        FakeWordEngine engine;
+        engine.failCall(failing, 1);
+        RecordingPreviewPages preview;
+        int busyShown = 0;
+        const auto showBusy = [&busyShown] { ++busyShown; };
+
+        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel88888888.doc")));
+
+        QCOMPARE(takeReportedErrors(), QStringList{report});
+        QCOMPARE(preview.items, pageItems(pageCount));
+        QCOMPARE(engine.liveInstances(), 0);
+    }
+};
+
+DAYBLOOM_TEST_MAIN(PageCaptureTest)
+#include "PageCaptureTest.moc"

@@ -1,0 +1,509 @@
+#include "windows/entry/EntryPanel.h"
+#include "core/shell/ApplicationTitle.h"
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/shell/SettingsBackup.h"
+#include "windows/shell/Form1.h"
+#include "windows/preview/Form2.h"
+#include "windows/preview/SaveFileDialog.h"
+#include "tests/support/ClickButton.h"
+#include "tests/support/FakeWordEngine.h"
+#include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/TestMain.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString productName = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void storeEntries(const QMap<QString, QString> &entries)
+{
+    QSettings settings(CalendarEntryStore::fileName(), QSettings::IniFormat);
+    settings.beginGroup(productName);
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
+QByteArray settingsFileBytes()
+{
+    QFile file(CalendarEntryStore::fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString settingsFolder()
+{
+    return QFileInfo(CalendarEntryStore::fileName()).path();
+}
+
+QString reportAt(int label, const QString &description)
+{
+    return description + QStringLiteral("\r\nin Tessaly2021/08/31.Form1.Form_Load at line ") + QString::number(label)
+        + QStringLiteral("\r\rPlease email screenshot of this message to support@daybloom.invalid");
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QString m_cursorBesideTest = QCoreApplication::applicationDirPath() + QStringLiteral("/HAND-M.CUR");
+
+private slots:
+    void init()
+    {
+        ScriptedMessages::install(); // ending the program puts the terminal presenter back
+        QDir(CalendarEntryStore::fileName()).removeRecursively();
+        QFile::remove(CalendarEntryStore::fileName());
+        for (const QString &aside : QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")}))
+            QFile::remove(QDir(settingsFolder()).filePath(aside));
+        QFile::remove(m_cursorBesideTest);
+        ScriptedMessages::takeRecords();
+    }
+
+    void cleanup() { QFile::remove(m_cursorBesideTest); }
+
+    void loadsAnEmptyCalendarWithoutWriting()
+    {
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QVERIFY(!form.programEnded());
+        QCOMPARE(form.windowTitle(), productName);
+        QCOMPARE(ApplicationTitle::get(), QStringLiteral("Daybloom Family Dates and Keepsake"));
+        QVERIFY(!form.windowIcon().isNull());
+        QCOMPARE(form.size(), QSize(792, 570));
+        QCOMPARE(form.entryPanel().scrollBar()->maximum(), 23625);
+        // The office check started one instance and quit it.
+        QCOMPARE(engine.instancesCreated(), 1);
+        QCOMPARE(engine.calls(FakeOperation::Quit).size(), 1);
+        QCOMPARE(engine.liveInstances(), 0);
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+        QVERIFY(!QFile::exists(CalendarEntryStore::fileName()));
+    }
+
+    void restoringShowsTheStoredTextsAndChangesNothing()
+    {
+        const QString longEntry(1024 * 1024, u'x');
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("  Mom  ")},
+                      {QStringLiteral("txtJan10"), QStringLiteral("eleventh")},
+                      {QStringLiteral("txtFeb28"), QStringLiteral("Leap")},
+                      {QStringLiteral("txtDec30"), QStringLiteral("Eve")},
+                      {QStringLiteral("txtFeb29"), QStringLiteral("not a day")},
+                      {QStringLiteral("txtMar0"), longEntry}});
+        {
+            // Written by hand: a comment, and a value with a comma but without quotes.
+            QFile file(CalendarEntryStore::fileName());
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("; untouched\ntxtFeb1=Mom, Dad Birthday\n");
+        }
+        const QByteArray stored = settingsFileBytes();
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        const EntryPanel &panel = form.entryPanel();
+        QStringList shown;
+        for (int month = 0; month < CalendarMonths::count; ++month) {
+            for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+                if (!panel.entryText(month, index).isEmpty() && month != 2) // March 1: below
+                    shown << CalendarMonths::entryName(month, index) + QLatin1Char('=') + panel.entryText(month, index);
+            }
+        }
+        QCOMPARE(shown, (QStringList{QStringLiteral("txtJan0=  Mom  "), QStringLiteral("txtJan10=eleventh"),
+                                     QStringLiteral("txtFeb1=Mom, Dad Birthday"), QStringLiteral("txtFeb28=Leap"),
+                                     QStringLiteral("txtDec30=Eve")}));
+        // Too long for its box: shown cut, kept whole.
+        QCOMPARE(panel.entryText(2, 0), longEntry.left(panel.box(2, 0)->maxLength()));
+        QVERIFY(settingsFileBytes() == stored);
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+    }
+
+    void anUnwritableFileIsReportedOnceAtStartUp()
+    {
+        storeEntries({{QStringLiteral("txtJan1"), QStringLiteral("Second")},
+                      {QStringLiteral("txtJan2"), QStringLiteral("Third")}});
+        const QByteArray stored = settingsFileBytes();
+        ReadOnlyFolder readOnly(settingsFolder());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        const QString unwritable = CalendarEntryStore::fileName() + QStringLiteral(" cannot be written (Permission denied)");
+        QVERIFY2(records[0].text.contains(unwritable), qPrintable(records[0].text));
+        QVERIFY2(!records[0].text.contains(QStringLiteral("January")), qPrintable(records[0].text));
+        QCOMPARE(form.entryPanel().entryText(0, 1), QStringLiteral("Second"));
+        QCOMPARE(form.entryPanel().entryText(0, 2), QStringLiteral("Third"));
+
+        // Typing meets the refusal as any change does.
+        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("N"));
+        records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records[0].text.startsWith(QStringLiteral("The entry for January 1 could not be saved")),
+                 qPrintable(records[0].text));
+        QVERIFY(settingsFileBytes() == stored);
+    }
+
+    void aDamagedFileIsCopiedAsideAndItsEntriesKept_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<bool>("readOnly");
+        QByteArray randomBytes(4096, 0);
+        QRandomGenerator generator(19);
+        for (char &byte : randomBytes)
+            byte = static_cast<char>(generator.bounded(256));
+        // QSettings reports a format error for the random bytes; after the stray quote it
+        // reads on without a word and loses every line up to the end of the file.
+        QTest::newRow("random bytes") << randomBytes << false;
+        QTest::newRow("unclosed quote") << QByteArray("[General]\nnote=\"unclosed\n") << false;
+        QTest::newRow("read-only folder") << randomBytes << true;
+    }
+
+    void aDamagedFileIsCopiedAsideAndItsEntriesKept()
+    {
+        QFETCH(QByteArray, damage);
+        QFETCH(bool, readOnly);
+        const QByteArray damaged = damage
+            + "\n[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
+              "txtJan0=AfterGarbage\ntxtFeb1=Mom, Dad Birthday\ntxtFeb29=not a day\n";
+        {
+            QFile file(CalendarEntryStore::fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        std::optional<ReadOnlyFolder> folder;
+        if (readOnly)
+            folder.emplace(settingsFolder());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records[0].text.contains(QStringLiteral("Entries recovered: 2.")), qPrintable(records[0].text));
+        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("AfterGarbage"));
+        QCOMPARE(form.entryPanel().entryText(1, 1), QStringLiteral("Mom, Dad Birthday"));
+        folder.reset();
+
+        const QStringList asides = QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")});
+        if (readOnly) {
+            QVERIFY2(records[0].text.contains(QStringLiteral("could not be copied aside")), qPrintable(records[0].text));
+            QVERIFY(settingsFileBytes() == damaged);
+            QCOMPARE(form.entryPanel().entryWriter().unsavedCount(), 2);
+            return;
+        }
+        QCOMPARE(asides.size(), 1);
+        const QString aside = QDir(settingsFolder()).filePath(asides[0]);
+        QVERIFY(records[0].text.contains(aside));
+        QFile copy(aside);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll() == damaged);
+        QSettings clean(CalendarEntryStore::fileName(), QSettings::IniFormat);
+        QCOMPARE(clean.allKeys(),
+                 (QStringList{productName + QStringLiteral("/txtFeb1"), productName + QStringLiteral("/txtJan0")}));
+        QCOMPARE(clean.status(), QSettings::NoError);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("AfterGarbage"));
+    }
+
+    void tabOrderRunsThroughTheCalendarThenTheButtons()
+    {
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (int month = 0; month < CalendarMonths::count; ++month) {
+            for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+                QCOMPARE(QApplication::focusWidget(), form.entryPanel().box(month, index));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("PushButton22"));
+    }
+
+    void failedStepsAreReportedAndTheLoadGoesOn()
+    {
+        ApplicationTitle::set(QStringLiteral("Earlier title"));
+        {
+            QFile file(m_cursorBesideTest);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a cursor");
+        }
+        FakeWordEngine engine;
+        Form1 form(engine, QStringLiteral("Daybloom"));
+        form.Form_Load();
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[0].text, reportAt(104, QStringLiteral("Invalid procedure call or argument")));
+        QVERIFY(records[1].text.contains(QStringLiteral("Form1.Form_Load at line 108\r\r")));
+        QCOMPARE(ApplicationTitle::get(), QStringLiteral("Earlier title"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Daybloom"));
+        QVERIFY(!form.mousePointer().hasCustomCursor());
+        QCOMPARE(form.entryPanel().scrollBar()->maximum(), 23625);
+        QVERIFY(!form.programEnded());
+    }
+
+    void handCursorBesideTheProgramIsTheCustomPointer()
+    {
+        QVERIFY(QFile::copy(QStringLiteral(HAND_CURSOR_SOURCE), m_cursorBesideTest));
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QCOMPARE(form.mousePointer().value(), MousePointer::Default);
+        form.mousePointer().set(MousePointer::Custom);
+        QCOMPARE(form.cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(form.cursor().hotSpot(), QPoint(7, 0));
+    }
+
+    void withoutOfficeOnlyTheAdviceShowsAndTheProgramEnds()
+    {
+        storeEntries({{QStringLiteral("txtJuly21"), QStringLiteral("Nancy Birthday")}});
+        FakeWordEngine engine;
+        engine.failAlways(FakeOperation::CreateApplication);
+        Form1 form(engine);
+        form.Form_Load();
+        QVERIFY(form.programEnded());
+        QVERIFY(!form.isVisible());
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].title, QStringLiteral("Daybloom Family Dates and Keepsake"));
+        QCOMPARE(records[0].kind, MessagePresenter::Kind::Information);
+        QCOMPARE(records[0].text,
+                 QStringLiteral(
+                     "Error 842001. A normal instance of Word could not be created.\r\n\r\n"
+                     "1. Please make sure Word is installed on this computer.\r\n\r\n"
+                     "2. Please open Word normally and make sure a blank document opens immediately without any "
+                     "interrupting window (such as an Word file recovery window).\r\n\r\n"
+                     "3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally "
+                     "without any interrupting messages.\r\n\r\n"
+                     "4. All versions of Word are supported by this software except for the rare Word Starter and "
+                     "Student editions.\r\n\r\n"
+                     "Cause: Simulated failure of createApplication."));
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJuly21")), QStringLiteral("Nancy Birthday"));
+    }
+
+    // Clearing by mistake costs nothing: Ctrl+Z brings every entry back (in the boxes and
+    // in the file), Ctrl+Shift+Z clears again, and a safety copy of the file was taken
+    // first. The samples are taken back the same way.
+    void wholeCalendarChangesAreTakenBack()
+    {
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")},
+                      {QStringLiteral("txtApr12"), QStringLiteral("Mary's own text")},
+                      {QStringLiteral("txtDec30"), QStringLiteral("Silvester")}});
+        const QByteArray fileBefore = contentOf(CalendarEntryStore::fileName());
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QLineEdit *box = form.entryPanel().box(5, 10);
+        box->setFocus();
+        const auto texts = [&form] {
+            return QStringList{form.entryPanel().entryText(0, 0), form.entryPanel().entryText(3, 12),
+                               form.entryPanel().entryText(11, 30)};
+        };
+        const QStringList original{QStringLiteral("New Year"), QStringLiteral("Mary's own text"), QStringLiteral("Silvester")};
+
+        clickButton(form, QStringLiteral("PushButton1"));
+        QCOMPARE(texts(), QStringList(3, QString()));
+        QCOMPARE(contentOf(SettingsBackup::fileName()), fileBefore);
+
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Mary's own text"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(texts(), QStringList(3, QString()));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+
+        clickButton(form, QStringLiteral("PushButton2"));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mary Birthday"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts(), original);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtNov15")), QString());
+
+        // Typing keeps the box's own undo: Ctrl+Z takes back the typing, not a step.
+        QTest::keyClicks(box, QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(texts(), original);
+    }
+
+    // Contact cards dropped on the window: what would change is shown first, and only a
+    // Yes stores it; dropping the same file again adds nothing.
+    void droppedContactsAreAddedOnlyWhenConfirmed()
+    {
+        storeEntries({{QStringLiteral("txtApr12"), QStringLiteral("Picnic")}});
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        ScriptedMessages::takeRecords();
+        const QString cards = QDir(qEnvironmentVariable("TEMP")).filePath(QStringLiteral("family.vcf"));
+        QFile file(cards);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Mary Smith\r\nBDAY:1985-04-13\r\nEND:VCARD\r\n"
+                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Jones\r\nEND:VCARD\r\n");
+        file.close();
+        const auto drop = [&] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(cards)});
+            QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&form, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&form, &dropped);
+        };
+
+        ScriptedMessages::queueAnswer(MessagePresenter::Answer::No);
+        drop();
+        QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records.at(0).text.startsWith(QStringLiteral("1 new entries on 1 days, 1 of which already hold text")),
+                 qPrintable(records.at(0).text));
+        QVERIFY(records.at(0).text.contains(QStringLiteral("Bob Jones")));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic"));
+
+        ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
+        drop();
+        QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday"));
+
+        drop();
+        records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.at(0).kind, MessagePresenter::Kind::Information);
+        QVERIFY(records.at(0).text.startsWith(QStringLiteral("Nothing new to add")));
+    }
+
+    void closingTheMainWindowEndsTheProgramAtOnce()
+    {
+        // Stands in for the preview window: its closing handler must not run.
+        struct OtherWindow : QWidget {
+            int closeRequests = 0;
+            void closeEvent(QCloseEvent *) override { ++closeRequests; }
+        };
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        OtherWindow other;
+        form.show();
+        other.show();
+        QEventLoop loop;
+        QTimer::singleShot(0, &form, [&] { form.close(); });
+        QTimer::singleShot(10000, &loop, [&] { loop.exit(99); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!form.isVisible() && !other.isVisible());
+        QCOMPARE(other.closeRequests, 0);
+    }
+
+    // The program has been ended once above, so no event loop runs any more: the tests
+    // below see the end of the program as the window closing and hiding.
+
+    void closingWithUnsavedEntriesAsksFirst()
+    {
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")}});
+        // A folder that the user of a read-only settings folder may write to.
+        const QString elsewhere = QFileInfo(settingsFolder()).path() + QStringLiteral("/elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::setPermissions(elsewhere, QFile::Permissions(0x7777)));
+        const QString saved = elsewhere + QStringLiteral("/saved.ini");
+        QFile::remove(saved);
+        {
+            ReadOnlyFolder readOnly(settingsFolder());
+            FakeWordEngine engine;
+            Form1 form(engine);
+            form.Form_Load();
+            form.show();
+            QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
+            ScriptedMessages::takeRecords(); // at start-up, and the refused write
+
+            // Retry while the fault lasts asks again, so does a file that cannot be
+            // written, and Cancel keeps the window.
+            ScriptedMessages::queueChoice(QStringLiteral("Retry"));
+            ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
+            SaveFileDialog::setNextFileName(elsewhere + QStringLiteral("/missing/entries.ini"));
+            ScriptedMessages::queueChoice(QStringLiteral("Cancel"));
+            QVERIFY(!form.close());
+            QVERIFY(form.isVisible());
+            const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+            QCOMPARE(records.size(), 4);
+            for (int i : {0, 1, 3}) {
+                QCOMPARE(records[i].kind, MessagePresenter::Kind::Choice);
+                QVERIFY2(records[i].text.startsWith(QStringLiteral("Unsaved entries: 1. They could not be saved because "
+                                                                   "the settings file %1 cannot be written")
+                                                        .arg(CalendarEntryStore::fileName())),
+                         qPrintable(records[i].text));
+            }
+            QVERIFY2(records[2].text.startsWith(QStringLiteral("The entries could not be saved to ")),
+                     qPrintable(records[2].text));
+
+            ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
+            SaveFileDialog::setNextFileName(saved);
+            QVERIFY(form.close());
+            QVERIFY(!form.isVisible());
+            QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
+        }
+        // The saved file holds every day and can replace the settings file.
+        QCOMPARE(QSettings(saved, QSettings::IniFormat).allKeys().size(), 366);
+        QVERIFY(QFile::remove(CalendarEntryStore::fileName()));
+        QVERIFY(QFile::rename(saved, CalendarEntryStore::fileName()));
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
+        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mom"));
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+    }
+
+    void closingThePreviewAsksBeforeTheDocumentGoes()
+    {
+        QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("A"));
+        clickButton(form, QStringLiteral("PushButton22"));
+        Form2 *preview = form.build().previewWindow();
+        QVERIFY(preview && preview->isVisible());
+        const QString document = preview->mWordFile;
+        QVERIFY(QFile::exists(document));
+        ScriptedMessages::takeRecords();
+
+        ScriptedMessages::queueChoice(QStringLiteral("Cancel"));
+        QVERIFY(!preview->close());
+        QVERIFY(preview->isVisible());
+        QVERIFY(QFile::exists(document));
+
+        ScriptedMessages::queueChoice(QStringLiteral("Close Anyway"));
+        QVERIFY(preview->close());
+        QVERIFY(!preview->isVisible());
+        QVERIFY(!QFile::exists(document));
+        QCOMPARE(ScriptedMessages::takeRecords().size(), 2);
+    }
+};
+
+DAYBLOOM_TEST_MAIN(Form1Test)
+#include "Form1Test.moc"

@@ -1,6 +1,0 @@
-#include "windows/PictureBox.h"
-
-PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent)
-{
-}

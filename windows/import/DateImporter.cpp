@@ -1,0 +1,72 @@
+#include "windows/import/DateImporter.h"
+
+#include "core/import/DateImport.h"
+#include "core/import/ImportPlan.h"
+#include "core/shell/UserMessages.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+std::optional<QStringList> &nextChosenFiles()
+{
+    static std::optional<QStringList> files;
+    return files;
+}
+
+// Asks how a file writes dates such as 04/05/1990.
+DateFileReader::SlashOrder askOrder(const QString &path)
+{
+    const int answer = UserMessages::choice(
+        QStringLiteral("The dates in %1 could be read two ways: is 04/05/1990 April 5 or May 4?").arg(QFileInfo(path).fileName()),
+        {QStringLiteral("April 5 (Month First)"), QStringLiteral("May 4 (Day First)"), QStringLiteral("Cancel")});
+    return answer == 0 ? DateFileReader::SlashOrder::MonthFirst
+        : answer == 1  ? DateFileReader::SlashOrder::DayFirst
+                       : DateFileReader::SlashOrder::Ask;
+}
+
+} // namespace
+
+DateImporter::DateImporter(QWidget &window, DayEntries &entries, WholeChange wholeChange)
+    : m_window(window)
+    , m_entries(entries)
+    , m_wholeChange(std::move(wholeChange))
+{
+}
+
+void DateImporter::chooseFiles()
+{
+    QStringList paths;
+    if (nextChosenFiles()) {
+        paths = *std::exchange(nextChosenFiles(), std::nullopt);
+    } else {
+        paths = QFileDialog::getOpenFileNames(&m_window, QStringLiteral("Import Dates"), QString(),
+                                              QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.ics *.ical);;"
+                                                             "All Files (*)"));
+    }
+    if (!paths.isEmpty())
+        importFiles(paths);
+}
+
+void DateImporter::importFiles(const QStringList &paths)
+{
+    const DateImport::Collected collected = DateImport::readAll(paths, askOrder);
+    const ImportPlan plan = ImportPlan::make(m_entries, collected.dates);
+    QString text = plan.summary();
+    if (!collected.unreadable.isEmpty())
+        text += QStringLiteral("\n\nNot read:\n") + collected.unreadable.join(QLatin1Char('\n'));
+    if (plan.isEmpty()) {
+        UserMessages::information(text);
+        return;
+    }
+    if (UserMessages::question(text + QStringLiteral("\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
+        m_wholeChange(QStringLiteral("Dates imported"), [&] { plan.apply(m_entries); });
+}
+
+void DateImporter::setNextChosenFiles(const QStringList &paths)
+{
+    nextChosenFiles() = paths;
+}

@@ -1,0 +1,456 @@
+#include "windows/preview/Form2.h"
+
+#include "core/preview/DocumentCopy.h"
+#include "core/preview/DocumentExport.h"
+#include "core/shell/TempFolder.h"
+#include "windows/preview/DocumentPrinter.h"
+#include "windows/preview/PrintDialog.h"
+#include "windows/preview/PageViewport.h"
+#include "windows/preview/PersistentPictureBox.h"
+#include "windows/preview/PreviewGeometry.h"
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileRoutines.h"
+#include "windows/widgets/WindowsCursorFile.h"
+#include "core/shell/UserMessages.h"
+#include "core/shell/ProductInfo.h"
+#include "windows/widgets/PushButton.h"
+#include "windows/widgets/SystemColors.h"
+#include "windows/widgets/Twips.h"
+#include "windows/widgets/WindowFonts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QShortcut>
+#include <QScreen>
+#include <QTreeWidget>
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+namespace {
+
+const QString windowName = QStringLiteral("Form2");
+constexpr std::int16_t answerYes = 6;
+constexpr std::int16_t answerNo = 7;
+
+// The formats the document can be saved in, in the order of the save dialog's filters.
+constexpr std::array<DocumentFormat, 4> savedFormats{DocumentFormat::Word97, DocumentFormat::Pdf,
+                                                     DocumentFormat::Word2007, DocumentFormat::OpenDocument};
+
+QString saveFilter()
+{
+    return QStringLiteral("Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|"
+                          "OpenDocument Text Files (*.odt)|*.odt");
+}
+
+} // namespace
+
+Form2::Form2(QWidget *mainWindow, WordEngine *engine)
+    : QWidget(nullptr)
+    , m_mainWindow(mainWindow)
+    , m_engine(engine)
+{
+    createWindow();
+    createPageList();
+    m_viewport = new PageViewport(this, m_pointer);
+    createZoomFrame();
+    createCommandButtons();
+    connectSignals();
+}
+
+void Form2::createWindow()
+{
+    setObjectName(windowName);
+    setFixedSize(Twips::size(PreviewGeometry::clientWidth, PreviewGeometry::clientHeight));
+    setFont(WindowFonts::window());
+    setMouseTracking(true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form2::createPageList()
+{
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(Twips::rect(PreviewGeometry::pageList));
+    ListView1->setFont(WindowFonts::window());
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The one column keeps the width it is given instead of filling the list.
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->installEventFilter(this);
+    watchPointerOverSurface(ListView1->viewport());
+    watchPointerOverSurface(ListView1->header());
+}
+
+void Form2::createZoomFrame()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips::rect(PreviewGeometry::zoomFrame));
+    watchPointerOverSurface(Frame1);
+
+    PushButton1 = PushButton::create(Frame1, QStringLiteral("PushButton1"), QStringLiteral("Zoom In"),
+                                     Twips::rect(PreviewGeometry::zoomInButton));
+    PushButton2 = PushButton::create(Frame1, QStringLiteral("PushButton2"), QStringLiteral("Zoom Out"),
+                                     Twips::rect(PreviewGeometry::zoomOutButton));
+}
+
+void Form2::createCommandButtons()
+{
+    PushButton8 = PushButton::create(this, QStringLiteral("PushButton8"), QStringLiteral("< Back"),
+                                     Twips::rect(PreviewGeometry::backButton));
+    PushButton6 = PushButton::create(this, QStringLiteral("PushButton6"), QStringLiteral("Save Results To Word File"),
+                                     Twips::rect(PreviewGeometry::saveButton));
+}
+
+void Form2::connectSignals()
+{
+    connect(ListView1, &QTreeWidget::itemClicked, this, [this] { ListView1_Click(); });
+    connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+    connect(PushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
+    connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
+    for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8})
+        connect(button, &PushButton::mouseOver, this, [this] { m_pointer.movedOverButton(); });
+    // The keyboard does what the mouse does: print, zoom, save, go back.
+    const auto onKeys = [this](const QKeySequence &keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    onKeys(QKeySequence::Print, &Form2::printCalendar);
+    onKeys(QKeySequence::ZoomIn, &Form2::PushButton1_Click);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form2::PushButton1_Click);
+    onKeys(QKeySequence::ZoomOut, &Form2::PushButton2_Click);
+    onKeys(QKeySequence::Save, &Form2::PushButton6_Click);
+    onKeys(QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
+    onKeys(QKeySequence::Back, &Form2::PushButton8_Click);
+    ListView1->setAccessibleName(QStringLiteral("Pages"));
+    PushButton1->setAccessibleDescription(QStringLiteral("Shows the page larger (Ctrl++)"));
+    PushButton2->setAccessibleDescription(QStringLiteral("Shows the page smaller (Ctrl+-)"));
+    PushButton6->setAccessibleDescription(QStringLiteral("Saves the calendar as a document or PDF (Ctrl+S)"));
+    PushButton8->setAccessibleDescription(QStringLiteral("Goes back to the entries (Esc)"));
+}
+
+// Ctrl+P: the calendar goes to a printer as the office lays it out, page range and copies
+// as the person chooses in the system's print dialog.
+void Form2::printCalendar()
+{
+    if (mWordFile.isEmpty() || !FileExists(mWordFile)) {
+        UserMessages::information(QStringLiteral("There is no calendar to print."));
+        return;
+    }
+    const QString pdf = TempFolder::file(QStringLiteral("print.pdf"));
+    const auto removePdf = qScopeGuard([&] { DeleteFileRobust(pdf); });
+    try {
+        if (!m_engine)
+            throw std::runtime_error("no office is available to lay the pages out");
+        m_pointer.set(MousePointer::Hourglass);
+        DocumentExport::fromDocument(*m_engine, mWordFile, pdf, DocumentFormat::Pdf);
+        m_pointer.set(MousePointer::Default);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("Daybloom calendar"));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        if (!PrintDialog::choose(printer, DocumentPrinter::pageCount(pdf), this))
+            return;
+        m_pointer.set(MousePointer::Hourglass);
+        DocumentPrinter::print(pdf, printer);
+        m_pointer.set(MousePointer::Default);
+    } catch (const std::exception &error) {
+        m_pointer.set(MousePointer::Default);
+        UserMessages::information(QStringLiteral("The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+void Form2::watchPointerOverSurface(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+void Form2::Form_Load()
+{
+    const ErrorReport report(windowName, QStringLiteral("Form_Load"));
+    report.step(100, [&] { mFirstActivate = true; });
+    report.step(102, [&] { ApplySystemColors(this); });
+    report.step(104, [&] { setWindowTitle(ProductInfo::productName); });
+    report.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/daybloom.png"))); });
+    const QString cursorFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + WindowsCursorFile::handCursorName();
+    bool haveCursor = false;
+    report.step(108, [&] { haveCursor = FileExists(cursorFile); });
+    if (haveCursor)
+        report.step(110, [&] { m_pointer.setCustomCursor(WindowsCursorFile::load(cursorFile)); });
+    report.step(112, [&] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
+    report.step(114, [&] { ListView1->setColumnWidth(0, Twips::toPixels(PreviewGeometry::pageListColumnWidth)); });
+}
+
+// Runs when the window becomes active. Only the first time after loading (or after a new
+// build refilled the page list) does it set the page view up, with the page the builder
+// put into Picture1. A window shown without a window manager never becomes active, so the
+// first showing runs it too; the activation that may follow then finds the set-up done.
+void Form2::Form_Activate()
+{
+    const ErrorReport report(windowName, QStringLiteral("Form_Activate"));
+    bool setUp = false;
+    report.step(100, [&] { setUp = mFirstActivate; });
+    if (setUp) {
+        PersistentPictureBox *page = m_viewport->picture1();
+        // Picture1 always keeps a persistent image of what is painted on it.
+        report.step(106, [&] { page->setAutoSize(true); });
+        report.step(110, [&] { page->setBackgroundColor(Qt::white); });
+        m_viewport->ShowPagePicture(page->picture(), &report);
+        describePageView();
+    }
+    report.step(138, [&] { mFirstActivate = false; });
+}
+
+bool Form2::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (mFirstActivate)
+        Form_Activate();
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    if (m_unloading) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+bool Form2::Form_QueryUnload()
+{
+    // Closing ends the program: the guard is asked before anything is deleted.
+    if (m_closeGuard && !m_closeGuard())
+        return false;
+    const ErrorReport report(windowName, QStringLiteral("Form_QueryUnload"));
+    report.step(100, [&] { DeleteFileRobust(mWordFile); });
+    report.step(102, [&] { QCoreApplication::processEvents(); });
+    report.step(104, [&] { QCoreApplication::processEvents(); });
+    return true;
+}
+
+// Ends the program at once: the hidden main window is not shown again and no other
+// window's closing runs.
+void Form2::Form_Unload()
+{
+    m_unloading = true;
+    if (m_endProgram)
+        m_endProgram();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    m_pointer.movedOverSurface();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        m_pointer.movedOverSurface();
+    if (watched == ListView1 && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->isAutoRepeat())
+            ListView1_KeyUp(key->key(), key->modifiers());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::ListView1_Click()
+{
+    showSelectedPage();
+}
+
+void Form2::ListView1_KeyUp(int, Qt::KeyboardModifiers)
+{
+    showSelectedPage();
+}
+
+// Shows the selected page anew, at zoom 1.0 from its top left corner. Nothing happens
+// while no row is selected.
+void Form2::showSelectedPage()
+{
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int index = ListView1->indexOfTopLevelItem(selected.first());
+    m_pointer.set(MousePointer::Hourglass);
+    const QImage picture = pageImage(index);
+    m_viewport->picture1()->setPicture(picture);
+    m_viewport->ShowPagePicture(picture);
+    describePageView();
+    m_pointer.set(MousePointer::Default);
+}
+
+void Form2::PushButton1_Click()
+{
+    ErrorReport(windowName, QStringLiteral("PushButton1_Click")).step(100, [&] { m_viewport->StepZoom(0); });
+    describePageView();
+}
+
+void Form2::PushButton2_Click()
+{
+    ErrorReport(windowName, QStringLiteral("PushButton2_Click")).step(100, [&] { m_viewport->StepZoom(1); });
+    describePageView();
+}
+
+void Form2::describePageView()
+{
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    const int page = selected.isEmpty() ? 1 : ListView1->indexOfTopLevelItem(selected.first()) + 1;
+    m_viewport->describe(page, ListView1->topLevelItemCount());
+}
+
+// Copies the generated document to a file the user names. An existing file is replaced
+// only by a complete copy: when the copy fails, the old file stays as it was and only the
+// error report is shown, never "Done.".
+void Form2::PushButton6_Click()
+{
+    const ErrorReport report(windowName, QStringLiteral("PushButton6_Click"));
+    QString chosenName;
+    std::int16_t answer = 0;
+    report.step(106, [&] { CommonDialog1.setFileName(QString()); });
+    report.step(108, [&] { CommonDialog1.setDialogTitle(QStringLiteral("Save File")); });
+    report.step(110, [&] { CommonDialog1.setFilter(saveFilter()); });
+    report.step(112, [&] { CommonDialog1.showSave(this); });
+    report.step(114, [&] { chosenName = CommonDialog1.fileName(); });
+
+    // A cancelled dialog returns no name: nothing is copied and nothing is said.
+    bool cancelled = false;
+    report.step(116, [&] { cancelled = chosenName.isEmpty(); });
+    if (cancelled)
+        return;
+
+    bool exists = false;
+    report.step(118, [&] { exists = FileExists(chosenName); });
+    if (exists) {
+        report.step(120, [&] {
+            const QString question = QStringLiteral("Are you sure you wish to overwrite ") + chosenName
+                + QStringLiteral(" ?");
+            answer = UserMessages::question(question) == UserMessages::Answer::Yes ? answerYes : answerNo;
+        });
+    } else {
+        report.step(126, [&] { answer = answerYes; });
+    }
+
+    // The filter chosen decides the format: the generated document itself, or a file an
+    // office writes from it.
+    bool copied = true;
+    if (answer == answerYes)
+        copied = report.step(130, [&] {
+            const DocumentFormat format = savedFormats.at(size_t(CommonDialog1.selectedFilter()));
+            if (format == DocumentFormat::Word97)
+                DocumentCopy::copy(mWordFile, chosenName);
+            else if (m_engine)
+                DocumentExport::fromDocument(*m_engine, mWordFile, chosenName, format);
+            else
+                throw std::runtime_error("No office is available to write the document.");
+        });
+    if (copied)
+        report.step(132, [&] { UserMessages::information(QStringLiteral("Done.")); });
+}
+
+void Form2::PushButton8_Click()
+{
+    const ErrorReport report(windowName, QStringLiteral("PushButton8_Click"));
+    report.step(102, [&] { DeleteFileRobust(mWordFile); });
+    report.step(104, [&] {
+        if (!m_mainWindow)
+            throw std::runtime_error("The main window no longer exists");
+        m_mainWindow->show();
+    });
+    report.step(106, [&] { hide(); });
+}
+
+void Form2::clearPageList()
+{
+    ListView1->clear();
+    // A new build: its first page is set up afresh when the window shows again, and no
+    // page of the previous build stays in the view meanwhile.
+    m_viewport->clearPage();
+    mFirstActivate = true;
+}
+
+void Form2::addPageListItem(const QString &text)
+{
+    new QTreeWidgetItem(ListView1, QStringList{text});
+}
+
+int Form2::pageListCount() const
+{
+    return ListView1->topLevelItemCount();
+}
+
+void Form2::ensurePageImage(int index)
+{
+    if (index < 0)
+        throw std::out_of_range("Subscript out of range");
+    while (Image1.size() <= index)
+        Image1.append(QImage());
+}
+
+void Form2::loadPageImage(int index, const QString &file)
+{
+    if (index < 0 || index >= Image1.size())
+        throw std::out_of_range("Control array element " + std::to_string(index) + " doesn't exist");
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw std::runtime_error("Invalid picture: " + reader.errorString().toStdString());
+    Image1[index] = picture;
+}
+
+void Form2::clearPageImage(int index)
+{
+    if (index >= 0 && index < Image1.size())
+        Image1[index] = QImage();
+}
+
+QImage Form2::pageImage(int index) const
+{
+    return Image1.value(index);
+}
+
+void Form2::showFirstPage()
+{
+    m_viewport->picture1()->setPicture(Image1.value(0));
+}
+
+void Form2::setWordFile(const QString &path)
+{
+    mWordFile = path;
+}
+
+void Form2::showPreview()
+{
+    show();
+    raise();
+    activateWindow();
+}

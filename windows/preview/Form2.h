@@ -1,0 +1,108 @@
+#pragma once
+
+#include "windows/preview/SaveFileDialog.h"
+#include "windows/widgets/MousePointer.h"
+#include "core/wordgen/PreviewPages.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class PageViewport;
+class WordEngine;
+class PushButton;
+class QGroupBox;
+class QTreeWidget;
+
+// The preview window: the page list, the zoomable page view, and the buttons that save
+// the generated document or throw it away and go back to the main window. The document
+// builder and the page capture fill it through PreviewPages.
+//
+// It is a top-level window of its own; the main window given to it is only the window it
+// shows again on "< Back". Closing it deletes the generated document and ends the program,
+// once the close guard (from the main window's side) has let it.
+class Form2 : public QWidget, public PreviewPages
+{
+    Q_OBJECT
+
+public:
+    // engine: writes the document in other formats than its own when it is saved.
+    explicit Form2(QWidget *mainWindow, WordEngine *engine = nullptr);
+
+    // Full path of the generated document in the temporary folder.
+    QString mWordFile;
+
+    // What the builder and the page capture call.
+    void clearPageList() override;
+    void addPageListItem(const QString &text) override;
+    int pageListCount() const override;
+    void ensurePageImage(int index) override;
+    void loadPageImage(int index, const QString &file) override;
+    void clearPageImage(int index) override;
+    QImage pageImage(int index) const override;
+    void showFirstPage() override;
+    void setWordFile(const QString &path) override;
+    void showPreview() override;
+
+    PageViewport &pageViewport() const { return *m_viewport; }
+    MousePointer &mousePointer() { return m_pointer; }
+    bool firstActivationPending() const { return mFirstActivate; }
+
+    // Asked before the window closes and ends the program; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    // What ends the program once the window has unloaded.
+    void setProgramEnd(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+
+    void Form_Load();
+    void Form_Activate();
+    // False when the close guard cancelled the closing: nothing has been deleted.
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void ListView1_Click();
+    void ListView1_KeyUp(int KeyCode, Qt::KeyboardModifiers Shift);
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+    // Ctrl+P: prints the generated document.
+    void printCalendar();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createWindow();
+    void createPageList();
+    void createZoomFrame();
+    void createCommandButtons();
+    void connectSignals();
+    void watchPointerOverSurface(QWidget *widget);
+    void showSelectedPage();
+    void describePageView();
+
+    QPointer<QWidget> m_mainWindow;
+    WordEngine *m_engine = nullptr;
+    MousePointer m_pointer{this};
+    QTreeWidget *ListView1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    PushButton *PushButton1 = nullptr;
+    PushButton *PushButton2 = nullptr;
+    PushButton *PushButton6 = nullptr;
+    PushButton *PushButton8 = nullptr;
+    PageViewport *m_viewport = nullptr;
+    SaveFileDialog CommonDialog1;
+    // The page pictures, never shown: element n - 1 holds page n. Element 0 always exists.
+    QList<QImage> Image1{QImage()};
+    bool mFirstActivate = true;
+    bool m_unloading = false;
+    std::function<bool()> m_closeGuard;
+    std::function<void()> m_endProgram;
+};

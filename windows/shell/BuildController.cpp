@@ -1,0 +1,79 @@
+#include "windows/shell/BuildController.h"
+
+#include "core/wordgen/CalendarTemplate.h"
+#include "core/wordgen/WordEngine.h"
+#include "windows/entry/EntryPanel.h"
+#include "windows/preview/Form2.h"
+#include "windows/shell/ProgramEnd.h"
+#include "windows/widgets/MousePointer.h"
+
+#include <malloc.h>
+
+BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries,
+                                 MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
+    : m_engine(engine)
+    , m_mainWindow(mainWindow)
+    , m_entries(entries)
+    , m_pointer(pointer)
+    , m_builder(engine, *this, names)
+    , m_mayClose(std::move(mayClose))
+{
+}
+
+BuildController::~BuildController() = default;
+
+void BuildController::build()
+{
+    const bool nested = m_builder.isCreating();
+    m_builder.PushButton22_Click();
+    if (nested)
+        return;
+    // What the build's threads freed (the connections' type libraries, page pictures) goes
+    // back to the system rather than staying in their heaps while the program sits idle.
+    malloc_trim(0);
+    getOfficesReady();
+}
+
+void BuildController::getOfficesReady()
+{
+    // A build under way takes its offices as it goes; they are got ready after it.
+    if (m_builder.isCreating())
+        return;
+    try {
+        m_engine.prepareAhead(CalendarTemplate::bytes());
+    } catch (const std::exception &error) {
+        // The next build starts its offices itself, as it would without this.
+        qWarning("The offices of the next build could not be got ready: %s", error.what());
+    }
+}
+
+const DayEntries &BuildController::dayEntries() const
+{
+    return m_entries;
+}
+
+void BuildController::showBusy(bool busy)
+{
+    m_pointer.set(busy ? MousePointer::Hourglass : MousePointer::Default);
+}
+
+void BuildController::freezePainting(bool frozen)
+{
+    m_mainWindow.setUpdatesEnabled(!frozen);
+}
+
+void BuildController::hideWindow()
+{
+    m_mainWindow.hide();
+}
+
+PreviewPages &BuildController::previewPages()
+{
+    if (!m_preview) {
+        m_preview = std::make_unique<Form2>(&m_mainWindow, &m_engine);
+        m_preview->setCloseGuard(m_mayClose);
+        m_preview->setProgramEnd(&ProgramEnd::now);
+        m_preview->Form_Load();
+    }
+    return *m_preview;
+}

@@ -1,0 +1,309 @@
+#include "windows/shell/Form1.h"
+
+#include "core/entry/CalendarCommands.h"
+#include "windows/entry/EntryPanel.h"
+#include "core/shell/ApplicationTitle.h"
+#include "windows/shell/ApplySkin.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileRoutines.h"
+#include "windows/widgets/WindowsCursorFile.h"
+#include "windows/widgets/PictureBox.h"
+#include "core/shell/CheckedArithmetic.h"
+#include "core/shell/ProductInfo.h"
+#include "windows/shell/ProgramEnd.h"
+#include "windows/widgets/PushButton.h"
+#include "windows/widgets/SystemColors.h"
+#include "windows/widgets/Twips.h"
+#include "windows/widgets/WindowFonts.h"
+#include "core/wordgen/DocumentNameGenerator.h"
+#include "core/import/DateFileReader.h"
+#include "core/wordgen/IsInstalled.h"
+#include "core/shell/SettingsBackup.h"
+#include "core/shell/StartupEntries.h"
+#include "windows/preview/SaveFileDialog.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolTip>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int clientWidth = 11880;
+constexpr int clientHeight = 8550;
+
+QWidget *required(QWidget *box)
+{
+    if (!box)
+        throw std::runtime_error("Object required");
+    return box;
+}
+
+} // namespace
+
+Form1::Form1(WordEngine &engine, QWidget *parent)
+    : Form1(engine, ProductInfo::productName, parent)
+{
+}
+
+Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
+    : QWidget(parent)
+    , m_engine(engine)
+    , m_productName(productName)
+    , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, this))
+    , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
+    , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
+              [this] { return m_unsavedEntries.mayClose(); })
+    , m_importer(*this, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
+        changeWholeCalendar(what, change);
+    })
+{
+    createWindow();
+    createButtons();
+    connectButtons();
+}
+
+void Form1::createWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::size(clientWidth, clientHeight));
+    setFont(WindowFonts::window());
+    SystemColors::setBackground(this, Qt::white);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::createButtons()
+{
+    struct ButtonDesign {
+        PushButton *Form1::*member;
+        const char *name;
+        const char *caption;
+        int left, top, width, height;
+        const char *description; // for screen readers
+    };
+    static constexpr ButtonDesign designs[] = {
+        {&Form1::PushButton22, "PushButton22", "Start Creating Template", 120, 120, 11670, 400,
+         "Makes the calendar document from the entries and shows its pages"},
+        {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405,
+         "Empties the entries of all 366 days"},
+        {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405,
+         "Writes eight example entries"},
+    };
+    for (const ButtonDesign &design : designs) {
+        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
+                                                Twips::rect(design.left, design.top, design.width, design.height));
+        connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
+        button->setAccessibleDescription(QString::fromLatin1(design.description));
+        this->*design.member = button;
+    }
+}
+
+void Form1::connectButtons()
+{
+    auto *import = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    connect(import, &QShortcut::activated, this, [this] { m_importer.chooseFiles(); });
+    // A day box with typing of its own to undo keeps these keys (see DayBox).
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &Form1::takeBack);
+    connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, this, &Form1::doAgain);
+    connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
+    connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
+}
+
+void Form1::Form_Load()
+{
+    const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    report.step(102, [&] { ApplySkin(this, SkinFramework1); });
+    report.step(104, [&] { setWindowTitle(m_productName); });
+    report.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/daybloom.png"))); });
+    report.step(104, [&] { SetAppTitle(m_productName); });
+
+    QString cursorPath;
+    bool cursorPresent = false;
+    report.step(106, [&] {
+        cursorPath = QCoreApplication::applicationDirPath() + QLatin1Char('/') + WindowsCursorFile::handCursorName();
+        cursorPresent = FileExists(cursorPath);
+    });
+    if (cursorPresent)
+        report.step(108, [&] { m_mousePointer.setCustomCursor(WindowsCursorFile::load(cursorPath)); });
+
+    report.step(128, [&] {
+        QScrollBar *scrollBar = m_entryPanel->scrollBar();
+        scrollBar->setMaximum(CheckedArithmetic::roundToInt16(Twips::fromPixels(m_entryPanel->panel()->height())
+                                           - Twips::fromPixels(m_entryPanel->viewport()->height())));
+    });
+
+    restoreEntries(report);
+
+    report.step(226, [&] { m_programEnded = !CheckWordAvailable(m_engine); });
+}
+
+// Gives the 366 boxes the keyboard positions 0-365 in calendar order and their stored
+// texts, after anything the user must know about the settings file has been said.
+// Restoring stores nothing: every stored value stays exactly as it is. The controls made
+// after the panel (the buttons) follow the boxes.
+void Form1::restoreEntries(const ErrorReport &report)
+{
+    StartupEntries entries(m_entryStore, m_entryPanel->entryWriter());
+    entries.checkSettingsFile();
+    int counter = 0; // the next keyboard position
+    QWidget *previousStop = nullptr;
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        const int label = 130 + 8 * month;
+        for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+            QLineEdit *box = nullptr;
+            report.step(label, [&] { box = m_entryPanel->box(month, index); });
+            report.step(label + 2, [&] {
+                QWidget *stop = required(box);
+                if (counter > 0 && previousStop)
+                    QWidget::setTabOrder(previousStop, stop);
+                previousStop = stop;
+            });
+            report.step(label + 4, [&] {
+                required(box);
+                const QString key = CalendarMonths::entryName(month, index);
+                m_entryPanel->restoreEntryText(month, index, entries.text(key));
+            });
+            report.step(label + 6, [&] { ++counter; });
+        }
+    }
+}
+
+void Form1::PushButton22_Click()
+{
+    m_build.build();
+}
+
+void Form1::PushButton1_Click()
+{
+    changeWholeCalendar(QStringLiteral("Calendar cleared"), [this] {
+        CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
+    });
+}
+
+void Form1::PushButton2_Click()
+{
+    changeWholeCalendar(QStringLiteral("Sample entries loaded"), [this] {
+        CalendarCommands::loadSamples(*m_entryPanel,
+                                      ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
+    });
+}
+
+void Form1::changeWholeCalendar(const QString &what, const std::function<void()> &change)
+{
+    if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
+        qWarning("The safety copy %s could not be written: %s", qUtf8Printable(SettingsBackup::fileName()),
+                 qUtf8Printable(problem));
+    m_history.record(what, *m_entryPanel, change);
+    if (m_history.canUndo())
+        showNotice(what + QStringLiteral(": Ctrl+Z takes it back."));
+}
+
+void Form1::takeBack()
+{
+    const QString what = m_history.undo(*m_entryPanel);
+    if (!what.isEmpty())
+        showNotice(what + QStringLiteral(": taken back (Ctrl+Shift+Z does it again)."));
+}
+
+void Form1::doAgain()
+{
+    const QString what = m_history.redo(*m_entryPanel);
+    if (!what.isEmpty())
+        showNotice(what + QStringLiteral(": done again."));
+}
+
+// A note under the command buttons that moves nothing and goes by itself.
+void Form1::showNotice(const QString &text)
+{
+    constexpr int shownFor = 6000; // milliseconds
+    const QPoint below = PushButton1->mapToGlobal(QPoint(PushButton1->width() / 2, PushButton1->height()));
+    QToolTip::showText(below, text, this, QRect(), shownFor);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!m_unsavedEntries.mayClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    ProgramEnd::now();
+}
+
+// Where the user wants the entries saved when the settings file refuses them.
+QString Form1::chooseEntriesFile()
+{
+    SaveFileDialog dialog;
+    dialog.setDialogTitle(QStringLiteral("Save Entries"));
+    dialog.setFilter(QStringLiteral("Settings Files (*.ini)|*.ini"));
+    dialog.setDefaultSuffix(QStringLiteral("ini"));
+    dialog.setFileName(QFileInfo(CalendarEntryStore::fileName()).fileName());
+    dialog.showSave(this);
+    return dialog.fileName();
+}
+
+// Whenever the window is up (at start, and back from the preview, where saving or printing
+// may have used an office), the offices of the next build get ready in the background.
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    constexpr int afterFirstPaint = 250; // milliseconds
+    QTimer::singleShot(afterFirstPaint, this, [this] { m_build.getOfficesReady(); });
+}
+
+namespace {
+
+// The local files among what is dragged, that are of a kind the import reads.
+QStringList importableFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && DateFileReader::isKnown(url.toLocalFile()))
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!importableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QStringList files = importableFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_importer.importFiles(files);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    m_mousePointer.movedOverSurface();
+    QWidget::mouseMoveEvent(event);
+}

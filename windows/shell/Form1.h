@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/shell/CalendarEntryStore.h"
+#include "core/entry/CalendarHistory.h"
+#include "core/shell/UnsavedEntriesCheck.h"
+#include "windows/shell/BuildController.h"
+#include "windows/import/DateImporter.h"
+#include "windows/widgets/MousePointer.h"
+#include "windows/shell/SkinEngine.h"
+
+#include <QString>
+#include <QWidget>
+
+class EntryPanel;
+class ErrorReport;
+class PushButton;
+class WordEngine;
+
+// The main window: three command buttons above the calendar entry panel. Constructing it
+// only assembles the controls; the load step (Form_Load), which restores the entries and
+// checks the office, runs when start-up calls it, while the window is still invisible.
+// When that step finds that no office can be started, the program must end without
+// showing the window (programEnded()). Closing it ends the program at once, unless entries
+// the settings file refused are still unsaved: then the user decides first (as when the
+// preview window closes).
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(WordEngine &engine, QWidget *parent = nullptr);
+    // productName: the caption and the source of the application title.
+    Form1(WordEngine &engine, const QString &productName, QWidget *parent = nullptr);
+
+    // Skin, caption, cursor, the entries restored from the settings file, and last the
+    // office check.
+    void Form_Load();
+    // True when the load step ended the program: the window must not be shown.
+    bool programEnded() const { return m_programEnded; }
+
+    EntryPanel &entryPanel() { return *m_entryPanel; }
+    const EntryPanel &entryPanel() const { return *m_entryPanel; }
+    MousePointer &mousePointer() { return m_mousePointer; }
+    CalendarEntryStore &entryStore() { return m_entryStore; }
+    // The calendar build and the preview window it fills.
+    const BuildController &build() const { return m_build; }
+
+    void PushButton22_Click();
+    void PushButton1_Click();
+    void PushButton2_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Contacts, spreadsheet and calendar files dropped on the window are imported.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createWindow();
+    void createButtons();
+    void connectButtons();
+
+    void restoreEntries(const ErrorReport &report);
+    // Runs a change of many days at once: the settings file is copied aside first, the
+    // change is one step Ctrl+Z takes back, and a notice near the buttons says so.
+    void changeWholeCalendar(const QString &what, const std::function<void()> &change);
+    void takeBack();
+    void doAgain();
+    void showNotice(const QString &text);
+    QString chooseEntriesFile();
+
+    WordEngine &m_engine;
+    const QString m_productName;
+    CalendarEntryStore m_entryStore;
+    MousePointer m_mousePointer{this};
+    SkinEngine SkinFramework1;
+    // Made before the buttons: the window's keyboard order starts with the first control
+    // made, and the day boxes come first in it.
+    EntryPanel *const m_entryPanel;
+    UnsavedEntriesCheck m_unsavedEntries;
+    BuildController m_build;
+    CalendarHistory m_history;
+    DateImporter m_importer;
+    PushButton *PushButton22 = nullptr;
+    PushButton *PushButton1 = nullptr;
+    PushButton *PushButton2 = nullptr;
+    bool m_programEnded = false;
+};

@@ -1,0 +1,41 @@
+#include "windows/shell/SkinEngine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <stdexcept>
+
+void SkinEngine::loadSkin(const QString &path, const QString &schemeName)
+{
+    if (!schemeName.isEmpty())
+        throw std::invalid_argument("The skin " + path.toStdString() + " has no colour scheme "
+                                    + schemeName.toStdString());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw std::runtime_error(QStringLiteral("Cannot read the skin %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString())
+                                     .toStdString());
+    m_styleSheet = QString::fromUtf8(file.readAll());
+    m_loaded = true;
+}
+
+void SkinEngine::applyWindow(QWidget *window) const
+{
+    if (!m_loaded)
+        throw std::logic_error("No skin has been loaded");
+    if (!(m_applyOptions & ApplyColours))
+        return;
+    const QString fusion = QStringLiteral("Fusion");
+    if (m_neutralBaseStyle && QApplication::style()->name().compare(fusion, Qt::CaseInsensitive) != 0) {
+        if (QStyle *style = QStyleFactory::create(fusion))
+            QApplication::setStyle(style);
+    }
+    if (m_autoApplyNewWindows)
+        qApp->setStyleSheet(m_styleSheet);
+    else
+        window->setStyleSheet(m_styleSheet);
+}

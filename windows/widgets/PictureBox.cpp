@@ -1,0 +1,6 @@
+#include "windows/widgets/PictureBox.h"
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
