@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Checks calendar.dot with a real, private LibreOffice and independent readers.
+"""Checks a calendar template with a real, private LibreOffice and independent readers.
 
-    python3 check_template.py [--template calendar.dot] [--keep DIR]
+    python3 check_template.py [--paper letter|a4|a5] [--template FILE] [--keep DIR]
 
-What it checks:
-- laid out to PDF: six Letter pages, the first month of each page in the left column
-  and the second in the right one;
+The template is the paper's own (calendar.dot for Letter, calendar-a4.dot, …) unless
+one is named. What it checks:
+- laid out to PDF: six pages of the paper's size, the first month of each page in the
+  left column and the second in the right one;
 - reloaded: the page setup, the twelve tables in document order with their rows, cells,
   texts and cell formatting, and the paragraphs and breaks between them;
 - saved as a Word 97 document and reopened: still six pages (export is stable);
@@ -28,7 +29,7 @@ import xml.etree.ElementTree as ET
 
 sys.dont_write_bytecode = True  # keep the source folder clean
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-from generate_calendar import MONTHS, convert, day_label  # noqa: E402
+from generate_calendar import MONTHS, PAPERS, convert, day_label  # noqa: E402
 
 NS = {
     "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
@@ -39,7 +40,6 @@ NS = {
     "meta": "urn:oasis:names:tc:opendocument:xmlns:meta:1.0",
 }
 TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440.0 / 2.54, "mm": 1440.0 / 25.4, "pt": 20.0}
-LETTER_POINTS = (612.0, 792.0)
 LONG_ENTRY = "Long keepsake note: " + " ".join(f"wrapping{i:02d}" for i in range(60))
 LONG_ENTRY_HEAD = "Long keepsake note:"
 
@@ -101,13 +101,18 @@ def month_positions(pdf):
     return positions
 
 
-def check_pages(check, pdf, label):
+def page_points(paper):
+    return (twips(paper.page_width) / 20, twips(paper.page_height) / 20)
+
+
+def check_pages(check, paper, pdf, label):
     pages, size = page_info(pdf)
+    points = page_points(paper)
     check.expect(pages == 6, f"{label}: {pages} pages instead of 6")
-    check.expect(all(abs(a - b) < 1 for a, b in zip(size, LETTER_POINTS)),
-                 f"{label}: page size {size} is not Letter")
+    check.expect(all(abs(a - b) < 1 for a, b in zip(size, points)),
+                 f"{label}: page size {size} is not {paper.label}")
     expected = [(name, index // 2 + 1, index % 2) for index, (name, _) in enumerate(MONTHS)]
-    found = [(name, page, 0 if x < LETTER_POINTS[0] / 2 else 1)
+    found = [(name, page, 0 if x < points[0] / 2 else 1)
              for name, page, x in month_positions(pdf)]
     check.expect(found == expected, f"{label}: months by (page, column) are {found}")
 
@@ -165,19 +170,22 @@ def rows_of(table):
     return rows
 
 
-def check_page_setup(check, document):
+def check_page_setup(check, paper, document):
     master, layout = document.page_layout()
     if not check.expect(layout is not None, "reloaded: no page layout"):
         return
-    for attribute, inches in (("fo:page-width", 8.5), ("fo:page-height", 11),
-                              ("fo:margin-left", 0.75), ("fo:margin-right", 0.75),
-                              ("fo:margin-top", 1), ("fo:margin-bottom", 1)):
-        check.near(layout.get(q(attribute)), inches * 1440, f"page {attribute}")
+    for attribute, length in (("fo:page-width", paper.page_width),
+                              ("fo:page-height", paper.page_height),
+                              ("fo:margin-left", paper.side_margin),
+                              ("fo:margin-right", paper.side_margin),
+                              ("fo:margin-top", paper.top_margin),
+                              ("fo:margin-bottom", paper.top_margin)):
+        check.near(layout.get(q(attribute)), twips(length), f"page {attribute}")
     columns = layout.find(q("style:columns"))
     check.expect(columns is not None and columns.get(q("fo:column-count")) == "2",
                  "page: not two columns")
     if columns is not None:
-        check.near(columns.get(q("fo:column-gap")), 1440, "page column gap")
+        check.near(columns.get(q("fo:column-gap")), twips(paper.column_gap()), "page column gap")
     check.expect(master.find(q("style:header")) is None
                  and master.find(q("style:footer")) is None, "page: has a header or footer")
     sections = document.root.iter(q("text:section"))
@@ -200,14 +208,14 @@ def check_cell_format(check, document, cell, where):
         check.near(padding, expected, f"{where}: {side} padding")
 
 
-def check_table(check, document, table, month):
+def check_table(check, paper, document, table, month):
     name, days = MONTHS[month]
     where = name
     widths = [document.property("table-column", column.get(q("table:style-name")),
                                 "style:table-column-properties", "style:column-width")
               for column in table.iter(q("table:table-column"))]
     check.expect(len(widths) == 2, f"{where}: {len(widths)} columns")
-    for width, expected in zip(widths, (720, 3600)):
+    for width, expected in zip(widths, (twips(paper.day_column), twips(paper.entry_column))):
         check.near(width, expected, f"{where}: column width")
 
     rows = rows_of(table)
@@ -216,7 +224,7 @@ def check_table(check, document, table, month):
     for index, row in enumerate(rows):
         height = document.property("table-row", row.get(q("table:style-name")),
                                    "style:table-row-properties", "style:min-row-height")
-        check.near(height, 374, f"{where} row {index + 1}: minimum height")
+        check.near(height, twips(paper.row_height), f"{where} row {index + 1}: minimum height")
         cells = row.findall(q("table:table-cell"))
         texts = [paragraph_text(cell.find(q("text:p"))) for cell in cells]
         if index == 0:
@@ -228,7 +236,7 @@ def check_table(check, document, table, month):
                         ("style:text-properties", "fo:font-size"),
                         ("style:text-properties", "fo:font-weight"),
                         ("style:paragraph-properties", "fo:text-align"))]
-            check.expect(font == ["Arial", "20pt", "bold", "center"],
+            check.expect(font == ["Arial", paper.month_size, "bold", "center"],
                          f"{where}: month name formatted {font}")
         else:
             check.expect(texts == [day_label(index), ""],
@@ -239,7 +247,7 @@ def check_table(check, document, table, month):
                                                  "style:text-properties", attribute)
                                for attribute in ("style:font-name", "fo:font-size",
                                                  "fo:font-weight")]
-                check.expect(number_font == ["Times New Roman", "14pt", "bold"],
+                check.expect(number_font == ["Times New Roman", paper.day_size, "bold"],
                              f"{where} row {index + 1}: day number formatted {number_font}")
                 entry_style = cells[1].find(q("text:p")).get(q("text:style-name"))
                 check.expect(document.property("paragraph", entry_style,
@@ -260,14 +268,14 @@ def expected_body():
     return expected
 
 
-def check_reloaded(check, fodt):
+def check_reloaded(check, paper, fodt):
     document = ReloadedDocument(fodt)
     check.expect(document.root.find(f".//{q('meta:template')}") is not None,
                  "reloaded: not opened as a document based on a template")
-    check_page_setup(check, document)
+    check_page_setup(check, paper, document)
     standard = [document.property("paragraph", "Standard", "style:text-properties", attribute)
                 for attribute in ("style:font-name", "fo:font-size")]
-    check.expect(standard == ["Times New Roman", "12pt"], f"default style is {standard}")
+    check.expect(standard == ["Times New Roman", paper.text_size], f"default style is {standard}")
 
     found = []
     tables = []
@@ -282,7 +290,7 @@ def check_reloaded(check, fodt):
     check.expect(found == expected_body(), f"reloaded body is {found}")
     check.expect(len(tables) == 12, f"reloaded: {len(tables)} tables")
     for month, table in enumerate(tables[:12]):
-        check_table(check, document, table, month)
+        check_table(check, paper, document, table, month)
 
 
 # --- filled documents -----------------------------------------------------------------
@@ -326,24 +334,27 @@ def check_antiword(check, doc, entries, label):
 def main():
     here = pathlib.Path(__file__).resolve().parent
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--template", default=str(here / "calendar.dot"))
+    parser.add_argument("--paper", choices=list(PAPERS), default="letter")
+    parser.add_argument("--template", help="the paper's own template when not given")
     parser.add_argument("--soffice", default=shutil.which("soffice") or "soffice")
     parser.add_argument("--keep", help="copy the intermediate files into this folder")
     options = parser.parse_args()
 
+    paper = PAPERS[options.paper]
+    template_file = options.template or str(here / (paper.file_stem() + ".dot"))
     check = Checker()
     with tempfile.TemporaryDirectory(prefix="daybloom-check-") as work_name:
         work = pathlib.Path(work_name)
         profile = work / "profile"
         template = work / "template.dot"
-        shutil.copyfile(options.template, template)
+        shutil.copyfile(template_file, template)
 
         def office(source, target_filter):
             return convert(options.soffice, source, target_filter, work, profile)
 
-        check_pages(check, office(template, "pdf"), "template")
+        check_pages(check, paper, office(template, "pdf"), "template")
         reloaded = office(template, "fodt")
-        check_reloaded(check, reloaded)
+        check_reloaded(check, paper, reloaded)
 
         all_days = {(month, day): entry_text(month, day)
                     for month, (_, days) in enumerate(MONTHS) for day in range(1, days + 1)}
@@ -354,8 +365,8 @@ def main():
         filled = office(work / "filled.fodt", "doc:MS Word 97")
         long_doc = office(work / "long.fodt", "doc:MS Word 97")
 
-        check_pages(check, office(resaved, "pdf"), "saved as .doc and reopened")
-        check_pages(check, office(filled, "pdf"), "every day filled")
+        check_pages(check, paper, office(resaved, "pdf"), "saved as .doc and reopened")
+        check_pages(check, paper, office(filled, "pdf"), "every day filled")
         check_antiword(check, filled, all_days, "every day filled")
         long_pages, _ = page_info(office(long_doc, "pdf"))
         check.expect(long_pages > 6, f"long entry: {long_pages} pages, the month did not grow")
@@ -367,7 +378,7 @@ def main():
 
     for failure in check.failures:
         print("FAIL:", failure)
-    print("template check:", "failed" if check.failures else "passed")
+    print(f"{paper.label} template check:", "failed" if check.failures else "passed")
     return 1 if check.failures else 0
 
 

@@ -1,11 +1,17 @@
 #!/usr/bin/env python3
-"""Builds the calendar template: twelve month tables on six Letter pages.
+"""Builds the calendar templates: twelve month tables on six pages, one per paper size.
 
 Writes the calendar as LibreOffice flat ODF text (calendar.fodt) and converts it with
 a private, headless LibreOffice into the Word 97-2003 template calendar.dot that the
-program embeds.
+program embeds; Letter has these names, A4 and A5 calendar-a4.* and calendar-a5.*.
 
-    python3 generate_calendar.py [--outdir DIR] [--soffice PATH] [--fodt-only]
+    python3 generate_calendar.py [--paper letter|a4|a5|all] [--outdir DIR]
+                                 [--soffice PATH] [--fodt-only]
+
+Every paper has two month tables a page, one in each column, and rows as high as the
+page allows: a column holds the month's table and three one-line paragraphs (the one
+before the table, the one after it and the carrier of the break), so the row height is
+what is left of the column's height for the 31 day rows, less a little.
 
 Layout notes that matter for Word export:
 - The cells have no top or bottom padding: with LibreOffice's default padding every
@@ -16,8 +22,10 @@ Layout notes that matter for Word export:
 """
 
 import argparse
+import dataclasses
 import os
 import pathlib
+import re
 import shutil
 import signal
 import subprocess
@@ -35,10 +43,59 @@ MONTHS = [
 NO_BREAK_SPACE = "\u00a0"
 CONVERSION_TIMEOUT_SECONDS = 180
 
-# Lengths in points: 374 twips = 18.7 pt, 108 twips = 5.4 pt.
-ROW_MIN_HEIGHT = "18.7pt"
+# 108 twips = 5.4 pt.
 CELL_SIDE_PADDING = "5.4pt"
 CELL_BORDER = "0.5pt solid #000000"
+
+
+@dataclasses.dataclass(frozen=True)
+class Paper:
+    """A paper size and the calendar's layout on it. Lengths carry their unit."""
+    name: str          # the program's name for it: letter, a4, a5
+    label: str         # as people write it
+    page_width: str
+    page_height: str
+    side_margin: str
+    top_margin: str    # also the bottom margin
+    day_column: str
+    entry_column: str  # the column gap is what the page's width leaves
+    row_height: str    # the minimum height of every row
+    text_size: str     # entries and the paragraphs between the tables
+    day_size: str
+    month_size: str
+    layout_name: str
+
+    def file_stem(self):
+        return "calendar" if self.name == "letter" else f"calendar-{self.name}"
+
+    def table_width(self):
+        return add_lengths(self.day_column, self.entry_column)
+
+    def column_gap(self):
+        return add_lengths(self.page_width, self.side_margin, self.side_margin, self.table_width(),
+                           self.table_width(), signs=(1, -1, -1, -1, -1))
+
+
+PAPERS = {paper.name: paper for paper in (
+    # 374 twips = 18.7 pt.
+    Paper("letter", "Letter", "8.5in", "11in", "0.75in", "1in", "0.5in", "2.5in", "18.7pt",
+          "12pt", "14pt", "20pt", "LetterTwoColumns"),
+    Paper("a4", "A4", "210mm", "297mm", "18mm", "25mm", "13mm", "64mm", "20.4pt",
+          "12pt", "14pt", "20pt", "A4TwoColumns"),
+    Paper("a5", "A5", "148mm", "210mm", "10mm", "15mm", "10mm", "48mm", "14.7pt",
+          "10pt", "11pt", "16pt", "A5TwoColumns"),
+)}
+
+
+def add_lengths(*lengths, signs=None):
+    """The sum of lengths of one unit, written in that unit ("0.5in" + "2.5in" = "3in")."""
+    parsed = [re.fullmatch(r"([0-9.]+)([a-z]+)", length).groups() for length in lengths]
+    units = {unit for _, unit in parsed}
+    if len(units) != 1:
+        raise ValueError(f"lengths of different units: {lengths}")
+    signs = signs or (1,) * len(lengths)
+    total = sum(sign * float(number) for sign, (number, _) in zip(signs, parsed))
+    return f"{round(total, 3):g}{units.pop()}"
 
 FONT_FACES = [
     ("Times New Roman", "roman", "variable"),
@@ -73,28 +130,30 @@ def font_face_decls():
     return f"<office:font-face-decls>{faces}</office:font-face-decls>"
 
 
-def meta():
+def meta(paper):
     return (
         "<office:meta>"
         "<dc:title>Daybloom calendar</dc:title>"
         "<dc:subject>Family dates and keepsakes</dc:subject>"
-        "<dc:description>Twelve month tables, two months per Letter page.</dc:description>"
+        f"<dc:description>Twelve month tables, two months per {paper.label} page.</dc:description>"
         "<meta:initial-creator>Daybloom</meta:initial-creator>"
         "<dc:creator>Daybloom</dc:creator>"
         "<dc:language>en-US</dc:language>"
         "</office:meta>")
 
 
-def common_styles():
+def common_styles(paper):
     # "Standard" is exported as Word's "Normal"; typed entries take it.
     return (
         "<office:styles>"
         '<style:default-style style:family="paragraph">'
         '<style:paragraph-properties fo:margin-top="0in" fo:margin-bottom="0in"'
         ' fo:hyphenation-ladder-count="no-limit" style:writing-mode="lr-tb"/>'
-        '<style:text-properties style:font-name="Times New Roman" fo:font-size="12pt"'
-        ' style:font-name-asian="MS Mincho" style:font-size-asian="12pt"'
-        ' style:font-name-complex="Times New Roman" style:font-size-complex="12pt"'
+        '<style:text-properties style:font-name="Times New Roman"'
+        f' fo:font-size="{paper.text_size}"'
+        f' style:font-name-asian="MS Mincho" style:font-size-asian="{paper.text_size}"'
+        ' style:font-name-complex="Times New Roman"'
+        f' style:font-size-complex="{paper.text_size}"'
         ' fo:language="en" fo:country="US" fo:hyphenate="false"/>'
         "</style:default-style>"
         '<style:default-style style:family="table">'
@@ -102,17 +161,19 @@ def common_styles():
         "</style:default-style>"
         '<style:style style:name="Standard" style:family="paragraph" style:class="text">'
         '<style:paragraph-properties fo:margin-top="0in" fo:margin-bottom="0in"/>'
-        '<style:text-properties style:font-name="Times New Roman" fo:font-size="12pt"/>'
+        '<style:text-properties style:font-name="Times New Roman"'
+        f' fo:font-size="{paper.text_size}"/>'
         "</style:style>"
         '<style:style style:name="Month_20_Name" style:display-name="Month Name"'
         ' style:family="paragraph" style:parent-style-name="Standard">'
         '<style:paragraph-properties fo:text-align="center"/>'
-        '<style:text-properties style:font-name="Arial" fo:font-size="20pt"'
+        '<style:text-properties style:font-name="Arial"'
+        f' fo:font-size="{paper.month_size}"'
         ' fo:font-weight="bold"/>'
         "</style:style>"
         '<style:style style:name="Day_20_Number" style:display-name="Day Number"'
         ' style:family="paragraph" style:parent-style-name="Standard">'
-        '<style:text-properties fo:font-size="14pt" fo:font-weight="bold"/>'
+        f'<style:text-properties fo:font-size="{paper.day_size}" fo:font-weight="bold"/>'
         "</style:style>"
         # Word's usual style for comment balloons; it brings Tahoma into the font list.
         '<style:style style:name="Balloon_20_Text" style:display-name="Balloon Text"'
@@ -122,7 +183,7 @@ def common_styles():
         "</office:styles>")
 
 
-def automatic_styles():
+def automatic_styles(paper):
     cell_properties = (
         f'fo:border="{CELL_BORDER}" fo:padding-left="{CELL_SIDE_PADDING}"'
         f' fo:padding-right="{CELL_SIDE_PADDING}" fo:padding-top="0in"'
@@ -130,17 +191,17 @@ def automatic_styles():
     return (
         "<office:automatic-styles>"
         '<style:style style:name="MonthTable" style:family="table">'
-        '<style:table-properties style:width="3in" table:align="left"'
+        f'<style:table-properties style:width="{paper.table_width()}" table:align="left"'
         ' fo:margin-left="0in" fo:margin-top="0in" fo:margin-bottom="0in"/>'
         "</style:style>"
         '<style:style style:name="DayColumn" style:family="table-column">'
-        '<style:table-column-properties style:column-width="0.5in"/>'
+        f'<style:table-column-properties style:column-width="{paper.day_column}"/>'
         "</style:style>"
         '<style:style style:name="EntryColumn" style:family="table-column">'
-        '<style:table-column-properties style:column-width="2.5in"/>'
+        f'<style:table-column-properties style:column-width="{paper.entry_column}"/>'
         "</style:style>"
         '<style:style style:name="CalendarRow" style:family="table-row">'
-        f'<style:table-row-properties style:min-row-height="{ROW_MIN_HEIGHT}"'
+        f'<style:table-row-properties style:min-row-height="{paper.row_height}"'
         ' fo:keep-together="auto"/>'
         "</style:style>"
         '<style:style style:name="CalendarCell" style:family="table-cell">'
@@ -154,20 +215,22 @@ def automatic_styles():
         ' style:parent-style-name="Standard">'
         '<style:paragraph-properties fo:break-before="page"/>'
         "</style:style>"
-        '<style:page-layout style:name="LetterTwoColumns">'
-        '<style:page-layout-properties fo:page-width="8.5in" fo:page-height="11in"'
-        ' style:print-orientation="portrait" fo:margin-left="0.75in"'
-        ' fo:margin-right="0.75in" fo:margin-top="1in" fo:margin-bottom="1in">'
-        '<style:columns fo:column-count="2" fo:column-gap="1in"/>'
+        f'<style:page-layout style:name="{paper.layout_name}">'
+        f'<style:page-layout-properties fo:page-width="{paper.page_width}"'
+        f' fo:page-height="{paper.page_height}"'
+        f' style:print-orientation="portrait" fo:margin-left="{paper.side_margin}"'
+        f' fo:margin-right="{paper.side_margin}" fo:margin-top="{paper.top_margin}"'
+        f' fo:margin-bottom="{paper.top_margin}">'
+        f'<style:columns fo:column-count="2" fo:column-gap="{paper.column_gap()}"/>'
         "</style:page-layout-properties>"
         "</style:page-layout>"
         "</office:automatic-styles>")
 
 
-def master_styles():
+def master_styles(paper):
     # No header and no footer.
     return ('<office:master-styles><style:master-page style:name="Standard"'
-            ' style:page-layout-name="LetterTwoColumns"/></office:master-styles>')
+            f' style:page-layout-name="{paper.layout_name}"/></office:master-styles>')
 
 
 def cell(paragraph_style, text="", spanned_columns=1):
@@ -214,13 +277,13 @@ def body():
     return "<office:body><office:text>\n" + "\n".join(parts) + "\n</office:text></office:body>"
 
 
-def flat_odf():
+def flat_odf(paper):
     namespaces = " ".join(f'xmlns:{prefix}="{uri}"' for prefix, uri in NAMESPACES.items())
     return ('<?xml version="1.0" encoding="UTF-8"?>\n'
             f'<office:document {namespaces} office:version="1.3"'
             ' office:mimetype="application/vnd.oasis.opendocument.text">'
-            + "\n".join([meta(), font_face_decls(), common_styles(), automatic_styles(),
-                         master_styles(), body()])
+            + "\n".join([meta(paper), font_face_decls(), common_styles(paper),
+                         automatic_styles(paper), master_styles(paper), body()])
             + "</office:document>\n")
 
 
@@ -264,24 +327,26 @@ def convert(soffice, source, target_filter, outdir, profile_dir):
 def main():
     here = pathlib.Path(__file__).resolve().parent
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--outdir", default=str(here), help="where calendar.fodt and .dot go")
+    parser.add_argument("--paper", choices=[*PAPERS, "all"], default="all")
+    parser.add_argument("--outdir", default=str(here), help="where the .fodt and .dot go")
     parser.add_argument("--soffice", default=shutil.which("soffice") or "soffice")
     parser.add_argument("--fodt-only", action="store_true", help="skip the conversion")
     options = parser.parse_args()
 
     outdir = pathlib.Path(options.outdir).resolve()
     outdir.mkdir(parents=True, exist_ok=True)
-    fodt = outdir / "calendar.fodt"
-    fodt.write_text(flat_odf(), encoding="utf-8")
-    print(f"wrote {fodt}")
-    if options.fodt_only:
-        return 0
-
-    with tempfile.TemporaryDirectory(prefix="daybloom-template-") as work:
-        profile = pathlib.Path(work) / "profile"
-        dot = convert(options.soffice, fodt, "dot:MS Word 97 Vorlage", work, profile)
-        shutil.copyfile(dot, outdir / "calendar.dot")
-    print(f"wrote {outdir / 'calendar.dot'}")
+    papers = PAPERS.values() if options.paper == "all" else [PAPERS[options.paper]]
+    for paper in papers:
+        fodt = outdir / (paper.file_stem() + ".fodt")
+        fodt.write_text(flat_odf(paper), encoding="utf-8")
+        print(f"wrote {fodt}")
+        if options.fodt_only:
+            continue
+        with tempfile.TemporaryDirectory(prefix="daybloom-template-") as work:
+            profile = pathlib.Path(work) / "profile"
+            dot = convert(options.soffice, fodt, "dot:MS Word 97 Vorlage", work, profile)
+            shutil.copyfile(dot, outdir / (paper.file_stem() + ".dot"))
+        print(f"wrote {outdir / (paper.file_stem() + '.dot')}")
     return 0
 
 
