@@ -10,6 +10,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     };
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--paper") || argument.startsWith(QLatin1String("--paper="))) {
+            const bool joined = argument.startsWith(QLatin1String("--paper="));
+            const QString name = joined ? argument.mid(8) : i + 1 < arguments.size() ? arguments.at(++i) : QString();
+            if (name.isEmpty())
+                return mistake(QStringLiteral("--paper needs a paper size: %1").arg(PaperSizes::knownNames()));
+            line.m_paper = PaperSizes::fromName(name);
+            if (!line.m_paper)
+                return mistake(QStringLiteral("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
+            continue;
+        }
         if (line.m_mode != Mode::Window)
             return mistake(QStringLiteral("unexpected argument '%1'").arg(argument));
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
@@ -29,18 +39,20 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             if (line.m_files.isEmpty())
                 return mistake(QStringLiteral("--import needs at least one file"));
             line.m_mode = Mode::Import;
-            return line;
+            break;
         } else {
             return mistake(QStringLiteral("unknown option '%1'").arg(argument));
         }
     }
+    if (line.m_paper && (line.m_mode == Mode::Window || line.m_mode == Mode::Import))
+        return mistake(QStringLiteral("--paper goes with --export"));
     return line;
 }
 
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: daybloom [--export FILE | --import FILE…]\n"
+        "Usage: daybloom [--export FILE [--paper SIZE] | --import FILE…]\n"
         "Makes a printable calendar of the family's dates.\n"
         "\n"
         "Without options the main window opens.\n"
@@ -49,6 +61,9 @@ QString CommandLine::usage()
         "                  and write FILE in the format of its suffix: .doc (Word\n"
         "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
         "                  .pdf. The stored entries are read, never changed.\n"
+        "  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
+        "                  rather than the paper chosen in the window (or, until one is\n"
+        "                  chosen, the paper usual in the locale)\n"
         "  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
         "                  calendar (.ics) files to the stored entries, without a window,\n"
         "                  and print what was added and what was skipped\n"

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/shell/PaperSize.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // What the program was asked to do on its command line.
 class CommandLine
@@ -16,6 +20,8 @@ public:
     QString value() const { return m_value; }
     // The files to read (Import).
     QStringList files() const { return m_files; }
+    // The paper asked for (Export); none: the chosen one.
+    std::optional<PaperSize> paper() const { return m_paper; }
 
     static QString usage();
 
@@ -23,4 +29,5 @@ private:
     Mode m_mode = Mode::Window;
     QString m_value;
     QStringList m_files;
+    std::optional<PaperSize> m_paper;
 };

@@ -3,6 +3,7 @@
 #include "core/import/DateImport.h"
 #include "core/import/ImportPlan.h"
 #include "core/entry/StoredDayEntries.h"
+#include "core/shell/PaperPreference.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
 #include "office/LibreOfficeEngine.h"
@@ -37,13 +38,13 @@ auto cleanTemporaryFiles()
     return qScopeGuard([] { TempFolder::removeOwn(); });
 }
 
-int exportCalendar(int argc, char *argv[], const QString &target)
+int exportCalendar(int argc, char *argv[], const QString &target, std::optional<PaperSize> paper)
 {
     QCoreApplication app(argc, argv);
     const auto temporaryFiles = cleanTemporaryFiles();
     try {
         LibreOfficeEngine engine;
-        CalendarExport::write(engine, StoredDayEntries(), target);
+        CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
         return 0;
     } catch (const std::exception &error) {
         const QString cause = QString::fromUtf8(error.what()).simplified();
@@ -115,7 +116,7 @@ int main(int argc, char *argv[])
                      qUtf8Printable(command.value()));
         return 2;
     case CommandLine::Mode::Export:
-        return exportCalendar(argc, argv, command.value());
+        return exportCalendar(argc, argv, command.value(), command.paper());
     case CommandLine::Mode::Import:
         return importDates(argc, argv, command.files());
     case CommandLine::Mode::Window:

@@ -43,12 +43,18 @@ void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
 {
     dropUnusable();
     const LibreOfficeApplication::Setup setup{m_officeProgram, m_limits, m_profileSeed, m_retirement};
+    // An instance that holds another document (the template of another paper) would only
+    // be in the way: it makes room for one with this document.
+    if (!m_ready.empty() && m_ready.front().hasDocumentOpen && m_ready.front().document != documentToOpen) {
+        m_ready.front().instance->discard();
+        m_ready.pop_front();
+    }
     // First the instance with the document open, then one that has only started.
     const bool documentReady = !m_ready.empty() && m_ready.front().hasDocumentOpen;
     if (!documentReady)
-        m_ready.push_front({LibreOfficeApplication::startInBackground(setup, documentToOpen, true), true});
+        m_ready.push_front({LibreOfficeApplication::startInBackground(setup, documentToOpen, true), true, documentToOpen});
     while (m_ready.size() < 2)
-        m_ready.push_back({LibreOfficeApplication::startInBackground(setup, documentToOpen, false), false});
+        m_ready.push_back({LibreOfficeApplication::startInBackground(setup, documentToOpen, false), false, {}});
 }
 
 void LibreOfficeEngine::dropUnusable()

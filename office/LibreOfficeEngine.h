@@ -40,6 +40,7 @@ private:
     struct ReadyInstance {
         std::unique_ptr<LibreOfficeApplication> instance;
         bool hasDocumentOpen;
+        QByteArray document; // the one open
     };
 
     void dropUnusable();

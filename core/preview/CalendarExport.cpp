@@ -16,7 +16,7 @@
 #include <memory>
 #include <stdexcept>
 
-void CalendarExport::write(WordEngine &engine, const DayEntries &entries, const QString &target)
+void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperSize paper, const QString &target)
 {
     const std::optional<DocumentFormat> format = DocumentFormats::fromFileName(target);
     if (!format)
@@ -28,9 +28,9 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, const 
                                      .arg(target, QFileInfo(target).absolutePath())
                                      .toStdString());
 
-    const QString templatePath = TempFolder::file(CalendarTemplate::fileName());
+    const QString templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
     const auto removeTemplate = qScopeGuard([&] { DeleteFileRobust(templatePath); });
-    WriteBytesToFile(CalendarTemplate::bytes(), templatePath);
+    WriteBytesToFile(CalendarTemplate::bytes(paper), templatePath);
 
     const std::unique_ptr<WordApplication> word = engine.createApplication();
     word->openDocument(templatePath, true);

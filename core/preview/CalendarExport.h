@@ -1,17 +1,19 @@
 #pragma once
 
+#include "core/shell/PaperSize.h"
+
 #include <QString>
 
 class DayEntries;
 class WordEngine;
 
-// Makes the calendar without a window: fills the template with the day entries in an
-// office instance and writes the result to target in the format its suffix names (doc,
+// Makes the calendar without a window: fills the paper's template with the day entries in
+// an office instance and writes the result to target in the format its suffix names (doc,
 // docx, odt or pdf), replacing a file there only with a complete one. Throws
 // std::runtime_error (OfficeError from the office) whose description is one line naming
 // the cause: an unknown suffix, no office, a target that cannot be written.
 namespace CalendarExport {
 
-void write(WordEngine &engine, const DayEntries &entries, const QString &target);
+void write(WordEngine &engine, const DayEntries &entries, PaperSize paper, const QString &target);
 
 } // namespace CalendarExport

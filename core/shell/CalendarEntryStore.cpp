@@ -15,15 +15,18 @@
 
 namespace {
 
+// The section of the program's own settings, apart from the day entries.
+const QString optionsSection = QStringLiteral("Options");
+
 // A new object for every access: after a failed sync an object keeps reporting the
 // failure, and a fresh one tells whether the file can be written now.
 class EntryGroup
 {
 public:
-    EntryGroup()
+    explicit EntryGroup(const QString &section = ProductInfo::productName)
         : settings(QSettings::IniFormat, QSettings::UserScope, ProductInfo::settingsApplication)
     {
-        settings.beginGroup(ProductInfo::productName);
+        settings.beginGroup(section);
     }
 
     QSettings settings;
@@ -89,14 +92,34 @@ QString CalendarEntryStore::read(const QString &key) const
 
 CalendarEntryStore::WriteResult CalendarEntryStore::write(const QString &key, const QString &text)
 {
-    EntryGroup group;
-    group.settings.setValue(key, text);
-    group.settings.sync();
-    const QSettings::Status status = group.settings.status();
-    const WriteResult result{status == QSettings::NoError, describe(status, group.settings.fileName())};
+    const WriteResult result = writeIn(ProductInfo::productName, key, text);
     if (m_writeObserver)
         m_writeObserver(key, text, result.saved);
     return result;
+}
+
+QString CalendarEntryStore::option(const QString &key) const
+{
+    return EntryGroup(optionsSection).settings.value(key).toString();
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::setOption(const QString &key, const QString &value)
+{
+    // Writing rewrites the whole file from what QSettings read of it: entries it could not
+    // read would be lost to a mere option.
+    if (!readsCleanly())
+        return {false, describe(QSettings::FormatError, fileName())};
+    return writeIn(optionsSection, key, value);
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::writeIn(const QString &section, const QString &key,
+                                                            const QString &text)
+{
+    EntryGroup group(section);
+    group.settings.setValue(key, text);
+    group.settings.sync();
+    const QSettings::Status status = group.settings.status();
+    return {status == QSettings::NoError, describe(status, group.settings.fileName())};
 }
 
 bool CalendarEntryStore::readsCleanly() const

@@ -7,8 +7,9 @@
 
 // The day entries in the user's settings file: application "Quillmoor" (the file
 // $XDG_CONFIG_HOME/Quillmoor.ini), the product name as the group, one key per day box
-// ("txtJan0" … "txtDec30") holding the box's text verbatim. Every read and write goes to
-// the file: there is no cache, and each write is synced before it returns.
+// ("txtJan0" … "txtDec30") holding the box's text verbatim; the program's options in the
+// group "Options". Every read and write goes to the file: there is no cache, and each
+// write is synced before it returns.
 class CalendarEntryStore
 {
 public:
@@ -23,6 +24,12 @@ public:
     QString read(const QString &key) const;
     // Replaces the key's value; an empty text is stored as such, the key stays.
     WriteResult write(const QString &key, const QString &text);
+
+    // The program's own settings (the paper size, …), in a section of their own, never
+    // among the day keys. The empty text when the key is absent.
+    QString option(const QString &key) const;
+    // Refused, the file unchanged, while the file does not read cleanly.
+    WriteResult setOption(const QString &key, const QString &value);
 
     // False when QSettings cannot read the file cleanly: it reports a format error, or an
     // entry line of the section is lost to it. The next write would rewrite the file from
@@ -45,5 +52,7 @@ public:
     void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
 
 private:
+    static WriteResult writeIn(const QString &section, const QString &key, const QString &text);
+
     WriteObserver m_writeObserver;
 };

@@ -4,10 +4,30 @@
 
 #include <stdexcept>
 
-QByteArray CalendarTemplate::bytes()
+namespace {
+
+QString suffixOf(PaperSize paper)
 {
-    QFile resource(resourcePath());
+    return paper == PaperSize::Letter ? QString() : QLatin1Char('-') + PaperSizes::name(paper);
+}
+
+} // namespace
+
+QString CalendarTemplate::resourcePath(PaperSize paper)
+{
+    return QStringLiteral(":/template/calendar%1.dot").arg(suffixOf(paper));
+}
+
+QString CalendarTemplate::fileName(PaperSize paper)
+{
+    return QStringLiteral("template%1.dot").arg(suffixOf(paper));
+}
+
+QByteArray CalendarTemplate::bytes(PaperSize paper)
+{
+    QFile resource(resourcePath(paper));
     if (!resource.open(QIODevice::ReadOnly))
-        throw std::runtime_error("The calendar template is missing from the program.");
+        throw std::runtime_error(
+            QStringLiteral("The %1 calendar template is missing from the program.").arg(PaperSizes::label(paper)).toStdString());
     return resource.readAll();
 }

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "core/shell/PaperSize.h"
+
 #include <QByteArray>
 #include <QString>
 
-// The calendar template that the program carries inside itself, byte for byte, and the
-// name it is written out under for a build.
+// The calendar templates that the program carries inside itself, one per paper size, byte
+// for byte, and the names they are written out under for a build.
 class CalendarTemplate
 {
 public:
-    static QString resourcePath() { return QStringLiteral(":/template/calendar.dot"); }
-    static QString fileName() { return QStringLiteral("template.dot"); }
+    // ":/template/calendar.dot" for Letter, ":/template/calendar-a4.dot", …
+    static QString resourcePath(PaperSize paper);
+    // "template.dot" for Letter, "template-a4.dot", …: a template left from a build on
+    // another paper is never taken for this paper's.
+    static QString fileName(PaperSize paper);
 
-    // Throws std::runtime_error when the program was built without its template.
-    static QByteArray bytes();
+    // Throws std::runtime_error when the program was built without the paper's template.
+    static QByteArray bytes(PaperSize paper);
 };

@@ -62,11 +62,12 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
 {
     OfficeSession office(m_engine, report);
     office.start(108);
+    const PaperSize paper = m_window.paperSize();
     QByteArray templateBytes;
-    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(); });
+    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(paper); });
     // A template file already there is used as it is.
     report.step(112, [&] {
-        templatePath = TempFolder::file(CalendarTemplate::fileName());
+        templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
         if (!templateBytes.isEmpty() && !FileExists(templatePath))
             WriteBytesToFile(templateBytes, templatePath);
     });

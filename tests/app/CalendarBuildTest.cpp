@@ -1,10 +1,12 @@
 #include "tests/office/LibreOfficeTestSupport.h"
+#include "tests/support/FileReaders.h"
 #include "tests/support/ReportedErrors.h"
 #include "tests/support/TestMain.h"
 
 #include "windows/entry/EntryPanel.h"
 #include "windows/preview/Form2.h"
 #include "core/shell/CalendarMonths.h"
+#include "core/shell/PaperPreference.h"
 #include "windows/shell/Form1.h"
 #include "core/wordgen/PagePicture.h"
 #include "core/shell/TempFolder.h"
@@ -23,6 +25,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QTest>
 #include <QSet>
@@ -291,6 +294,37 @@ private slots:
         // The new first page shows the changed January; the untouched months look as before.
         QVERIFY(pages[0] != m_firstBuildPages[0]);
         QCOMPARE(pages[2], m_firstBuildPages[2]);
+    }
+
+    // With A4 chosen, the next build lays the calendar out on A4, still six pages, and the
+    // printer is given A4 paper for it.
+    void anA4CalendarIsPrintedOnA4()
+    {
+        QVERIFY(PaperPreference::choose(PaperSize::A4).saved);
+        const auto backToLetter = qScopeGuard([] { PaperPreference::choose(PaperSize::Letter); });
+        clickButton(preview(), QStringLiteral("PushButton8"));
+        build();
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(pageListTexts(preview()), pageItems(6));
+        QCOMPARE(PagePicture::naturalSize(preview().pageImage(0)), QSize(340, 481));
+
+        const QString printed = TempFolder::file(QStringLiteral("printed-a4.pdf"));
+        const auto removePrinted = qScopeGuard([&] { QFile::remove(printed); });
+        QPageSize offered;
+        PrintDialog::setNextAnswer([&](QPrinter &printer) {
+            offered = printer.pageLayout().pageSize();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            return true;
+        });
+        preview().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&preview()));
+        QTest::keyClick(&preview(), Qt::Key_P, Qt::ControlModifier);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(offered.id(), QPageSize::A4);
+        const QString info = readerOutput(QStringLiteral("pdfinfo"), {printed});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +6\\n"))) && info.contains(QStringLiteral("(A4)")), qPrintable(info));
     }
 
     // An office that stops answering in the middle of a build (stopped with SIGSTOP) costs

@@ -1,9 +1,12 @@
 #include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 
+#include "core/shell/CalendarMonths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,9 +50,75 @@ private slots:
         const Run help = run({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains(QStringLiteral("--export FILE")));
-        const Run wrong = run({QStringLiteral("--frobnicate")});
-        QCOMPARE(wrong.exitCode, 2);
-        QVERIFY2(wrong.errorLines.value(0).contains(QStringLiteral("--frobnicate")), qPrintable(wrong.errorLines.join('\n')));
+        for (const QStringList &arguments : {QStringList{QStringLiteral("--frobnicate")},
+                                             QStringList{QStringLiteral("--export"), QStringLiteral("x.pdf"), QStringLiteral("--paper"), QStringLiteral("b5")},
+                                             QStringList{QStringLiteral("--paper=a4")}}) {
+            const Run wrong = run(arguments);
+            QCOMPARE(wrong.exitCode, 2);
+            QVERIFY2(wrong.errorLines.value(0).contains(arguments.constLast().section(QLatin1Char('='), 0, 0)),
+                     qPrintable(wrong.errorLines.join('\n')));
+        }
+    }
+
+    // The calendar on the paper asked for, else the one chosen in the window, else the
+    // locale's: six pages of that size holding every one of the 366 days' entries.
+    void exportLaysTheCalendarOutOnItsPaper_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("storedPaper");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QSizeF>("points");
+        QTest::newRow("a4 asked, A5 stored") << QStringList{QStringLiteral("--paper"), QStringLiteral("a4")} << QStringLiteral("A5")
+                                             << QStringLiteral("en_US.UTF-8") << QSizeF(595.3, 841.9);
+        QTest::newRow("nothing stored, German locale") << QStringList() << QString() << QStringLiteral("de_DE.UTF-8")
+                                                       << QSizeF(595.3, 841.9);
+        QTest::newRow("A5 stored, American locale") << QStringList() << QStringLiteral("A5") << QStringLiteral("en_US.UTF-8")
+                                                    << QSizeF(419.5, 595.3);
+    }
+
+    void exportLaysTheCalendarOutOnItsPaper()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, storedPaper);
+        QFETCH(QString, locale);
+        QFETCH(QSizeF, points);
+        QTemporaryDir config;
+        QStringList entries;
+        {
+            QSettings settings(config.filePath(QStringLiteral("Quillmoor.ini")), QSettings::IniFormat);
+            settings.beginGroup(QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder"));
+            for (int month = 0; month < CalendarMonths::count; ++month)
+                for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+                    entries.append(QStringLiteral("day%1").arg(CalendarMonths::dayOfYear(month, index) + 1));
+                    settings.setValue(CalendarMonths::entryName(month, index), entries.constLast());
+                }
+            settings.endGroup();
+            if (!storedPaper.isEmpty())
+                settings.setValue(QStringLiteral("Options/PaperSize"), storedPaper);
+        }
+        const QString target = m_home.filePath(QStringLiteral("out/paper.pdf"));
+
+        const Run exported = run(QStringList{QStringLiteral("--export"), target} + options,
+                                 {{QStringLiteral("XDG_CONFIG_HOME"), config.path()}, {QStringLiteral("LC_ALL"), locale}});
+
+        QCOMPARE(exported.exitCode, 0);
+        const QString info = readerOutput(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("99"), target});
+        static const QRegularExpression pageLine(QStringLiteral("^Page +\\d+ size: +([0-9.]+) x ([0-9.]+) pts"),
+                                                 QRegularExpression::MultilineOption);
+        QStringList sizes;
+        for (auto match = pageLine.globalMatch(info); match.hasNext();) {
+            const QRegularExpressionMatch page = match.next();
+            const bool near = qAbs(page.captured(1).toDouble() - points.width()) < 1 && qAbs(page.captured(2).toDouble() - points.height()) < 1;
+            sizes.append(near ? QStringLiteral("as expected") : page.captured(0));
+        }
+        QCOMPARE(sizes, QStringList(6, QStringLiteral("as expected")));
+        const QStringList words = readerOutput(QStringLiteral("pdftotext"), {target, QStringLiteral("-")}).split(QRegularExpression(QStringLiteral("\\s+")));
+        QStringList missing;
+        for (const QString &entry : std::as_const(entries))
+            if (!words.contains(entry))
+                missing.append(entry);
+        QCOMPARE(missing, QStringList());
+        QFile::remove(target);
     }
 
     // Each format holds every stored entry, read by a reader of its own.
@@ -183,12 +252,15 @@ private slots:
 private:
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 
-    Run run(const QStringList &arguments)
+    // changes: environment variables set for this run.
+    Run run(const QStringList &arguments, const QMap<QString, QString> &changes = {})
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
+        for (auto change = changes.cbegin(); change != changes.cend(); ++change)
+            environment.insert(change.key(), change.value());
         // No display: the command line needs none.
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -5,6 +5,7 @@
 
 #include <poppler-qt6.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -30,6 +31,15 @@ int DocumentPrinter::pageCount(const QString &pdfFile)
     return document && !document->isLocked() ? document->numPages() : 0;
 }
 
+QPageSize DocumentPrinter::pageSize(const QString &pdfFile)
+{
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdfFile);
+    const std::unique_ptr<Poppler::Page> first = document && !document->isLocked() ? document->page(0) : nullptr;
+    if (!first)
+        return QPageSize(QPageSize::Letter);
+    return QPageSize(first->pageSizeF(), QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+}
+
 void DocumentPrinter::print(const QString &pdfFile, QPrinter &printer)
 {
     const std::unique_ptr<Poppler::Document> document = load(pdfFile);
@@ -53,12 +63,14 @@ void DocumentPrinter::print(const QString &pdfFile, QPrinter &printer)
             if (!first && !printer.newPage())
                 throw std::runtime_error("the printer stopped taking pages");
             first = false;
-            // The page fills the paper at the printer's resolution.
+            // The page fills the paper at the printer's resolution; on paper of another
+            // shape it keeps its proportions and is centred.
             const QSizeF points = page->pageSizeF();
-            const double dotsPerPointX = paper.width() / points.width();
-            const double dotsPerPointY = paper.height() / points.height();
+            const double dotsPerPoint = std::min(paper.width() / points.width(), paper.height() / points.height());
             painter.save();
-            page->renderToPainter(&painter, 72.0 * dotsPerPointX, 72.0 * dotsPerPointY);
+            painter.translate((paper.width() - points.width() * dotsPerPoint) / 2,
+                              (paper.height() - points.height() * dotsPerPoint) / 2);
+            page->renderToPainter(&painter, 72.0 * dotsPerPoint, 72.0 * dotsPerPoint);
             painter.restore();
         }
     }

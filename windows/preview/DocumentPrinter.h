@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 
 class QPrinter;
@@ -11,6 +12,9 @@ namespace DocumentPrinter {
 
 // The number of pages in the file; 0 when it cannot be read.
 int pageCount(const QString &pdfFile);
+// The size of the file's first page (A4, Letter, … when it is one of those), for the
+// printer's paper; Letter when the file cannot be read.
+QPageSize pageSize(const QString &pdfFile);
 
 // Throws std::runtime_error naming the cause when the file cannot be read or the printer
 // refuses the job.

@@ -161,7 +161,8 @@ void Form2::printCalendar()
         m_pointer.set(MousePointer::Default);
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(QStringLiteral("Daybloom calendar"));
-        printer.setPageSize(QPageSize(QPageSize::Letter));
+        // The printer's paper is the calendar's own.
+        printer.setPageSize(DocumentPrinter::pageSize(pdf));
         if (!PrintDialog::choose(printer, DocumentPrinter::pageCount(pdf), this))
             return;
         m_pointer.set(MousePointer::Hourglass);

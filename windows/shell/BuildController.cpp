@@ -1,5 +1,6 @@
 #include "windows/shell/BuildController.h"
 
+#include "core/shell/PaperPreference.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/WordEngine.h"
 #include "windows/entry/EntryPanel.h"
@@ -40,7 +41,7 @@ void BuildController::getOfficesReady()
     if (m_builder.isCreating())
         return;
     try {
-        m_engine.prepareAhead(CalendarTemplate::bytes());
+        m_engine.prepareAhead(CalendarTemplate::bytes(paperSize()));
     } catch (const std::exception &error) {
         // The next build starts its offices itself, as it would without this.
         qWarning("The offices of the next build could not be got ready: %s", error.what());
@@ -50,6 +51,11 @@ void BuildController::getOfficesReady()
 const DayEntries &BuildController::dayEntries() const
 {
     return m_entries;
+}
+
+PaperSize BuildController::paperSize() const
+{
+    return PaperPreference::current();
 }
 
 void BuildController::showBusy(bool busy)

@@ -28,7 +28,7 @@ public:
     // "Start Creating Template". Afterwards the offices of the next build get ready.
     void build();
     // Has the office engine get the next build's instances ready in the background, the
-    // first with the calendar template open.
+    // first with the calendar template of the chosen paper open.
     void getOfficesReady();
     bool isCreating() const { return m_builder.isCreating(); }
 
@@ -36,6 +36,8 @@ public:
     Form2 *previewWindow() const { return m_preview.get(); }
 
     const DayEntries &dayEntries() const override;
+    // The paper stored in the settings file, or the locale's.
+    PaperSize paperSize() const override;
     void showBusy(bool busy) override;
     void freezePainting(bool frozen) override;
     void hideWindow() override;

@@ -42,6 +42,7 @@ public:
     }
 
     const DayEntries &dayEntries() const override { return *this; }
+    PaperSize paperSize() const override { return paper; }
     QString entryText(int month, int index) const override { return entries.value(CalendarMonths::entryName(month, index)); }
     void setEntryText(int month, int index, const QString &text) override { entries.insert(CalendarMonths::entryName(month, index), text); }
     void showBusy(bool value) override { busy = value; }
@@ -55,6 +56,7 @@ public:
         return *preview;
     }
 
+    PaperSize paper = PaperSize::Letter;
     bool busy = false;
     bool frozen = false;
     bool hidden = false;
@@ -138,7 +140,7 @@ private slots:
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(engine.calls(FakeOperation::OpenDocument).at(0).arguments, templatePath() + QStringLiteral(" read-only"));
-        QCOMPARE(templateAtOpen, CalendarTemplate::bytes());
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(PaperSize::Letter));
         QVERIFY(!QFile::exists(templatePath()));
 
         // One call a month fills its day column, cell 2 from row 2 down, day by day.
@@ -201,6 +203,40 @@ private slots:
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(templateAtOpen, QByteArray("the user's own template"));
         QVERIFY(!QFile::exists(templatePath()));
+    }
+
+    // The build opens the chosen paper's template, never a template of another paper left
+    // in the temporary folder.
+    void eachPaperBuildsFromItsOwnTemplate_data()
+    {
+        QTest::addColumn<PaperSize>("paper");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("A4") << PaperSize::A4 << QStringLiteral("template-a4.dot");
+        QTest::newRow("A5") << PaperSize::A5 << QStringLiteral("template-a5.dot");
+    }
+
+    void eachPaperBuildsFromItsOwnTemplate()
+    {
+        QFETCH(PaperSize, paper);
+        QFETCH(QString, fileName);
+        FakeWordEngine engine;
+        TestBuildSurface window(engine);
+        window.paper = paper;
+        writeFile(templatePath(), "a Letter template left behind");
+        QByteArray templateAtOpen;
+        engine.setBeforeCall([&](const FakeCall &call) {
+            if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
+                templateAtOpen = readFile(TempFolder::file(fileName));
+        });
+
+        DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
+        builder.PushButton22_Click();
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(engine.calls(FakeOperation::OpenDocument).at(0).arguments, TempFolder::file(fileName) + QStringLiteral(" read-only"));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(paper));
+        QVERIFY(templateAtOpen != CalendarTemplate::bytes(PaperSize::Letter));
+        QVERIFY(!QFile::exists(TempFolder::file(fileName)));
     }
 
     void takenNamesAreSkipped()
