@@ -3,6 +3,7 @@
 // a Word document that an independent reader can read, the page count, and the page
 // pictures of the capture's copy-and-delete walk.
 
+#include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/ClipboardPicture.h"
 #include "core/preview/DocumentExport.h"
 #include "core/shell/TempFolder.h"
@@ -25,6 +26,7 @@
 
 #include <poppler-qt6.h>
 
+#include <algorithm>
 #include <memory>
 
 #include <csignal>
@@ -214,6 +216,37 @@ private slots:
         word->selectCell(1, 2, 2);
         QVERIFY(!killed.contains(officeChildren().constLast()));
         word->quit();
+    }
+
+    // Offices got ready with one paper's template and then asked for another's (the paper
+    // was changed): the one holding the old template makes room for one with the new, and
+    // the calendar made next comes out on the new paper.
+    void aReadyInstanceWithAnotherTemplateIsReplaced()
+    {
+        LibreOfficeEngine engine;
+        engine.prepareAhead(CalendarTemplate::bytes(PaperSize::Letter));
+        engine.waitForReadyInstances();
+        const QList<pid_t> before = officeChildren();
+        QCOMPARE(before.size(), 2);
+
+        engine.prepareAhead(CalendarTemplate::bytes(PaperSize::A4));
+        engine.waitForReadyInstances();
+        QTRY_COMPARE_WITH_TIMEOUT(officeChildren().size(), 2, 10000);
+        const QList<pid_t> after = officeChildren();
+        QCOMPARE(std::count_if(after.cbegin(), after.cend(), [&](pid_t pid) { return before.contains(pid); }), 1);
+
+        const QString a4Template = temp(CalendarTemplate::fileName(PaperSize::A4));
+        QFile file(a4Template);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(CalendarTemplate::bytes(PaperSize::A4)) > 0);
+        file.close();
+        const QString pdf = temp(QStringLiteral("a4.pdf"));
+        std::unique_ptr<WordApplication> word = engine.createApplication();
+        word->openDocument(a4Template, true);
+        DocumentExport::fromOpenDocument(*word, pdf, DocumentFormat::Pdf);
+        word->closeDocumentWithoutSaving();
+        word->quit();
+        const QString info = readerOutput(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
     }
 
     // When the engine goes (the program ends), every office it got ready ends too, within
