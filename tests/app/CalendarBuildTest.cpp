@@ -139,6 +139,8 @@ class CalendarBuildTest : public QObject
 private slots:
     void initTestCase()
     {
+        // Letter pages, whatever the paper of the locale the tests run in.
+        QVERIFY(PaperPreference::choose(PaperSize::Letter).saved);
         m_form = std::make_unique<Form1>(*m_engine);
         m_form->Form_Load();
         QVERIFY(!m_form->programEnded());

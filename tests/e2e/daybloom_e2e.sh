@@ -218,7 +218,7 @@ build_and_check() {
   build_calendar
   wait_until 30 "the build's offices to end" offices_idle
   wait_until 10 "one generated document in TEMP" one_generated_document
-  [[ -z $(find "$TEMP" -name template.dot -o -name temp.bmp) ]] || fail "build left $(find "$TEMP")"
+  [[ -z $(find "$TEMP" -name 'template*.dot' -o -name temp.bmp) ]] || fail "build left $(find "$TEMP")"
 }
 
 # =======================================================================================
