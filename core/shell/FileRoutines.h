@@ -9,12 +9,10 @@
 // false for anything else (missing, empty path, unreadable). Never throws.
 bool FileExists(const QString &path);
 
-// Deletes the file, or every file matching the pattern when the last path component holds
-// the wildcards '*' or '?'. Pending events are processed first, so other handlers may run
-// inside this call. When the plain attempt fails, a second forced attempt makes each file
-// writable and removes it. Folders are never removed. Never reports and never throws:
-// callers that need to know ask FileExists afterwards.
-void DeleteFileRobust(const QString &pathOrPattern) noexcept;
+// Deletes the file. When the plain attempt fails, a second forced attempt makes it writable
+// and removes it. A folder is never removed. No other handler runs inside this call. Never
+// reports and never throws: callers that need to know ask FileExists afterwards.
+void DeleteFileRobust(const QString &path) noexcept;
 
 // Writes the bytes at the start of the file, creating it when missing. The file is not
 // truncated: a longer existing file keeps its bytes beyond the written length. Throws

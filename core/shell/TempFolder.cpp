@@ -19,7 +19,6 @@ namespace {
 struct Location {
     QString userFolder;    // <base>/daybloom-<uid>
     QString processFolder; // <userFolder>/<pid>
-    QString temporaryVariableProblem;
 };
 
 [[noreturn]] void refuse(const QString &folder, const QString &cause)
@@ -64,7 +63,6 @@ Location locate()
             location.userFolder = userFolderIn(temp);
             makePrivateFolder(location.userFolder);
         } catch (const std::runtime_error &error) {
-            location.temporaryVariableProblem = QString::fromUtf8(error.what());
             location.userFolder.clear();
             qWarning("TEMP is not used: %s", error.what());
         }
@@ -94,11 +92,6 @@ QString TempFolder::path()
 QString TempFolder::file(const QString &name)
 {
     return path() + QLatin1Char('/') + name;
-}
-
-QString TempFolder::temporaryVariableProblem()
-{
-    return location().temporaryVariableProblem;
 }
 
 void TempFolder::removeOrphans()

@@ -19,9 +19,6 @@ public:
     // path() + "/" + name.
     static QString file(const QString &name);
 
-    // Why TEMP is set but was not used (missing, not writable, not safe); empty otherwise.
-    static QString temporaryVariableProblem();
-
     // Removes the folders of this user's earlier processes that no longer run: what a
     // killed program left behind. Another running instance's folder is never touched.
     static void removeOrphans();

@@ -44,23 +44,20 @@ private slots:
         QVERIFY(!FileExists(path(QStringLiteral("missing.txt"))));
     }
 
-    void deleteRemovesReadOnlyAndMatchingFilesOnly()
+    void deleteRemovesReadOnlyFilesAndNeverFolders()
     {
-        createFiles({QStringLiteral("locked.doc"), QStringLiteral("kestrel11111111.doc"), QStringLiteral("kestrel[1].doc"),
-                     QStringLiteral("kestrel3.dot"), QStringLiteral("other.doc"), QStringLiteral("a1.bmp"),
-                     QStringLiteral("a12.bmp")});
+        createFiles({QStringLiteral("locked.doc"), QStringLiteral("kestrel11111111.doc"), QStringLiteral("other.doc")});
         QFile::setPermissions(path(QStringLiteral("locked.doc")), QFile::ReadOwner);
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("kestrel-folder.doc/inside")));
 
         DeleteFileRobust(path(QStringLiteral("locked.doc")));
-        DeleteFileRobust(path(QStringLiteral("kestrel*.doc")));
-        DeleteFileRobust(path(QStringLiteral("a?.bmp")));
+        DeleteFileRobust(path(QStringLiteral("kestrel11111111.doc")));
+        DeleteFileRobust(path(QStringLiteral("kestrel-folder.doc")));
         DeleteFileRobust(path(QStringLiteral("never-there.doc")));
         DeleteFileRobust(QString());
 
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{QStringLiteral("a12.bmp"), QStringLiteral("kestrel-folder.doc"),
-                              QStringLiteral("kestrel3.dot"), QStringLiteral("other.doc")}));
+                 (QStringList{QStringLiteral("kestrel-folder.doc"), QStringLiteral("other.doc")}));
         QVERIFY(QFileInfo(path(QStringLiteral("kestrel-folder.doc/inside"))).isDir());
         QCOMPARE(ScriptedMessages::recordCount(), 0);
     }

@@ -1,6 +1,6 @@
 // Finds the program's temporary folder in a process of its own, as the program does at
-// start, and prints it, its mode in octal, and why TEMP was not used (an empty line when
-// it was). It removes its folder again before it ends.
+// start, and prints it and its mode in octal; why TEMP was not used goes to standard
+// error, as in the program. It removes its folder again before it ends.
 #include "core/shell/TempFolder.h"
 
 #include <QCoreApplication>
@@ -17,8 +17,7 @@ int main(int argc, char **argv)
         const QString folder = TempFolder::path();
         struct stat info {};
         ::stat(QFile::encodeName(folder).constData(), &info);
-        std::printf("%s\n%o\n%s\n", qUtf8Printable(folder), info.st_mode & 0777,
-                    qUtf8Printable(TempFolder::temporaryVariableProblem()));
+        std::printf("%s\n%o\n", qUtf8Printable(folder), info.st_mode & 0777);
         TempFolder::removeOwn();
     } catch (const std::runtime_error &error) {
         std::printf("error: %s\n", error.what());

@@ -17,7 +17,7 @@ namespace {
 struct ProbeResult {
     QString folder;
     QString mode;
-    QString problem;
+    QString problem; // what the program says about TEMP on standard error
 };
 
 // Runs the probe with TEMP set to temp (unset when null), as the user given (root only).
@@ -39,7 +39,7 @@ ProbeResult probe(const QString &temp, std::optional<uid_t> asUser = std::nullop
     }
     process.waitForFinished();
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    return {lines.value(0), lines.value(1), lines.value(2)};
+    return {lines.value(0), lines.value(1), QString::fromUtf8(process.readAllStandardError()).trimmed()};
 }
 
 QString userFolderName(uid_t uid = ::getuid())
