@@ -3,7 +3,10 @@
 #include "core/import/DateImport.h"
 #include "core/import/ImportPlan.h"
 #include "core/entry/StoredDayEntries.h"
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/DamagedSettingsRescue.h"
 #include "core/shell/PaperPreference.h"
+#include "core/shell/SettingsBackup.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
 #include "office/LibreOfficeEngine.h"
@@ -12,6 +15,7 @@
 #include "windows/shell/MessageBoxPresenter.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QScopeGuard>
 
 #include <cstdio>
@@ -56,24 +60,36 @@ int exportCalendar(int argc, char *argv[], const QString &target, std::optional<
 int importDates(int argc, char *argv[], const QStringList &files)
 {
     QCoreApplication app(argc, argv);
-    // A script cannot be asked how a file writes its dates: such a file is not read.
+    const auto complain = [](const QString &line) { std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line)); };
+    // A script cannot be asked how a file writes its dates: such a file is refused.
     const DateImport::Collected collected =
-        DateImport::readAll(files, [](const QString &) { return DateFileReader::SlashOrder::Ask; });
-    if (!collected.unreadable.isEmpty()) {
-        for (const QString &line : collected.unreadable)
-            std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line));
-        return 1;
+        DateImport::readAll(files, [](const QString &, const QString &) { return DateFileReader::SlashOrder::Ask; });
+    for (const QString &line : collected.unreadable)
+        complain(line);
+    const int status = collected.unreadable.isEmpty() ? 0 : 1;
+
+    // A settings file the next write would spoil is rescued first, as at the window's start.
+    if (!CalendarEntryStore().readsCleanly()) {
+        const DamagedSettingsRescue::Outcome rescue =
+            DamagedSettingsRescue::rescue(CalendarEntryStore::fileName(), QDateTime::currentDateTime());
+        complain(QString(rescue.message).replace(QStringLiteral("\r\n\r\n"), QStringLiteral(" ")));
+        if (!rescue.saved)
+            return 1;
     }
     StoredDayEntries entries(StoredDayEntries::Access::ReadWrite);
     const ImportPlan plan = ImportPlan::make(entries, collected.dates);
-    std::printf("%s\n", qUtf8Printable(plan.summary()));
+    std::printf("%s\n", qUtf8Printable(plan.summary(collected.unreadable)));
+    if (plan.isEmpty())
+        return status;
+    if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
+        complain(QStringLiteral("the safety copy %1 could not be written: %2").arg(SettingsBackup::fileName(), problem));
     try {
         plan.apply(entries);
     } catch (const std::exception &error) {
-        std::fprintf(stderr, "daybloom: %s\n", error.what());
+        complain(QString::fromUtf8(error.what()));
         return 1;
     }
-    return 0;
+    return status;
 }
 
 int openWindow(int argc, char *argv[])

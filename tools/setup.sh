@@ -22,6 +22,7 @@ packages=(
   libreoffice-dev libreoffice-dev-common
   libpoppler-qt6-dev
   libical-dev
+  libuchardet-dev
   fonts-liberation2
   python3
 )

@@ -1,9 +1,11 @@
 #include "core/import/CsvDatesReader.h"
 
+#include "core/import/DateLabels.h"
+#include "core/import/DateParts.h"
+#include "core/import/FileText.h"
 #include "core/shell/PlainText.h"
 
-#include <QDate>
-#include <QStringDecoder>
+#include <QRegularExpression>
 #include <QStringView>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 namespace {
 
 using Kind = ImportedDate::Kind;
-using SlashOrder = CsvDatesReader::SlashOrder;
 
 QString noRowsLine()
 {
@@ -34,21 +35,13 @@ struct CsvRecord {
     }
 };
 
-// UTF-8 where the bytes are valid UTF-8, Latin-1 otherwise; a UTF-8 byte-order mark is dropped.
-QString decodedText(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
-
-// ";" when it splits the first record into more fields than "," does, "," otherwise.
+// Whichever of tab, ";" and "," splits the first record into the most fields; "," when
+// none does.
 QChar separatorOf(QStringView text)
 {
     qsizetype commas = 0;
     qsizetype semicolons = 0;
+    qsizetype tabs = 0;
     bool inQuotes = false;
     for (const QChar ch : text) {
         if (ch == u'"')
@@ -61,7 +54,11 @@ QChar separatorOf(QStringView text)
             ++commas;
         else if (ch == u';')
             ++semicolons;
+        else if (ch == u'\t')
+            ++tabs;
     }
+    if (tabs > commas && tabs > semicolons)
+        return QChar(u'\t');
     return semicolons > commas ? QChar(u';') : QChar(u',');
 }
 
@@ -69,9 +66,8 @@ QChar separatorOf(QStringView text)
 // quoted field a doubled quote stands for one and separators and line breaks are text. A
 // line break is CRLF, LF or CR. An empty line is a record of one empty field, so that rows
 // keep the numbers a spreadsheet gives them.
-QList<CsvRecord> recordsOf(QStringView text)
+QList<CsvRecord> recordsOf(QStringView text, QChar separator)
 {
-    const QChar separator = separatorOf(text);
     QList<CsvRecord> records;
     CsvRecord record;
     QString cell;
@@ -122,15 +118,7 @@ QList<CsvRecord> recordsOf(QStringView text)
 // The number written by 1 to maxDigits ASCII digits, or -1.
 int numberOf(QStringView digits, qsizetype maxDigits)
 {
-    if (digits.isEmpty() || digits.size() > maxDigits)
-        return -1;
-    int value = 0;
-    for (const QChar ch : digits) {
-        if (ch.unicode() < u'0' || ch.unicode() > u'9')
-            return -1;
-        value = value * 10 + (ch.unicode() - u'0');
-    }
-    return value;
+    return DateParts::number(digits, maxDigits).value_or(-1);
 }
 
 // A cell written in one of the date forms, its parts as written; whether they make a day of
@@ -178,6 +166,13 @@ bool looksLikeDate(const QString &cell)
     return dateTextOf(cell).form != DateText::Form::None;
 }
 
+// Mail programs fill empty date cells with "0/0/00" or "0.0.0000": no date at all.
+bool isFiller(const QString &cell)
+{
+    const DateText text = dateTextOf(cell);
+    return text.form != DateText::Form::None && text.first == 0 && text.second == 0 && text.year == 0;
+}
+
 // The day a date text stands for, or why it stands for none.
 struct DayReading {
     int month = 0;
@@ -204,11 +199,9 @@ DayReading dayOf(const DateText &text, bool slashedDayFirst)
     DayReading reading;
     reading.month = dayFirst ? text.second : text.first;
     reading.day = dayFirst ? text.first : text.second;
-    // Contacts programs write year 0 or 1604 for a birthday whose year they do not know.
-    if (text.form != Form::MonthDay && text.year != 0 && text.year != 1604)
-        reading.year = text.year;
-    // Without a year, February 29 is a day like any other: check it against a leap year.
-    if (!QDate::isValid(reading.year.value_or(2000), reading.month, reading.day))
+    if (text.form != Form::MonthDay)
+        reading.year = DateParts::meantYear(text.year);
+    if (!DateParts::isCalendarDay(reading.month, reading.day, reading.year))
         reading.problem = QStringLiteral("is not a real calendar day");
     return reading;
 }
@@ -218,6 +211,9 @@ DayReading dayOf(const DateText &text, bool slashedDayFirst)
 struct DateColumn {
     qsizetype column = 0;
     Kind kind = Kind::Birthday;
+    // Where a contacts export writes what the date is ("Event 1 - Type" beside "Event 1 -
+    // Value"): the kind is that cell's, -1 when the column's header tells it.
+    qsizetype typeColumn = -1;
 };
 
 // Where a file keeps its names and dates, and the index of its first row of data.
@@ -292,14 +288,27 @@ QList<QList<qsizetype>> nameSourcesOf(const QStringList &keys)
     return sources;
 }
 
+// "event1value" and its "event1type" (or "event1label"), as web contacts exports name them.
+qsizetype typeColumnOf(const QStringList &keys, const QString &valueKey)
+{
+    static const QRegularExpression eventValue(QStringLiteral("^event(\\d+)value$"));
+    const QRegularExpressionMatch match = eventValue.match(valueKey);
+    if (!match.hasMatch())
+        return -1;
+    for (const char *word : {"type", "label"})
+        if (const qsizetype column = keys.indexOf(QStringLiteral("event") + match.captured(1) + QLatin1String(word)); column >= 0)
+            return column;
+    return -1;
+}
+
 QList<DateColumn> dateColumnsOf(const QStringList &keys)
 {
     QList<DateColumn> columns;
     for (qsizetype column = 0; column < keys.size(); ++column) {
-        if (keys.at(column).contains(QLatin1String("birthday")))
-            columns.append({column, Kind::Birthday});
-        else if (keys.at(column).contains(QLatin1String("anniversary")))
-            columns.append({column, Kind::Anniversary});
+        if (const qsizetype typeColumn = typeColumnOf(keys, keys.at(column)); typeColumn >= 0)
+            columns.append({column, Kind::Event, typeColumn});
+        else if (const std::optional<Kind> kind = DateLabels::kindOf(keys.at(column)))
+            columns.append({column, *kind});
     }
     return columns;
 }
@@ -375,7 +384,7 @@ SlashEvidence slashEvidenceOf(const QList<CsvRecord> &rows, const ColumnLayout &
             if (text.form != DateText::Form::Slashed || text.yearDigits != 4)
                 continue;
             if (example.isEmpty())
-                example = cell;
+                example = QStringLiteral("row %1: \"%2\"").arg(r + 1).arg(rows.at(r).cells.join(QStringLiteral("\", \"")));
             dayFirst = dayFirst || (text.first > 12 && text.first <= 31);
             monthFirst = monthFirst || (text.second > 12 && text.second <= 31);
         }
@@ -404,15 +413,27 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
     bool hasDate = false;
     for (const DateColumn &column : layout.dateColumns) {
         const QString cell = row.cell(column.column);
-        if (cell.isEmpty())
+        if (cell.isEmpty() || isFiller(cell))
             continue;
         hasDate = true;
+        Kind kind = column.kind;
+        if (column.typeColumn >= 0) {
+            const QString type = row.cell(column.typeColumn);
+            const std::optional<Kind> typed = DateLabels::kindOf(type);
+            if (!typed) {
+                result.skipped.append(where + name + QStringLiteral(": \"") + cell + QStringLiteral("\" is ")
+                                      + (type.isEmpty() ? QStringLiteral("a date of no type")
+                                                        : u'"' + type + QStringLiteral("\", not a birthday or anniversary")));
+                continue;
+            }
+            kind = *typed;
+        }
         const DayReading day = dayOf(dateTextOf(cell), slashedDayFirst);
         if (!day.problem.isEmpty()) {
             result.skipped.append(where + name + QStringLiteral(": \"") + cell + QStringLiteral("\" ") + day.problem);
             continue;
         }
-        result.dates.append({.month = day.month, .day = day.day, .kind = column.kind, .name = name, .year = day.year});
+        result.dates.append({.month = day.month, .day = day.day, .kind = kind, .name = name, .year = day.year});
     }
     if (!hasDate)
         result.skipped.append(where + name + QStringLiteral(": no date"));
@@ -426,7 +447,8 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
         *ambiguous = false;
     ImportedDates result;
     // Text files hold no NUL bytes; a file that does is a picture, an archive or the like.
-    const QList<CsvRecord> rows = content.contains('\0') ? QList<CsvRecord>() : recordsOf(decodedText(content));
+    const QString text = FileText::text(content);
+    const QList<CsvRecord> rows = text.contains(QChar(u'\0')) ? QList<CsvRecord>() : recordsOf(text, separatorOf(text));
     const std::optional<ColumnLayout> layout = rows.isEmpty() ? std::nullopt : layoutOf(rows);
     if (!layout) {
         result.skipped.append(noRowsLine());
@@ -438,7 +460,7 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
         if (ambiguous)
             *ambiguous = true;
         result.skipped.append(
-            QStringLiteral("the dates could be read as month/day or as day/month, such as \"%1\"").arg(example));
+            QStringLiteral("the dates could be read as month/day or as day/month, such as %1").arg(example));
         return result;
     }
     const bool slashedDayFirst =

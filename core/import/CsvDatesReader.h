@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/import/ImportedDates.h"
+#include "core/import/SlashOrder.h"
 
 #include <QByteArray>
 
 // Reads the birthdays and anniversaries of a .csv file as spreadsheet and contacts programs
 // export it: quoted fields with commas, doubled quotes and line breaks in them, CRLF or LF,
 // "," or ";" between fields (whichever splits the first line into more fields), UTF-8 with
-// or without a byte-order mark, Latin-1 when the bytes are not UTF-8.
+// or without a byte-order mark, UTF-16, or a single-byte encoding guessed from the file
+// (FileText).
 //
 // The columns are found by their header: the name ("Name", "Full Name", "Display Name",
 // "First Name" and "Last Name", "Given Name" and "Family Name") and every column whose header
@@ -20,12 +22,7 @@
 class CsvDatesReader
 {
 public:
-    // How to read slashed dates such as 04/05/1990.
-    enum class SlashOrder {
-        Ask,        // as the file shows it; a file that could be read either way gives no dates
-        MonthFirst, // 04/05/1990 is April 5
-        DayFirst,   // 04/05/1990 is May 4
-    };
+    using SlashOrder = ::SlashOrder;
 
     // The dates of the file. With SlashOrder::Ask and slashed dates that could be month/day
     // or day/month, there are no dates, one skipped line saying so and *ambiguous is true:

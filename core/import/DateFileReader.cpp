@@ -8,7 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
+#include <initializer_list>
+#include <cstring>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,40 +33,80 @@ QString suffixOf(const QString &path)
     return QFileInfo(path).suffix().toLower();
 }
 
+bool isOneOf(const QString &suffix, std::initializer_list<const char *> suffixes)
+{
+    return std::any_of(suffixes.begin(), suffixes.end(), [&](const char *known) { return suffix == QLatin1String(known); });
+}
+
+// What a path names when it is not a plain file, in words; empty for a plain file.
+QString notAFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return QString();
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a pipe, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a file");
+    return QStringLiteral("it is not a file");
+}
+
+// The bytes of a plain file, at most the limit whatever size the file claims. Opened
+// without waiting, so that a pipe with no writer cannot hold the reading up, and refused
+// after the opening when it is no plain file (the name could have been changed between
+// a look and the opening).
+QByteArray fileBytes(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        fail(path, QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        fail(path, file.errorString());
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        fail(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (const QString what = notAFile(info.st_mode); !what.isEmpty())
+        fail(path, what);
+    const QByteArray content = file.read(largestFile + 1);
+    if (content.size() > largestFile)
+        fail(path, QStringLiteral("at over %1 MB it is too large to be a contacts or calendar file")
+                       .arg(largestFile / (1024 * 1024)));
+    if (file.error() != QFileDevice::NoError)
+        fail(path, file.errorString());
+    return content;
+}
+
 } // namespace
 
 bool DateFileReader::isKnown(const QString &path)
 {
-    const QString suffix = suffixOf(path);
-    return suffix == QLatin1String("vcf") || suffix == QLatin1String("vcard") || suffix == QLatin1String("csv")
-        || suffix == QLatin1String("ics") || suffix == QLatin1String("ical");
+    return isOneOf(suffixOf(path), {"vcf", "vcard", "csv", "tsv", "txt", "ics", "ical"});
 }
 
 QString DateFileReader::knownKinds()
 {
-    return QStringLiteral("contact cards (.vcf), spreadsheet rows (.csv) or calendar events (.ics)");
+    return QStringLiteral("contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)");
 }
 
 ImportedDates DateFileReader::read(const QString &path, SlashOrder order, bool *ambiguous)
 {
     if (!isKnown(path))
         fail(path, QStringLiteral("it is none of %1").arg(knownKinds()));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(path, file.errorString());
-    if (file.size() > largestFile)
-        fail(path, QStringLiteral("at %1 MB it is too large to be a contacts or calendar file").arg(file.size() / (1024 * 1024)));
-    const QByteArray content = file.readAll();
+    const QByteArray content = fileBytes(path);
     if (ambiguous)
         *ambiguous = false;
     const QString suffix = suffixOf(path);
-    if (suffix == QLatin1String("csv")) {
-        const auto slashOrder = order == SlashOrder::MonthFirst ? CsvDatesReader::SlashOrder::MonthFirst
-            : order == SlashOrder::DayFirst                     ? CsvDatesReader::SlashOrder::DayFirst
-                                                                : CsvDatesReader::SlashOrder::Ask;
-        return CsvDatesReader::read(content, slashOrder, ambiguous);
-    }
-    if (suffix == QLatin1String("ics") || suffix == QLatin1String("ical"))
+    if (isOneOf(suffix, {"ics", "ical"}))
         return ICalendarReader::read(content);
-    return VCardReader::read(content);
+    if (isOneOf(suffix, {"vcf", "vcard"}))
+        return VCardReader::read(content);
+    // Spreadsheets save tables as .csv, and as .txt or .tsv when the cells are separated
+    // by tabs ("Unicode text").
+    return CsvDatesReader::read(content, order, ambiguous);
 }

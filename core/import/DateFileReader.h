@@ -1,26 +1,28 @@
 #pragma once
 
 #include "core/import/ImportedDates.h"
+#include "core/import/SlashOrder.h"
 
 #include <QString>
 
 #include <optional>
 
 // Reads the dates of a contacts, spreadsheet or calendar file, told apart by its suffix:
-// .vcf (contact cards), .csv (rows of names and dates), .ics (calendar events).
+// .vcf (contact cards), .csv, .tsv or .txt (rows of names and dates), .ics (calendar
+// events). Only plain files are read, and no more than a contacts file could hold.
 namespace DateFileReader {
 
-// How a file writes dates such as 04/05/1990, where that is not clear from the file.
-enum class SlashOrder { Ask, MonthFirst, DayFirst };
+using SlashOrder = ::SlashOrder;
 
 // True for the suffixes read here.
 bool isKnown(const QString &path);
-// "contact cards (.vcf), spreadsheet rows (.csv) or calendar events (.ics)", for messages.
+// "contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or …", for messages.
 QString knownKinds();
 
 // The file's dates. Throws std::runtime_error naming the file and the cause when it cannot
-// be read at all (missing, too large, an unknown suffix). When the file's dates could be
-// read either way and the order is Ask, it gives no dates and sets *ambiguous.
+// be read at all (missing, too large, an unknown suffix, a pipe, a device, a folder). When
+// the file's dates could be read either way and the order is Ask, it gives no dates and
+// sets *ambiguous.
 ImportedDates read(const QString &path, SlashOrder order, bool *ambiguous);
 
 } // namespace DateFileReader

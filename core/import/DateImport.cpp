@@ -8,22 +8,25 @@ DateImport::Collected DateImport::readAll(const QStringList &paths, const OrderQ
 {
     Collected collected;
     for (const QString &path : paths) {
+        const QString name = QFileInfo(path).fileName();
         try {
             bool ambiguous = false;
             ImportedDates dates = DateFileReader::read(path, DateFileReader::SlashOrder::Ask, &ambiguous);
             if (ambiguous) {
-                const DateFileReader::SlashOrder order = askOrder(path);
+                // The reader's one line says why, with an example row.
+                const QString why = dates.skipped.value(0);
+                const DateFileReader::SlashOrder order = askOrder(path, why);
                 if (order == DateFileReader::SlashOrder::Ask) {
-                    collected.unreadable.append(QStringLiteral("%1: its dates could be read as month/day or as "
-                                                               "day/month, and no order was chosen")
-                                                    .arg(QFileInfo(path).fileName()));
+                    collected.unreadable.append(QStringLiteral("%1: %2; no order was chosen").arg(name, why));
                     continue;
                 }
                 dates = DateFileReader::read(path, order, nullptr);
             }
+            if (dates.dates.isEmpty())
+                collected.dates.skipped.append(QStringLiteral("no dates found in %1").arg(name));
             collected.dates.dates += dates.dates;
             for (const QString &line : std::as_const(dates.skipped))
-                collected.dates.skipped.append(QFileInfo(path).fileName() + QStringLiteral(", ") + line);
+                collected.dates.skipped.append(name + QStringLiteral(", ") + line);
         } catch (const std::runtime_error &error) {
             collected.unreadable.append(QString::fromUtf8(error.what()));
         }

@@ -11,12 +11,12 @@
 namespace DateImport {
 
 // Asked when a file writes dates such as 04/05/1990 with nothing in it to tell the order;
-// answering Ask leaves that file out.
-using OrderQuestion = std::function<DateFileReader::SlashOrder(const QString &path)>;
+// `example` quotes one of its rows. Answering Ask leaves that file out.
+using OrderQuestion = std::function<DateFileReader::SlashOrder(const QString &path, const QString &example)>;
 
 struct Collected {
     ImportedDates dates;    // of every file read, what each skipped included
-    QStringList unreadable; // one line for each file that could not be read at all
+    QStringList unreadable; // one line for each file that was refused, with the reason; none of its dates are in `dates`
 };
 
 Collected readAll(const QStringList &paths, const OrderQuestion &askOrder);

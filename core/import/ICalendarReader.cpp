@@ -1,5 +1,7 @@
 #include "core/import/ICalendarReader.h"
 
+#include "core/import/DateParts.h"
+#include "core/import/FileText.h"
 #include "core/shell/PlainText.h"
 
 #include <QDate>
@@ -72,6 +74,9 @@ std::optional<QByteArray> componentBoundary(const char *line, const char *keywor
 // time in icalparser_free.
 ParsedFile parseFile(const QByteArray &content)
 {
+    // A value libical cannot read is recorded in the event (X-LIC-ERROR); with errors
+    // fatal, libical would also print it on standard error, where no one reads it.
+    icalerror_set_errors_are_fatal(0);
     ParsedFile parsed;
     const std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
     if (!parser)
@@ -87,10 +92,14 @@ ParsedFile parseFile(const QByteArray &content)
         const std::unique_ptr<char, LineFree> line(icalparser_get_line(parser.get(), nextPiece));
         if (!line)
             break;
-        if (const auto begun = componentBoundary(line.get(), "BEGIN"))
+        if (const auto begun = componentBoundary(line.get(), "BEGIN")) {
             open.append(*begun);
-        else if (componentBoundary(line.get(), "END") && !open.isEmpty())
+        } else if (componentBoundary(line.get(), "END")) {
+            // An END with nothing open ends nothing; libical would print a warning of its own.
+            if (open.isEmpty())
+                continue;
             open.removeLast();
+        }
         addLine(line.get());
     }
     parsed.lastEventCutOff = open.contains("VEVENT");
@@ -190,10 +199,11 @@ EventOutcome readEvent(icalcomponent *event, const QString &name)
             return skippedBecause("repeats yearly on other days than its start");
     } else if (unreadableValue(event, "RRULE")) {
         return skippedBecause("unreadable repeat rule");
-    } else if (!start.is_date) {
-        return skippedBecause("not yearly and not all-day");
+    } else {
+        // The calendar holds the dates that come back each year.
+        return skippedBecause("happens once");
     }
-    return {ImportedDate{start.month, start.day, ImportedDate::Kind::Event, name, start.year}, {}};
+    return {ImportedDate{start.month, start.day, ImportedDate::Kind::Event, name, DateParts::meantYear(start.year)}, {}};
 }
 
 } // namespace
@@ -201,7 +211,7 @@ EventOutcome readEvent(icalcomponent *event, const QString &name)
 ImportedDates ICalendarReader::read(const QByteArray &content)
 {
     ImportedDates result;
-    const ParsedFile parsed = parseFile(content);
+    const ParsedFile parsed = parseFile(FileText::withoutByteOrderMark(content));
     std::vector<icalcomponent *> events;
     for (const OwnedComponent &component : parsed.components)
         collectEvents(component.get(), events);

@@ -6,9 +6,9 @@
 
 // Reads the events of an iCalendar file (.ics, as Google Calendar, Thunderbird, Evolution
 // and Apple Calendar export it) into dates: every event that comes back on the same day
-// each year, and every all-day event, on the month and day its start is written with,
-// whatever its time zone. Other events, and events the file does not describe well
-// enough, are left out with a line saying why.
+// each year, on the month and day its start is written with, whatever its time zone.
+// Other events (those that happen once, or repeat otherwise), and events the file does
+// not describe well enough, are left out with a line saying why. libical prints nothing.
 //
 // The file may hold several calendars, or bare events without one; a file cut off in the
 // middle keeps the events it completed.

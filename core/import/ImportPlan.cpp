@@ -5,6 +5,7 @@
 #include "core/shell/PlainText.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -31,6 +32,7 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
 {
     ImportPlan plan;
     plan.m_skipped = imported.skipped;
+    plan.m_found = imported.dates.size();
     QHash<int, qsizetype> changeOfDay; // day of the year → its change in the list
     QHash<int, QSet<QString>> textsOfDay; // day of the year → the texts it holds
     for (const ImportedDate &date : imported.dates) {
@@ -56,7 +58,12 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
             continue;
         held.insert(text);
         Change &change = plan.m_changes[changeOfDay.value(day)];
-        change.after = change.after.trimmed().isEmpty() ? text : change.after + separator + text;
+        const QString after = change.after.trimmed().isEmpty() ? text : change.after + separator + text;
+        if (after.size() > longestDayText) {
+            plan.m_leftOut.append(QStringLiteral("%1: %2").arg(CalendarMonths::dayName(month, index), text));
+            continue;
+        }
+        change.after = after;
         ++plan.m_newTexts;
     }
     plan.m_changes.removeIf([](const Change &change) { return change.after == change.before; });
@@ -69,18 +76,41 @@ int ImportPlan::daysWithText() const
                              [](const Change &change) { return !change.before.trimmed().isEmpty(); }));
 }
 
-QString ImportPlan::summary() const
+namespace {
+
+// "\n\nSkipped (3):\n…", the first 20 lines and how many more there are.
+QString listed(const QString &heading, const QStringList &lines)
 {
-    QString text = m_changes.isEmpty()
-        ? QStringLiteral("Nothing new to add: every date is in the calendar already.")
-        : QStringLiteral("%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).")
-              .arg(m_newTexts)
-              .arg(m_changes.size())
-              .arg(daysWithText());
-    if (!m_skipped.isEmpty())
-        text += QStringLiteral("\n\nSkipped (%1):\n%2").arg(m_skipped.size()).arg(m_skipped.mid(0, 20).join(QLatin1Char('\n')));
-    if (m_skipped.size() > 20)
-        text += QStringLiteral("\n… and %1 more.").arg(m_skipped.size() - 20);
+    if (lines.isEmpty())
+        return QString();
+    constexpr qsizetype shown = 20;
+    QString text = QStringLiteral("\n\n%1 (%2):\n%3").arg(heading).arg(lines.size()).arg(lines.mid(0, shown).join(u'\n'));
+    if (lines.size() > shown)
+        text += QStringLiteral("\n… and %1 more.").arg(lines.size() - shown);
+    return text;
+}
+
+} // namespace
+
+QString ImportPlan::summary(const QStringList &notRead) const
+{
+    QString text;
+    if (!m_changes.isEmpty())
+        text = QStringLiteral("%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).")
+                   .arg(m_newTexts)
+                   .arg(m_changes.size())
+                   .arg(daysWithText());
+    else if (m_found == 0)
+        text = QStringLiteral("No dates found.");
+    else if (m_leftOut.isEmpty())
+        text = QStringLiteral("Nothing new to add: every date is in the calendar already.");
+    else
+        text = QStringLiteral("Nothing can be added.");
+    text += listed(QStringLiteral("Left out, as the day's text would be over %1 characters")
+                       .arg(QLocale(QLocale::English).toString(longestDayText)),
+                   m_leftOut);
+    text += listed(QStringLiteral("Skipped"), m_skipped);
+    text += listed(QStringLiteral("Not read"), notRead);
     return text;
 }
 

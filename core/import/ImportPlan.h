@@ -12,7 +12,8 @@ class DayEntries;
 // written so that the person can confirm it. An imported date goes to its day as
 // "Name Birthday", "Name Anniversary" or the event's title. A day that already holds text
 // keeps it, and the new text is appended after "; " unless it is already there: importing
-// the same file twice changes nothing.
+// the same file twice changes nothing. A text that would make a day's text longer than
+// longestDayText characters is left out, and listed.
 class ImportPlan
 {
 public:
@@ -23,6 +24,9 @@ public:
         QString after;
     };
 
+    // No one reads more than this in one day of a printed calendar.
+    static constexpr qsizetype longestDayText = 4000;
+
     static ImportPlan make(const DayEntries &entries, const ImportedDates &imported);
 
     const QList<Change> &changes() const { return m_changes; }
@@ -30,9 +34,10 @@ public:
     // Days that held text before and get more.
     int daysWithText() const;
 
-    // "12 entries on 11 days, 3 of which already hold text, …; skipped: …", for the
-    // confirmation and the command line.
-    QString summary() const;
+    // "12 entries on 11 days, 3 of which already hold text, …", then what was left out,
+    // what was skipped and the files that were not read (one line each, with the reason):
+    // the same for the confirmation and the command line.
+    QString summary(const QStringList &notRead = {}) const;
 
     // Writes the changes into the entries, as if typed.
     void apply(DayEntries &entries) const;
@@ -44,5 +49,7 @@ public:
 private:
     QList<Change> m_changes;
     int m_newTexts = 0;
+    qsizetype m_found = 0; // dates the files gave
     QStringList m_skipped;
+    QStringList m_leftOut;
 };

@@ -1,8 +1,11 @@
 #include "core/import/VCardReader.h"
 
+#include "core/import/DateLabels.h"
+#include "core/import/DateParts.h"
+#include "core/import/FileText.h"
 #include "core/shell/PlainText.h"
 
-#include <QDate>
+#include <QMap>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -33,22 +36,6 @@ qsizetype valueSeparator(QByteArrayView line)
 bool isQuotedPrintable(QByteArrayView line)
 {
     return line.first(qMax<qsizetype>(valueSeparator(line), 0)).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
-}
-
-// The bytes as the file meant them: without a UTF-8 byte-order mark, and UTF-16 (marked by
-// its byte-order mark) turned into UTF-8 so that the rest of the reading sees bytes alike.
-QByteArray withoutByteOrderMark(const QByteArray &content)
-{
-    if (content.startsWith("\xEF\xBB\xBF"))
-        return content.mid(3);
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
-        const bool little = encoding == QStringConverter::Utf16LE;
-        if (content.startsWith(little ? "\xFF\xFE" : "\xFE\xFF")) {
-            QStringDecoder decoder(encoding);
-            return QString(decoder(QByteArrayView(content).sliced(2))).toUtf8();
-        }
-    }
-    return content;
 }
 
 // The logical lines of a vCard file: physical lines (ending in CRLF, LF or CR) joined where
@@ -134,25 +121,24 @@ QByteArray quotedPrintableDecoded(QByteArrayView value)
     return bytes;
 }
 
-// Text from bytes in the named charset; UTF-8 where the bytes are valid UTF-8 and Latin-1
-// otherwise when no charset is named, the charset is UTF-8 or unknown to Qt.
-QString decodedText(const QByteArray &bytes, const QByteArray &charset)
+// Text from bytes in the named charset; where none is named (or it is UTF-8 or unknown to
+// Qt), UTF-8 where the bytes are valid UTF-8 and the file's guessed encoding otherwise.
+QString decodedText(const QByteArray &bytes, const QByteArray &charset, const QByteArray &fileEncoding)
 {
     if (!charset.isEmpty() && charset.compare("UTF-8", Qt::CaseInsensitive) != 0) {
         QStringDecoder named(charset.constData());
         if (named.isValid())
             return named(bytes);
     }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    return FileText::decoded(bytes, fileEncoding);
 }
 
 // One content line taken apart: "item1.BDAY;VALUE=date:1985-04-13".
 class ContentLine
 {
 public:
-    explicit ContentLine(QByteArrayView line)
+    ContentLine(QByteArrayView line, const QByteArray &fileEncoding)
+        : mFileEncoding(fileEncoding)
     {
         const qsizetype colon = valueSeparator(line);
         if (colon < 0)
@@ -160,7 +146,9 @@ public:
         mValue = line.sliced(colon + 1).toByteArray();
         const QList<QByteArrayView> parts = splitOutsideQuotes(line.first(colon), ';');
         const QByteArrayView name = parts.front();
-        mName = name.sliced(name.lastIndexOf('.') + 1).toByteArray().toUpper();
+        const qsizetype dot = name.lastIndexOf('.');
+        mName = name.sliced(dot + 1).toByteArray().toUpper();
+        mGroup = dot < 0 ? QByteArray() : name.first(dot).toByteArray().toUpper();
         for (const QByteArrayView parameter : parts.sliced(1)) {
             const qsizetype equals = parameter.indexOf('=');
             const QByteArray key = (equals < 0 ? parameter : parameter.first(equals)).trimmed().toByteArray().toUpper();
@@ -178,13 +166,15 @@ public:
 
     // Upper case, without its group; empty for a line that is not a property.
     const QByteArray &name() const { return mName; }
+    // "ITEM1" of "item1.X-ABDATE": the group that ties a date to its label; may be empty.
+    const QByteArray &group() const { return mGroup; }
     // "date", "text", …: the VALUE parameter in lower case, empty when not given.
     const QByteArray &valueType() const { return mValueType; }
     // The value decoded per its encoding and charset; escapes are left for the caller, who
     // knows whether the value is structured.
     QString text() const
     {
-        return decodedText(mQuotedPrintable ? quotedPrintableDecoded(mValue) : mValue, mCharset);
+        return decodedText(mQuotedPrintable ? quotedPrintableDecoded(mValue) : mValue, mCharset, mFileEncoding);
     }
 
 private:
@@ -206,9 +196,11 @@ private:
     }
 
     QByteArray mName;
+    QByteArray mGroup;
     QByteArray mValue;
     QByteArray mCharset;
     QByteArray mValueType;
+    QByteArray mFileEncoding;
     bool mQuotedPrintable = false;
 };
 
@@ -268,19 +260,6 @@ struct CalendarDay {
     std::optional<int> year;
 };
 
-std::optional<int> digitsValue(QStringView text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    int value = 0;
-    for (const QChar ch : text) {
-        if (ch < u'0' || ch > u'9')
-            return std::nullopt;
-        value = value * 10 + (ch.unicode() - u'0');
-    }
-    return value;
-}
-
 // The month, day and year of a date value, any time of day ignored: "1985-04-13", "19850413",
 // "--0413", "--04-13". The parts as written, not yet checked against the calendar.
 std::optional<CalendarDay> writtenDay(QStringView value)
@@ -300,18 +279,12 @@ std::optional<CalendarDay> writtenDay(QStringView value)
     const bool dashed = monthDay.size() == 5 && monthDay.at(2) == u'-';
     if (monthDay.size() != 4 && !dashed)
         return std::nullopt;
-    const std::optional<int> month = digitsValue(monthDay.first(2));
-    const std::optional<int> day = digitsValue(monthDay.sliced(dashed ? 3 : 2));
-    const std::optional<int> yearValue = digitsValue(year);
+    const std::optional<int> month = DateParts::number(monthDay.first(2));
+    const std::optional<int> day = DateParts::number(monthDay.sliced(dashed ? 3 : 2));
+    const std::optional<int> yearValue = DateParts::number(year);
     if (!month || !day || (!year.isEmpty() && !yearValue))
         return std::nullopt;
     return CalendarDay{*month, *day, yearValue};
-}
-
-// Apple's 1604 and the year 0000 are what contacts programs write for "no year".
-bool meansNoYear(int year)
-{
-    return year == 0 || year == 1604;
 }
 
 // A date property's reading: the calendar day it names, or why it names none.
@@ -320,21 +293,39 @@ struct DateReading {
     QString problem;
 };
 
-DateReading readDate(const ContentLine &line, const QString &kindWord)
+// A date as a card writes it: its value, whether the card typed it as text, and what it is.
+struct WrittenDate {
+    QString value;
+    bool isText = false;
+    ImportedDate::Kind kind = ImportedDate::Kind::Birthday;
+};
+
+DateReading readDate(const WrittenDate &written)
 {
-    const QString value = line.text().trimmed();
+    const QString kindWord =
+        written.kind == ImportedDate::Kind::Birthday ? QStringLiteral("birthday") : QStringLiteral("anniversary");
+    const QString value = written.value.trimmed();
     const auto quoted = [&] { return u'"' + value + u'"'; };
-    if (line.valueType() == "text")
+    if (written.isText)
         return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is text, not a date")};
     std::optional<CalendarDay> day = writtenDay(value);
     if (!day)
         return {std::nullopt, QStringLiteral("unreadable ") + kindWord + u' ' + quoted()};
-    if (day->year && meansNoYear(*day->year))
-        day->year.reset();
-    // A leap year stands in for a missing one: February 29 without a year is a day.
-    if (!QDate::isValid(day->year.value_or(2000), day->month, day->day))
+    day->year = DateParts::meantYear(day->year);
+    if (!DateParts::isCalendarDay(day->month, day->day, day->year))
         return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is not a calendar day")};
     return {day, QString()};
+}
+
+// The kinds of Android's contact events, by the number its exports write for each; a
+// custom one (0) is told by its label.
+std::optional<ImportedDate::Kind> androidEventKind(QStringView type, const QString &label)
+{
+    if (type == u"1")
+        return ImportedDate::Kind::Anniversary;
+    if (type == u"3")
+        return ImportedDate::Kind::Birthday;
+    return type == u"0" ? DateLabels::kindOf(label) : std::nullopt;
 }
 
 // What one card says, gathered line by line until its END:VCARD, then turned into dates.
@@ -353,18 +344,28 @@ public:
         else if (name == "NICKNAME" && mNickname.isEmpty())
             mNickname = PlainText::asTyped(unescaped(splitUnescaped(line.text(), u',').front()));
         else if (name == "BDAY")
-            addDate(line, ImportedDate::Kind::Birthday);
+            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Birthday});
         else if (name == "ANNIVERSARY" || name == "X-ANNIVERSARY" || name == "X-EVOLUTION-ANNIVERSARY")
-            addDate(line, ImportedDate::Kind::Anniversary);
+            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Anniversary});
+        else if (name == "X-ABDATE")
+            mGroupedDates[line.group()] = line.text();
+        else if (name == "X-ABLABEL")
+            mGroupLabels[line.group()] = unescaped(line.text());
+        else if (name == "X-ANDROID-CUSTOM")
+            addAndroidEvent(line.text());
     }
 
-    void finish(ImportedDates &result) const
+    void finish(ImportedDates &result)
     {
+        resolveGroupedDates();
         const QString name = personName();
         const QString label = name.isEmpty() ? QStringLiteral("card %1").arg(mNumber)
                                              : QStringLiteral("card %1 (%2)").arg(mNumber).arg(name);
+        for (const QString &problem : std::as_const(mNotUnderstood))
+            result.skipped += label + QStringLiteral(": ") + problem;
         if (mDates.isEmpty()) {
-            result.skipped += label + QStringLiteral(": no birthday or anniversary");
+            if (mNotUnderstood.isEmpty())
+                result.skipped += label + QStringLiteral(": no birthday or anniversary");
             return;
         }
         if (name.isEmpty()) {
@@ -372,15 +373,15 @@ public:
             return;
         }
         QList<ImportedDate> found;
-        for (const auto &[line, kind] : mDates) {
-            const DateReading reading =
-                readDate(line, kind == ImportedDate::Kind::Birthday ? QStringLiteral("birthday") : QStringLiteral("anniversary"));
+        for (const WrittenDate &written : std::as_const(mDates)) {
+            const DateReading reading = readDate(written);
             if (!reading.day) {
                 result.skipped += label + QStringLiteral(": ") + reading.problem;
                 continue;
             }
-            const ImportedDate date{reading.day->month, reading.day->day, kind, name, reading.day->year};
-            // Programs that write an anniversary under two names give it once.
+            const ImportedDate date{reading.day->month, reading.day->day, written.kind, name, reading.day->year};
+            // Programs that write a date under two names (an anniversary, an Android
+            // birthday beside BDAY) give it once.
             const bool repeated = std::any_of(found.cbegin(), found.cend(), [&](const ImportedDate &other) {
                 return other.kind == date.kind && other.month == date.month && other.day == date.day && other.year == date.year;
             });
@@ -391,11 +392,43 @@ public:
     }
 
 private:
-    void addDate(const ContentLine &line, ImportedDate::Kind kind)
+    void addDate(const WrittenDate &written)
     {
         // An empty BDAY line is how some programs write "no birthday".
-        if (!line.text().trimmed().isEmpty())
-            mDates.append({line, kind});
+        if (!written.value.trimmed().isEmpty())
+            mDates.append(written);
+    }
+
+    // "vnd.android.cursor.item/contact_event;1985-04-13;3;label;…": Android's own events.
+    // Its other custom lines (nicknames, relations, …) hold no dates.
+    void addAndroidEvent(const QString &value)
+    {
+        const QList<QStringView> fields = splitUnescaped(value, u';');
+        if (fields.size() < 3 || fields.at(0).trimmed() != u"vnd.android.cursor.item/contact_event")
+            return;
+        const QString date = unescaped(fields.at(1));
+        const QString label = fields.size() > 3 ? unescaped(fields.at(3)).trimmed() : QString();
+        if (const std::optional<ImportedDate::Kind> kind = androidEventKind(fields.at(2).trimmed(), label))
+            addDate({date, false, *kind});
+        else
+            mNotUnderstood += QStringLiteral("date \"%1\" of type %2 is not a birthday or anniversary")
+                                  .arg(date.trimmed(), label.isEmpty() ? fields.at(2).trimmed().toString() : u'"' + label + u'"');
+    }
+
+    // Apple's dates with a label of their own ("item1.X-ABDATE" with "item1.X-ABLabel").
+    void resolveGroupedDates()
+    {
+        for (auto it = mGroupedDates.cbegin(); it != mGroupedDates.cend(); ++it) {
+            const QString label = mGroupLabels.value(it.key());
+            if (const std::optional<ImportedDate::Kind> kind = DateLabels::kindOf(label))
+                addDate({it.value(), false, *kind});
+            else if (label.isEmpty())
+                mNotUnderstood += QStringLiteral("date \"%1\" has no label").arg(it.value().trimmed());
+            else
+                mNotUnderstood += QStringLiteral("date \"%1\" labelled \"%2\" is not a birthday or anniversary")
+                                      .arg(it.value().trimmed(), DateLabels::readable(label));
+        }
+        mGroupedDates.clear();
     }
 
     QString personName() const
@@ -409,7 +442,10 @@ private:
     QString mFormattedName;
     QString mStructuredName;
     QString mNickname;
-    QList<std::pair<ContentLine, ImportedDate::Kind>> mDates;
+    QList<WrittenDate> mDates;
+    QMap<QByteArray, QString> mGroupedDates; // group → date value, in the order of the groups
+    QMap<QByteArray, QString> mGroupLabels;  // group → label
+    QStringList mNotUnderstood;
 };
 
 bool isCardBoundary(const ContentLine &line, QByteArrayView which)
@@ -422,13 +458,14 @@ bool isCardBoundary(const ContentLine &line, QByteArrayView which)
 ImportedDates VCardReader::read(const QByteArray &content)
 {
     ImportedDates result;
-    const QByteArray bytes = withoutByteOrderMark(content);
+    const QByteArray bytes = FileText::withoutByteOrderMark(content);
+    const QByteArray fileEncoding = FileText::guessedEncoding(bytes);
     UnfoldedLines lines(bytes);
     std::optional<CardFields> card;
     int cards = 0;
     QByteArray text;
     while (lines.next(text)) {
-        const ContentLine line(text);
+        const ContentLine line(text, fileEncoding);
         if (isCardBoundary(line, "BEGIN")) {
             // A card that never ended is read as far as it goes.
             if (card)

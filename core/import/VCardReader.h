@@ -11,8 +11,8 @@
 // Lines may end in CRLF, LF or CR and are unfolded (a line starting with a blank continues
 // the one before; in 2.1 a quoted-printable value ending in "=" continues on the next line).
 // Values are decoded per their ENCODING and CHARSET; a value without a charset is UTF-8
-// where its bytes are valid UTF-8 and Latin-1 otherwise. A UTF-8 or UTF-16 byte-order mark
-// is honoured.
+// where its bytes are valid UTF-8 and otherwise in the encoding guessed for the whole file
+// (FileText). A UTF-8 or UTF-16 byte-order mark is honoured.
 //
 // The person's name is FN, else the given and family name of N, else the first NICKNAME.
 // Dates are "1985-04-13", "19850413", "--0413" or "--04-13", with or without a time of day;

@@ -1,4 +1,5 @@
 #include "tests/support/FileReaders.h"
+#include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -37,8 +38,7 @@ private slots:
             QVERIFY(QDir(m_home.path()).mkpath(QString::fromLatin1(folder)));
         QFile settings(settingsFile());
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
-                       "txtJan0=New Year Brunch\ntxtFeb28=Leap Day Zo\xc3\xab\ntxtSep15=Mom, Dad Birthday\n"
+        settings.write(QByteArray(settingsSectionHeading) + "txtJan0=New Year Brunch\ntxtFeb28=Leap Day Zo\xc3\xab\ntxtSep15=Mom, Dad Birthday\n"
                        "txtDec30=Silvester Party\n");
     }
 
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(imported.exitCode, 0);
         QVERIFY2(imported.out.startsWith(QStringLiteral("2 new entries on 2 days, 2 of which already hold text")), qPrintable(imported.out));
         const QSettings settings(settingsFile(), QSettings::IniFormat);
-        const QString section = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder/");
+        const QString section = settingsSection + QLatin1Char('/');
         QCOMPARE(settings.value(section + QStringLiteral("txtJan0")).toString(), QStringLiteral("New Year Brunch; Grandma Rose Birthday"));
         QCOMPARE(settings.value(section + QStringLiteral("txtSep15")).toString(), QStringLiteral("Mom, Dad Birthday; Grandma Rose Anniversary"));
 

@@ -17,11 +17,11 @@ std::optional<QStringList> &nextChosenFiles()
     return files;
 }
 
-// Asks how a file writes dates such as 04/05/1990.
-DateFileReader::SlashOrder askOrder(const QString &path)
+// Asks how a file writes dates such as 04/05/1990, showing the file's own example.
+DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
 {
     const int answer = UserMessages::choice(
-        QStringLiteral("The dates in %1 could be read two ways: is 04/05/1990 April 5 or May 4?").arg(QFileInfo(path).fileName()),
+        QStringLiteral("In %1 %2.\n\nIs 04/05/1990 April 5 or May 4?").arg(QFileInfo(path).fileName(), example),
         {QStringLiteral("April 5 (Month First)"), QStringLiteral("May 4 (Day First)"), QStringLiteral("Cancel")});
     return answer == 0 ? DateFileReader::SlashOrder::MonthFirst
         : answer == 1  ? DateFileReader::SlashOrder::DayFirst
@@ -44,7 +44,7 @@ void DateImporter::chooseFiles()
         paths = *std::exchange(nextChosenFiles(), std::nullopt);
     } else {
         paths = QFileDialog::getOpenFileNames(&m_window, QStringLiteral("Import Dates"), QString(),
-                                              QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.ics *.ical);;"
+                                              QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;"
                                                              "All Files (*)"));
     }
     if (!paths.isEmpty())
@@ -55,9 +55,7 @@ void DateImporter::importFiles(const QStringList &paths)
 {
     const DateImport::Collected collected = DateImport::readAll(paths, askOrder);
     const ImportPlan plan = ImportPlan::make(m_entries, collected.dates);
-    QString text = plan.summary();
-    if (!collected.unreadable.isEmpty())
-        text += QStringLiteral("\n\nNot read:\n") + collected.unreadable.join(QLatin1Char('\n'));
+    const QString text = plan.summary(collected.unreadable);
     if (plan.isEmpty()) {
         UserMessages::information(text);
         return;

@@ -1,27 +1,10 @@
 #include "core/import/CsvDatesReader.h"
+#include "tests/support/DescribedDates.h"
 #include "tests/support/TestMain.h"
 
 #include <QTest>
 
 namespace {
-
-// One line per date, "birthday 04-13 1985 Anna Berg", so that a failed comparison reads well.
-QStringList described(const QList<ImportedDate> &dates)
-{
-    QStringList lines;
-    for (const ImportedDate &date : dates) {
-        const QString kind = date.kind == ImportedDate::Kind::Birthday      ? QStringLiteral("birthday")
-                             : date.kind == ImportedDate::Kind::Anniversary ? QStringLiteral("anniversary")
-                                                                            : QStringLiteral("event");
-        const QString year = date.year ? QStringLiteral(" %1").arg(*date.year) : QString();
-        lines.append(QStringLiteral("%1 %2-%3%4 %5")
-                         .arg(kind)
-                         .arg(date.month, 2, 10, QLatin1Char('0'))
-                         .arg(date.day, 2, 10, QLatin1Char('0'))
-                         .arg(year, date.name));
-    }
-    return lines;
-}
 
 const QString noRows = QStringLiteral("the file holds no rows of names and dates");
 
@@ -121,7 +104,7 @@ private slots:
 
         QTest::newRow("ask") << CsvDatesReader::SlashOrder::Ask << QStringList{}
                              << QStringList{"the dates could be read as month/day or as day/month, such as "
-                                            "\"04/05/1990\""}
+                                            "row 2: \"Anna\", \"04/05/1990\""}
                              << true;
         QTest::newRow("month first") << CsvDatesReader::SlashOrder::MonthFirst
                                      << QStringList{"birthday 04-05 1990 Anna", "birthday 12-01 1970 Per"}

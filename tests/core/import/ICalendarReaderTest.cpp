@@ -1,4 +1,5 @@
 #include "core/import/ICalendarReader.h"
+#include "tests/support/DescribedDates.h"
 #include "tests/support/TestMain.h"
 
 #include <QTest>
@@ -21,23 +22,6 @@ QByteArray allDay(const QByteArray &summary, const QByteArray &date, const QByte
     return vevent("SUMMARY:" + summary + "\r\nDTSTART;VALUE=DATE:" + date + "\r\n" + more);
 }
 
-// "1985-04-13 Anna Berg" for a dated event; anything but an event shows its kind.
-QStringList described(const QList<ImportedDate> &dates)
-{
-    QStringList lines;
-    for (const ImportedDate &date : dates) {
-        QString line = QStringLiteral("%1-%2-%3 %4")
-                           .arg(date.year ? QString::number(*date.year) : QStringLiteral("----"))
-                           .arg(date.month, 2, 10, QLatin1Char('0'))
-                           .arg(date.day, 2, 10, QLatin1Char('0'))
-                           .arg(date.name);
-        if (date.kind != ImportedDate::Kind::Event)
-            line += QStringLiteral(" (not an event)");
-        lines << line;
-    }
-    return lines;
-}
-
 } // namespace
 
 class ICalendarReaderTest : public QObject
@@ -56,18 +40,19 @@ private slots:
             allDay("Anna Berg", "19850413", "RRULE:FREQ=YEARLY;BYMONTH=4;BYMONTHDAY=13\r\n") +
             allDay("Leap Baby", "20000229", "RRULE:FREQ=YEARLY;INTERVAL=1\r\n") +
             allDay("Grandpa", "19400101", yearly + "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-P1D\r\nEND:VALARM\r\n"))
-            << QStringList{"1985-04-13 Anna Berg", "2000-02-29 Leap Baby", "1940-01-01 Grandpa"} << QStringList{};
+            << QStringList{"event 04-13 1985 Anna Berg", "event 02-29 2000 Leap Baby", "event 01-01 1940 Grandpa"} << QStringList{};
 
         // The date as written, never moved by its zone: 23:30 in New York is the next day in UTC.
         QTest::newRow("yearly with a date and time")
             << calendar(vevent("SUMMARY:Wedding day\r\nDTSTART;TZID=America/New_York:20100704T233000\r\n" + yearly) +
                         vevent("SUMMARY:New Year party\r\nDTSTART:19991231T233000Z\r\n" + yearly))
-            << QStringList{"2010-07-04 Wedding day", "1999-12-31 New Year party"} << QStringList{};
+            << QStringList{"event 07-04 2010 Wedding day", "event 12-31 1999 New Year party"} << QStringList{};
 
+        // The calendar holds yearly dates: one that happens once is listed, not added.
         QTest::newRow("one-off all-day, LF line ends")
             << QByteArray("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:Graduation\nDTSTART;VALUE=DATE:20240512\n"
                           "DTEND;VALUE=DATE:20240513\nEND:VEVENT\nEND:VCALENDAR\n")
-            << QStringList{"2024-05-12 Graduation"} << QStringList{};
+            << QStringList{} << QStringList{"Graduation: happens once"};
 
         QTest::newRow("not yearly") << calendar(
             vevent("SUMMARY:Team meeting\r\nDTSTART;TZID=Europe/Berlin:20230102T100000\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\n") +
@@ -77,7 +62,7 @@ private slots:
             allDay("Moved", "20230514", "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15\r\n"))
             << QStringList{}
             << QStringList{"Team meeting: repeats weekly, not yearly", "Rent: repeats monthly, not yearly",
-                           "Dentist: not yearly and not all-day",
+                           "Dentist: happens once",
                            "Mother's Day: repeats yearly on other days than its start",
                            "Moved: repeats yearly on other days than its start"};
 
@@ -87,7 +72,7 @@ private slots:
             vevent("SUMMARY: \\n \r\nDTSTART;VALUE=DATE:19850413\r\n") + vevent("SUMMARY:Undated\r\n" + yearly) +
             vevent("SUMMARY:Garbled\r\nDTSTART:soon\r\n") + allDay("February 30", "20230230") +
             allDay("Odd rule", "19850413", "RRULE:FREQ=SOMETIMES\r\n"))
-            << QStringList{"1990-01-02 Kept"}
+            << QStringList{"event 01-02 1990 Kept"}
             << QStringList{"event 1: no summary", "event 3: no summary", "Undated: no start date",
                            "Garbled: unreadable start date", "February 30: unreadable start date",
                            "Odd rule: unreadable repeat rule"};
@@ -95,22 +80,22 @@ private slots:
         QTest::newRow("folded summary with escapes")
             << calendar(vevent("SUMMARY:Mom\\, Dad\\; and the kids\\, all of them: our big family reunion at th\r\n"
                               " e lake\\nbring food\t\r\nDTSTART;VALUE=DATE:20150801\r\n" + yearly))
-            << QStringList{"2015-08-01 Mom, Dad; and the kids, all of them: our big family reunion at the lake bring "
+            << QStringList{"event 08-01 2015 Mom, Dad; and the kids, all of them: our big family reunion at the lake bring "
                            "food"}
             << QStringList{};
 
         QTest::newRow("several calendars and bare events")
             << calendar(allDay("First", "19700101", yearly)) + calendar(allDay("Second", "19710202", yearly)) +
                    allDay("Bare", "19720303", yearly)
-            << QStringList{"1970-01-01 First", "1971-02-02 Second", "1972-03-03 Bare"} << QStringList{};
+            << QStringList{"event 01-01 1970 First", "event 02-02 1971 Second", "event 03-03 1972 Bare"} << QStringList{};
 
         // A file cut off inside an event keeps the events before it, but not the half one.
         const QByteArray whole = calendar(allDay("Anna", "19850413", yearly) + allDay("Bo", "19900505", yearly));
         QTest::newRow("cut off in an event") << whole.left(whole.lastIndexOf("RRULE"))
-                                             << QStringList{"1985-04-13 Anna"}
+                                             << QStringList{"event 04-13 1985 Anna"}
                                              << QStringList{"Bo: cut off at the end of the file"};
         QTest::newRow("cut off after an event")
-            << whole.left(whole.lastIndexOf("END:VCALENDAR")) << QStringList{"1985-04-13 Anna", "1990-05-05 Bo"}
+            << whole.left(whole.lastIndexOf("END:VCALENDAR")) << QStringList{"event 04-13 1985 Anna", "event 05-05 1990 Bo"}
             << QStringList{};
 
         const QStringList nothing{QStringLiteral("the file holds no calendar events")};

@@ -1,5 +1,6 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/LenientIniReader.h"
+#include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -9,13 +10,6 @@
 
 namespace {
 
-const QString section = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
-
-QByteArray settingsFileBytes()
-{
-    QFile file(CalendarEntryStore::fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList readInOtherProcess(const QStringList &keys)
 {
@@ -53,7 +47,7 @@ private slots:
         }
         QCOMPARE(readInOtherProcess(keys), values);
         // The lenient reader decodes the file's lines as QSettings wrote them.
-        const QMap<QString, QString> lines = LenientIniReader::entries(settingsFileBytes(), section);
+        const QMap<QString, QString> lines = LenientIniReader::entries(settingsFileBytes(), settingsSection);
         QStringList decoded;
         for (const QString &key : keys)
             decoded << lines.value(key, QStringLiteral("absent"));
@@ -63,7 +57,7 @@ private slots:
         QCOMPARE(CalendarEntryStore::fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillmoor.ini"));
         QSettings independent(CalendarEntryStore::fileName(), QSettings::IniFormat);
         QCOMPARE(independent.childGroups(),
-                 QStringList{QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder")});
+                 QStringList{settingsSection});
         independent.beginGroup(independent.childGroups().value(0));
         QCOMPARE(independent.value(QStringLiteral("txtMar2"), QStringLiteral("absent")).toString(), QString());
     }
@@ -73,8 +67,7 @@ private slots:
         QFile::remove(CalendarEntryStore::fileName());
         QFile file(CalendarEntryStore::fileName());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
-                   "txtFeb1=Mom, Dad Birthday\n"
+        file.write(QByteArray(settingsSectionHeading) + "txtFeb1=Mom, Dad Birthday\n"
                    "txtFeb2=  a ,b,  c  \n"
                    "txtFeb3=@Rect(1 2 3 4)\n"
                    "txtFeb4=\"quoted, one text\"\n");

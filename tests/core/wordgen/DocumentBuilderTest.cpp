@@ -1,6 +1,7 @@
 #include "tests/support/RecordingPreviewPages.h"
 #include "tests/support/ReportedErrors.h"
 #include "tests/support/FakeWordEngine.h"
+#include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -73,12 +74,6 @@ QString writeFile(const QString &path, const QByteArray &content)
     return path;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The names a generator with this clock draws, in order.
 QStringList drawnNames(const DocumentNameGenerator::Clock &clock, int count)
 {
@@ -129,7 +124,7 @@ private slots:
         engine.setBeforeCall([&](const FakeCall &call) {
             window.noteCall(call);
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
-                templateAtOpen = readFile(templatePath());
+                templateAtOpen = fileContent(templatePath());
             // A box changed while the build runs goes in as it is when its month is filled.
             if (call.operation == FakeOperation::FillColumn && call.arguments.startsWith(QStringLiteral("1 2 2:")))
                 window.entries.insert(QStringLiteral("txtDec30"), QStringLiteral("changed meanwhile"));
@@ -194,7 +189,7 @@ private slots:
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
-                templateAtOpen = readFile(templatePath());
+                templateAtOpen = fileContent(templatePath());
         });
 
         DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
@@ -254,8 +249,8 @@ private slots:
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(engine.calls(FakeOperation::SaveAs).at(0).arguments, TempFolder::file(names[2]));
-        QCOMPARE(readFile(TempFolder::file(names[0])), QByteArray("first"));
-        QCOMPARE(readFile(TempFolder::file(names[1])), QByteArray("second"));
+        QCOMPARE(fileContent(TempFolder::file(names[0])), QByteArray("first"));
+        QCOMPARE(fileContent(TempFolder::file(names[1])), QByteArray("second"));
     }
 
     // A click that arrives while the office works does nothing; a click after the build

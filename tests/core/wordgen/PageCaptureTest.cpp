@@ -1,6 +1,7 @@
 #include "tests/support/RecordingPreviewPages.h"
 #include "tests/support/ReportedErrors.h"
 #include "tests/support/FakeWordEngine.h"
+#include "tests/support/BusyCount.h"
 #include "tests/support/TestMain.h"
 
 #include "core/wordgen/PagePicture.h"
@@ -56,11 +57,10 @@ private slots:
     {
         FakeWordEngine engine;
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
+        BusyCount busy;
         const QString document = makeDocument(QStringLiteral("kestrel11111111.doc"));
 
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(document);
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(preview.items, pageItems(6));
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(engine.liveInstances(), 0);
         QCOMPARE(engine.instancesEndedWithoutQuit(), 0);
         // Busy at every page; the builder restores the pointer, not the capture.
-        QCOMPARE(busyShown, 6);
+        QCOMPARE(busy.shown, 6);
     }
 
     void shortDocumentTakesOnePass_data()
@@ -95,11 +95,10 @@ private slots:
         FakeWordEngine engine;
         engine.setPageCount(pageCount);
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
+        BusyCount busy;
         const QString document = makeDocument(QStringLiteral("kestrel22222222.doc"));
 
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(document);
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(preview.items, pageItems(1));
@@ -113,15 +112,14 @@ private slots:
     {
         FakeWordEngine engine;
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
+        BusyCount busy;
         const QString first = makeDocument(QStringLiteral("kestrel33333333.doc"));
         const QString second = makeDocument(QStringLiteral("kestrel44444444.doc"));
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(first);
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(first);
 
         preview.clearPageList();
         engine.setPageCount(3);
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(second);
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(second);
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(preview.items, pageItems(3));
@@ -152,9 +150,8 @@ private slots:
         QFETCH(QStringList, reports);
         FakeWordEngine engine;
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel55555555.doc")));
+        BusyCount busy;
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel55555555.doc")));
         preview.clearPageList();
         if (copyFails)
             engine.failCall(FakeOperation::CopyAsPicture, 6 + page);
@@ -162,7 +159,7 @@ private slots:
             engine.leaveNoPictureOnCopy(6 + page);
         const QString document = makeDocument(QStringLiteral("kestrel66666666.doc"));
 
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(document);
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(document);
 
         QCOMPARE(takeReportedErrors(), reports);
         QCOMPARE(preview.items, pageItems(6));
@@ -191,11 +188,10 @@ private slots:
         FakeWordEngine engine;
         engine.failAlways(failing);
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
+        BusyCount busy;
         ClipboardPicture::put(FakeWordEngine::pagePicture(QStringLiteral("other.doc"), 1));
 
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel77777777.doc")));
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel77777777.doc")));
 
         QCOMPARE(takeReportedErrors(), QStringList{report});
         QCOMPARE(preview.items, QStringList());
@@ -227,10 +223,9 @@ private slots:
         FakeWordEngine engine;
         engine.failCall(failing, 1);
         RecordingPreviewPages preview;
-        int busyShown = 0;
-        const auto showBusy = [&busyShown] { ++busyShown; };
+        BusyCount busy;
 
-        PageCapture(engine, preview, showBusy).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel88888888.doc")));
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel88888888.doc")));
 
         QCOMPARE(takeReportedErrors(), QStringList{report});
         QCOMPARE(preview.items, pageItems(pageCount));

@@ -5,6 +5,7 @@
 #include "windows/widgets/PictureBox.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ClickButton.h"
+#include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ Entries shownEntries(const EntryPanel &panel)
 QPair<QStringList, Entries> storedEntries()
 {
     QSettings settings(CalendarEntryStore::fileName(), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder"));
+    settings.beginGroup(settingsSection);
     Entries entries;
     for (const QString &key : settings.childKeys()) {
         if (!settings.value(key).toString().isEmpty())

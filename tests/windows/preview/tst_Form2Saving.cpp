@@ -5,6 +5,7 @@
 #include "core/shell/TempFolder.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
+#include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
@@ -21,12 +22,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void write(const QString &path, const QByteArray &bytes)
 {
@@ -116,7 +111,7 @@ void Form2SavingTest::saveToNewName()
 {
     const QString target = m_folder->filePath(QStringLiteral("My Calendar.doc"));
     save(target);
-    QCOMPARE(contents(target), m_document);
+    QCOMPARE(fileContent(target), m_document);
     QVERIFY(QFile::exists(m_form->mWordFile)); // the preview keeps its document
 
     const auto shown = SaveFileDialog::lastShown();
@@ -155,7 +150,7 @@ void Form2SavingTest::overwrite()
     ScriptedMessages::queueAnswer(yes ? MessagePresenter::Answer::Yes : MessagePresenter::Answer::No);
     save(target);
 
-    QCOMPARE(contents(target), yes ? m_document : QByteArray("an older calendar, longer than the new one"));
+    QCOMPARE(fileContent(target), yes ? m_document : QByteArray("an older calendar, longer than the new one"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("calendar.doc")});
     const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     QCOMPARE(records.size(), 2);
@@ -226,7 +221,7 @@ void Form2SavingTest::failedCopy()
     save(target);
     QDir().rmdir(m_form->mWordFile);
 
-    QCOMPARE(contents(target), targetExists ? old : QByteArray());
+    QCOMPARE(fileContent(target), targetExists ? old : QByteArray());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).size(), targetExists ? 1 : 0);
     QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     if (targetExists)
@@ -261,7 +256,7 @@ void Form2SavingTest::writeFailingMidwayKeepsTheOldFile()
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    QCOMPARE(contents(target), old);
+    QCOMPARE(fileContent(target), old);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("calendar.doc")});
     QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     QCOMPARE(records.size(), 2);
@@ -292,7 +287,7 @@ void Form2SavingTest::otherFormats()
     save(m_folder->filePath(typed), filter);
 
     const QString format = QFileInfo(written).suffix();
-    QVERIFY(contents(target).startsWith(format.toUtf8() + '\n'));
+    QVERIFY(fileContent(target).startsWith(format.toUtf8() + '\n'));
     QCOMPARE(m_engine->calls(FakeOperation::OpenDocument).value(0).arguments, m_form->mWordFile + QStringLiteral(" read-only"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
     QCOMPARE(m_engine->liveInstances(), 0);
@@ -312,7 +307,7 @@ void Form2SavingTest::otherFormatFailingKeepsTheOldFile()
 
     save(target, 1);
 
-    QCOMPARE(contents(target), QByteArray("last year's calendar"));
+    QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("calendar.pdf")});
     const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     QCOMPARE(records.size(), 2);

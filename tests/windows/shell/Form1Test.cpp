@@ -9,6 +9,9 @@
 #include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/FileReaders.h"
+#include "tests/support/OfficeAdvice.h"
+#include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
 
 #include <QCloseEvent>
@@ -28,31 +31,12 @@
 
 namespace {
 
-const QString productName = QStringLiteral("Daybloom Family Dates and Keepsake Planner Layout Builder");
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void storeEntries(const QMap<QString, QString> &entries)
 {
     QSettings settings(CalendarEntryStore::fileName(), QSettings::IniFormat);
-    settings.beginGroup(productName);
+    settings.beginGroup(settingsSection);
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         settings.setValue(it.key(), it.value());
-}
-
-QByteArray settingsFileBytes()
-{
-    QFile file(CalendarEntryStore::fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString settingsFolder()
-{
-    return QFileInfo(CalendarEntryStore::fileName()).path();
 }
 
 QString reportAt(int label, const QString &description)
@@ -90,7 +74,7 @@ private slots:
         Form1 form(engine);
         form.Form_Load();
         QVERIFY(!form.programEnded());
-        QCOMPARE(form.windowTitle(), productName);
+        QCOMPARE(form.windowTitle(), settingsSection);
         QCOMPARE(ApplicationTitle::get(), QStringLiteral("Daybloom Family Dates and Keepsake"));
         QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(form.size(), QSize(792, 570));
@@ -185,8 +169,7 @@ private slots:
         QFETCH(QByteArray, damage);
         QFETCH(bool, readOnly);
         const QByteArray damaged = damage
-            + "\n[Daybloom%20Family%20Dates%20and%20Keepsake%20Planner%20Layout%20Builder]\n"
-              "txtJan0=AfterGarbage\ntxtFeb1=Mom, Dad Birthday\ntxtFeb29=not a day\n";
+            + "\n" + settingsSectionHeading + "txtJan0=AfterGarbage\ntxtFeb1=Mom, Dad Birthday\ntxtFeb29=not a day\n";
         {
             QFile file(CalendarEntryStore::fileName());
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -220,7 +203,7 @@ private slots:
         QVERIFY(copy.readAll() == damaged);
         QSettings clean(CalendarEntryStore::fileName(), QSettings::IniFormat);
         QCOMPARE(clean.allKeys(),
-                 (QStringList{productName + QStringLiteral("/txtFeb1"), productName + QStringLiteral("/txtJan0")}));
+                 (QStringList{settingsSection + QStringLiteral("/txtFeb1"), settingsSection + QStringLiteral("/txtJan0")}));
         QCOMPARE(clean.status(), QSettings::NoError);
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("AfterGarbage"));
     }
@@ -288,17 +271,7 @@ private slots:
         QCOMPARE(records.size(), 1);
         QCOMPARE(records[0].title, QStringLiteral("Daybloom Family Dates and Keepsake"));
         QCOMPARE(records[0].kind, MessagePresenter::Kind::Information);
-        QCOMPARE(records[0].text,
-                 QStringLiteral(
-                     "Error 842001. A normal instance of Word could not be created.\r\n\r\n"
-                     "1. Please make sure Word is installed on this computer.\r\n\r\n"
-                     "2. Please open Word normally and make sure a blank document opens immediately without any "
-                     "interrupting window (such as an Word file recovery window).\r\n\r\n"
-                     "3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally "
-                     "without any interrupting messages.\r\n\r\n"
-                     "4. All versions of Word are supported by this software except for the rare Word Starter and "
-                     "Student editions.\r\n\r\n"
-                     "Cause: Simulated failure of createApplication."));
+        QCOMPARE(records[0].text, officeAdvice + QStringLiteral("\r\n\r\nCause: Simulated failure of createApplication."));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJuly21")), QStringLiteral("Nancy Birthday"));
     }
 
@@ -310,7 +283,7 @@ private slots:
         storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")},
                       {QStringLiteral("txtApr12"), QStringLiteral("Mary's own text")},
                       {QStringLiteral("txtDec30"), QStringLiteral("Silvester")}});
-        const QByteArray fileBefore = contentOf(CalendarEntryStore::fileName());
+        const QByteArray fileBefore = fileContent(CalendarEntryStore::fileName());
         FakeWordEngine engine;
         Form1 form(engine);
         form.Form_Load();
@@ -327,7 +300,7 @@ private slots:
 
         clickButton(form, QStringLiteral("PushButton1"));
         QCOMPARE(texts(), QStringList(3, QString()));
-        QCOMPARE(contentOf(SettingsBackup::fileName()), fileBefore);
+        QCOMPARE(fileContent(SettingsBackup::fileName()), fileBefore);
 
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(texts(), original);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/import/ImportedDates.h"
+
+#include <QString>
+
+#include <optional>
+
+// What a label names: a column header ("Birthday", "Date de naissance"), an event's type
+// in a contacts export ("Anniversary"), the label of a grouped date in a contact card
+// ("_$!<Anniversary>!$_"). Birthdays and anniversaries are told in English, German,
+// French, Spanish, Italian and Dutch; case, blanks and punctuation do not matter.
+namespace DateLabels {
+
+std::optional<ImportedDate::Kind> kindOf(const QString &label);
+
+// The label as a person reads it: Apple's "_$!<Other>!$_" as "Other".
+QString readable(const QString &label);
+
+} // namespace DateLabels
