@@ -74,9 +74,6 @@ std::optional<QByteArray> componentBoundary(const char *line, const char *keywor
 // time in icalparser_free.
 ParsedFile parseFile(const QByteArray &content)
 {
-    // A value libical cannot read is recorded in the event (X-LIC-ERROR); with errors
-    // fatal, libical would also print it on standard error, where no one reads it.
-    icalerror_set_errors_are_fatal(0);
     ParsedFile parsed;
     const std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
     if (!parser)
@@ -95,7 +92,8 @@ ParsedFile parseFile(const QByteArray &content)
         if (const auto begun = componentBoundary(line.get(), "BEGIN")) {
             open.append(*begun);
         } else if (componentBoundary(line.get(), "END")) {
-            // An END with nothing open ends nothing; libical would print a warning of its own.
+            // An END with nothing open ends nothing: libical prints a warning of its own for
+            // it on standard error, and after a closed calendar it crashes.
             if (open.isEmpty())
                 continue;
             open.removeLast();
