@@ -180,32 +180,39 @@ private slots:
                  qPrintable(failed.errorLines.first()));
     }
 
-    // Dates from a contacts file go into the stored entries, appended, once; a file that
-    // cannot be read changes nothing and fails with its cause.
+    // Dates from a contacts file go into the stored entries, appended, once, after a safety
+    // copy as the window keeps it. A file that cannot be read is named with its reason and
+    // makes the exit status 1, but does not keep the other files' dates out.
     void importAddsDatesOnce()
     {
-        const QString cards = m_home.filePath(QStringLiteral("family.vcf"));
-        QFile file(cards);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN:VCARD\nVERSION:4.0\nFN:Grandma Rose\nBDAY:--0101\nANNIVERSARY:19600916\nEND:VCARD\n");
-        file.close();
+        const auto write = [&](const char *name, const QByteArray &content) {
+            QFile file(m_home.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        };
+        write("family.vcf", "BEGIN:VCARD\nVERSION:4.0\nFN:Grandma Rose\nBDAY:--0101\nANNIVERSARY:19600916\nEND:VCARD\n");
+        write("either.csv", "Name,Birthday\nUncle Tom,04/05/1990\n");
         const QByteArray settingsBefore = fileContent(settingsFile());
+        const QStringList files{m_home.filePath(QStringLiteral("family.vcf")), m_home.filePath(QStringLiteral("missing.vcf")),
+                                m_home.filePath(QStringLiteral("either.csv"))};
 
-        const Run missing = run({QStringLiteral("--import"), cards, m_home.filePath(QStringLiteral("missing.vcf"))});
-        QCOMPARE(missing.exitCode, 1);
-        QCOMPARE(missing.errorLines.size(), 1);
-        QVERIFY2(missing.errorLines.first().contains(QStringLiteral("missing.vcf")), qPrintable(missing.errorLines.first()));
-        QCOMPARE(fileContent(settingsFile()), settingsBefore);
-
-        const Run imported = run({QStringLiteral("--import"), cards});
-        QCOMPARE(imported.exitCode, 0);
+        const Run imported = run(QStringList{QStringLiteral("--import")} + files);
+        QCOMPARE(imported.exitCode, 1);
+        QCOMPARE(imported.errorLines.size(), 2);
+        QVERIFY2(imported.errorLines.at(0).contains(QStringLiteral("missing.vcf")), qPrintable(imported.errorLines.at(0)));
+        QVERIFY2(imported.errorLines.at(1).contains(QStringLiteral("either.csv: the dates could be read as month/day or as "
+                                                                   "day/month, such as row 2: \"Uncle Tom\"")),
+                 qPrintable(imported.errorLines.at(1)));
         QVERIFY2(imported.out.startsWith(QStringLiteral("2 new entries on 2 days, 2 of which already hold text")), qPrintable(imported.out));
+        QVERIFY2(imported.out.contains(QStringLiteral("Not read (2):")), qPrintable(imported.out));
+        QCOMPARE(fileContent(settingsFile() + QStringLiteral(".bak")), settingsBefore);
         const QSettings settings(settingsFile(), QSettings::IniFormat);
         const QString section = settingsSection + QLatin1Char('/');
         QCOMPARE(settings.value(section + QStringLiteral("txtJan0")).toString(), QStringLiteral("New Year Brunch; Grandma Rose Birthday"));
         QCOMPARE(settings.value(section + QStringLiteral("txtSep15")).toString(), QStringLiteral("Mom, Dad Birthday; Grandma Rose Anniversary"));
+        QCOMPARE(settings.allKeys().filter(QStringLiteral("txtMay")), QStringList());
 
-        const Run again = run({QStringLiteral("--import"), cards});
+        const Run again = run({QStringLiteral("--import"), files.first()});
         QCOMPARE(again.exitCode, 0);
         QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
     }
