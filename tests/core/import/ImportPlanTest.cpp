@@ -70,6 +70,28 @@ private slots:
         QVERIFY(again.isEmpty());
         QVERIFY(again.summary().startsWith(QStringLiteral("Nothing new to add")));
     }
+
+    // No day's text grows past what a calendar day can show: what would, is left out and
+    // named in the confirmation.
+    void leavesOutWhatWouldMakeADayTooLong()
+    {
+        Entries entries;
+        entries.texts.insert(QStringLiteral("txtMar2"), QString(ImportPlan::longestDayText - 20, u'x'));
+        ImportedDates imported;
+        imported.dates = {date(3, 3, ImportedDate::Kind::Birthday, QStringLiteral("Al")),        // 11 + 2 more: fits
+                          date(3, 3, ImportedDate::Kind::Birthday, QStringLiteral("Bartholomew")), // would not
+                          date(3, 4, ImportedDate::Kind::Birthday, QStringLiteral("Cy"))};
+        const ImportPlan plan = ImportPlan::make(entries, imported);
+        QVERIFY2(plan.summary().startsWith(QStringLiteral("2 new entries on 2 days, 1 of which already hold text")),
+                 qPrintable(plan.summary()));
+        QVERIFY2(plan.summary().contains(QStringLiteral("Left out, as the day's text would be over 4,000 characters (1):\n"
+                                                        "March 3: Bartholomew Birthday")),
+                 qPrintable(plan.summary()));
+        plan.apply(entries);
+        QCOMPARE(entries.texts.value(QStringLiteral("txtMar2")).size(), ImportPlan::longestDayText - 20 + 13);
+
+        QCOMPARE(ImportPlan::make(entries, ImportedDates{}).summary(), QStringLiteral("No dates found."));
+    }
 };
 
 DAYBLOOM_TEST_MAIN(ImportPlanTest)
