@@ -256,17 +256,6 @@ qsizetype firstColumnWhere(const QList<CsvRecord> &rows, qsizetype from, bool (*
     return -1;
 }
 
-// A header cell reduced to lower-case letters and digits: "First Name", "first_name" and
-// "FirstName" are one key.
-QString headerKey(const QString &cell)
-{
-    QString key;
-    for (const QChar ch : cell)
-        if (ch.isLetterOrNumber())
-            key += ch.toLower();
-    return key;
-}
-
 QList<QList<qsizetype>> nameSourcesOf(const QStringList &keys)
 {
     static const QList<QStringList> names = {
@@ -334,7 +323,7 @@ std::optional<ColumnLayout> layoutOf(const QList<CsvRecord> &rows)
 {
     QStringList keys;
     for (const QString &cell : rows.first().cells)
-        keys.append(headerKey(cell));
+        keys.append(DateLabels::keyOf(cell));
     ColumnLayout layout;
     layout.dateColumns = dateColumnsOf(keys);
     if (layout.dateColumns.isEmpty())

@@ -4,10 +4,7 @@
 
 #include <algorithm>
 
-namespace {
-
-// The label reduced to small letters and digits: "Date de naissance" is "datedenaissance".
-QString keyOf(const QString &label)
+QString DateLabels::keyOf(const QString &label)
 {
     QString key;
     for (const QChar ch : label)
@@ -15,8 +12,6 @@ QString keyOf(const QString &label)
             key += ch.toLower();
     return key;
 }
-
-} // namespace
 
 std::optional<ImportedDate::Kind> DateLabels::kindOf(const QString &label)
 {

@@ -14,6 +14,10 @@ namespace DateLabels {
 
 std::optional<ImportedDate::Kind> kindOf(const QString &label);
 
+// The label reduced to small letters and digits, as labels are compared: "Date de
+// naissance", "date_de_naissance" and "DateDeNaissance" are all "datedenaissance".
+QString keyOf(const QString &label);
+
 // The label as a person reads it: Apple's "_$!<Other>!$_" as "Other".
 QString readable(const QString &label);
 
