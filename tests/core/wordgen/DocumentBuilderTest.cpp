@@ -221,7 +221,7 @@ private slots:
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
-                templateAtOpen = readFile(TempFolder::file(fileName));
+                templateAtOpen = fileContent(TempFolder::file(fileName));
         });
 
         DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
