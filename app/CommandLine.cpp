@@ -1,5 +1,22 @@
 #include "app/CommandLine.h"
 
+#include <optional>
+
+namespace {
+
+// The mode of an option followed by a file, as "--export FILE" or "--export=FILE".
+std::optional<CommandLine::Mode> fileOption(const QString &argument)
+{
+    const QString option = argument.section(u'=', 0, 0);
+    if (option == QLatin1String("--export"))
+        return CommandLine::Mode::Export;
+    if (option == QLatin1String("--export-dates"))
+        return CommandLine::Mode::ExportDates;
+    return std::nullopt;
+}
+
+} // namespace
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine line;
@@ -26,14 +43,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.m_mode = Mode::Help;
         } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
             line.m_mode = Mode::Version;
-        } else if (argument == QLatin1String("--export") || argument.startsWith(QLatin1String("--export="))) {
-            const bool joined = argument.startsWith(QLatin1String("--export="));
+        } else if (const auto fileMode = fileOption(argument)) {
+            const QString option = argument.section(u'=', 0, 0);
+            const bool joined = argument.contains(u'=');
             if (!joined && i + 1 >= arguments.size())
-                return mistake(QStringLiteral("--export needs a file name"));
-            line.m_value = joined ? argument.mid(9) : arguments.at(++i);
+                return mistake(QStringLiteral("%1 needs a file name").arg(option));
+            line.m_value = joined ? argument.section(u'=', 1) : arguments.at(++i);
             if (line.m_value.isEmpty())
-                return mistake(QStringLiteral("--export needs a file name"));
-            line.m_mode = Mode::Export;
+                return mistake(QStringLiteral("%1 needs a file name").arg(option));
+            line.m_mode = *fileMode;
         } else if (argument == QLatin1String("--import")) {
             line.m_files = arguments.mid(i + 1);
             if (line.m_files.isEmpty())
@@ -44,7 +62,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return mistake(QStringLiteral("unknown option '%1'").arg(argument));
         }
     }
-    if (line.m_paper && (line.m_mode == Mode::Window || line.m_mode == Mode::Import))
+    if (line.m_paper && (line.m_mode == Mode::Window || line.m_mode == Mode::ExportDates || line.m_mode == Mode::Import))
         return mistake(QStringLiteral("--paper goes with --export"));
     return line;
 }
@@ -52,7 +70,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: daybloom [--export FILE [--paper SIZE] | --import FILE…]\n"
+        "Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE | --import FILE…]\n"
         "Makes a printable calendar of the family's dates.\n"
         "\n"
         "Without options the main window opens.\n"
@@ -64,12 +82,17 @@ QString CommandLine::usage()
         "  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
         "                  rather than the paper chosen in the window (or, until one is\n"
         "                  chosen, the paper usual in the locale)\n"
+        "  --export-dates FILE\n"
+        "                  write every day that holds an entry to FILE, for calendar\n"
+        "                  programs (.ics: a yearly all-day event per day) or spreadsheets\n"
+        "                  (.csv: the columns Month, Day and Entry)\n"
         "  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
         "                  calendar (.ics) files to the stored entries, without a window,\n"
         "                  and print what was added and what was skipped\n"
         "  -h, --help      show this help and exit\n"
         "  -v, --version   show the version and exit\n"
         "\n"
-        "Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot\n"
-        "be read (the cause is printed); 2 for a command line that is not understood.\n");
+        "Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a\n"
+        "file cannot be read (the cause is printed); 2 for a command line that is not\n"
+        "understood.\n");
 }

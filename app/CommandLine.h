@@ -11,12 +11,12 @@
 class CommandLine
 {
 public:
-    enum class Mode { Window, Export, Import, Help, Version, Mistake };
+    enum class Mode { Window, Export, ExportDates, Import, Help, Version, Mistake };
 
     static CommandLine parse(const QStringList &arguments);
 
     Mode mode() const { return m_mode; }
-    // The file to write (Export), or what was wrong (Mistake).
+    // The file to write (Export, ExportDates), or what was wrong (Mistake).
     QString value() const { return m_value; }
     // The files to read (Import).
     QStringList files() const { return m_files; }

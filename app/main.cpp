@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "core/preview/CalendarExport.h"
 #include "core/import/DateImport.h"
+#include "core/import/DatesExport.h"
 #include "core/import/ImportPlan.h"
 #include "core/entry/StoredDayEntries.h"
 #include "core/shell/CalendarEntryStore.h"
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <functional>
 
 #include <malloc.h>
 
@@ -42,19 +44,33 @@ auto cleanTemporaryFiles()
     return qScopeGuard([] { TempFolder::removeOwn(); });
 }
 
-int exportCalendar(int argc, char *argv[], const QString &target, std::optional<PaperSize> paper)
+// 0 when the work succeeds, 1 with its cause on one line when it throws.
+int exitStatusOf(const std::function<void()> &work)
 {
-    QCoreApplication app(argc, argv);
-    const auto temporaryFiles = cleanTemporaryFiles();
     try {
-        LibreOfficeEngine engine;
-        CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
+        work();
         return 0;
     } catch (const std::exception &error) {
         const QString cause = QString::fromUtf8(error.what()).simplified();
         std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(cause));
         return 1;
     }
+}
+
+int exportCalendar(int argc, char *argv[], const QString &target, std::optional<PaperSize> paper)
+{
+    QCoreApplication app(argc, argv);
+    const auto temporaryFiles = cleanTemporaryFiles();
+    return exitStatusOf([&] {
+        LibreOfficeEngine engine;
+        CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
+    });
+}
+
+int exportDates(int argc, char *argv[], const QString &target)
+{
+    QCoreApplication app(argc, argv);
+    return exitStatusOf([&] { DatesExport::write(StoredDayEntries(), target); });
 }
 
 int importDates(int argc, char *argv[], const QStringList &files)
@@ -133,6 +149,8 @@ int main(int argc, char *argv[])
         return 2;
     case CommandLine::Mode::Export:
         return exportCalendar(argc, argv, command.value(), command.paper());
+    case CommandLine::Mode::ExportDates:
+        return exportDates(argc, argv, command.value());
     case CommandLine::Mode::Import:
         return importDates(argc, argv, command.files());
     case CommandLine::Mode::Window:

@@ -33,7 +33,9 @@ test_packages=(xvfb xdotool x11-apps x11-utils imagemagick antiword catdoc poppl
   locales-all
   # The package check: cpack's DEB generator reads the program's libraries with file,
   # lintian reads the manual page with man, appstreamcli checks the metadata.
-  lintian file man-db appstream)
+  lintian file man-db appstream
+  # A second reader of the exported calendar files.
+  python3-icalendar python3-dateutil)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,5 +1,6 @@
 #include "core/import/CsvDatesReader.h"
 
+#include "core/import/CsvDatesWriter.h"
 #include "core/import/DateLabels.h"
 #include "core/import/DateParts.h"
 #include "core/import/FileText.h"
@@ -341,6 +342,32 @@ std::optional<ColumnLayout> layoutOf(const QList<CsvRecord> &rows)
     return layout;
 }
 
+// ---- Exported entries ----
+
+bool isEntryList(const CsvRecord &header)
+{
+    return header.cells.join(u',') == QLatin1String(CsvDatesWriter::header);
+}
+
+// The rows of an exported calendar: month and day as numbers, the entry untouched.
+ImportedDates entriesOf(const QList<CsvRecord> &rows)
+{
+    ImportedDates result;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const CsvRecord &row = rows.at(r);
+        if (row.isBlank())
+            continue;
+        const int month = numberOf(row.cell(0), 2);
+        const int day = numberOf(row.cell(1), 2);
+        if (row.unterminated || row.cells.size() != 3 || !DateParts::isCalendarDay(month, day, std::nullopt)) {
+            result.skipped.append(QStringLiteral("row %1: not a month, a day and an entry").arg(r + 1));
+            continue;
+        }
+        result.dates.append({.month = month, .day = day, .kind = Kind::Entry, .name = row.cells.at(2), .year = {}});
+    }
+    return result;
+}
+
 // ---- Rows ----
 
 QString nameOf(const CsvRecord &row, const ColumnLayout &layout)
@@ -438,6 +465,8 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
     // Text files hold no NUL bytes; a file that does is a picture, an archive or the like.
     const QString text = FileText::text(content);
     const QList<CsvRecord> rows = text.contains(QChar(u'\0')) ? QList<CsvRecord>() : recordsOf(text, separatorOf(text));
+    if (!rows.isEmpty() && isEntryList(rows.first()))
+        return entriesOf(rows);
     const std::optional<ColumnLayout> layout = rows.isEmpty() ? std::nullopt : layoutOf(rows);
     if (!layout) {
         result.skipped.append(noRowsLine());

@@ -19,6 +19,9 @@
 // Dates are 1985-04-13, --04-13 (no year), 13.4.1985 (day first) and 4/13/1985, whose order
 // the file tells by a number above 12 or the caller by its answer. Rows are counted as a
 // spreadsheet numbers them, the header being row 1.
+//
+// A file with the header "Month,Day,Entry" is a calendar this program exported: each row
+// gives a day by its numbers and its entry exactly as it was.
 class CsvDatesReader
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "core/import/DateParts.h"
 #include "core/import/FileText.h"
+#include "core/import/ICalendarWriter.h"
 #include "core/shell/PlainText.h"
 
 #include <QDate>
@@ -137,12 +138,23 @@ bool unreadableValue(icalcomponent *event, const char *propertyName)
     return false;
 }
 
+// Whether the event is in a calendar this program exported, whose summaries are entries.
+bool isExportedEntry(icalcomponent *event)
+{
+    icalcomponent *calendar = icalcomponent_get_parent(event);
+    const icalproperty *product =
+        calendar ? icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY) : nullptr;
+    const char *id = product ? icalproperty_get_prodid(product) : nullptr;
+    return id && std::strcmp(id, ICalendarWriter::productId) == 0;
+}
+
 // The event's title on one line: line breaks and other control characters become blanks.
+// An exported entry stays exactly as it was.
 QString summaryOf(icalcomponent *event)
 {
     const icalproperty *property = icalcomponent_get_first_property(event, ICAL_SUMMARY_PROPERTY);
-    const char *text = property ? icalproperty_get_summary(property) : nullptr;
-    return PlainText::asTyped(QString::fromUtf8(text));
+    const QString text = QString::fromUtf8(property ? icalproperty_get_summary(property) : nullptr);
+    return isExportedEntry(event) ? text : PlainText::asTyped(text);
 }
 
 bool isEmptyList(const short *list)
@@ -156,13 +168,16 @@ bool isEmptyOrOnly(const short *list, int value)
 }
 
 // Whether every occurrence of a yearly rule falls on the month and day of its start: no
-// weekday, week or day-of-year rule, and at most the start's own month and day named.
+// weekday, week or day-of-year rule, and at most the start's own month and day named. The
+// last day of the month (-1) is the start's day when the start is that day, as February 29
+// is kept in common years.
 bool keepsStartDay(const icalrecurrencetype &rule, const icaltimetype &start)
 {
     const bool gregorian = !rule.rscale || qstricmp(rule.rscale, "GREGORIAN") == 0;
+    const bool startsOnLastDay = start.day == QDate(start.year, start.month, 1).daysInMonth();
     return gregorian && isEmptyList(rule.by_day) && isEmptyList(rule.by_year_day) && isEmptyList(rule.by_week_no) &&
            isEmptyList(rule.by_set_pos) && isEmptyOrOnly(rule.by_month, start.month) &&
-           isEmptyOrOnly(rule.by_month_day, start.day);
+           (isEmptyOrOnly(rule.by_month_day, start.day) || (startsOnLastDay && isEmptyOrOnly(rule.by_month_day, -1)));
 }
 
 // One event's date, or why it has none.
@@ -201,7 +216,8 @@ EventOutcome readEvent(icalcomponent *event, const QString &name)
         // The calendar holds the dates that come back each year.
         return skippedBecause("happens once");
     }
-    return {ImportedDate{start.month, start.day, ImportedDate::Kind::Event, name, DateParts::meantYear(start.year)}, {}};
+    const ImportedDate::Kind kind = isExportedEntry(event) ? ImportedDate::Kind::Entry : ImportedDate::Kind::Event;
+    return {ImportedDate{start.month, start.day, kind, name, DateParts::meantYear(start.year)}, {}};
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 // each year, on the month and day its start is written with, whatever its time zone.
 // Other events (those that happen once, or repeat otherwise), and events the file does
 // not describe well enough, are left out with a line saying why. libical prints nothing.
+// The events of a calendar this program exported are its entries, whose summaries go
+// back exactly as they were.
 //
 // The file may hold several calendars, or bare events without one; a file cut off in the
 // middle keeps the events it completed.

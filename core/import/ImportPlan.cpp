@@ -16,6 +16,8 @@ const QString separator = QStringLiteral("; ");
 
 QString ImportPlan::entryText(const ImportedDate &date)
 {
+    if (date.kind == ImportedDate::Kind::Entry)
+        return date.name;
     const QString name = PlainText::asTyped(date.name);
     switch (date.kind) {
     case ImportedDate::Kind::Birthday:
@@ -23,6 +25,7 @@ QString ImportPlan::entryText(const ImportedDate &date)
     case ImportedDate::Kind::Anniversary:
         return name + QStringLiteral(" Anniversary");
     case ImportedDate::Kind::Event:
+    case ImportedDate::Kind::Entry:
         break;
     }
     return name;
@@ -50,7 +53,9 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
             const QString now = entries.entryText(month, index);
             changeOfDay.insert(day, plan.m_changes.size());
             plan.m_changes.append({month, index, now, now});
-            const QStringList held = now.split(separator);
+            // The day's whole text too: an exported entry that holds "; " itself.
+            QStringList held = now.split(separator);
+            held.append(now);
             textsOfDay.insert(day, QSet<QString>(held.cbegin(), held.cend()));
         }
         QSet<QString> &held = textsOfDay[day];

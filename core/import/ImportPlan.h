@@ -10,10 +10,10 @@ class DayEntries;
 
 // What importing dates would change in the calendar, worked out before anything is
 // written so that the person can confirm it. An imported date goes to its day as
-// "Name Birthday", "Name Anniversary" or the event's title. A day that already holds text
-// keeps it, and the new text is appended after "; " unless it is already there: importing
-// the same file twice changes nothing. A text that would make a day's text longer than
-// longestDayText characters is left out, and listed.
+// "Name Birthday", "Name Anniversary", the event's title or the exported entry. A day that
+// already holds text keeps it, and the new text is appended after "; " unless it is
+// already there: importing the same file twice changes nothing. A text that would make a
+// day's text longer than longestDayText characters is left out, and listed.
 class ImportPlan
 {
 public:
@@ -43,7 +43,8 @@ public:
     void apply(DayEntries &entries) const;
 
     // The text an imported date goes in as, as the person would have typed it: control
-    // characters and line breaks as spaces, no blanks around it.
+    // characters and line breaks as spaces, no blanks around it. An exported entry goes
+    // in exactly as it was.
     static QString entryText(const ImportedDate &date);
 
 private:

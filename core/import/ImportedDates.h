@@ -8,12 +8,14 @@
 
 // One date a file brings in: a person's birthday or anniversary, or a yearly event.
 struct ImportedDate {
-    enum class Kind { Birthday, Anniversary, Event };
+    // Entry: a day's entry as this program exported it, which goes back exactly as it was.
+    enum class Kind { Birthday, Anniversary, Event, Entry };
 
     int month = 0; // 1 (January) … 12
     int day = 0;   // 1 … 31, valid for the month; February 29 is a day like any other
     Kind kind = Kind::Event;
-    // The person's name (birthdays, anniversaries) or the event's title (events).
+    // The person's name (birthdays, anniversaries), the event's title (events) or the
+    // entry's text (entries).
     QString name;
     // The year, where the file gives one and means it (a year standing for "no year" is
     // left out).

@@ -52,7 +52,8 @@ private slots:
         QVERIFY(help.out.contains(QStringLiteral("--export FILE")));
         for (const QStringList &arguments : {QStringList{QStringLiteral("--frobnicate")},
                                              QStringList{QStringLiteral("--export"), QStringLiteral("x.pdf"), QStringLiteral("--paper"), QStringLiteral("b5")},
-                                             QStringList{QStringLiteral("--paper=a4")}}) {
+                                             QStringList{QStringLiteral("--paper=a4")},
+                                             QStringList{QStringLiteral("--export-dates")}}) {
             const Run wrong = run(arguments);
             QCOMPARE(wrong.exitCode, 2);
             QVERIFY2(wrong.errorLines.value(0).contains(arguments.constLast().section(QLatin1Char('='), 0, 0)),
@@ -121,6 +122,32 @@ private slots:
         QFile::remove(target);
     }
 
+    // The dates go out for calendar programs and spreadsheets; the stored entries stay.
+    void exportDatesWritesEachFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("ics") << QStringLiteral("dates.ics") << QByteArray("SUMMARY:Mom\\, Dad Birthday\r\n");
+        QTest::newRow("csv") << QStringLiteral("dates.csv") << QByteArray("2,29,Leap Day Zo\xc3\xab\r\n9,16,\"Mom, Dad Birthday\"\r\n");
+    }
+
+    void exportDatesWritesEachFormat()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, expected);
+        const QByteArray settingsBefore = fileContent(settingsFile());
+        const QString target = m_home.filePath(QStringLiteral("out/") + name);
+
+        const Run exported = run({QStringLiteral("--export-dates=") + target});
+
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.errorLines, QStringList());
+        QVERIFY2(fileContent(target).contains(expected), fileContent(target).constData());
+        QCOMPARE(fileContent(settingsFile()), settingsBefore);
+        QCOMPARE(QDir(m_home.filePath(QStringLiteral("out"))).entryList({QStringLiteral("*") + name + QStringLiteral("*")}, QDir::Files | QDir::Hidden),
+                 QStringList{name});
+    }
+
     // Each format holds every stored entry, read by a reader of its own.
     void exportWritesEachFormat_data()
     {
@@ -161,19 +188,27 @@ private slots:
     // that was there stays as it was.
     void exportFailuresNameTheirCause_data()
     {
+        QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("cause");
-        QTest::newRow("unknown suffix") << QStringLiteral("out/calendar.txt") << QStringLiteral("known suffix");
-        QTest::newRow("missing folder") << QStringLiteral("no-such-folder/calendar.pdf") << QStringLiteral("does not exist");
-        QTest::newRow("a folder in the way") << QStringLiteral("out/folder.pdf") << QStringLiteral("folder of that name");
+        const QString calendar = QStringLiteral("--export");
+        const QString dates = QStringLiteral("--export-dates");
+        QTest::newRow("unknown suffix") << calendar << QStringLiteral("out/calendar.txt") << QStringLiteral("known suffix");
+        QTest::newRow("missing folder") << calendar << QStringLiteral("no-such-folder/calendar.pdf") << QStringLiteral("does not exist");
+        QTest::newRow("a folder in the way") << calendar << QStringLiteral("out/folder.pdf") << QStringLiteral("folder of that name");
+        QTest::newRow("dates: unknown suffix") << dates << QStringLiteral("out/calendar.pdf") << QStringLiteral("known suffix");
+        QTest::newRow("dates: missing folder") << dates << QStringLiteral("no-such-folder/dates.csv") << QStringLiteral("does not exist");
+        QTest::newRow("dates: a folder in the way") << dates << QStringLiteral("out/folder.ics") << QStringLiteral("folder of that name");
     }
 
     void exportFailuresNameTheirCause()
     {
+        QFETCH(QString, option);
         QFETCH(QString, target);
         QFETCH(QString, cause);
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("out/folder.pdf")));
-        const Run failed = run({QStringLiteral("--export"), m_home.filePath(target)});
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("out/folder.ics")));
+        const Run failed = run({option, m_home.filePath(target)});
         QCOMPARE(failed.exitCode, 1);
         QCOMPARE(failed.errorLines.size(), 1);
         QVERIFY2(failed.errorLines.first().startsWith(QStringLiteral("daybloom: ")) && failed.errorLines.first().contains(cause),

@@ -71,6 +71,7 @@ Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
     , m_importer(*this, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
         changeWholeCalendar(what, change);
     })
+    , m_exporter(*m_entryPanel, [this] { return chooseDatesFile(); })
 {
     createWindow();
     createButtons();
@@ -121,6 +122,8 @@ void Form1::connectButtons()
 {
     auto *import = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
     connect(import, &QShortcut::activated, this, [this] { m_importer.chooseFiles(); });
+    auto *exportDates = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(exportDates, &QShortcut::activated, this, [this] { m_exporter.exportDates(); });
     // A day box with typing of its own to undo keeps these keys (see DayBox).
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &Form1::takeBack);
     connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, this, &Form1::doAgain);
@@ -258,6 +261,17 @@ QString Form1::chooseEntriesFile()
     dialog.setFilter(QStringLiteral("Settings Files (*.ini)|*.ini"));
     dialog.setDefaultSuffix(QStringLiteral("ini"));
     dialog.setFileName(QFileInfo(CalendarEntryStore::fileName()).fileName());
+    dialog.showSave(this);
+    return dialog.fileName();
+}
+
+QString Form1::chooseDatesFile()
+{
+    SaveFileDialog dialog;
+    dialog.setDialogTitle(QStringLiteral("Export Dates"));
+    dialog.setFilter(QStringLiteral("Calendar Files (*.ics)|*.ics|Spreadsheet Files (*.csv)|*.csv"));
+    dialog.setDefaultSuffix(QStringLiteral("ics"));
+    dialog.setFileName(QStringLiteral("Family dates.ics"));
     dialog.showSave(this);
     return dialog.fileName();
 }

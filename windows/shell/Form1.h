@@ -4,6 +4,7 @@
 #include "core/entry/CalendarHistory.h"
 #include "core/shell/UnsavedEntriesCheck.h"
 #include "windows/shell/BuildController.h"
+#include "windows/import/DateExporter.h"
 #include "windows/import/DateImporter.h"
 #include "windows/widgets/MousePointer.h"
 #include "windows/shell/SkinEngine.h"
@@ -70,6 +71,7 @@ private:
     void doAgain();
     void showNotice(const QString &text);
     QString chooseEntriesFile();
+    QString chooseDatesFile();
 
     WordEngine &m_engine;
     const QString m_productName;
@@ -83,6 +85,7 @@ private:
     BuildController m_build;
     CalendarHistory m_history;
     DateImporter m_importer;
+    DateExporter m_exporter;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;

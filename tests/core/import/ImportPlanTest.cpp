@@ -1,6 +1,7 @@
 #include "core/shell/CalendarMonths.h"
 #include "core/entry/DayEntries.h"
 #include "core/import/ImportPlan.h"
+#include "tests/support/MemoryDayEntries.h"
 #include "tests/support/TestMain.h"
 
 #include <QHash>
@@ -8,18 +9,7 @@
 
 namespace {
 
-class Entries : public DayEntries
-{
-public:
-    QString entryText(int month, int index) const override { return texts.value(CalendarMonths::entryName(month, index)); }
-    void setEntryText(int month, int index, const QString &text) override
-    {
-        texts.insert(CalendarMonths::entryName(month, index), text);
-        ++writes;
-    }
-    QHash<QString, QString> texts;
-    int writes = 0;
-};
+using Entries = MemoryDayEntries;
 
 ImportedDate date(int month, int day, ImportedDate::Kind kind, const QString &name)
 {

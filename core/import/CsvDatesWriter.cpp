@@ -1,0 +1,24 @@
+#include "core/import/CsvDatesWriter.h"
+
+namespace {
+
+QString field(const QString &text)
+{
+    const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n')
+        || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    if (!quoted)
+        return text;
+    QString doubled = text;
+    doubled.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+} // namespace
+
+QByteArray CsvDatesWriter::write(const QList<ExportedDay> &days)
+{
+    QString text = QString::fromLatin1(header) + QStringLiteral("\r\n");
+    for (const ExportedDay &day : days)
+        text += QStringLiteral("%1,%2,%3\r\n").arg(day.month).arg(day.day).arg(field(day.text));
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}

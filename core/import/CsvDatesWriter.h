@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/import/ExportedDays.h"
+
+#include <QByteArray>
+
+// Writes the days as a spreadsheet file (RFC 4180): a header row "Month,Day,Entry", then
+// one row per day with the month as a number, fields quoted where they hold a comma, a
+// quote, a line break or blanks at either end, lines ended by CRLF. UTF-8 after a
+// byte-order mark, which spreadsheet programs need to tell it from their local encoding.
+namespace CsvDatesWriter {
+
+// The header's cells, which a reader recognizes the file by.
+inline constexpr char header[] = "Month,Day,Entry";
+
+QByteArray write(const QList<ExportedDay> &days);
+
+} // namespace CsvDatesWriter

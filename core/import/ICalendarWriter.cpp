@@ -1,0 +1,98 @@
+#include "core/import/ICalendarWriter.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <limits>
+
+#include <libical/ical.h>
+
+#include <memory>
+
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+struct StringFree {
+    void operator()(char *text) const { icalmemory_free_buffer(text); }
+};
+
+// Events start in a leap year, so that February 29 is a day they can start on, and early
+// enough that every year a person looks at shows them.
+constexpr int firstYear = 2000;
+
+icaltimetype dateOf(const QDate &date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    return time;
+}
+
+icaltimetype utcTimeOf(const QDateTime &moment)
+{
+    return icaltime_from_timet_with_zone(static_cast<time_t>(moment.toSecsSinceEpoch()), 0,
+                                         icaltimezone_get_utc_timezone());
+}
+
+// Every year on the start's day; February 29 on the last day of February.
+icalrecurrencetype yearlyRule(const ExportedDay &day)
+{
+    icalrecurrencetype rule;
+    icalrecurrencetype_clear(&rule);
+    rule.freq = ICAL_YEARLY_RECURRENCE;
+    if (day.month == 2 && day.day == 29) {
+        rule.by_month[0] = 2;
+        rule.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        rule.by_month_day[0] = -1;
+        rule.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+    }
+    return rule;
+}
+
+// Seconds of the revision since 2020 as the event's sequence number: it grows with every
+// change of the entries and stays the same while they do not.
+int sequenceOf(const QDateTime &revised)
+{
+    const qint64 seconds = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC).secsTo(revised);
+    return static_cast<int>(std::clamp<qint64>(seconds, 0, std::numeric_limits<int>::max()));
+}
+
+icalcomponent *eventOf(const ExportedDay &day, const ExportedDays &calendar)
+{
+    const QDate start(firstYear, day.month, day.day);
+    const QByteArray uid = QStringLiteral("%1%2-%3@daybloom")
+                               .arg(day.month, 2, 10, QLatin1Char('0'))
+                               .arg(day.day, 2, 10, QLatin1Char('0'))
+                               .arg(calendar.calendarId)
+                               .toUtf8();
+    const QByteArray summary = day.text.toUtf8();
+    const icaltimetype revised = utcTimeOf(calendar.revised);
+    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(revised));
+    icalcomponent_add_property(event, icalproperty_new_lastmodified(revised));
+    icalcomponent_add_property(event, icalproperty_new_sequence(sequenceOf(calendar.revised)));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(dateOf(start)));
+    icalcomponent_add_property(event, icalproperty_new_dtend(dateOf(start.addDays(1))));
+    icalcomponent_add_property(event, icalproperty_new_rrule(yearlyRule(day)));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
+    // A birthday does not make the person busy.
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return event;
+}
+
+} // namespace
+
+QByteArray ICalendarWriter::write(const ExportedDays &days)
+{
+    const std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_vanew(
+        ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(productId),
+        icalproperty_new_calscale("GREGORIAN"), nullptr));
+    for (const ExportedDay &day : days.days)
+        icalcomponent_add_component(calendar.get(), eventOf(day, days));
+    const std::unique_ptr<char, StringFree> text(icalcomponent_as_ical_string_r(calendar.get()));
+    return QByteArray(text.get());
+}

@@ -1,0 +1,58 @@
+#include "windows/import/DateExporter.h"
+#include "tests/support/FileReaders.h"
+#include "tests/support/MemoryDayEntries.h"
+#include "tests/support/TestMain.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// Ctrl+E writes the file the person chose, replaces one only with their word, and says
+// what came of it.
+class DateExporterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replacesAFileOnlyWhenTheyAgree_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("cancelled") << QString() << false << false << QString() << false;
+        QTest::newRow("new file") << QStringLiteral("family.csv") << false << false << QStringLiteral("1 day") << true;
+        QTest::newRow("kept") << QStringLiteral("family.csv") << true << false << QString() << false;
+        QTest::newRow("replaced") << QStringLiteral("family.csv") << true << true << QStringLiteral("1 day") << true;
+        QTest::newRow("refused") << QStringLiteral("family.txt") << false << false << QStringLiteral("known suffix") << false;
+    }
+
+    void replacesAFileOnlyWhenTheyAgree()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, existing);
+        QFETCH(bool, agree);
+        QFETCH(QString, told);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString target = chosen.isEmpty() ? QString() : folder.filePath(chosen);
+        if (existing) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("mine") == 4);
+            ScriptedMessages::queueAnswer(agree ? MessagePresenter::Answer::Yes : MessagePresenter::Answer::No);
+        }
+        MemoryDayEntries entries;
+        entries.texts.insert(QStringLiteral("txtFeb28"), QStringLiteral("Leap Day"));
+
+        DateExporter(entries, [&] { return target; }).exportDates();
+
+        const QList<ScriptedMessages::Record> shown = ScriptedMessages::takeRecords();
+        QCOMPARE(shown.size(), int(existing) + int(!told.isEmpty()));
+        if (!told.isEmpty())
+            QVERIFY2(shown.last().text.contains(told), qPrintable(shown.last().text));
+        QCOMPARE(fileContent(target).contains("2,29,Leap Day"), written);
+    }
+};
+
+DAYBLOOM_TEST_MAIN(DateExporterTest)
+#include "DateExporterTest.moc"

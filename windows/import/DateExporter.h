@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class DayEntries;
+
+// Ctrl+E in the main window: writes the calendar's dates to a file the person chooses, for
+// calendar programs (.ics) or spreadsheets (.csv). An existing file is replaced only when
+// the person agrees; the outcome, or why the file could not be written, is shown.
+class DateExporter
+{
+public:
+    // Asks the person for the file to write; empty when they cancel.
+    using FileChooser = std::function<QString()>;
+
+    DateExporter(const DayEntries &entries, FileChooser chooseFile);
+
+    void exportDates();
+
+private:
+    const DayEntries &m_entries;
+    FileChooser m_chooseFile;
+};
