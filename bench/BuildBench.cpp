@@ -2,6 +2,7 @@
 // shown, with all 366 days filled, and splits it into its phases; beside it, a bare
 // office converting the generated document to PDF. Usage: build_bench [runs]
 
+#include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
@@ -51,12 +52,6 @@ QString realisticEntry(int dayOfYear)
 double ms(qint64 ns)
 {
     return static_cast<double>(ns) / nsPerMs;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
 }
 
 // The phases of one build, from the office calls it made.
@@ -125,59 +120,6 @@ void printPhases(const char *title, const std::map<QString, double> &phases)
     std::printf("  %s:\n", title);
     for (const auto &[name, value] : phases)
         std::printf("    %-22s %8.1f ms\n", qPrintable(name), value);
-}
-
-// Peak and current resident memory of a process, in megabytes, from /proc.
-struct Memory {
-    double peak = 0;
-    double now = 0;
-};
-
-Memory memoryOf(const QString &pid)
-{
-    Memory memory;
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return memory;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() >= 2 && fields[0] == "VmHWM:")
-            memory.peak = fields[1].toDouble() / 1024.0;
-        else if (fields.size() >= 2 && fields[0] == "VmRSS:")
-            memory.now = fields[1].toDouble() / 1024.0;
-    }
-    return memory;
-}
-
-// The office processes this program started.
-QStringList officeProcesses()
-{
-    QStringList offices;
-    const QString self = QString::number(QCoreApplication::applicationPid());
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const qsizetype open = line.indexOf('(');
-        const qsizetype close = line.lastIndexOf(')');
-        if (open < 0 || close < open || line.mid(open + 1, close - open - 1) != "soffice.bin")
-            continue;
-        if (line.mid(close + 2).split(' ').value(1) == self.toLatin1())
-            offices.append(entry);
-    }
-    return offices;
-}
-
-// CPU time (user and system) a process has used, in milliseconds.
-double cpuOf(const QString &pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1000.0 / double(::sysconf(_SC_CLK_TCK));
 }
 
 // Lets the program sit idle for the time given, its events flowing.
@@ -277,7 +219,7 @@ int main(int argc, char **argv)
         office.waitForEndedInstances();
         office.waitForReadyInstances();
     }
-    const Memory program = memoryOf(QStringLiteral("self"));
+    const ProcessMemory program = memoryOf(QStringLiteral("self"));
 
     // Idle with the offices ready: no CPU time may go by.
     const double programCpuBefore = cpuOf(QStringLiteral("self"));
@@ -289,7 +231,7 @@ int main(int argc, char **argv)
     for (const QString &pid : officeProcesses())
         officeCpuAfter += cpuOf(pid);
     const double programCpu = cpuOf(QStringLiteral("self")) - programCpuBefore;
-    const Memory programIdle = memoryOf(QStringLiteral("self"));
+    const ProcessMemory programIdle = memoryOf(QStringLiteral("self"));
 
     std::printf("Bare soffice --headless --convert-to pdf of the generated document, everyday profile\n");
     const QString profile = sandbox.filePath(QStringLiteral("bare/profile"));

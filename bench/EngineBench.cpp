@@ -7,6 +7,7 @@
 #include "core/shell/CalendarMonths.h"
 #include "core/wordgen/OfficeError.h"
 #include "bench/BareConversion.h"
+#include "bench/BenchFigures.h"
 #include "core/wordgen/ClipboardPicture.h"
 #include "office/LibreOfficeEngine.h"
 
@@ -36,24 +37,6 @@ double timed(const std::function<void()> &work)
 void print(const char *what, double milliseconds)
 {
     std::printf("  %-34s %9.1f ms\n", what, milliseconds);
-}
-
-// The peak resident memory of this program's office process, in megabytes; 0 if unknown.
-double officePeakMegabytes()
-{
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        QFile status(QStringLiteral("/proc/%1/status").arg(entry));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = status.readAll();
-        if (!text.startsWith("Name:\tsoffice.bin") || !text.contains("\nPPid:\t" + QByteArray::number(QCoreApplication::applicationPid()) + "\n"))
-            continue;
-        const qsizetype at = text.indexOf("VmHWM:");
-        if (at >= 0)
-            return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 void benchInstance(const QString &templatePath, const QString &documentPath)
@@ -90,7 +73,7 @@ void benchInstance(const QString &templatePath, const QString &documentPath)
             word->deleteSelection();
         }
     }
-    std::printf("  office peak memory                 %9.1f MB\n", officePeakMegabytes());
+    std::printf("  office peak memory                 %9.1f MB\n", memoryOf(officeProcesses().value(0)).peak);
     print("close without saving + quit", timed([&] {
               word->closeDocumentWithoutSaving();
               word->quit();

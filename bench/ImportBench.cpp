@@ -4,6 +4,7 @@
 //
 //   import_bench [cards]
 
+#include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/import/DateImport.h"
@@ -33,17 +34,6 @@ private:
     QHash<QString, QString> m_texts;
 };
 
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.simplified().split(' ').value(1).toDouble() / 1024.0;
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -69,7 +59,7 @@ int main(int argc, char **argv)
                            .toUtf8());
         }
     }
-    const double before = peakMegabytes();
+    const double before = memoryOf(QStringLiteral("self")).peak;
     QElapsedTimer timer;
     timer.start();
     Calendar calendar;
@@ -82,6 +72,6 @@ int main(int argc, char **argv)
                 QFile(path).size() / 1024, milliseconds);
     std::printf("%lld dates on %lld days; extra peak memory %.1f MB (target < 50 MB)\n",
                 static_cast<long long>(collected.dates.dates.size()), static_cast<long long>(plan.changes().size()),
-                peakMegabytes() - before);
+                memoryOf(QStringLiteral("self")).peak - before);
     return 0;
 }

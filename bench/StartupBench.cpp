@@ -4,6 +4,7 @@
 //
 //   startup_bench [runs]
 
+#include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "windows/entry/EntryPanel.h"
 #include "core/shell/CalendarEntryStore.h"
@@ -26,35 +27,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-void print(const char *what, const std::vector<double> &milliseconds)
+void print(const char *what, const QList<double> &milliseconds)
 {
     const auto [low, high] = std::minmax_element(milliseconds.begin(), milliseconds.end());
-    std::printf("%-46s median %8.2f ms   min %8.2f   max %8.2f   (%zu runs)\n", what, median(milliseconds), *low,
-                *high, milliseconds.size());
-}
-
-// Milliseconds since this process was started by the system.
-double sinceProcessStart()
-{
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    QFile uptime(QStringLiteral("/proc/uptime"));
-    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble(); // field 22: start time in clock ticks
-    const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
-    return (upSeconds - startTicks / static_cast<double>(::sysconf(_SC_CLK_TCK))) * 1000.0;
+    std::printf("%-46s median %8.2f ms   min %8.2f   max %8.2f   (%d runs)\n", what, median(milliseconds), *low,
+                *high, int(milliseconds.size()));
 }
 
 double showMainWindow(WordEngine &engine)
@@ -125,17 +105,17 @@ int main(int argc, char **argv)
                 static_cast<double>(sinceMain.nsecsElapsed()) / 1e6 + std::max(0.0, processStartToMain),
                 std::max(0.0, processStartToMain));
 
-    std::vector<double> windowTimes, officeTimes, checkTimes, engineTimes;
+    QList<double> windowTimes, officeTimes, checkTimes;
     const QString profile = sandbox.filePath(QStringLiteral("profile"));
     bareOfficeStartAndQuit(profile); // makes the profile once, as the engine's first start does
     for (int run = 0; run < runs; ++run) {
-        windowTimes.push_back(showMainWindow(engine));
+        windowTimes.append(showMainWindow(engine));
         engine.waitForEndedInstances();
-        officeTimes.push_back(bareOfficeStartAndQuit(profile));
+        officeTimes.append(bareOfficeStartAndQuit(profile));
         QElapsedTimer timer;
         timer.start();
         CheckWordAvailable(engine);
-        checkTimes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        checkTimes.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         // A start has no earlier office ending beside it.
         engine.waitForEndedInstances();
     }
@@ -152,13 +132,13 @@ int main(int argc, char **argv)
         for (int index = 0; index < CalendarMonths::month(month).days; ++index)
             panel.setEntryText(month, index, QStringLiteral("Entry for %1").arg(CalendarMonths::entryName(month, index)));
     }
-    std::vector<double> keystrokes;
+    QList<double> keystrokes;
     QLineEdit *box = panel.box(6, 21);
     for (int i = 0; i < 200; ++i) {
         QElapsedTimer timer;
         timer.start();
         box->insert(QStringLiteral("x"));
-        keystrokes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        keystrokes.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     print("One keystroke stored (366 entries in the file)", keystrokes);
     if (ScriptedMessages::recordCount() > 0)
