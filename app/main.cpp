@@ -14,6 +14,7 @@
 #include "office/OfficeSocketLeftovers.h"
 #include "windows/shell/Form1.h"
 #include "windows/shell/MessageBoxPresenter.h"
+#include "windows/widgets/SystemCommonDialog.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -118,7 +119,8 @@ int openWindow(int argc, char *argv[])
     const auto temporaryFiles = cleanTemporaryFiles();
 
     LibreOfficeEngine engine;
-    Form1 form(engine);
+    SystemCommonDialog commonDialog;
+    Form1 form(engine, commonDialog);
     form.Form_Load();
     if (form.programEnded())
         return 0;

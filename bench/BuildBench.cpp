@@ -11,6 +11,7 @@
 #include "windows/preview/Form2.h"
 #include "core/shell/CalendarMonths.h"
 #include "windows/shell/Form1.h"
+#include "windows/widgets/SystemCommonDialog.h"
 #include "tests/support/ScriptedMessages.h"
 #include "windows/shell/BuildController.h"
 #include "core/preview/DocumentExport.h"
@@ -143,7 +144,8 @@ int main(int argc, char **argv)
 
     LibreOfficeEngine office;
     TimingWordEngine engine(office);
-    Form1 form(engine);
+    SystemCommonDialog dialogs;
+    Form1 form(engine, dialogs);
     form.Form_Load();
     if (form.programEnded()) {
         std::fprintf(stderr, "No office could be started.\n");
@@ -200,7 +202,7 @@ int main(int argc, char **argv)
                         ms(shownNs - phases.officeEndNs));
         }
         if (run == 1)
-            QFile::copy(preview->mWordFile, bareDocument);
+            QFile::copy(preview->wordFile(), bareDocument);
         if (run <= 5) {
             // Saving as PDF from the preview, a moment after it shows, as a person does:
             // the office writes it from the document.
@@ -208,7 +210,7 @@ int main(int argc, char **argv)
             office.waitForReadyInstances();
             QElapsedTimer save;
             save.start();
-            DocumentExport::fromDocument(office, preview->mWordFile, sandbox.filePath(QStringLiteral("saved.pdf")),
+            DocumentExport::fromDocument(office, preview->wordFile(), sandbox.filePath(QStringLiteral("saved.pdf")),
                                          DocumentFormat::Pdf);
             pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
         }

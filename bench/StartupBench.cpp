@@ -11,6 +11,7 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
 #include "windows/shell/Form1.h"
+#include "windows/widgets/SystemCommonDialog.h"
 #include "tests/support/ScriptedMessages.h"
 #include "core/wordgen/IsInstalled.h"
 #include "office/LibreOfficeEngine.h"
@@ -42,7 +43,8 @@ double showMainWindow(WordEngine &engine)
 {
     QElapsedTimer timer;
     timer.start();
-    Form1 form(engine);
+    SystemCommonDialog dialogs;
+    Form1 form(engine, dialogs);
     form.Form_Load();
     if (form.programEnded())
         return -1;
@@ -97,7 +99,8 @@ int main(int argc, char **argv)
     std::printf("Ratio window shown / bare office start: %.2f\n", median(windowTimes) / median(officeTimes));
 
     // One keystroke in a full calendar: the change handler writes and syncs the file.
-    Form1 form(engine);
+    SystemCommonDialog dialogs;
+    Form1 form(engine, dialogs);
     form.Form_Load();
     EntryPanel &panel = form.entryPanel();
     for (int month = 0; month < CalendarMonths::count; ++month) {

@@ -5,6 +5,7 @@
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/preview/DocumentExport.h"
 #include "core/wordgen/DocumentFormat.h"
+#include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/WordApplication.h"
@@ -23,10 +24,9 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperS
         throw std::runtime_error(QStringLiteral("%1 does not end in a known suffix: use %2.")
                                      .arg(target, DocumentFormats::knownSuffixes())
                                      .toStdString());
-    if (!QFileInfo(QFileInfo(target).absolutePath()).isDir())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: the folder %2 does not exist.")
-                                     .arg(target, QFileInfo(target).absolutePath())
-                                     .toStdString());
+    // Refused before any office starts.
+    if (const QString refused = FileReplacement::refusal(target); !refused.isEmpty())
+        throw FileReplacement::Failure(target, refused);
 
     const QString templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
     const auto removeTemplate = qScopeGuard([&] { DeleteFileRobust(templatePath); });

@@ -3,9 +3,8 @@
 #include <QString>
 
 // Copies a file to a target that may already exist, without ever leaving the target
-// half-written or lost: the copy is written to a new file beside the target and renamed
-// over it only once it is complete. When anything fails, an existing target stays as it
-// was.
+// half-written or lost (FileReplacement): when anything fails, an existing target stays as
+// it was.
 class DocumentCopy
 {
 public:

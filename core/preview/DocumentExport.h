@@ -8,9 +8,9 @@ class WordApplication;
 class WordEngine;
 
 // Writes the calendar to a file the person chose, in the format its name asks for. The
-// office writes a new file beside the target, which then takes the target's place in one
-// step: an existing file is replaced only by a complete one, and when anything fails it
-// stays as it was and nothing else is left in its folder. Every failure throws
+// office writes the new file beside the target, which then takes the target's place in one
+// step (FileReplacement): an existing file is replaced only by a complete one, and when
+// anything fails it stays as it was and nothing else is left in its folder. Every failure throws
 // std::runtime_error (OfficeError from the office) with a description a person can read.
 namespace DocumentExport {
 

@@ -1,5 +1,6 @@
 #include "core/shell/CalendarEntryStore.h"
 
+#include "core/shell/FileReplacement.h"
 #include "core/shell/LenientIniReader.h"
 #include "core/shell/ProductInfo.h"
 
@@ -10,8 +11,6 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 
 namespace {
 
@@ -153,24 +152,22 @@ QString CalendarEntryStore::fileName()
 CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &path,
                                                               const QMap<QString, QString> &entries)
 {
-    // Written through QSettings under a temporary name beside the target, so that the
-    // values are encoded exactly as the settings file's own, then renamed over the target.
-    QTemporaryFile beside(path);
-    if (!beside.open())
-        return {false, beside.errorString()};
-    beside.close();
-    {
-        QSettings settings(beside.fileName(), QSettings::IniFormat);
-        settings.beginGroup(ProductInfo::productName);
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-            settings.setValue(it.key(), it.value());
-        settings.sync();
-        if (settings.status() != QSettings::NoError) {
-            const QString reason = whyNotWritable(beside.fileName());
-            return {false, reason.isEmpty() ? QStringLiteral("it could not be written") : reason};
-        }
+    // Written through QSettings, so that the values are encoded exactly as the settings
+    // file's own.
+    try {
+        FileReplacement::replace(path, [&](const QString &newFile) {
+            QSettings settings(newFile, QSettings::IniFormat);
+            settings.beginGroup(ProductInfo::productName);
+            for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+                settings.setValue(it.key(), it.value());
+            settings.sync();
+            if (settings.status() != QSettings::NoError) {
+                const QString reason = whyNotWritable(newFile);
+                throw FileReplacement::Failure(path, reason.isEmpty() ? QStringLiteral("it could not be written") : reason);
+            }
+        });
+    } catch (const FileReplacement::Failure &failure) {
+        return {false, failure.reason()};
     }
-    if (std::rename(QFile::encodeName(beside.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return {false, qt_error_string(errno)};
     return {true, QString()};
 }

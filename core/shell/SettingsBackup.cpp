@@ -1,9 +1,9 @@
 #include "core/shell/SettingsBackup.h"
 
 #include "core/shell/CalendarEntryStore.h"
+#include "core/shell/FileReplacement.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QString SettingsBackup::fileName()
 {
@@ -17,9 +17,10 @@ QString SettingsBackup::keep()
         return QString();
     if (!settings.open(QIODevice::ReadOnly))
         return settings.errorString();
-    const QByteArray content = settings.readAll();
-    QSaveFile backup(fileName());
-    if (!backup.open(QIODevice::WriteOnly) || backup.write(content) != content.size() || !backup.commit())
-        return backup.errorString();
+    try {
+        FileReplacement::replace(fileName(), settings.readAll());
+    } catch (const FileReplacement::Failure &failure) {
+        return failure.reason();
+    }
     return QString();
 }

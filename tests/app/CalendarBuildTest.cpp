@@ -12,7 +12,7 @@
 #include "core/shell/TempFolder.h"
 #include "core/preview/DocumentExport.h"
 #include "core/wordgen/PageCapture.h"
-#include "windows/preview/PrintDialog.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/ClickButton.h"
 #include "office/LibreOfficeEngine.h"
 
@@ -141,7 +141,7 @@ private slots:
     {
         // Letter pages, whatever the paper of the locale the tests run in.
         QVERIFY(PaperPreference::choose(PaperSize::Letter).saved);
-        m_form = std::make_unique<Form1>(*m_engine);
+        m_form = std::make_unique<Form1>(*m_engine, m_dialogs);
         m_form->Form_Load();
         QVERIFY(!m_form->programEnded());
         m_form->show();
@@ -152,7 +152,7 @@ private slots:
     void cleanupTestCase()
     {
         if (Form2 *preview = m_form->build().previewWindow()) {
-            QFile::remove(preview->mWordFile);
+            QFile::remove(preview->wordFile());
             preview->hide();
         }
         m_form.reset();
@@ -186,7 +186,7 @@ private slots:
         checkBuild(m_firstBuildPages);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the person's own text"));
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
-        m_firstDocument = preview().mWordFile;
+        m_firstDocument = preview().wordFile();
     }
 
     // Ctrl+P prints the document as the office lays it out: every page with its entries, or
@@ -206,7 +206,7 @@ private slots:
         QFETCH(int, to);
         QFETCH(int, pages);
         const QString printed = TempFolder::file(QStringLiteral("printed.pdf"));
-        PrintDialog::setNextAnswer([&](QPrinter &printer) {
+        m_dialogs.queuePrinter([&](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printed);
             printer.setFromTo(from, to);
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(takeReportedErrors(), QStringList());
         // Each printed page looks as the document's own PDF page does.
         const QString own = TempFolder::file(QStringLiteral("own.pdf"));
-        DocumentExport::fromDocument(*m_engine, preview().mWordFile, own, DocumentFormat::Pdf);
+        DocumentExport::fromDocument(*m_engine, preview().wordFile(), own, DocumentFormat::Pdf);
         const QList<QImage> printedPages = pdfPages(printed);
         const QList<QImage> ownPages = pdfPages(own);
         QFile::remove(printed);
@@ -237,7 +237,7 @@ private slots:
 
     void aPrinterThatRefusesTheJobIsNamed()
     {
-        PrintDialog::setNextAnswer([](QPrinter &printer) {
+        m_dialogs.queuePrinter([](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QStringLiteral("/nonexistent/folder/printed.pdf"));
             return true;
@@ -253,7 +253,7 @@ private slots:
     // Picturing the pages never changes the document: the office's copy is closed unsaved.
     void captureLeavesTheDocumentUnchanged()
     {
-        const QString document = preview().mWordFile;
+        const QString document = preview().wordFile();
         QFile file(document);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
@@ -292,7 +292,7 @@ private slots:
         QVERIFY(!offices.intersects(m_firstBuildOffices));
         if (QTest::currentTestFailed() || m_firstBuildPages.size() != 6)
             return;
-        QVERIFY(preview().mWordFile != m_firstDocument);
+        QVERIFY(preview().wordFile() != m_firstDocument);
         // The new first page shows the changed January; the untouched months look as before.
         QVERIFY(pages[0] != m_firstBuildPages[0]);
         QCOMPARE(pages[2], m_firstBuildPages[2]);
@@ -313,7 +313,7 @@ private slots:
         const QString printed = TempFolder::file(QStringLiteral("printed-a4.pdf"));
         const auto removePrinted = qScopeGuard([&] { QFile::remove(printed); });
         QPageSize offered;
-        PrintDialog::setNextAnswer([&](QPrinter &printer) {
+        m_dialogs.queuePrinter([&](QPrinter &printer) {
             offered = printer.pageLayout().pageSize();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printed);
@@ -337,7 +337,7 @@ private slots:
         const std::chrono::milliseconds limit = std::chrono::seconds(3);
         LibreOfficeEngine engine(LibreOfficeEngine::defaultOfficeProgram(),
                                  OfficeTimeLimits{limit, limit, limit, limit, limit});
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -386,7 +386,7 @@ private slots:
         Form2 *preview = form.build().previewWindow();
         QVERIFY(preview && preview->isVisible());
         QCOMPARE(pageListTexts(*preview), pageItems(6));
-        QFile::remove(preview->mWordFile);
+        QFile::remove(preview->wordFile());
         preview->hide();
     }
 
@@ -435,7 +435,7 @@ private:
             pages.append(page);
         }
 
-        const QString document = preview().mWordFile;
+        const QString document = preview().wordFile();
         QVERIFY2(QRegularExpression(QStringLiteral("^kestrel[1-9]{8}\\.doc$")).match(QFileInfo(document).fileName()).hasMatch(),
                  qPrintable(document));
         QCOMPARE(entriesInDocument(document), expectedEntries(m_entries));
@@ -452,6 +452,7 @@ private:
     }
 
     std::unique_ptr<LibreOfficeEngine> m_engine = std::make_unique<LibreOfficeEngine>();
+    ScriptedCommonDialog m_dialogs;
     std::unique_ptr<Form1> m_form;
     QList<Entry> m_entries;
     QList<QImage> m_firstBuildPages;

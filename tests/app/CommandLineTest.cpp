@@ -6,12 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -156,6 +158,8 @@ private slots:
         QTest::newRow("doc") << QStringLiteral("calendar.doc");
         QTest::newRow("docx") << QStringLiteral("calendar.docx");
         QTest::newRow("odt") << QStringLiteral("calendar.odt");
+        // A link is followed: the file it points to is written, the link stays.
+        QTest::newRow("pdf through a link") << QStringLiteral("link.pdf");
     }
 
     void exportWritesEachFormat()
@@ -163,8 +167,12 @@ private slots:
         QFETCH(QString, name);
         const QByteArray settingsBefore = fileContent(settingsFile());
         const QString target = m_home.filePath(QStringLiteral("out/") + name);
+        const bool link = name.startsWith(QLatin1String("link"));
+        if (link)
+            QVERIFY(QFile::link(QStringLiteral("linked.pdf"), target));
 
         const Run exported = run({QStringLiteral("--export"), target});
+        QCOMPARE(QFileInfo(target).isSymLink(), link);
 
         QCOMPARE(exported.exitCode, 0);
         QCOMPARE(exported.errorLines, QStringList());
@@ -199,6 +207,8 @@ private slots:
         QTest::newRow("dates: unknown suffix") << dates << QStringLiteral("out/calendar.pdf") << QStringLiteral("known suffix");
         QTest::newRow("dates: missing folder") << dates << QStringLiteral("no-such-folder/dates.csv") << QStringLiteral("does not exist");
         QTest::newRow("dates: a folder in the way") << dates << QStringLiteral("out/folder.ics") << QStringLiteral("folder of that name");
+        QTest::newRow("a device") << calendar << QStringLiteral("out/device.pdf") << QStringLiteral("device.pdf: it is a device, not a file");
+        QTest::newRow("a pipe") << calendar << QStringLiteral("out/pipe.odt") << QStringLiteral("pipe.odt: it is a pipe, not a file");
     }
 
     void exportFailuresNameTheirCause()
@@ -208,6 +218,8 @@ private slots:
         QFETCH(QString, cause);
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("out/folder.pdf")));
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("out/folder.ics")));
+        QFile::link(QStringLiteral("/dev/null"), m_home.filePath(QStringLiteral("out/device.pdf")));
+        ::mkfifo(QFile::encodeName(m_home.filePath(QStringLiteral("out/pipe.odt"))).constData(), 0666);
         const Run failed = run({option, m_home.filePath(target)});
         QCOMPARE(failed.exitCode, 1);
         QCOMPARE(failed.errorLines.size(), 1);
@@ -252,8 +264,21 @@ private slots:
         QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
     }
 
-    void exportToAFolderThatCannotBeWrittenKeepsTheOldFile()
+    // A folder that cannot be written, and a read-only file in a folder that can.
+    void exportRefusedByPermissionsKeepsTheOldFile_data()
     {
+        QTest::addColumn<QString>("folderMode");
+        QTest::addColumn<QString>("fileMode");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder not writable") << "755" << "666" << "Permission denied";
+        QTest::newRow("read-only file") << "777" << "444" << "it is read-only";
+    }
+
+    void exportRefusedByPermissionsKeepsTheOldFile()
+    {
+        QFETCH(QString, folderMode);
+        QFETCH(QString, fileMode);
+        QFETCH(QString, cause);
         if (::getuid() != 0)
             QSKIP("needs root to run the program as another user");
         // The program runs as "nobody", with folders of its own; the target's folder is not
@@ -271,8 +296,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("last year's calendar");
         old.close();
-        QVERIFY(QFile::setPermissions(world.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner
-                                          | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QCOMPARE(::chmod(QFile::encodeName(world.filePath(QStringLiteral("locked"))).constData(), mode_t(folderMode.toUInt(nullptr, 8))), 0);
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(fileMode.toUInt(nullptr, 8))), 0);
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -287,7 +312,7 @@ private slots:
         const QStringList errors = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains(QStringLiteral("Permission denied")), qPrintable(errors.first()));
+        QVERIFY2(errors.first().contains(cause), qPrintable(errors.first()));
         QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
     }
 

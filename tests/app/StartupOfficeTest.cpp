@@ -1,5 +1,6 @@
 #include "windows/shell/Form1.h"
 #include "tests/support/OfficeAdvice.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "core/wordgen/IsInstalled.h"
@@ -18,7 +19,7 @@ private slots:
     void installedOfficeIsStartedAndQuitBeforeTheWindowShows()
     {
         LibreOfficeEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QVERIFY(!form.programEnded());
         QCOMPARE(ScriptedMessages::recordCount(), 0);
@@ -31,7 +32,7 @@ private slots:
     void missingOfficeGivesTheAdviceAndEndsTheProgram()
     {
         LibreOfficeEngine engine(QStringLiteral("/nonexistent/soffice.bin"));
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QVERIFY(form.programEnded());
         QVERIFY(!form.isVisible());
@@ -45,6 +46,9 @@ private slots:
                  qPrintable(paragraphs.last()));
         QCOMPARE(LibreOfficeTestSupport::officeChildren(), QList<pid_t>());
     }
+
+private:
+    ScriptedCommonDialog m_dialogs;
 };
 
 DAYBLOOM_TEST_MAIN(StartupOfficeTest)

@@ -11,20 +11,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Makes a folder and the files in it refuse writes from this test process, as a
-// read-only folder refuses a person's program, and puts everything back when it goes.
-// Root ignores permissions, so a test run as root also takes the effective user "nobody"
-// meanwhile, and the folders on the way let that user through.
-class ReadOnlyFolder
+// While it lives, the test process meets permissions as a person's program does: root
+// ignores them, so a test run as root takes the effective user "nobody" meanwhile. The
+// folder gets folderMode (and the files in it fileMode, when given), the folders on the way
+// let that user through, and everything is put back when it goes.
+class AsNobody
 {
 public:
-    explicit ReadOnlyFolder(const QString &folder)
+    AsNobody(const QString &folder, mode_t folderMode, mode_t fileMode = 0)
     {
         QDir dir(folder);
-        const QStringList files = dir.entryList(QDir::Files);
-        for (const QString &file : files)
-            changeMode(dir.filePath(file), [](mode_t) { return mode_t(0444); });
-        changeMode(folder, [](mode_t) { return mode_t(0555); });
+        if (fileMode != 0) {
+            const QStringList files = dir.entryList(QDir::Files);
+            for (const QString &file : files)
+                changeMode(dir.filePath(file), [fileMode](mode_t) { return fileMode; });
+        }
+        changeMode(folder, [folderMode](mode_t) { return folderMode; });
         while (dir.cdUp())
             changeMode(dir.path(), [](mode_t mode) { return mode | S_IXOTH; });
         if (geteuid() == 0) {
@@ -34,7 +36,7 @@ public:
         }
     }
 
-    ~ReadOnlyFolder()
+    ~AsNobody()
     {
         if (m_tookOtherUser && (seteuid(0) != 0 || setegid(0) != 0))
             qFatal("cannot return to the user root");
@@ -42,8 +44,8 @@ public:
             ::chmod(it->first.constData(), it->second);
     }
 
-    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
-    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    AsNobody(const AsNobody &) = delete;
+    AsNobody &operator=(const AsNobody &) = delete;
 
 private:
     static constexpr uid_t nobody = 65534;
@@ -62,4 +64,15 @@ private:
 
     QList<QPair<QByteArray, mode_t>> m_modes;
     bool m_tookOtherUser = false;
+};
+
+// A folder and the files in it that refuse writes from this test process, as a read-only
+// folder refuses a person's program.
+class ReadOnlyFolder : public AsNobody
+{
+public:
+    explicit ReadOnlyFolder(const QString &folder)
+        : AsNobody(folder, 0555, 0444)
+    {
+    }
 };

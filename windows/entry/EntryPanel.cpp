@@ -128,7 +128,7 @@ void EntryPanel::createPlaceholders()
 
 void EntryPanel::connectBox(DayBox *box)
 {
-    connect(box, &QLineEdit::textChanged, this, [this, box](const QString &text) { storeEntry(box, text); });
+    connect(box, &QLineEdit::textChanged, this, [this, box](const QString &text) { txtJan_Change(box, text); });
     connect(box, &DayBox::focused, this, &EntryPanel::boxFocused);
     connect(box, &DayBox::mouseMoved, this, [this] { m_pointer.movedOverSurface(); });
 }
@@ -163,7 +163,7 @@ void EntryPanel::mouseMoveEvent(QMouseEvent *event)
     QGroupBox::mouseMoveEvent(event);
 }
 
-void EntryPanel::storeEntry(const DayBox *box, const QString &text)
+void EntryPanel::txtJan_Change(const DayBox *box, const QString &text)
 {
     if (m_restoring)
         return;

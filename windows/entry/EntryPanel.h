@@ -51,7 +51,9 @@ private:
     void createPlaceholders();
     void connectBox(DayBox *box);
 
-    void storeEntry(const DayBox *box, const QString &text);
+    // The change handler of every day box, txtJan … txtDec alike: stores the box's text at
+    // once under its key, unless the text is being restored from the store.
+    void txtJan_Change(const DayBox *box, const QString &text);
     void boxFocused(DayBox *box, Qt::FocusReason reason);
     void scrollToBox(const DayBox *box);
     static void selectWholeText(DayBox *box);

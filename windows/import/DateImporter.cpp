@@ -3,19 +3,11 @@
 #include "core/import/DateImport.h"
 #include "core/import/ImportPlan.h"
 #include "core/shell/UserMessages.h"
+#include "windows/widgets/CommonDialog.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
-#include <optional>
-
 namespace {
-
-std::optional<QStringList> &nextChosenFiles()
-{
-    static std::optional<QStringList> files;
-    return files;
-}
 
 // Asks how a file writes dates such as 04/05/1990, showing the file's own example.
 DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
@@ -30,8 +22,9 @@ DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
 
 } // namespace
 
-DateImporter::DateImporter(QWidget &window, DayEntries &entries, WholeChange wholeChange)
+DateImporter::DateImporter(QWidget &window, CommonDialog &commonDialog, DayEntries &entries, WholeChange wholeChange)
     : m_window(window)
+    , m_commonDialog(commonDialog)
     , m_entries(entries)
     , m_wholeChange(std::move(wholeChange))
 {
@@ -39,14 +32,9 @@ DateImporter::DateImporter(QWidget &window, DayEntries &entries, WholeChange who
 
 void DateImporter::chooseFiles()
 {
-    QStringList paths;
-    if (nextChosenFiles()) {
-        paths = *std::exchange(nextChosenFiles(), std::nullopt);
-    } else {
-        paths = QFileDialog::getOpenFileNames(&m_window, QStringLiteral("Import Dates"), QString(),
-                                              QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;"
-                                                             "All Files (*)"));
-    }
+    const QStringList paths = m_commonDialog.showOpen(
+        &m_window, QStringLiteral("Import Dates"),
+        {QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), QStringLiteral("All Files (*)")});
     if (!paths.isEmpty())
         importFiles(paths);
 }
@@ -62,9 +50,4 @@ void DateImporter::importFiles(const QStringList &paths)
     }
     if (UserMessages::question(text + QStringLiteral("\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
         m_wholeChange(QStringLiteral("Dates imported"), [&] { plan.apply(m_entries); });
-}
-
-void DateImporter::setNextChosenFiles(const QStringList &paths)
-{
-    nextChosenFiles() = paths;
 }

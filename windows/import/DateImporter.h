@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class CommonDialog;
 class DayEntries;
 class QWidget;
 
@@ -17,17 +18,15 @@ public:
     // Runs a change of many days at once, so that it can be taken back as one step.
     using WholeChange = std::function<void(const QString &what, const std::function<void()> &change)>;
 
-    DateImporter(QWidget &window, DayEntries &entries, WholeChange wholeChange);
+    DateImporter(QWidget &window, CommonDialog &commonDialog, DayEntries &entries, WholeChange wholeChange);
 
     // Ctrl+I: the file dialog "Import Dates".
     void chooseFiles();
     void importFiles(const QStringList &paths);
 
-    // Tests answer the file dialog without showing it: the next chooseFiles() takes these.
-    static void setNextChosenFiles(const QStringList &paths);
-
 private:
     QWidget &m_window;
+    CommonDialog &m_commonDialog;
     DayEntries &m_entries;
     WholeChange m_wholeChange;
 };

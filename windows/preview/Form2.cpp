@@ -1,62 +1,38 @@
 #include "windows/preview/Form2.h"
 
-#include "core/preview/DocumentCopy.h"
-#include "core/preview/DocumentExport.h"
-#include "core/shell/TempFolder.h"
-#include "windows/preview/DocumentPrinter.h"
-#include "windows/preview/PrintDialog.h"
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileRoutines.h"
+#include "core/shell/ProductInfo.h"
 #include "windows/preview/PageViewport.h"
 #include "windows/preview/PersistentPictureBox.h"
 #include "windows/preview/PreviewGeometry.h"
-#include "core/shell/ErrorReport.h"
-#include "core/shell/FileRoutines.h"
-#include "windows/widgets/WindowsCursorFile.h"
-#include "core/shell/UserMessages.h"
-#include "core/shell/ProductInfo.h"
 #include "windows/widgets/PushButton.h"
 #include "windows/widgets/SystemColors.h"
 #include "windows/widgets/Twips.h"
 #include "windows/widgets/WindowFonts.h"
+#include "windows/widgets/WindowSetup.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
-#include <QPrinter>
-#include <QScopeGuard>
 #include <QShortcut>
-#include <QScreen>
 #include <QTreeWidget>
 
-#include <array>
-#include <cstdint>
 #include <stdexcept>
 
 namespace {
 
 const QString windowName = QStringLiteral("Form2");
-constexpr std::int16_t answerYes = 6;
-constexpr std::int16_t answerNo = 7;
-
-// The formats the document can be saved in, in the order of the save dialog's filters.
-constexpr std::array<DocumentFormat, 4> savedFormats{DocumentFormat::Word97, DocumentFormat::Pdf,
-                                                     DocumentFormat::Word2007, DocumentFormat::OpenDocument};
-
-QString saveFilter()
-{
-    return QStringLiteral("Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|"
-                          "OpenDocument Text Files (*.odt)|*.odt");
-}
 
 } // namespace
 
-Form2::Form2(QWidget *mainWindow, WordEngine *engine)
+Form2::Form2(QWidget *mainWindow, WordEngine *engine, CommonDialog &commonDialog)
     : QWidget(nullptr)
     , m_mainWindow(mainWindow)
-    , m_engine(engine)
+    , m_saving(*this, engine, commonDialog)
+    , m_printing(*this, engine, commonDialog, m_pointer)
 {
     createWindow();
     createPageList();
@@ -68,12 +44,7 @@ Form2::Form2(QWidget *mainWindow, WordEngine *engine)
 
 void Form2::createWindow()
 {
-    setObjectName(windowName);
-    setFixedSize(Twips::size(PreviewGeometry::clientWidth, PreviewGeometry::clientHeight));
-    setFont(WindowFonts::window());
-    setMouseTracking(true);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowSetup::shape(*this, windowName, PreviewGeometry::clientWidth, PreviewGeometry::clientHeight);
 }
 
 void Form2::createPageList()
@@ -143,35 +114,9 @@ void Form2::connectSignals()
     PushButton8->setAccessibleDescription(QStringLiteral("Goes back to the entries (Esc)"));
 }
 
-// Ctrl+P: the calendar goes to a printer as the office lays it out, page range and copies
-// as the person chooses in the system's print dialog.
 void Form2::printCalendar()
 {
-    if (mWordFile.isEmpty() || !FileExists(mWordFile)) {
-        UserMessages::information(QStringLiteral("There is no calendar to print."));
-        return;
-    }
-    const QString pdf = TempFolder::file(QStringLiteral("print.pdf"));
-    const auto removePdf = qScopeGuard([&] { DeleteFileRobust(pdf); });
-    try {
-        if (!m_engine)
-            throw std::runtime_error("no office is available to lay the pages out");
-        m_pointer.set(MousePointer::Hourglass);
-        DocumentExport::fromDocument(*m_engine, mWordFile, pdf, DocumentFormat::Pdf);
-        m_pointer.set(MousePointer::Default);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Daybloom calendar"));
-        // The printer's paper is the calendar's own.
-        printer.setPageSize(DocumentPrinter::pageSize(pdf));
-        if (!PrintDialog::choose(printer, DocumentPrinter::pageCount(pdf), this))
-            return;
-        m_pointer.set(MousePointer::Hourglass);
-        DocumentPrinter::print(pdf, printer);
-        m_pointer.set(MousePointer::Default);
-    } catch (const std::exception &error) {
-        m_pointer.set(MousePointer::Default);
-        UserMessages::information(QStringLiteral("The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
-    }
+    m_printing.print(mWordFile);
 }
 
 void Form2::watchPointerOverSurface(QWidget *widget)
@@ -185,13 +130,7 @@ void Form2::Form_Load()
     const ErrorReport report(windowName, QStringLiteral("Form_Load"));
     report.step(100, [&] { mFirstActivate = true; });
     report.step(102, [&] { ApplySystemColors(this); });
-    report.step(104, [&] { setWindowTitle(ProductInfo::productName); });
-    report.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/daybloom.png"))); });
-    const QString cursorFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + WindowsCursorFile::handCursorName();
-    bool haveCursor = false;
-    report.step(108, [&] { haveCursor = FileExists(cursorFile); });
-    if (haveCursor)
-        report.step(110, [&] { m_pointer.setCustomCursor(WindowsCursorFile::load(cursorFile)); });
+    WindowSetup::load(*this, ProductInfo::productName, m_pointer, report, 104, 108);
     report.step(112, [&] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
     report.step(114, [&] { ListView1->setColumnWidth(0, Twips::toPixels(PreviewGeometry::pageListColumnWidth)); });
 }
@@ -328,53 +267,10 @@ void Form2::describePageView()
     m_viewport->describe(page, ListView1->topLevelItemCount());
 }
 
-// Copies the generated document to a file the user names. An existing file is replaced
-// only by a complete copy: when the copy fails, the old file stays as it was and only the
-// error report is shown, never "Done.".
+// Writes the generated document to a file the person names.
 void Form2::PushButton6_Click()
 {
-    const ErrorReport report(windowName, QStringLiteral("PushButton6_Click"));
-    QString chosenName;
-    std::int16_t answer = 0;
-    report.step(106, [&] { CommonDialog1.setFileName(QString()); });
-    report.step(108, [&] { CommonDialog1.setDialogTitle(QStringLiteral("Save File")); });
-    report.step(110, [&] { CommonDialog1.setFilter(saveFilter()); });
-    report.step(112, [&] { CommonDialog1.showSave(this); });
-    report.step(114, [&] { chosenName = CommonDialog1.fileName(); });
-
-    // A cancelled dialog returns no name: nothing is copied and nothing is said.
-    bool cancelled = false;
-    report.step(116, [&] { cancelled = chosenName.isEmpty(); });
-    if (cancelled)
-        return;
-
-    bool exists = false;
-    report.step(118, [&] { exists = FileExists(chosenName); });
-    if (exists) {
-        report.step(120, [&] {
-            const QString question = QStringLiteral("Are you sure you wish to overwrite ") + chosenName
-                + QStringLiteral(" ?");
-            answer = UserMessages::question(question) == UserMessages::Answer::Yes ? answerYes : answerNo;
-        });
-    } else {
-        report.step(126, [&] { answer = answerYes; });
-    }
-
-    // The filter chosen decides the format: the generated document itself, or a file an
-    // office writes from it.
-    bool copied = true;
-    if (answer == answerYes)
-        copied = report.step(130, [&] {
-            const DocumentFormat format = savedFormats.at(size_t(CommonDialog1.selectedFilter()));
-            if (format == DocumentFormat::Word97)
-                DocumentCopy::copy(mWordFile, chosenName);
-            else if (m_engine)
-                DocumentExport::fromDocument(*m_engine, mWordFile, chosenName, format);
-            else
-                throw std::runtime_error("No office is available to write the document.");
-        });
-    if (copied)
-        report.step(132, [&] { UserMessages::information(QStringLiteral("Done.")); });
+    m_saving.save(mWordFile);
 }
 
 void Form2::PushButton8_Click()
@@ -410,38 +306,27 @@ int Form2::pageListCount() const
 
 void Form2::ensurePageImage(int index)
 {
-    if (index < 0)
-        throw std::out_of_range("Subscript out of range");
-    while (Image1.size() <= index)
-        Image1.append(QImage());
+    m_pageImages.ensure(index);
 }
 
 void Form2::loadPageImage(int index, const QString &file)
 {
-    if (index < 0 || index >= Image1.size())
-        throw std::out_of_range("Control array element " + std::to_string(index) + " doesn't exist");
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw std::runtime_error("Invalid picture: " + reader.errorString().toStdString());
-    Image1[index] = picture;
+    m_pageImages.load(index, file);
 }
 
 void Form2::clearPageImage(int index)
 {
-    if (index >= 0 && index < Image1.size())
-        Image1[index] = QImage();
+    m_pageImages.clear(index);
 }
 
 QImage Form2::pageImage(int index) const
 {
-    return Image1.value(index);
+    return m_pageImages.image(index);
 }
 
 void Form2::showFirstPage()
 {
-    m_viewport->picture1()->setPicture(Image1.value(0));
+    m_viewport->picture1()->setPicture(m_pageImages.image(0));
 }
 
 void Form2::setWordFile(const QString &path)

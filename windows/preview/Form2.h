@@ -1,17 +1,19 @@
 #pragma once
 
-#include "windows/preview/SaveFileDialog.h"
+#include "windows/preview/CalendarPrinting.h"
+#include "windows/preview/DocumentSaving.h"
+#include "windows/preview/PageImages.h"
 #include "windows/widgets/MousePointer.h"
 #include "core/wordgen/PreviewPages.h"
 
 #include <QImage>
-#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+class CommonDialog;
 class PageViewport;
 class WordEngine;
 class PushButton;
@@ -23,18 +25,21 @@ class QTreeWidget;
 // builder and the page capture fill it through PreviewPages.
 //
 // It is a top-level window of its own; the main window given to it is only the window it
-// shows again on "< Back". Closing it deletes the generated document and ends the program,
-// once the close guard (from the main window's side) has let it.
+// shows again on "< Back". Closing it deletes the generated document and calls the program
+// end it was given, once the close guard (from the main window's side) has let it. Saving
+// (DocumentSaving), printing (CalendarPrinting) and the page pictures (PageImages) are
+// classes of their own.
 class Form2 : public QWidget, public PreviewPages
 {
     Q_OBJECT
 
 public:
-    // engine: writes the document in other formats than its own when it is saved.
-    explicit Form2(QWidget *mainWindow, WordEngine *engine = nullptr);
+    // engine: writes the document in other formats than its own when it is saved or
+    // printed; may be null. commonDialog: asks for the file to save to and the printer.
+    Form2(QWidget *mainWindow, WordEngine *engine, CommonDialog &commonDialog);
 
-    // Full path of the generated document in the temporary folder.
-    QString mWordFile;
+    // Full path of the generated document in the temporary folder (set by setWordFile).
+    const QString &wordFile() const { return mWordFile; }
 
     // What the builder and the page capture call.
     void clearPageList() override;
@@ -89,7 +94,6 @@ private:
     void describePageView();
 
     QPointer<QWidget> m_mainWindow;
-    WordEngine *m_engine = nullptr;
     MousePointer m_pointer{this};
     QTreeWidget *ListView1 = nullptr;
     QGroupBox *Frame1 = nullptr;
@@ -98,9 +102,10 @@ private:
     PushButton *PushButton6 = nullptr;
     PushButton *PushButton8 = nullptr;
     PageViewport *m_viewport = nullptr;
-    SaveFileDialog CommonDialog1;
-    // The page pictures, never shown: element n - 1 holds page n. Element 0 always exists.
-    QList<QImage> Image1{QImage()};
+    PageImages m_pageImages;
+    DocumentSaving m_saving;
+    CalendarPrinting m_printing;
+    QString mWordFile;
     bool mFirstActivate = true;
     bool m_unloading = false;
     std::function<bool()> m_closeGuard;

@@ -40,8 +40,6 @@ public:
     QScrollBar *vScroll1() const { return m_vScroll1; }
 
     float zoom() const { return mZoom; }
-    std::int32_t origWidth() const { return mOrigWidth; }
-    std::int32_t origHeight() const { return mOrigHeight; }
     std::int32_t zoomWidth() const { return mZoomWidth; }
     std::int32_t zoomHeight() const { return mZoomHeight; }
     std::int16_t hScrollUnit() const { return mHScrollUnit; }

@@ -40,9 +40,7 @@ public:
     // With auto-size on, the box takes the natural size of every picture assigned to it;
     // switching it on takes the size of the picture it holds at once.
     void setAutoSize(bool on);
-    bool autoSize() const { return m_autoSize; }
     void setBackgroundColor(const QColor &color);
-    QColor backgroundColor() const { return m_background; }
 
     // Assigns a picture; what was painted before is discarded.
     void setPicture(const QImage &picture);

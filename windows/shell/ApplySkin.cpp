@@ -48,8 +48,5 @@ void ApplySkin(QWidget *mainWindow, SkinEngine &skinFramework, const QString &sk
             SystemColors::setBackground(control, buttonFace);
     }
     skinFramework.loadSkin(skinPath, QString());
-    skinFramework.setApplyOptions(skinFramework.applyOptions() | SkinEngine::ApplyColours);
-    skinFramework.setAutoApplyNewWindows(true);
-    skinFramework.setNeutralBaseStyle(true);
-    skinFramework.applyWindow(mainWindow);
+    skinFramework.apply();
 }

@@ -10,9 +10,10 @@
 
 #include <malloc.h>
 
-BuildController::BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries,
+BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries,
                                  MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
     : m_engine(engine)
+    , m_commonDialog(commonDialog)
     , m_mainWindow(mainWindow)
     , m_entries(entries)
     , m_pointer(pointer)
@@ -76,7 +77,7 @@ void BuildController::hideWindow()
 PreviewPages &BuildController::previewPages()
 {
     if (!m_preview) {
-        m_preview = std::make_unique<Form2>(&m_mainWindow, &m_engine);
+        m_preview = std::make_unique<Form2>(&m_mainWindow, &m_engine, m_commonDialog);
         m_preview->setCloseGuard(m_mayClose);
         m_preview->setProgramEnd(&ProgramEnd::now);
         m_preview->Form_Load();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class CommonDialog;
 class DocumentNameGenerator;
 class EntryPanel;
 class Form2;
@@ -21,7 +22,7 @@ class BuildController : public BuildSurface
 {
 public:
     // mayClose: asked before the preview window closes and ends the program.
-    BuildController(WordEngine &engine, QWidget &mainWindow, const EntryPanel &entries, MousePointer &pointer,
+    BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries, MousePointer &pointer,
                     DocumentNameGenerator &names, std::function<bool()> mayClose);
     ~BuildController() override;
 
@@ -45,6 +46,7 @@ public:
 
 private:
     WordEngine &m_engine;
+    CommonDialog &m_commonDialog;
     QWidget &m_mainWindow;
     const EntryPanel &m_entries;
     MousePointer &m_pointer;

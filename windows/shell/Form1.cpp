@@ -6,8 +6,6 @@
 #include "windows/shell/ApplySkin.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/ErrorReport.h"
-#include "core/shell/FileRoutines.h"
-#include "windows/widgets/WindowsCursorFile.h"
 #include "windows/widgets/PictureBox.h"
 #include "core/shell/CheckedArithmetic.h"
 #include "core/shell/ProductInfo.h"
@@ -15,13 +13,13 @@
 #include "windows/widgets/PushButton.h"
 #include "windows/widgets/SystemColors.h"
 #include "windows/widgets/Twips.h"
-#include "windows/widgets/WindowFonts.h"
+#include "windows/widgets/CommonDialog.h"
+#include "windows/widgets/WindowSetup.h"
 #include "core/wordgen/DocumentNameGenerator.h"
 #include "core/import/DateFileReader.h"
 #include "core/wordgen/IsInstalled.h"
 #include "core/shell/SettingsBackup.h"
 #include "core/shell/StartupEntries.h"
-#include "windows/preview/SaveFileDialog.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -29,12 +27,8 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
@@ -55,20 +49,21 @@ QWidget *required(QWidget *box)
 
 } // namespace
 
-Form1::Form1(WordEngine &engine, QWidget *parent)
-    : Form1(engine, ProductInfo::productName, parent)
+Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, QWidget *parent)
+    : Form1(engine, commonDialog, ProductInfo::productName, parent)
 {
 }
 
-Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
+Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &productName, QWidget *parent)
     : QWidget(parent)
     , m_engine(engine)
+    , m_commonDialog(commonDialog)
     , m_productName(productName)
     , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, this))
     , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
-    , m_build(engine, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
+    , m_build(engine, commonDialog, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
               [this] { return m_unsavedEntries.mayClose(); })
-    , m_importer(*this, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
+    , m_importer(*this, commonDialog, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
         changeWholeCalendar(what, change);
     })
     , m_exporter(*m_entryPanel, [this] { return chooseDatesFile(); })
@@ -80,16 +75,11 @@ Form1::Form1(WordEngine &engine, const QString &productName, QWidget *parent)
 
 void Form1::createWindow()
 {
-    setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Twips::size(clientWidth, clientHeight));
-    setFont(WindowFonts::window());
+    WindowSetup::shape(*this, QStringLiteral("Form1"), clientWidth, clientHeight);
     SystemColors::setBackground(this, Qt::white);
-    setMouseTracking(true);
     setAcceptDrops(true);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Form1::createButtons()
@@ -136,18 +126,8 @@ void Form1::Form_Load()
 {
     const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
     report.step(102, [&] { ApplySkin(this, SkinFramework1); });
-    report.step(104, [&] { setWindowTitle(m_productName); });
-    report.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/daybloom.png"))); });
     report.step(104, [&] { SetAppTitle(m_productName); });
-
-    QString cursorPath;
-    bool cursorPresent = false;
-    report.step(106, [&] {
-        cursorPath = QCoreApplication::applicationDirPath() + QLatin1Char('/') + WindowsCursorFile::handCursorName();
-        cursorPresent = FileExists(cursorPath);
-    });
-    if (cursorPresent)
-        report.step(108, [&] { m_mousePointer.setCustomCursor(WindowsCursorFile::load(cursorPath)); });
+    WindowSetup::load(*this, m_productName, m_mousePointer, report, 104, 106);
 
     report.step(128, [&] {
         QScrollBar *scrollBar = m_entryPanel->scrollBar();
@@ -256,24 +236,16 @@ void Form1::closeEvent(QCloseEvent *event)
 // Where the user wants the entries saved when the settings file refuses them.
 QString Form1::chooseEntriesFile()
 {
-    SaveFileDialog dialog;
-    dialog.setDialogTitle(QStringLiteral("Save Entries"));
-    dialog.setFilter(QStringLiteral("Settings Files (*.ini)|*.ini"));
-    dialog.setDefaultSuffix(QStringLiteral("ini"));
-    dialog.setFileName(QFileInfo(CalendarEntryStore::fileName()).fileName());
-    dialog.showSave(this);
-    return dialog.fileName();
+    return m_commonDialog.chooseSaveName(this, {QStringLiteral("Save Entries"), {QStringLiteral("Settings Files (*.ini)")},
+                                                QFileInfo(CalendarEntryStore::fileName()).fileName()});
 }
 
 QString Form1::chooseDatesFile()
 {
-    SaveFileDialog dialog;
-    dialog.setDialogTitle(QStringLiteral("Export Dates"));
-    dialog.setFilter(QStringLiteral("Calendar Files (*.ics)|*.ics|Spreadsheet Files (*.csv)|*.csv"));
-    dialog.setDefaultSuffix(QStringLiteral("ics"));
-    dialog.setFileName(QStringLiteral("Family dates.ics"));
-    dialog.showSave(this);
-    return dialog.fileName();
+    return m_commonDialog.chooseSaveName(
+        this, {QStringLiteral("Export Dates"),
+               {QStringLiteral("Calendar Files (*.ics)"), QStringLiteral("Spreadsheet Files (*.csv)")},
+               QStringLiteral("Family dates.ics")});
 }
 
 // Whenever the window is up (at start, and back from the preview, where saving or printing

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+class CommonDialog;
 class EntryPanel;
 class ErrorReport;
 class PushButton;
@@ -29,9 +30,10 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(WordEngine &engine, QWidget *parent = nullptr);
+    // commonDialog: asks for files to import and to save to, and for the printer.
+    Form1(WordEngine &engine, CommonDialog &commonDialog, QWidget *parent = nullptr);
     // productName: the caption and the source of the application title.
-    Form1(WordEngine &engine, const QString &productName, QWidget *parent = nullptr);
+    Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &productName, QWidget *parent = nullptr);
 
     // Skin, caption, cursor, the entries restored from the settings file, and last the
     // office check.
@@ -74,6 +76,7 @@ private:
     QString chooseDatesFile();
 
     WordEngine &m_engine;
+    CommonDialog &m_commonDialog;
     const QString m_productName;
     CalendarEntryStore m_entryStore;
     MousePointer m_mousePointer{this};

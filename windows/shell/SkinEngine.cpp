@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QWidget>
 
 #include <stdexcept>
 
@@ -23,19 +22,14 @@ void SkinEngine::loadSkin(const QString &path, const QString &schemeName)
     m_loaded = true;
 }
 
-void SkinEngine::applyWindow(QWidget *window) const
+void SkinEngine::apply() const
 {
     if (!m_loaded)
         throw std::logic_error("No skin has been loaded");
-    if (!(m_applyOptions & ApplyColours))
-        return;
     const QString fusion = QStringLiteral("Fusion");
-    if (m_neutralBaseStyle && QApplication::style()->name().compare(fusion, Qt::CaseInsensitive) != 0) {
+    if (QApplication::style()->name().compare(fusion, Qt::CaseInsensitive) != 0) {
         if (QStyle *style = QStyleFactory::create(fusion))
             QApplication::setStyle(style);
     }
-    if (m_autoApplyNewWindows)
-        qApp->setStyleSheet(m_styleSheet);
-    else
-        window->setStyleSheet(m_styleSheet);
+    qApp->setStyleSheet(m_styleSheet);
 }

@@ -2,6 +2,7 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
 #include "windows/shell/Form1.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "windows/widgets/PictureBox.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ClickButton.h"
@@ -69,6 +70,7 @@ class EntryPanelTest : public QObject
 
 private:
     FakeWordEngine m_engine;
+    ScriptedCommonDialog m_dialogs;
     std::unique_ptr<Form1> m_form;
     QList<QPair<QString, QString>> m_writes;
 
@@ -88,7 +90,7 @@ private slots:
         QDir(CalendarEntryStore::fileName()).removeRecursively();
         QFile::remove(CalendarEntryStore::fileName());
         ScriptedMessages::takeRecords();
-        m_form = std::make_unique<Form1>(m_engine);
+        m_form = std::make_unique<Form1>(m_engine, m_dialogs);
         m_form->Form_Load();
         m_writes.clear();
         m_form->entryStore().setWriteObserver(
@@ -315,7 +317,7 @@ private slots:
         QCOMPARE(storedEntries().first.size(), 9);
         QCOMPARE(panel().scrollBar()->value(), 5000);
 
-        m_form = std::make_unique<Form1>(m_engine);
+        m_form = std::make_unique<Form1>(m_engine, m_dialogs);
 
         m_form->Form_Load();
         QCOMPARE(shownEntries(panel()), Entries());

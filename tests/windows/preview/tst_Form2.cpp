@@ -10,7 +10,7 @@
 #include "tests/windows/preview/TestPages.h"
 #include "windows/shell/ProgramEnd.h"
 #include "tests/support/ClickButton.h"
-#include "windows/preview/SaveFileDialog.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/TestMain.h"
 
 #include <QAccessible>
@@ -48,6 +48,7 @@ private:
     PersistentPictureBox &page() const { return *m_form->pageViewport().picture1(); }
     void hover(const char *widgetName, QPoint at = QPoint());
 
+    ScriptedCommonDialog m_dialogs;
     std::unique_ptr<QWidget> m_main;
     std::unique_ptr<Form2> m_form;
     QString m_document;
@@ -58,7 +59,7 @@ void Form2Test::init()
 {
     ScriptedMessages::takeRecords();
     m_main = std::make_unique<QWidget>();
-    m_form = std::make_unique<Form2>(m_main.get());
+    m_form = std::make_unique<Form2>(m_main.get(), nullptr, m_dialogs);
     m_form->Form_Load();
     m_document = TempFolder::file(QStringLiteral("kestrel12345678.doc"));
     QFile document(m_document);
@@ -331,9 +332,9 @@ void Form2Test::keyboardAloneWorksThePreview()
     QCOMPARE(m_form->pageViewport().zoom(), 1.0f);
 
     // Ctrl+S opens the save dialog (cancelled here), Esc goes back to the entries.
-    SaveFileDialog::setNextFileName(QString());
+    m_dialogs.queueSave(QString());
     QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(SaveFileDialog::lastShown().has_value());
+    QCOMPARE(m_dialogs.saveRequests().size(), 1);
     QTest::keyClick(m_form.get(), Qt::Key_Escape);
     QVERIFY(m_form->isHidden());
     QVERIFY(m_main->isVisible());

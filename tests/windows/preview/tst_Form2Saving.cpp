@@ -1,11 +1,13 @@
 #include "windows/preview/Form2.h"
-#include "windows/preview/SaveFileDialog.h"
+#include "windows/widgets/SystemCommonDialog.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "core/shell/ApplicationTitle.h"
 #include "tests/support/ScriptedMessages.h"
 #include "core/shell/TempFolder.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/FileReaders.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
@@ -40,8 +42,6 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogFilter_data();
-    void dialogFilter();
     void saveToNewName();
     void overwrite_data();
     void overwrite();
@@ -53,10 +53,15 @@ private slots:
     void otherFormats_data();
     void otherFormats();
     void otherFormatFailingKeepsTheOldFile();
+    void specialTargets_data();
+    void specialTargets();
 
 private:
     void save(const QString &chosenName, int filterIndex = 0);
 
+    QString wordFile() const { return m_form->wordFile(); }
+
+    ScriptedCommonDialog m_dialogs;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QWidget> m_main;
     std::unique_ptr<FakeWordEngine> m_engine;
@@ -71,15 +76,15 @@ void Form2SavingTest::init()
     QVERIFY(m_folder->isValid());
     m_main = std::make_unique<QWidget>();
     m_engine = std::make_unique<FakeWordEngine>();
-    m_form = std::make_unique<Form2>(m_main.get(), m_engine.get());
+    m_form = std::make_unique<Form2>(m_main.get(), m_engine.get(), m_dialogs);
     m_form->Form_Load();
-    m_form->mWordFile = TempFolder::file(QStringLiteral("kestrel87654321.doc"));
-    write(m_form->mWordFile, m_document);
+    m_form->setWordFile(TempFolder::file(QStringLiteral("kestrel87654321.doc")));
+    write(wordFile(), m_document);
 }
 
 void Form2SavingTest::cleanup()
 {
-    QFile::remove(m_form->mWordFile);
+    QFile::remove(wordFile());
     m_form.reset();
     m_main.reset();
     m_folder.reset();
@@ -87,24 +92,8 @@ void Form2SavingTest::cleanup()
 
 void Form2SavingTest::save(const QString &chosenName, int filterIndex)
 {
-    SaveFileDialog::setNextFileName(chosenName, filterIndex);
+    m_dialogs.queueSave(chosenName, filterIndex);
     clickButton(*m_form, QStringLiteral("PushButton6"));
-}
-
-void Form2SavingTest::dialogFilter_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("dialogFilter");
-    QTest::newRow("Word files") << "Word Files (*.doc)|*.doc" << "Word Files (*.doc)";
-    QTest::newRow("patterns not shown") << "Text|*.txt;*.log" << "Text (*.txt *.log)";
-    QTest::newRow("two entries") << "Word Files (*.doc)|*.doc|All|*.*" << "Word Files (*.doc);;All (*.*)";
-}
-
-void Form2SavingTest::dialogFilter()
-{
-    QFETCH(QString, filter);
-    QFETCH(QString, dialogFilter);
-    QCOMPARE(SaveFileDialog::toDialogFilter(filter), dialogFilter);
 }
 
 void Form2SavingTest::saveToNewName()
@@ -112,15 +101,14 @@ void Form2SavingTest::saveToNewName()
     const QString target = m_folder->filePath(QStringLiteral("My Calendar.doc"));
     save(target);
     QCOMPARE(fileContent(target), m_document);
-    QVERIFY(QFile::exists(m_form->mWordFile)); // the preview keeps its document
+    QVERIFY(QFile::exists(wordFile())); // the preview keeps its document
 
-    const auto shown = SaveFileDialog::lastShown();
-    QVERIFY(shown);
-    QCOMPARE(shown->title, QStringLiteral("Save File"));
+    QCOMPARE(m_dialogs.saveRequests().size(), 1);
+    QCOMPARE(m_dialogs.saveRequests().at(0).title, QStringLiteral("Save File"));
     // Word first, as the default, then the other formats.
-    QCOMPARE(shown->filter, QStringLiteral("Word Files (*.doc);;PDF Files (*.pdf);;Word 2007-365 Files (*.docx);;"
-                                           "OpenDocument Text Files (*.odt)"));
-    QVERIFY(QDir(shown->directory).exists());
+    QCOMPARE(m_dialogs.saveRequests().at(0).filters,
+             QStringList({QStringLiteral("Word Files (*.doc)"), QStringLiteral("PDF Files (*.pdf)"),
+                          QStringLiteral("Word 2007-365 Files (*.docx)"), QStringLiteral("OpenDocument Text Files (*.odt)")}));
     QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
     QCOMPARE(records.size(), 1);
     QCOMPARE(records.at(0).text, QStringLiteral("Done."));
@@ -131,7 +119,7 @@ void Form2SavingTest::saveToNewName()
     ScriptedMessages::queueAnswer(MessagePresenter::Answer::No);
     save(target);
     records = ScriptedMessages::takeRecords();
-    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.size(), 1);
     QVERIFY(records.at(0).text.startsWith(QStringLiteral("Are you sure you wish to overwrite ")));
 }
 
@@ -152,12 +140,14 @@ void Form2SavingTest::overwrite()
 
     QCOMPARE(fileContent(target), yes ? m_document : QByteArray("an older calendar, longer than the new one"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("calendar.doc")});
+    // "Done." only when something was written.
     const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
-    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.size(), yes ? 2 : 1);
     QCOMPARE(records.at(0).text, QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"));
     QCOMPARE(records.at(0).title, ApplicationTitle::get());
     QCOMPARE(records.at(0).kind, MessagePresenter::Kind::Question);
-    QCOMPARE(records.at(1).text, QStringLiteral("Done."));
+    if (yes)
+        QCOMPARE(records.at(1).text, QStringLiteral("Done."));
 }
 
 void Form2SavingTest::cancel_data()
@@ -167,8 +157,8 @@ void Form2SavingTest::cancel_data()
     QTest::newRow("a folder refused, then cancelled") << true;
 }
 
-// Cancelling copies nothing and says nothing, also when the dialog first refused a folder
-// as the name (it opens the folder instead).
+// Cancelling copies nothing and says nothing, also when the system's dialog first refused
+// a folder as the name (it opens the folder instead).
 void Form2SavingTest::cancel()
 {
     QFETCH(bool, folderFirst);
@@ -178,6 +168,7 @@ void Form2SavingTest::cancel()
         save(QString());
     } else {
         QString openedFolder;
+        SystemCommonDialog system;
         QTimer::singleShot(0, m_form.get(), [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
@@ -189,8 +180,10 @@ void Form2SavingTest::cancel()
                 openedFolder = dialog->directory().absolutePath();
             dialog->reject();
         });
-        clickButton(*m_form, QStringLiteral("PushButton6"));
+        const CommonDialog::SaveAnswer answer = system.showSave(m_form.get(), {QStringLiteral("Save File"), {}, {}});
+        QCOMPARE(answer.fileName, QString());
         QCOMPARE(openedFolder, folder);
+        save(answer.fileName, answer.filter);
     }
     QVERIFY(QDir(folder).isEmpty());
     QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
@@ -211,15 +204,15 @@ void Form2SavingTest::failedCopy()
     QFETCH(bool, targetExists);
     const QString target = m_folder->filePath(QStringLiteral("calendar.doc"));
     const QByteArray old("the only copy of last year's calendar");
-    QFile::remove(m_form->mWordFile);
+    QFile::remove(wordFile());
     if (targetExists) {
         write(target, old);
         ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
     } else {
-        QVERIFY(QDir().mkpath(m_form->mWordFile)); // a folder cannot be read as a file
+        QVERIFY(QDir().mkpath(wordFile())); // a folder cannot be read as a file
     }
     save(target);
-    QDir().rmdir(m_form->mWordFile);
+    QDir().rmdir(wordFile());
 
     QCOMPARE(fileContent(target), targetExists ? old : QByteArray());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).size(), targetExists ? 1 : 0);
@@ -228,7 +221,7 @@ void Form2SavingTest::failedCopy()
         QVERIFY(records.takeFirst().text.startsWith(QStringLiteral("Are you sure")));
     QCOMPARE(records.size(), 1);
     QCOMPARE(records.at(0).title, QStringLiteral("Application Error"));
-    QVERIFY(records.at(0).text.startsWith(QStringLiteral("Cannot read ") + m_form->mWordFile));
+    QVERIFY(records.at(0).text.startsWith(QStringLiteral("Cannot read ") + wordFile()));
     QVERIFY2(records.at(0).text.contains(
                  QStringLiteral("\r\nin Tessaly2021/08/31.Form2.PushButton6_Click at line 130\r\r")),
              qPrintable(records.at(0).text));
@@ -239,7 +232,7 @@ void Form2SavingTest::failedCopy()
 void Form2SavingTest::writeFailingMidwayKeepsTheOldFile()
 {
     const QByteArray large(512 * 1024, 'x');
-    write(m_form->mWordFile, large);
+    write(wordFile(), large);
     const QString target = m_folder->filePath(QStringLiteral("calendar.doc"));
     const QByteArray old("last year's calendar");
     write(target, old);
@@ -264,7 +257,8 @@ void Form2SavingTest::writeFailingMidwayKeepsTheOldFile()
     QVERIFY2(records.at(1).text.startsWith(QStringLiteral("Cannot write ") + target), qPrintable(records.at(1).text));
 }
 
-// The filter chosen decides the format; a name typed without a suffix gets the filter's.
+// The typed name's suffix decides the format when it names one, the filter chosen
+// otherwise, whose suffix the name then gets.
 // An office writes the file from the generated document, beside the target, and it takes
 // the target's place whole.
 void Form2SavingTest::otherFormats_data()
@@ -275,6 +269,9 @@ void Form2SavingTest::otherFormats_data()
     QTest::newRow("PDF, no suffix typed") << 1 << QStringLiteral("calendar") << QStringLiteral("calendar.pdf");
     QTest::newRow("docx") << 2 << QStringLiteral("calendar.docx") << QStringLiteral("calendar.docx");
     QTest::newRow("odt, no suffix typed") << 3 << QStringLiteral("family") << QStringLiteral("family.odt");
+    QTest::newRow("pdf typed, Word chosen") << 0 << QStringLiteral("x.pdf") << QStringLiteral("x.pdf");
+    QTest::newRow("ODT typed, PDF chosen") << 1 << QStringLiteral("Year.ODT") << QStringLiteral("Year.ODT");
+    QTest::newRow("unknown suffix typed") << 1 << QStringLiteral("family.2027") << QStringLiteral("family.2027.pdf");
 }
 
 void Form2SavingTest::otherFormats()
@@ -286,9 +283,9 @@ void Form2SavingTest::otherFormats()
 
     save(m_folder->filePath(typed), filter);
 
-    const QString format = QFileInfo(written).suffix();
+    const QString format = QFileInfo(written).suffix().toLower();
     QVERIFY(fileContent(target).startsWith(format.toUtf8() + '\n'));
-    QCOMPARE(m_engine->calls(FakeOperation::OpenDocument).value(0).arguments, m_form->mWordFile + QStringLiteral(" read-only"));
+    QCOMPARE(m_engine->calls(FakeOperation::OpenDocument).value(0).arguments, wordFile() + QStringLiteral(" read-only"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
     QCOMPARE(m_engine->liveInstances(), 0);
     const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
@@ -313,6 +310,53 @@ void Form2SavingTest::otherFormatFailingKeepsTheOldFile()
     QCOMPARE(records.size(), 2);
     QCOMPARE(records.at(1).title, QStringLiteral("Application Error"));
     QVERIFY2(records.at(1).text.contains(QStringLiteral("at line 130")), qPrintable(records.at(1).text));
+}
+
+// One rule in every format: a link is followed and stays, a read-only file or something
+// that is no file is refused with one message naming it, before anything is asked.
+void Form2SavingTest::specialTargets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("refusal"); // empty: written through the link
+    QTest::newRow("read-only doc") << "locked.doc" << 0 << "it is read-only";
+    QTest::newRow("read-only pdf") << "locked.pdf" << 1 << "it is read-only";
+    QTest::newRow("link to a doc") << "link.doc" << 0 << "";
+    QTest::newRow("link to a pdf") << "link.pdf" << 1 << "";
+    QTest::newRow("device") << "device.odt" << 3 << "it is a device, not a file (it links to /dev/null)";
+}
+
+void Form2SavingTest::specialTargets()
+{
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(QString, refusal);
+    const QString suffix = QFileInfo(name).suffix();
+    write(m_folder->filePath(QStringLiteral("locked.") + suffix), "last year's calendar");
+    QVERIFY(QFile::setPermissions(m_folder->filePath(QStringLiteral("locked.") + suffix), QFile::ReadOwner | QFile::ReadOther));
+    write(m_folder->filePath(QStringLiteral("real.") + suffix), "last year's calendar");
+    QVERIFY(QFile::link(QStringLiteral("real.") + suffix, m_folder->filePath(QStringLiteral("link.") + suffix)));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), m_folder->filePath(QStringLiteral("device.odt"))));
+    const QString target = m_folder->filePath(name);
+    if (refusal.isEmpty()) {
+        ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
+        save(target, filter);
+    } else {
+        AsNobody person(m_folder->path(), 0777);
+        save(target, filter);
+    }
+
+    const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+    if (refusal.isEmpty()) {
+        QVERIFY(QFileInfo(target).isSymLink());
+        QVERIFY(fileContent(m_folder->filePath(QStringLiteral("real.") + suffix)).startsWith(suffix == QLatin1String("doc") ? m_document : QByteArray("pdf\n")));
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(1).text, QStringLiteral("Done."));
+    } else {
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.at(0).text, QStringLiteral("Cannot write %1: %2.").arg(target, refusal));
+        QCOMPARE(fileContent(m_folder->filePath(QStringLiteral("locked.") + suffix)), QByteArray("last year's calendar"));
+    }
 }
 
 DAYBLOOM_TEST_MAIN(Form2SavingTest)

@@ -5,7 +5,7 @@
 #include "core/shell/SettingsBackup.h"
 #include "windows/shell/Form1.h"
 #include "windows/preview/Form2.h"
-#include "windows/preview/SaveFileDialog.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ReadOnlyFolder.h"
@@ -52,6 +52,7 @@ class Form1Test : public QObject
     Q_OBJECT
 
 private:
+    ScriptedCommonDialog m_dialogs;
     const QString m_cursorBesideTest = QCoreApplication::applicationDirPath() + QStringLiteral("/HAND-M.CUR");
 
 private slots:
@@ -71,7 +72,7 @@ private slots:
     void loadsAnEmptyCalendarWithoutWriting()
     {
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QVERIFY(!form.programEnded());
         QCOMPARE(form.windowTitle(), settingsSection);
@@ -104,7 +105,7 @@ private slots:
         }
         const QByteArray stored = settingsFileBytes();
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         const EntryPanel &panel = form.entryPanel();
         QStringList shown;
@@ -130,7 +131,7 @@ private slots:
         const QByteArray stored = settingsFileBytes();
         ReadOnlyFolder readOnly(settingsFolder());
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
@@ -179,7 +180,7 @@ private slots:
         if (readOnly)
             folder.emplace(settingsFolder());
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
@@ -211,7 +212,7 @@ private slots:
     void tabOrderRunsThroughTheCalendarThenTheButtons()
     {
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -233,7 +234,7 @@ private slots:
             file.write("not a cursor");
         }
         FakeWordEngine engine;
-        Form1 form(engine, QStringLiteral("Daybloom"));
+        Form1 form(engine, m_dialogs, QStringLiteral("Daybloom"));
         form.Form_Load();
         const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 2);
@@ -250,7 +251,7 @@ private slots:
     {
         QVERIFY(QFile::copy(QStringLiteral(HAND_CURSOR_SOURCE), m_cursorBesideTest));
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QCOMPARE(form.mousePointer().value(), MousePointer::Default);
         form.mousePointer().set(MousePointer::Custom);
@@ -263,7 +264,7 @@ private slots:
         storeEntries({{QStringLiteral("txtJuly21"), QStringLiteral("Nancy Birthday")}});
         FakeWordEngine engine;
         engine.failAlways(FakeOperation::CreateApplication);
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QVERIFY(form.programEnded());
         QVERIFY(!form.isVisible());
@@ -285,7 +286,7 @@ private slots:
                       {QStringLiteral("txtDec30"), QStringLiteral("Silvester")}});
         const QByteArray fileBefore = fileContent(CalendarEntryStore::fileName());
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
         form.activateWindow();
@@ -329,7 +330,7 @@ private slots:
     {
         storeEntries({{QStringLiteral("txtApr12"), QStringLiteral("Picnic")}});
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         ScriptedMessages::takeRecords();
         const QString cards = QDir(qEnvironmentVariable("TEMP")).filePath(QStringLiteral("family.vcf"));
@@ -378,7 +379,7 @@ private slots:
             void closeEvent(QCloseEvent *) override { ++closeRequests; }
         };
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         OtherWindow other;
         form.show();
@@ -406,7 +407,7 @@ private slots:
         {
             ReadOnlyFolder readOnly(settingsFolder());
             FakeWordEngine engine;
-            Form1 form(engine);
+            Form1 form(engine, m_dialogs);
             form.Form_Load();
             form.show();
             QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
@@ -416,7 +417,7 @@ private slots:
             // written, and Cancel keeps the window.
             ScriptedMessages::queueChoice(QStringLiteral("Retry"));
             ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
-            SaveFileDialog::setNextFileName(elsewhere + QStringLiteral("/missing/entries.ini"));
+            m_dialogs.queueSave(elsewhere + QStringLiteral("/missing/entries.ini"));
             ScriptedMessages::queueChoice(QStringLiteral("Cancel"));
             QVERIFY(!form.close());
             QVERIFY(form.isVisible());
@@ -433,7 +434,7 @@ private slots:
                      qPrintable(records[2].text));
 
             ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
-            SaveFileDialog::setNextFileName(saved);
+            m_dialogs.queueSave(elsewhere + QStringLiteral("/saved")); // the suffix comes with the filter
             QVERIFY(form.close());
             QVERIFY(!form.isVisible());
             QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
@@ -443,7 +444,7 @@ private slots:
         QVERIFY(QFile::remove(CalendarEntryStore::fileName()));
         QVERIFY(QFile::rename(saved, CalendarEntryStore::fileName()));
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
         QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mom"));
@@ -454,14 +455,14 @@ private slots:
     {
         QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
         QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("A"));
         clickButton(form, QStringLiteral("PushButton22"));
         Form2 *preview = form.build().previewWindow();
         QVERIFY(preview && preview->isVisible());
-        const QString document = preview->mWordFile;
+        const QString document = preview->wordFile();
         QVERIFY(QFile::exists(document));
         ScriptedMessages::takeRecords();
 

@@ -1,0 +1,101 @@
+#include "windows/preview/DocumentSaving.h"
+
+#include "core/preview/DocumentCopy.h"
+#include "core/preview/DocumentExport.h"
+#include "core/shell/ErrorReport.h"
+#include "core/shell/FileReplacement.h"
+#include "core/shell/FileRoutines.h"
+#include "core/shell/UserMessages.h"
+#include "windows/widgets/CommonDialog.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+// The save dialog's filters, the document's own type first as the default.
+struct SavedType {
+    DocumentFormat format;
+    const char *filter;
+};
+constexpr std::array<SavedType, 4> savedTypes{{
+    {DocumentFormat::Word97, "Word Files (*.doc)"},
+    {DocumentFormat::Pdf, "PDF Files (*.pdf)"},
+    {DocumentFormat::Word2007, "Word 2007-365 Files (*.docx)"},
+    {DocumentFormat::OpenDocument, "OpenDocument Text Files (*.odt)"},
+}};
+
+QStringList saveFilters()
+{
+    QStringList filters;
+    for (const SavedType &type : savedTypes)
+        filters.append(QString::fromLatin1(type.filter));
+    return filters;
+}
+
+} // namespace
+
+DocumentSaving::DocumentSaving(QWidget &window, WordEngine *engine, CommonDialog &commonDialog)
+    : m_window(window)
+    , m_engine(engine)
+    , CommonDialog1(commonDialog)
+{
+}
+
+DocumentSaving::Target DocumentSaving::target(const QString &chosenName, int filter)
+{
+    if (const std::optional<DocumentFormat> typed = DocumentFormats::fromFileName(chosenName))
+        return {chosenName, *typed};
+    const DocumentFormat format = savedTypes.at(size_t(std::max(0, filter))).format;
+    return {chosenName + QLatin1Char('.') + DocumentFormats::suffix(format), format};
+}
+
+void DocumentSaving::save(const QString &wordFile)
+{
+    const ErrorReport report(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
+    CommonDialog::SaveAnswer answer;
+    report.step(112, [&] {
+        answer = CommonDialog1.showSave(&m_window, {QStringLiteral("Save File"), saveFilters(), QString()});
+    });
+    // A cancelled dialog returns no name: nothing is written and nothing is said.
+    if (answer.fileName.isEmpty())
+        return;
+    Target chosen{};
+    report.step(114, [&] { chosen = target(answer.fileName, answer.filter); });
+    // A file that cannot be replaced is said before anything is asked.
+    QString refused;
+    report.step(116, [&] { refused = FileReplacement::refusal(chosen.fileName); });
+    if (!refused.isEmpty()) {
+        UserMessages::information(QString::fromUtf8(FileReplacement::Failure(chosen.fileName, refused).what()) + QLatin1Char('.'));
+        return;
+    }
+
+    bool agreed = false;
+    report.step(120, [&] { agreed = overwriteAgreed(chosen.fileName); });
+    if (!agreed)
+        return;
+    if (report.step(130, [&] { write(wordFile, chosen); }))
+        report.step(132, [&] { UserMessages::information(QStringLiteral("Done.")); });
+}
+
+bool DocumentSaving::overwriteAgreed(const QString &fileName) const
+{
+    if (!FileExists(fileName))
+        return true;
+    const QString question = QStringLiteral("Are you sure you wish to overwrite ") + fileName + QStringLiteral(" ?");
+    return UserMessages::question(question) == UserMessages::Answer::Yes;
+}
+
+// The generated document itself, or a file an office writes from it.
+void DocumentSaving::write(const QString &wordFile, const Target &target) const
+{
+    if (target.format == DocumentFormat::Word97)
+        DocumentCopy::copy(wordFile, target.fileName);
+    else if (m_engine)
+        DocumentExport::fromDocument(*m_engine, wordFile, target.fileName, target.format);
+    else
+        throw std::runtime_error("No office is available to write the document.");
+}
