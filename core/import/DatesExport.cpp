@@ -4,11 +4,11 @@
 #include "core/import/ExportedDays.h"
 #include "core/import/ICalendarWriter.h"
 #include "core/shell/CalendarEntryStore.h"
+#include "core/shell/FileReplacement.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -17,11 +17,6 @@ namespace {
 [[noreturn]] void fail(const QString &text)
 {
     throw std::runtime_error(text.toStdString());
-}
-
-[[noreturn]] void cannotWrite(const QString &target, const QString &reason)
-{
-    fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason));
 }
 
 QString suffixOf(const QString &path)
@@ -42,19 +37,6 @@ ExportedDays calendarOf(const DayEntries &entries)
             modified.isValid() ? modified : QDateTime::currentDateTimeUtc()};
 }
 
-void writeFile(const QByteArray &content, const QString &target)
-{
-    const QFileInfo info(target);
-    if (info.isDir())
-        cannotWrite(target, QStringLiteral("a folder of that name is in the way"));
-    if (!QFileInfo(info.absolutePath()).isDir())
-        cannotWrite(target, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(info.absolutePath())));
-    // Written beside the target and renamed over it when complete.
-    QSaveFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        cannotWrite(target, file.errorString());
-}
-
 } // namespace
 
 bool DatesExport::isKnown(const QString &path)
@@ -71,8 +53,7 @@ int DatesExport::write(const DayEntries &entries, const QString &target)
     const ExportedDays calendar = calendarOf(entries);
     if (calendar.days.isEmpty())
         fail(QStringLiteral("The calendar holds no entries, so there are no dates to export."));
-    writeFile(suffixOf(target) == QLatin1String("ics") ? ICalendarWriter::write(calendar)
-                                                       : CsvDatesWriter::write(calendar.days),
-              target);
+    FileReplacement::replace(target, suffixOf(target) == QLatin1String("ics") ? ICalendarWriter::write(calendar)
+                                                                              : CsvDatesWriter::write(calendar.days));
     return int(calendar.days.size());
 }

@@ -162,7 +162,7 @@ print('ok' if sorted(found) == sorted(expected) else
         QTest::newRow("no entries") << QStringLiteral("family.ics") << false << QStringLiteral("no entries");
         QTest::newRow("folder in the way") << QStringLiteral("folder.csv") << true << QStringLiteral("folder of that name");
         QTest::newRow("missing folder") << QStringLiteral("missing/family.csv") << true << QStringLiteral("does not exist");
-        QTest::newRow("read-only folder") << QStringLiteral("locked/family.csv") << true << QStringLiteral("denied");
+        QTest::newRow("read-only folder") << QStringLiteral("locked/family.csv") << true << QStringLiteral("it is read-only");
     }
 
     void refusalsNameTheirCause()
