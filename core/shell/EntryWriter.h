@@ -31,6 +31,8 @@ public:
     int unsavedCount() const { return static_cast<int>(m_unsaved.size()); }
     // Why the settings file refused the last write.
     QString problem() const { return m_problem; }
+    // The day's current entry, whole (the empty text for a day never read or changed).
+    QString current(const QString &key) const { return m_current.value(key); }
     // All 366 days' keys with their current entries (the empty text for a day never read
     // or changed).
     QMap<QString, QString> currentEntries() const;

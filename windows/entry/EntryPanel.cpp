@@ -140,21 +140,33 @@ QLineEdit *EntryPanel::box(int month, int index) const
 
 QString EntryPanel::entryText(int month, int index) const
 {
-    return box(month, index)->text();
+    // The writer holds every change of a box, whole, also where the box shows it cut.
+    return m_writer.current(CalendarMonths::entryName(month, index));
 }
 
 void EntryPanel::setEntryText(int month, int index, const QString &text)
 {
-    box(month, index)->setText(text);
+    QLineEdit *changedBox = box(month, index);
+    if (text.size() <= changedBox->maxLength()) {
+        changedBox->setText(text);
+        return;
+    }
+    // The box would cut the text and store it cut: it shows it cut, the store gets it whole.
+    showWithoutStoring(changedBox, text);
+    m_writer.write(CalendarMonths::entryName(month, index), text, CalendarMonths::dayName(month, index));
 }
 
 void EntryPanel::restoreEntryText(int month, int index, const QString &text)
 {
-    QLineEdit *restoredBox = box(month, index);
-    m_restoring = true;
-    restoredBox->setText(text);
-    m_restoring = false;
+    showWithoutStoring(box(month, index), text);
     m_writer.restored(CalendarMonths::entryName(month, index), text);
+}
+
+void EntryPanel::showWithoutStoring(QLineEdit *shownBox, const QString &text)
+{
+    m_restoring = true;
+    shownBox->setText(text);
+    m_restoring = false;
 }
 
 void EntryPanel::mouseMoveEvent(QMouseEvent *event)

@@ -30,7 +30,10 @@ public:
 
     // month 0 (January) … 11; index = day of the month - 1.
     QLineEdit *box(int month, int index) const;
+    // The day's text, whole even where its box shows it cut.
     QString entryText(int month, int index) const override;
+    // Sets the text as if typed; a text longer than the box takes is shown cut and stored
+    // whole.
     void setEntryText(int month, int index, const QString &text) override;
     // Shows the day's stored text without storing it again. An entry longer than the box
     // takes is shown cut and stays whole in the store until the box is edited.
@@ -54,6 +57,7 @@ private:
     // The change handler of every day box, txtJan … txtDec alike: stores the box's text at
     // once under its key, unless the text is being restored from the store.
     void txtJan_Change(const DayBox *box, const QString &text);
+    void showWithoutStoring(QLineEdit *shownBox, const QString &text);
     void boxFocused(DayBox *box, Qt::FocusReason reason);
     void scrollToBox(const DayBox *box);
     static void selectWholeText(DayBox *box);
