@@ -83,7 +83,9 @@ QString CalendarEntryStore::read(const QString &key) const
     if (!group.settings.contains(key))
         return QString();
     const QVariant value = group.settings.value(key);
-    if (value.typeId() == QMetaType::QString)
+    // QSettings puts U+FFFD for bytes that are not UTF-8, and reads a hand-written comma
+    // as a list: such a value is the text its line means.
+    if (value.typeId() == QMetaType::QString && !value.toString().contains(QChar::ReplacementCharacter))
         return value.toString();
     return LenientIniReader::entries(fileBytes(group.settings.fileName()), ProductInfo::productName)
         .value(key, value.toString());
@@ -130,9 +132,19 @@ bool CalendarEntryStore::readsCleanly() const
     if (settings.status() == QSettings::FormatError)
         return false;
     settings.beginGroup(ProductInfo::productName);
-    const QStringList lineKeys =
-        LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName).keys();
-    return std::all_of(lineKeys.cbegin(), lineKeys.cend(), [&](const QString &key) { return settings.contains(key); });
+    const QMap<QString, QString> lines = LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName);
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
+        if (!settings.contains(line.key()))
+            return false;
+        // What the next write would put back for the value: a list is written joined by
+        // ", ". Other kinds of value (@Rect(…), …) go back as they were.
+        const QVariant value = settings.value(line.key());
+        if (value.typeId() == QMetaType::QString && value.toString() != line.value())
+            return false;
+        if (value.typeId() == QMetaType::QStringList && value.toStringList().join(QStringLiteral(", ")) != line.value())
+            return false;
+    }
+    return true;
 }
 
 QString CalendarEntryStore::writeProblem() const
@@ -160,6 +172,11 @@ CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &pat
             settings.beginGroup(ProductInfo::productName);
             for (auto it = entries.cbegin(); it != entries.cend(); ++it)
                 settings.setValue(it.key(), it.value());
+            settings.endGroup();
+            // The program's options go along as the settings file holds them.
+            const EntryGroup options(optionsSection);
+            for (const QString &key : options.settings.childKeys())
+                settings.setValue(optionsSection + QLatin1Char('/') + key, options.settings.value(key));
             settings.sync();
             if (settings.status() != QSettings::NoError) {
                 const QString reason = whyNotWritable(newFile);

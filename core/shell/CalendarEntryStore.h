@@ -31,9 +31,11 @@ public:
     // Refused, the file unchanged, while the file does not read cleanly.
     WriteResult setOption(const QString &key, const QString &value);
 
-    // False when QSettings cannot read the file cleanly: it reports a format error, or an
-    // entry line of the section is lost to it. The next write would rewrite the file from
-    // what QSettings could read, and the lost entries would be gone.
+    // False when QSettings cannot read the file cleanly: it reports a format error, an
+    // entry line of the section is lost to it, or it reads a value other than its line
+    // means (bytes that are not UTF-8, a comma written without quotes where the list
+    // QSettings makes of it would be written back otherwise). The next write would rewrite
+    // the file from what QSettings could read, and those entries would be lost or changed.
     bool readsCleanly() const;
     // Why a write would be refused now, worded as a refused write describes it; empty when
     // the file can be written or does not exist yet. Changes nothing on disk.
@@ -42,7 +44,8 @@ public:
     // The settings file, for messages.
     static QString fileName();
 
-    // Writes a file of the settings file's layout holding exactly these entries and puts it
+    // Writes a file of the settings file's layout holding exactly these entries (and the
+    // settings file's options) and puts it
     // in place of whatever the path held, in one step: a failed write leaves the old file.
     // The problem, when there is one, is the reason alone ("Permission denied").
     static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries);

@@ -2,6 +2,8 @@
 
 #include "core/shell/PlainText.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 
@@ -53,6 +55,18 @@ void appendEscape(QByteArrayView value, qsizetype &i, QString &text)
     }
 }
 
+// UTF-8 as QSettings writes it; bytes that are not UTF-8 were written by another editor,
+// in Windows-1252 (of which Latin-1 is part).
+QString decoded(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.isValid() ? QString(windows1252.decode(bytes)) : QString::fromLatin1(bytes);
+}
+
 } // namespace
 
 QString LenientIniReader::valueText(QByteArrayView value)
@@ -88,7 +102,7 @@ QString LenientIniReader::valueText(QByteArrayView value)
             qsizetype end = i + 1;
             while (end < value.size() && value.at(end) != '\\' && value.at(end) != '"' && value.at(end) != ';')
                 ++end;
-            text += QString::fromUtf8(value.sliced(i, end - i));
+            text += decoded(value.sliced(i, end - i));
             i = end;
         }
     }

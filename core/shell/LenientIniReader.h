@@ -13,7 +13,8 @@
 // Every physical line stands alone (a quote never runs on into the next line), a line
 // "[name]" starts a section, and only "txtXxxN=value" lines of the wanted section count.
 // Values are decoded as QSettings writes them (quotes, backslash escapes, "@@" for a
-// leading "@", UTF-8), except that a comma is just a character.
+// leading "@", UTF-8), except that a comma is just a character and bytes that are not
+// UTF-8 are read as Windows-1252, as the editor that wrote them meant them.
 class LenientIniReader
 {
 public:

@@ -62,22 +62,34 @@ private slots:
         QCOMPARE(independent.value(QStringLiteral("txtMar2"), QStringLiteral("absent")).toString(), QString());
     }
 
+    // Values written by hand are the text of their lines; where the next write would put
+    // back something else (a list QSettings makes of "a ,b", bytes that are not UTF-8), the
+    // file does not read cleanly.
     void handEditedValuesAreTheTextOfTheirLines()
     {
         QFile::remove(CalendarEntryStore::fileName());
         QFile file(CalendarEntryStore::fileName());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(settingsSectionHeading) + "txtFeb1=Mom, Dad Birthday\n"
-                   "txtFeb2=  a ,b,  c  \n"
                    "txtFeb3=@Rect(1 2 3 4)\n"
                    "txtFeb4=\"quoted, one text\"\n");
         file.close();
         const CalendarEntryStore store;
         QCOMPARE(store.read(QStringLiteral("txtFeb1")), QStringLiteral("Mom, Dad Birthday"));
-        QCOMPARE(store.read(QStringLiteral("txtFeb2")), QStringLiteral("a ,b,  c"));
         QCOMPARE(store.read(QStringLiteral("txtFeb3")), QStringLiteral("@Rect(1 2 3 4)"));
         QCOMPARE(store.read(QStringLiteral("txtFeb4")), QStringLiteral("quoted, one text"));
         QVERIFY(store.readsCleanly());
+
+        for (const auto &[line, meant] : {std::pair{"txtFeb2=  a ,b,  c  \n", "a ,b,  c"},
+                                          std::pair{"txtFeb2=Tom,Ann Birthday\n", "Tom,Ann Birthday"},
+                                          std::pair{"txtFeb2=Jos\xe9 caf\xe9 \x93Zo\x92s\x94\n",
+                                                    "Jos\u00e9 caf\u00e9 \u201cZo\u2019s\u201d"}}) {
+            QVERIFY(file.open(QIODevice::Append));
+            file.write(line);
+            file.close();
+            QCOMPARE(store.read(QStringLiteral("txtFeb2")), QString::fromUtf8(meant));
+            QVERIFY2(!store.readsCleanly(), line);
+        }
     }
 
     void refusedWriteIsReportedAndALaterWriteSucceeds()

@@ -210,6 +210,37 @@ private slots:
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("AfterGarbage"));
     }
 
+    // Values written by hand that the next keystroke would change (bytes of another
+    // editor's encoding, a comma without quotes) are found at start as a damaged file is:
+    // the file is copied aside, the person told, and the values stored as meant.
+    void handEditedValuesAreKeptAsMeant()
+    {
+        const QByteArray edited = QByteArray(settingsSectionHeading)
+            + "txtMay4=Jos\xe9 caf\xe9\ntxtMay0=Tom,Ann Birthday\ntxtFeb1=Mom, Dad Birthday\n[Options]\nPaperSize=A5\n";
+        {
+            QFile file(CalendarEntryStore::fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(edited);
+        }
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QVERIFY2(records[0].text.contains(QStringLiteral("A copy of it as it was is kept")), qPrintable(records[0].text));
+        const QStringList asides = QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")});
+        QCOMPARE(asides.size(), 1);
+        QCOMPARE(fileContent(QDir(settingsFolder()).filePath(asides.first())), edited);
+
+        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("N"));
+        const CalendarEntryStore store;
+        QCOMPARE(store.read(QStringLiteral("txtMay4")), QStringLiteral("Jos\u00e9 caf\u00e9"));
+        QCOMPARE(store.read(QStringLiteral("txtMay0")), QStringLiteral("Tom,Ann Birthday"));
+        QCOMPARE(store.read(QStringLiteral("txtFeb1")), QStringLiteral("Mom, Dad Birthday"));
+        QCOMPARE(store.option(QStringLiteral("PaperSize")), QStringLiteral("A5"));
+        QVERIFY(store.readsCleanly());
+    }
+
     void tabOrderRunsThroughTheCalendarThenTheButtons()
     {
         FakeWordEngine engine;
