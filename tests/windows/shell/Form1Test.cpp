@@ -223,7 +223,7 @@ private slots:
             file.write(edited);
         }
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
