@@ -15,6 +15,27 @@ std::optional<CommandLine::Mode> fileOption(const QString &argument)
     return std::nullopt;
 }
 
+// "--name VALUE" or "--name=VALUE" at arguments[i]: the value, i moved past it; an empty
+// value when none follows. Nothing when the argument is another one.
+std::optional<QString> optionValue(const QStringList &arguments, qsizetype &i, const QString &name)
+{
+    const QString &argument = arguments.at(i);
+    if (argument.startsWith(name + u'='))
+        return argument.mid(name.size() + 1);
+    if (argument != name)
+        return std::nullopt;
+    return i + 1 < arguments.size() ? arguments.at(++i) : QString();
+}
+
+std::optional<SlashOrder> slashOrderNamed(const QString &name)
+{
+    if (name == QLatin1String("dmy"))
+        return SlashOrder::DayFirst;
+    if (name == QLatin1String("mdy"))
+        return SlashOrder::MonthFirst;
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList &arguments)
@@ -31,14 +52,28 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             const bool joined = argument.startsWith(QLatin1String("--paper="));
             const QString name = joined ? argument.mid(8) : i + 1 < arguments.size() ? arguments.at(++i) : QString();
             if (name.isEmpty())
-                return mistake(QStringLiteral("--paper needs a paper size: %1").arg(PaperSizes::knownNames()));
+                return mistake(tr("--paper needs a paper size: %1").arg(PaperSizes::knownNames()));
             line.m_paper = PaperSizes::fromName(name);
             if (!line.m_paper)
-                return mistake(QStringLiteral("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
+                return mistake(tr("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
+            continue;
+        }
+        if (const std::optional<QString> order = optionValue(arguments, i, QStringLiteral("--date-order"))) {
+            if (order->isEmpty())
+                return mistake(tr("--date-order needs an order: dmy or mdy"));
+            const std::optional<SlashOrder> named = slashOrderNamed(*order);
+            if (!named)
+                return mistake(tr("unknown date order '%1': use dmy or mdy").arg(*order));
+            line.m_dateOrder = *named;
+            line.m_dateOrderGiven = true;
+            continue;
+        }
+        if (line.m_mode == Mode::Import) {
+            line.m_files.append(argument);
             continue;
         }
         if (line.m_mode != Mode::Window)
-            return mistake(QStringLiteral("unexpected argument '%1'").arg(argument));
+            return mistake(tr("unexpected argument '%1'").arg(argument));
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
             line.m_mode = Mode::Help;
         } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
@@ -47,30 +82,32 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             const QString option = argument.section(u'=', 0, 0);
             const bool joined = argument.contains(u'=');
             if (!joined && i + 1 >= arguments.size())
-                return mistake(QStringLiteral("%1 needs a file name").arg(option));
+                return mistake(tr("%1 needs a file name").arg(option));
             line.m_value = joined ? argument.section(u'=', 1) : arguments.at(++i);
             if (line.m_value.isEmpty())
-                return mistake(QStringLiteral("%1 needs a file name").arg(option));
+                return mistake(tr("%1 needs a file name").arg(option));
             line.m_mode = *fileMode;
         } else if (argument == QLatin1String("--import")) {
-            line.m_files = arguments.mid(i + 1);
-            if (line.m_files.isEmpty())
-                return mistake(QStringLiteral("--import needs at least one file"));
+            // Every later argument is a file to read, but for --date-order.
             line.m_mode = Mode::Import;
-            break;
         } else {
-            return mistake(QStringLiteral("unknown option '%1'").arg(argument));
+            return mistake(tr("unknown option '%1'").arg(argument));
         }
     }
+    if (line.m_mode == Mode::Import && line.m_files.isEmpty())
+        return mistake(tr("--import needs at least one file"));
     if (line.m_paper && (line.m_mode == Mode::Window || line.m_mode == Mode::ExportDates || line.m_mode == Mode::Import))
-        return mistake(QStringLiteral("--paper goes with --export"));
+        return mistake(tr("--paper goes with --export"));
+    if (line.m_dateOrderGiven && line.m_mode != Mode::Import)
+        return mistake(tr("--date-order goes with --import"));
     return line;
 }
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
-        "Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE | --import FILE…]\n"
+    return tr(
+        "Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |\n"
+        "                --import [--date-order ORDER] FILE…]\n"
         "Makes a printable calendar of the family's dates.\n"
         "\n"
         "Without options the main window opens.\n"
@@ -89,6 +126,9 @@ QString CommandLine::usage()
         "  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
         "                  calendar (.ics) files to the stored entries, without a window,\n"
         "                  and print what was added and what was skipped\n"
+        "  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day\n"
+        "                  first) or mdy (month first); without it a file that could be\n"
+        "                  read either way is refused\n"
         "  -h, --help      show this help and exit\n"
         "  -v, --version   show the version and exit\n"
         "\n"

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/import/SlashOrder.h"
 #include "core/shell/PaperSize.h"
+
+#include <QCoreApplication>
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +13,8 @@
 // What the program was asked to do on its command line.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Mode { Window, Export, ExportDates, Import, Help, Version, Mistake };
 
@@ -22,6 +27,8 @@ public:
     QStringList files() const { return m_files; }
     // The paper asked for (Export); none: the chosen one.
     std::optional<PaperSize> paper() const { return m_paper; }
+    // How the files write 04/05/1990 (Import): Ask, unless --date-order says.
+    SlashOrder dateOrder() const { return m_dateOrder; }
 
     static QString usage();
 
@@ -30,4 +37,6 @@ private:
     QString m_value;
     QStringList m_files;
     std::optional<PaperSize> m_paper;
+    SlashOrder m_dateOrder = SlashOrder::Ask;
+    bool m_dateOrderGiven = false;
 };

@@ -6,7 +6,9 @@
 #include "core/entry/StoredDayEntries.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/DamagedSettingsRescue.h"
+#include "core/shell/LanguagePreference.h"
 #include "core/shell/PaperPreference.h"
+#include "core/shell/ProgramTranslation.h"
 #include "core/shell/SettingsBackup.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
@@ -22,6 +24,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <functional>
 
 #include <malloc.h>
@@ -58,9 +61,8 @@ int exitStatusOf(const std::function<void()> &work)
     }
 }
 
-int exportCalendar(int argc, char *argv[], const QString &target, std::optional<PaperSize> paper)
+int exportCalendar(const QString &target, std::optional<PaperSize> paper)
 {
-    QCoreApplication app(argc, argv);
     const auto temporaryFiles = cleanTemporaryFiles();
     return exitStatusOf([&] {
         LibreOfficeEngine engine;
@@ -68,19 +70,18 @@ int exportCalendar(int argc, char *argv[], const QString &target, std::optional<
     });
 }
 
-int exportDates(int argc, char *argv[], const QString &target)
+int exportDates(const QString &target)
 {
-    QCoreApplication app(argc, argv);
     return exitStatusOf([&] { DatesExport::write(StoredDayEntries(), target); });
 }
 
-int importDates(int argc, char *argv[], const QStringList &files)
+int importDates(const QStringList &files, SlashOrder order)
 {
-    QCoreApplication app(argc, argv);
     const auto complain = [](const QString &line) { std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line)); };
-    // A script cannot be asked how a file writes its dates: such a file is refused.
+    // A script cannot be asked how a file writes its dates: such a file is refused unless
+    // --date-order says.
     const DateImport::Collected collected =
-        DateImport::readAll(files, [](const QString &, const QString &) { return DateFileReader::SlashOrder::Ask; });
+        DateImport::readAll(files, [order](const QString &, const QString &) { return order; });
     for (const QString &line : collected.unreadable)
         complain(line);
     const int status = collected.unreadable.isEmpty() ? 0 : 1;
@@ -99,7 +100,7 @@ int importDates(int argc, char *argv[], const QStringList &files)
     if (plan.isEmpty())
         return status;
     if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
-        complain(QStringLiteral("the safety copy %1 could not be written: %2").arg(SettingsBackup::fileName(), problem));
+        complain(QCoreApplication::translate("main", "the safety copy %1 could not be written: %2").arg(SettingsBackup::fileName(), problem));
     try {
         plan.apply(entries);
     } catch (const std::exception &error) {
@@ -109,9 +110,8 @@ int importDates(int argc, char *argv[], const QStringList &files)
     return status;
 }
 
-int openWindow(int argc, char *argv[])
+int openWindow(QApplication &app)
 {
-    QApplication app(argc, argv);
     // The launcher's name, so that a desktop ties the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daybloom.Daybloom"));
     MessageBoxPresenter messageBoxes;
@@ -137,6 +137,14 @@ int main(int argc, char *argv[])
     // instead of staying in the heap of whichever thread made it.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 
+    // The window needs the widgets' application object, everything else the plain one. The
+    // language is set up before anything is said; the command line is read again then, so
+    // that what it says about a mistake is in that language too.
+    const bool window = CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window;
+    const std::unique_ptr<QCoreApplication> app =
+        window ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    ProgramTranslation::install(LanguagePreference::current());
+
     const CommandLine command = CommandLine::parse(argumentsOf(argc, argv));
     switch (command.mode()) {
     case CommandLine::Mode::Help:
@@ -146,17 +154,17 @@ int main(int argc, char *argv[])
         std::printf("daybloom %s\n", DAYBLOOM_VERSION);
         return 0;
     case CommandLine::Mode::Mistake:
-        std::fprintf(stderr, "daybloom: %s\nTry 'daybloom --help' for more information.\n",
-                     qUtf8Printable(command.value()));
+        std::fprintf(stderr, "daybloom: %s\n%s\n", qUtf8Printable(command.value()),
+                     qUtf8Printable(QCoreApplication::translate("main", "Try 'daybloom --help' for more information.")));
         return 2;
     case CommandLine::Mode::Export:
-        return exportCalendar(argc, argv, command.value(), command.paper());
+        return exportCalendar(command.value(), command.paper());
     case CommandLine::Mode::ExportDates:
-        return exportDates(argc, argv, command.value());
+        return exportDates(command.value());
     case CommandLine::Mode::Import:
-        return importDates(argc, argv, command.files());
+        return importDates(command.files(), command.dateOrder());
     case CommandLine::Mode::Window:
         break;
     }
-    return openWindow(argc, argv);
+    return openWindow(static_cast<QApplication &>(*app));
 }

@@ -19,6 +19,10 @@ build="${DAYBLOOM_BUILD_DIR:-$here/build}"
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools
+  # lupdate and lrelease, which build the translations of the program's texts
+  qt6-l10n-tools qt6-tools-dev
+  # Qt's own dialogs in the person's language
+  qt6-translations-l10n
   libreoffice-dev libreoffice-dev-common
   libpoppler-qt6-dev
   libical-dev

@@ -5,6 +5,8 @@
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/ErrorReport.h"
 
+#include <QCoreApplication>
+
 void CalendarCommands::clear(DayEntries &entries, const ErrorReport &report)
 {
     for (int month = 0; month < CalendarMonths::count; ++month) {
@@ -20,7 +22,7 @@ void CalendarCommands::loadSamples(DayEntries &entries, const ErrorReport &repor
 {
     int label = 100;
     for (const SampleEntry &sample : SampleEntries::table) {
-        report.step(label, [&] { entries.setEntryText(sample.month, sample.index, QString::fromUtf8(sample.text)); });
+        report.step(label, [&] { entries.setEntryText(sample.month, sample.index, QCoreApplication::translate("SampleEntries", sample.text)); });
         label += 2;
     }
 }

@@ -1,6 +1,7 @@
 #include "core/entry/StoredDayEntries.h"
 
 #include "core/shell/CalendarMonths.h"
+#include "core/shell/MonthNames.h"
 
 #include <stdexcept>
 
@@ -16,6 +17,6 @@ void StoredDayEntries::setEntryText(int month, int index, const QString &text)
     const CalendarEntryStore::WriteResult result = m_store.write(CalendarMonths::entryName(month, index), text);
     if (!result.saved)
         throw std::runtime_error(QStringLiteral("The entry for %1 could not be saved: %2.")
-                                     .arg(CalendarMonths::dayName(month, index), result.problem)
+                                     .arg(MonthNames::dayName(month, index), result.problem)
                                      .toStdString());
 }

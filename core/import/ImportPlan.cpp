@@ -1,9 +1,11 @@
 #include "core/import/ImportPlan.h"
+#include "core/shell/MonthNames.h"
 
 #include "core/shell/CalendarMonths.h"
 #include "core/entry/DayEntries.h"
 #include "core/shell/PlainText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QSet>
@@ -21,9 +23,11 @@ QString ImportPlan::entryText(const ImportedDate &date)
     const QString name = PlainText::asTyped(date.name);
     switch (date.kind) {
     case ImportedDate::Kind::Birthday:
-        return name + QStringLiteral(" Birthday");
+        //: An imported birthday as it goes into the calendar: %1 is the name.
+        return QCoreApplication::translate("ImportPlan", "%1 Birthday").arg(name);
     case ImportedDate::Kind::Anniversary:
-        return name + QStringLiteral(" Anniversary");
+        //: An imported anniversary as it goes into the calendar: %1 is the name.
+        return QCoreApplication::translate("ImportPlan", "%1 Anniversary").arg(name);
     case ImportedDate::Kind::Event:
     case ImportedDate::Kind::Entry:
         break;
@@ -42,7 +46,7 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
         const int month = date.month - 1;
         const int index = date.day - 1;
         if (month < 0 || month >= CalendarMonths::count || index < 0 || index >= CalendarMonths::month(month).days) {
-            plan.m_skipped.append(QStringLiteral("%1: no such day").arg(entryText(date)));
+            plan.m_skipped.append(QCoreApplication::translate("ImportPlan", "%1: no such day").arg(entryText(date)));
             continue;
         }
         const QString text = entryText(date);
@@ -65,7 +69,7 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
         Change &change = plan.m_changes[changeOfDay.value(day)];
         const QString after = change.after.trimmed().isEmpty() ? text : change.after + separator + text;
         if (after.size() > longestDayText) {
-            plan.m_leftOut.append(QStringLiteral("%1: %2").arg(CalendarMonths::dayName(month, index), text));
+            plan.m_leftOut.append(QStringLiteral("%1: %2").arg(MonthNames::dayName(month, index), text));
             continue;
         }
         change.after = after;
@@ -91,7 +95,7 @@ QString listed(const QString &heading, const QStringList &lines)
     constexpr qsizetype shown = 20;
     QString text = QStringLiteral("\n\n%1 (%2):\n%3").arg(heading).arg(lines.size()).arg(lines.mid(0, shown).join(u'\n'));
     if (lines.size() > shown)
-        text += QStringLiteral("\n… and %1 more.").arg(lines.size() - shown);
+        text += QCoreApplication::translate("ImportPlan", "\n… and %1 more.").arg(lines.size() - shown);
     return text;
 }
 
@@ -101,21 +105,21 @@ QString ImportPlan::summary(const QStringList &notRead) const
 {
     QString text;
     if (!m_changes.isEmpty())
-        text = QStringLiteral("%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).")
+        text = QCoreApplication::translate("ImportPlan", "%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).")
                    .arg(m_newTexts)
                    .arg(m_changes.size())
                    .arg(daysWithText());
     else if (m_found == 0)
-        text = QStringLiteral("No dates found.");
+        text = QCoreApplication::translate("ImportPlan", "No dates found.");
     else if (m_leftOut.isEmpty())
-        text = QStringLiteral("Nothing new to add: every date is in the calendar already.");
+        text = QCoreApplication::translate("ImportPlan", "Nothing new to add: every date is in the calendar already.");
     else
-        text = QStringLiteral("Nothing can be added.");
-    text += listed(QStringLiteral("Left out, as the day's text would be over %1 characters")
+        text = QCoreApplication::translate("ImportPlan", "Nothing can be added.");
+    text += listed(QCoreApplication::translate("ImportPlan", "Left out, as the day's text would be over %1 characters")
                        .arg(QLocale(QLocale::English).toString(longestDayText)),
                    m_leftOut);
-    text += listed(QStringLiteral("Skipped"), m_skipped);
-    text += listed(QStringLiteral("Not read"), notRead);
+    text += listed(QCoreApplication::translate("ImportPlan", "Skipped"), m_skipped);
+    text += listed(QCoreApplication::translate("ImportPlan", "Not read"), notRead);
     return text;
 }
 

@@ -35,8 +35,7 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperS
     const std::unique_ptr<WordApplication> word = engine.createApplication();
     word->openDocument(templatePath, true);
     for (int month = 0; month < CalendarMonths::count; ++month)
-        word->fillColumn(month + 1, CalendarColumns::firstDayRow, CalendarColumns::entryCell,
-                         CalendarColumns::monthTexts(entries, month));
+        CalendarColumns::fillMonth(*word, entries, month);
     DocumentExport::fromOpenDocument(*word, QFileInfo(target).absoluteFilePath(), *format);
     word->closeDocumentWithoutSaving();
     word->quit();

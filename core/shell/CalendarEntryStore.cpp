@@ -4,6 +4,7 @@
 #include "core/shell/LenientIniReader.h"
 #include "core/shell/ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +59,7 @@ QString whyNotWritable(const QString &fileName)
 QString cannotWrite(const QString &fileName, const QString &reason)
 {
     const QString text =
-        QStringLiteral("the settings file %1 cannot be written").arg(QDir::toNativeSeparators(fileName));
+        QCoreApplication::translate("CalendarEntryStore", "the settings file %1 cannot be written").arg(QDir::toNativeSeparators(fileName));
     return reason.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(reason);
 }
 
@@ -68,7 +69,7 @@ QString describe(QSettings::Status status, const QString &fileName)
     case QSettings::AccessError:
         return cannotWrite(fileName, whyNotWritable(fileName));
     case QSettings::FormatError:
-        return QStringLiteral("the settings file %1 is damaged").arg(QDir::toNativeSeparators(fileName));
+        return QCoreApplication::translate("CalendarEntryStore", "the settings file %1 is damaged").arg(QDir::toNativeSeparators(fileName));
     case QSettings::NoError:
         break;
     }
@@ -180,7 +181,7 @@ CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &pat
             settings.sync();
             if (settings.status() != QSettings::NoError) {
                 const QString reason = whyNotWritable(newFile);
-                throw FileReplacement::Failure(path, reason.isEmpty() ? QStringLiteral("it could not be written") : reason);
+                throw FileReplacement::Failure(path, reason.isEmpty() ? QCoreApplication::translate("CalendarEntryStore", "it could not be written") : reason);
             }
         });
     } catch (const FileReplacement::Failure &failure) {

@@ -5,6 +5,7 @@
 #include "core/shell/LenientIniReader.h"
 #include "core/shell/ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -40,23 +41,24 @@ DamagedSettingsRescue::Outcome DamagedSettingsRescue::rescue(const QString &file
             outcome.entries.insert(key, lines.value(key));
     }
 
-    QString message = QStringLiteral("The settings file %1 could not be read cleanly.").arg(native(fileName));
+    QString message = QCoreApplication::translate("DamagedSettingsRescue", "The settings file %1 could not be read cleanly.").arg(native(fileName));
     const QString aside = asidePath(fileName, now);
     if (!damaged.copy(aside)) {
-        message += QStringLiteral(" It could not be copied aside (%1), so it was left as it is.")
+        message += QCoreApplication::translate("DamagedSettingsRescue", " It could not be copied aside (%1), so it was left as it is.")
                        .arg(damaged.errorString());
     } else {
-        message += QStringLiteral(" A copy of it as it was is kept as %1.").arg(native(aside));
+        message += QCoreApplication::translate("DamagedSettingsRescue", " A copy of it as it was is kept as %1.").arg(native(aside));
         const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries);
         outcome.saved = clean.saved;
         if (!clean.saved)
-            message += QStringLiteral(" A clean settings file could not be written (%1).").arg(clean.problem);
+            message += QCoreApplication::translate("DamagedSettingsRescue", " A clean settings file could not be written (%1).").arg(clean.problem);
     }
     const auto recovered = std::count_if(outcome.entries.cbegin(), outcome.entries.cend(),
                                          [](const QString &text) { return !text.isEmpty(); });
-    message += QStringLiteral("\r\n\r\nEntries recovered: %1. ").arg(recovered)
-        + (outcome.saved ? QStringLiteral("They are shown and stored in a new, clean settings file.")
-                         : QStringLiteral("They are shown but not saved yet."));
+    message += QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("DamagedSettingsRescue", "Entries recovered: %1. ").arg(recovered)
+        + (outcome.saved ? QCoreApplication::translate("DamagedSettingsRescue", "They are shown and stored in a new, clean settings file.")
+                         : QCoreApplication::translate("DamagedSettingsRescue", "They are shown but not saved yet."));
     outcome.message = message;
     return outcome;
 }

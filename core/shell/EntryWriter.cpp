@@ -1,5 +1,7 @@
 #include "core/shell/EntryWriter.h"
 
+#include <QCoreApplication>
+
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/UserMessages.h"
@@ -11,9 +13,11 @@ EntryWriter::EntryWriter(CalendarEntryStore &store)
 
 QString EntryWriter::failureMessage(const QString &dayName, const QString &problem)
 {
-    return QStringLiteral("The entry for %1 could not be saved: %2.").arg(dayName, problem)
-        + QStringLiteral("\r\n\r\nThe text stays in its box. Every further change tries again, and the "
-                         "unsaved entries are saved as soon as the settings file can be written.");
+    return QCoreApplication::translate("EntryWriter", "The entry for %1 could not be saved: %2.").arg(dayName, problem)
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("EntryWriter", "The text stays in its box. Every further change tries again, and "
+                                                     "the unsaved entries are saved as soon as the settings file can be "
+                                                     "written.");
 }
 
 void EntryWriter::write(const QString &key, const QString &text, const QString &dayName)

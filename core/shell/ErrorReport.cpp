@@ -3,6 +3,8 @@
 #include "core/shell/UserMessages.h"
 #include "core/shell/ProductInfo.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <utility>
 
@@ -19,9 +21,10 @@ QString ErrorReport::location() const
 
 QString ErrorReport::text(const QString &description, const QString &location, int label)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(label)
-        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
-        + ProductInfo::supportAddress;
+    return description + QStringLiteral("\r\n") + location
+        + QCoreApplication::translate("ErrorReport", "at line %1").arg(label) + QStringLiteral("\r\r")
+        + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
+              .arg(ProductInfo::supportAddress);
 }
 
 void ErrorReport::report(int label, const QString &description) const
@@ -38,7 +41,7 @@ bool ErrorReport::step(int label, const std::function<void()> &statement) const
     } catch (const std::exception &error) {
         description = QString::fromUtf8(error.what());
     } catch (...) {
-        description = QStringLiteral("Unknown error");
+        description = QCoreApplication::translate("ErrorReport", "Unknown error");
     }
     report(label, description);
     return false;

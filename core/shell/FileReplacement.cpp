@@ -1,5 +1,6 @@
 #include "core/shell/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,14 +48,14 @@ QString followLinks(const QString &target)
 QString kindRefused(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("FileReplacement", "a folder of that name is in the way");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("FileReplacement", "it is a device, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe, not a file");
+        return QCoreApplication::translate("FileReplacement", "it is a pipe, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("FileReplacement", "it is a socket, not a file");
+    return QCoreApplication::translate("FileReplacement", "it is not a regular file");
 }
 
 // What a new file gets: read and write as far as the person's umask allows.
@@ -95,7 +96,7 @@ QString FileReplacement::refusal(const QString &target)
 {
     const QString real = followLinks(target);
     if (real.isEmpty())
-        return QStringLiteral("its links lead round in a circle");
+        return QCoreApplication::translate("FileReplacement", "its links lead round in a circle");
     const QString through = real == QFileInfo(target).absoluteFilePath()
                                 ? QString()
                                 : QStringLiteral(" (it links to %1)").arg(QDir::toNativeSeparators(real));
@@ -103,13 +104,13 @@ QString FileReplacement::refusal(const QString &target)
     if (::stat(encoded(real).constData(), &info) != 0) {
         const QString folder = QFileInfo(real).absolutePath();
         if (!QFileInfo(folder).isDir())
-            return QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder));
+            return QCoreApplication::translate("FileReplacement", "the folder %1 does not exist").arg(QDir::toNativeSeparators(folder));
         return QString();
     }
     if (!S_ISREG(info.st_mode))
         return kindRefused(info.st_mode) + through;
     if (::faccessat(AT_FDCWD, encoded(real).constData(), W_OK, AT_EACCESS) != 0)
-        return QStringLiteral("it is read-only") + through;
+        return QCoreApplication::translate("FileReplacement", "it is read-only") + through;
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #include "core/shell/FileRoutines.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,11 @@ void WriteBytesToFile(const QByteArray &data, const QString &path)
     QFile file(path);
     // ReadWrite creates a missing file and, unlike WriteOnly, does not truncate.
     if (!file.open(QIODevice::ReadWrite))
-        throw std::runtime_error(QStringLiteral("Cannot open %1 for writing: %2")
+        throw std::runtime_error(QCoreApplication::translate("FileRoutines", "Cannot open %1 for writing: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString())
                                      .toStdString());
     if (file.write(data) != data.size() || !file.flush())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+        throw std::runtime_error(QCoreApplication::translate("FileRoutines", "Cannot write %1: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString())
                                      .toStdString());
 }

@@ -19,8 +19,8 @@ public:
 
     virtual ~MessagePresenter() = default;
     virtual Answer present(Kind kind, const QString &title, const QString &text) = 0;
-    // Offers several named choices and returns the index of the one taken. Closing the
-    // message without choosing takes the last choice, which callers make the one that
-    // changes nothing.
-    virtual int choose(const QString &title, const QString &text, const QStringList &choices) = 0;
+    // Offers several named choices, the one at index preselected taken by Enter, and
+    // returns the index of the one taken. Closing the message without choosing takes the
+    // last choice, which callers make the one that changes nothing.
+    virtual int choose(const QString &title, const QString &text, const QStringList &choices, int preselected) = 0;
 };

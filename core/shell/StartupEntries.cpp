@@ -5,6 +5,8 @@
 #include "core/shell/EntryWriter.h"
 #include "core/shell/UserMessages.h"
 
+#include <QCoreApplication>
+
 StartupEntries::StartupEntries(const CalendarEntryStore &store, EntryWriter &writer)
     : m_store(store)
     , m_writer(writer)
@@ -13,9 +15,10 @@ StartupEntries::StartupEntries(const CalendarEntryStore &store, EntryWriter &wri
 
 QString StartupEntries::unwritableMessage(const QString &problem)
 {
-    return QStringLiteral("Changes to the calendar cannot be saved: %1.").arg(problem)
-        + QStringLiteral("\r\n\r\nThe stored entries are shown. Every change stays in its box and is saved as soon "
-                         "as the settings file can be written.");
+    return QCoreApplication::translate("StartupEntries", "Changes to the calendar cannot be saved: %1.").arg(problem)
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("StartupEntries", "The stored entries are shown. Every change stays in its box "
+                                                        "and is saved as soon as the settings file can be written.");
 }
 
 void StartupEntries::checkSettingsFile(const QDateTime &now)

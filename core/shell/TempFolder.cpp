@@ -2,6 +2,7 @@
 
 #include "core/shell/ProcessState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ struct Location {
 
 [[noreturn]] void refuse(const QString &folder, const QString &cause)
 {
-    throw std::runtime_error(QStringLiteral("The temporary folder %1 cannot be used: %2.")
+    throw std::runtime_error(QCoreApplication::translate("TempFolder", "The temporary folder %1 cannot be used: %2.")
                                  .arg(QDir::toNativeSeparators(folder), cause)
                                  .toStdString());
 }
@@ -40,13 +41,13 @@ void makePrivateFolder(const QString &folder)
     if (::lstat(native.constData(), &info) != 0)
         refuse(folder, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISDIR(info.st_mode))
-        refuse(folder, QStringLiteral("it is not a folder"));
+        refuse(folder, QCoreApplication::translate("TempFolder", "it is not a folder"));
     if (info.st_uid != ::getuid())
-        refuse(folder, QStringLiteral("it belongs to another user"));
+        refuse(folder, QCoreApplication::translate("TempFolder", "it belongs to another user"));
     if ((info.st_mode & 0777) != 0700 && ::chmod(native.constData(), 0700) != 0)
-        refuse(folder, QStringLiteral("it cannot be made private"));
+        refuse(folder, QCoreApplication::translate("TempFolder", "it cannot be made private"));
     if (::access(native.constData(), W_OK | X_OK) != 0)
-        refuse(folder, QStringLiteral("it cannot be written"));
+        refuse(folder, QCoreApplication::translate("TempFolder", "it cannot be written"));
 }
 
 QString userFolderIn(const QString &base)

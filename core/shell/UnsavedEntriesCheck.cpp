@@ -4,6 +4,7 @@
 #include "core/shell/EntryWriter.h"
 #include "core/shell/UserMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -11,8 +12,13 @@ namespace {
 
 enum Choice { Retry, SaveToAnotherFile, CloseAnyway, Cancel };
 
-const QStringList choices{QStringLiteral("Retry"), QStringLiteral("Save to Another File..."),
-                          QStringLiteral("Close Anyway"), QStringLiteral("Cancel")};
+QStringList choices()
+{
+    return {QCoreApplication::translate("UnsavedEntriesCheck", "Retry"),
+            QCoreApplication::translate("UnsavedEntriesCheck", "Save to Another File..."),
+            QCoreApplication::translate("UnsavedEntriesCheck", "Close Anyway"),
+            QCoreApplication::translate("UnsavedEntriesCheck", "Cancel")};
+}
 
 } // namespace
 
@@ -24,17 +30,19 @@ UnsavedEntriesCheck::UnsavedEntriesCheck(EntryWriter &writer, FileChooser choose
 
 QString UnsavedEntriesCheck::question(int unsavedCount, const QString &problem)
 {
-    return QStringLiteral("Unsaved entries: %1. They could not be saved because %2.")
+    return QCoreApplication::translate("UnsavedEntriesCheck", "Unsaved entries: %1. They could not be saved because %2.")
                .arg(QString::number(unsavedCount), problem)
-        + QStringLiteral("\r\n\r\n\"Retry\" tries the settings file again. \"Save to Another File...\" saves all "
-                         "entries to a file you choose, which can later replace the settings file. \"Close "
-                         "Anyway\" loses the unsaved entries.");
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("UnsavedEntriesCheck",
+                                      "\"Retry\" tries the settings file again. \"Save to Another File...\" saves "
+                                      "all entries to a file you choose, which can later replace the settings file. "
+                                      "\"Close Anyway\" loses the unsaved entries.");
 }
 
 bool UnsavedEntriesCheck::mayClose()
 {
     while (!m_writer.saveUnsaved()) {
-        switch (UserMessages::choice(question(m_writer.unsavedCount(), m_writer.problem()), choices)) {
+        switch (UserMessages::choice(question(m_writer.unsavedCount(), m_writer.problem()), choices())) {
         case Retry:
             break;
         case SaveToAnotherFile:
@@ -57,7 +65,7 @@ bool UnsavedEntriesCheck::saveToChosenFile()
         return false;
     const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(path, m_writer.currentEntries());
     if (!result.saved) {
-        UserMessages::information(QStringLiteral("The entries could not be saved to %1: %2.")
+        UserMessages::information(QCoreApplication::translate("UnsavedEntriesCheck", "The entries could not be saved to %1: %2.")
                                       .arg(QDir::toNativeSeparators(path), result.problem));
     }
     return result.saved;

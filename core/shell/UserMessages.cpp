@@ -2,6 +2,8 @@
 
 #include "core/shell/ApplicationTitle.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
@@ -15,7 +17,7 @@ public:
         return kind == Kind::Question ? Answer::No : Answer::Ok;
     }
 
-    int choose(const QString &title, const QString &text, const QStringList &choices) override
+    int choose(const QString &title, const QString &text, const QStringList &choices, int) override
     {
         present(Kind::Choice, title, text + QStringLiteral(" [") + choices.join(QStringLiteral(" | ")) + u']');
         return static_cast<int>(choices.size()) - 1;
@@ -29,7 +31,7 @@ MessagePresenter *installedPresenter = &terminalPresenter;
 
 void UserMessages::applicationError(const QString &text)
 {
-    present(MessagePresenter::Kind::ApplicationError, QStringLiteral("Application Error"), text);
+    present(MessagePresenter::Kind::ApplicationError, QCoreApplication::translate("UserMessages", "Application Error"), text);
 }
 
 void UserMessages::information(const QString &text)
@@ -42,9 +44,9 @@ UserMessages::Answer UserMessages::question(const QString &text)
     return present(MessagePresenter::Kind::Question, ApplicationTitle::get(), text);
 }
 
-int UserMessages::choice(const QString &text, const QStringList &choices)
+int UserMessages::choice(const QString &text, const QStringList &choices, int preselected)
 {
-    return installedPresenter->choose(ApplicationTitle::get(), text, choices);
+    return installedPresenter->choose(ApplicationTitle::get(), text, choices, preselected);
 }
 
 void UserMessages::setPresenter(MessagePresenter *presenter)

@@ -17,9 +17,9 @@ public:
     static void information(const QString &text);
     // Titled with the application title; Yes or No.
     static Answer question(const QString &text);
-    // Titled with the application title; returns the index of the choice taken. The last
-    // choice must be the one that changes nothing.
-    static int choice(const QString &text, const QStringList &choices);
+    // Titled with the application title; returns the index of the choice taken, Enter
+    // taking the preselected one. The last choice must be the one that changes nothing.
+    static int choice(const QString &text, const QStringList &choices, int preselected = 0);
 
     // Installs the presenter (not owned); null restores the default, which writes each
     // message to standard error and answers every question No and every choice with the

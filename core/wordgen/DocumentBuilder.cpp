@@ -87,12 +87,11 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
 void DocumentBuilder::fillCells(OfficeSession &office)
 {
     for (int month = 0; month < CalendarMonths::count; ++month) {
-        // The texts are read only now, as the boxes hold them now.
-        const QStringList texts = CalendarColumns::monthTexts(m_window.dayEntries(), month);
-        // The month's day column in one call; should it fail, day by day, so that a day
-        // that cannot be filled is reported on its own and the others still land.
+        // The month's heading and day column, the texts read now as the boxes hold them
+        // now; should that fail, day by day, so that a day that cannot be filled is
+        // reported on its own and the others still land.
         const bool filled = office.attempt(monthLoopLabel(month), [&](WordApplication &word) {
-            word.fillColumn(month + 1, CalendarColumns::firstDayRow, CalendarColumns::entryCell, texts);
+            CalendarColumns::fillMonth(word, m_window.dayEntries(), month);
         });
         if (!filled)
             fillCellsOneByOne(office, month);

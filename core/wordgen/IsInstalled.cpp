@@ -4,6 +4,7 @@
 #include "core/wordgen/WordApplication.h"
 #include "core/wordgen/WordEngine.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -12,13 +13,13 @@
 QString WordUnavailableAdvice()
 {
     const QStringList paragraphs{
-        QStringLiteral("Error 842001. A normal instance of Word could not be created."),
-        QStringLiteral("1. Please make sure Word is installed on this computer."),
-        QStringLiteral("2. Please open Word normally and make sure a blank document opens immediately without any "
+        QCoreApplication::translate("IsInstalled", "Error 842001. A normal instance of Word could not be created."),
+        QCoreApplication::translate("IsInstalled", "1. Please make sure Word is installed on this computer."),
+        QCoreApplication::translate("IsInstalled", "2. Please open Word normally and make sure a blank document opens immediately without any "
                        "interrupting window (such as an Word file recovery window)."),
-        QStringLiteral("3. Please make sure that when you double-click on a DOC or DOCX file that Word opens "
+        QCoreApplication::translate("IsInstalled", "3. Please make sure that when you double-click on a DOC or DOCX file that Word opens "
                        "normally without any interrupting messages."),
-        QStringLiteral("4. All versions of Word are supported by this software except for the rare Word Starter and "
+        QCoreApplication::translate("IsInstalled", "4. All versions of Word are supported by this software except for the rare Word Starter and "
                        "Student editions."),
     };
     return paragraphs.join(QStringLiteral("\r\n\r\n"));

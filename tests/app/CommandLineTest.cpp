@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -55,12 +56,78 @@ private slots:
         for (const QStringList &arguments : {QStringList{QStringLiteral("--frobnicate")},
                                              QStringList{QStringLiteral("--export"), QStringLiteral("x.pdf"), QStringLiteral("--paper"), QStringLiteral("b5")},
                                              QStringList{QStringLiteral("--paper=a4")},
-                                             QStringList{QStringLiteral("--export-dates")}}) {
+                                             QStringList{QStringLiteral("--export-dates")},
+                                             QStringList{QStringLiteral("--import"), QStringLiteral("x.csv"), QStringLiteral("--date-order"), QStringLiteral("ymd")},
+                                             QStringList{QStringLiteral("--date-order=dmy")}}) {
             const Run wrong = run(arguments);
             QCOMPARE(wrong.exitCode, 2);
             QVERIFY2(wrong.errorLines.value(0).contains(arguments.constLast().section(QLatin1Char('='), 0, 0)),
                      qPrintable(wrong.errorLines.join('\n')));
         }
+    }
+
+    // The language follows the locale unless one is chosen in the window; the C locale and
+    // a language the program does not speak give English.
+    void helpSpeaksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("firstWord");
+        QTest::newRow("C locale") << QStringLiteral("C") << QString() << QStringLiteral("Usage:");
+        QTest::newRow("German locale") << QStringLiteral("de_DE.UTF-8") << QString() << QStringLiteral("Aufruf:");
+        QTest::newRow("Dutch locale") << QStringLiteral("nl_NL.UTF-8") << QString() << QStringLiteral("Gebruik:");
+        QTest::newRow("Japanese locale") << QStringLiteral("ja_JP.UTF-8") << QString() << QStringLiteral("Usage:");
+        QTest::newRow("English chosen, German locale") << QStringLiteral("de_DE.UTF-8") << QStringLiteral("en") << QStringLiteral("Usage:");
+        QTest::newRow("French chosen, C locale") << QStringLiteral("C") << QStringLiteral("fr") << QStringLiteral("Usage :");
+    }
+
+    void helpSpeaksTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, chosen);
+        QFETCH(QString, firstWord);
+        QTemporaryDir config;
+        QSettings(config.filePath(QStringLiteral("Quillmoor.ini")), QSettings::IniFormat)
+            .setValue(QStringLiteral("Options/Language"), chosen);
+        const Run help = run({QStringLiteral("--help")}, {{QStringLiteral("XDG_CONFIG_HOME"), config.path()},
+                                                          {QStringLiteral("LC_ALL"), locale}, {QStringLiteral("LANGUAGE"), QString()}});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.startsWith(firstWord + QStringLiteral(" daybloom")), qPrintable(help.out));
+    }
+
+    // The document's month headings in the locale's language; in English the template's own.
+    void exportWritesTheMonthsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("months");
+        QTest::newRow("C") << QStringLiteral("C")
+                           << QStringList{"January", "February", "March", "April", "May", "June", "July",
+                                          "August", "September", "October", "November", "December"};
+        QTest::newRow("German") << QStringLiteral("de_DE.UTF-8")
+                                << QStringList{"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
+                                               "August", "September", "Oktober", "November", "Dezember"};
+    }
+
+    void exportWritesTheMonthsInTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, months);
+        const QString target = m_home.filePath(QStringLiteral("out/months.doc"));
+        const Run exported = run({QStringLiteral("--export"), target}, {{QStringLiteral("LC_ALL"), locale}});
+        QCOMPARE(exported.exitCode, 0);
+        const QStringList words = readerOutput(QStringLiteral("antiword"), {QStringLiteral("-m"), QStringLiteral("UTF-8.txt"), target})
+                                      .split(QRegularExpression(QStringLiteral("[\\s|]+")), Qt::SkipEmptyParts);
+        QStringList missing;
+        for (const QString &month : std::as_const(months))
+            if (!words.contains(month))
+                missing.append(month);
+        QStringList english;
+        for (int month = 1; month <= 12; ++month)
+            if (const QString name = QLocale(QLocale::English).monthName(month); !months.contains(name) && words.contains(name))
+                english.append(name);
+        QCOMPARE(missing, QStringList());
+        QCOMPARE(english, QStringList());
+        QFile::remove(target);
     }
 
     // The calendar on the paper asked for, else the one chosen in the window, else the

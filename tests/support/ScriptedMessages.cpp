@@ -23,9 +23,9 @@ MessagePresenter::Answer ScriptedMessages::present(Kind kind, const QString &tit
     return queuedAnswers.dequeue();
 }
 
-int ScriptedMessages::choose(const QString &title, const QString &text, const QStringList &choices)
+int ScriptedMessages::choose(const QString &title, const QString &text, const QStringList &choices, int preselected)
 {
-    records.append({title, text, Kind::Choice, choices});
+    records.append({title, text, Kind::Choice, choices, preselected});
     if (queuedChoices.isEmpty())
         qFatal("A choice was offered with no choice queued by the test: %s", qUtf8Printable(text));
     const QString choice = queuedChoices.dequeue();

@@ -17,10 +17,11 @@ public:
         QString text;
         Kind kind;
         QStringList choices; // those offered, for a choice
+        int preselected = 0; // the choice Enter takes, for a choice
     };
 
     Answer present(Kind kind, const QString &title, const QString &text) override;
-    int choose(const QString &title, const QString &text, const QStringList &choices) override;
+    int choose(const QString &title, const QString &text, const QStringList &choices, int preselected) override;
 
     // Installs the one scripted presenter for the test program, with nothing queued.
     static void install();

@@ -3,6 +3,7 @@
 #include "windows/entry/DayBox.h"
 #include "windows/entry/PanelGeometry.h"
 #include "core/shell/CalendarMonths.h"
+#include "core/shell/MonthNames.h"
 #include "core/shell/CheckedArithmetic.h"
 #include "windows/widgets/MousePointer.h"
 #include "windows/widgets/PictureBox.h"
@@ -41,7 +42,7 @@ QString dayNumberText(int day)
 } // namespace
 
 EntryPanel::EntryPanel(CalendarEntryStore &store, MousePointer &pointer, QWidget *parent)
-    : QGroupBox(QStringLiteral("Calendar"), parent)
+    : QGroupBox(tr("Calendar"), parent)
     , m_writer(store)
     , m_pointer(pointer)
 {
@@ -94,7 +95,7 @@ void EntryPanel::createContainers()
 void EntryPanel::createMonth(int month)
 {
     const CalendarMonth &info = CalendarMonths::month(month);
-    createLabel(QString::fromLatin1(info.caption), QString::fromLatin1(info.captionLabel),
+    createLabel(MonthNames::caption(month), QString::fromLatin1(info.captionLabel),
                 PanelGeometry::captionRect(month), m_panel);
     std::vector<DayBox *> &boxes = m_boxes.at(static_cast<size_t>(month));
     for (int day = 1; day <= PanelGeometry::rowsPerMonth; ++day) {
@@ -107,7 +108,7 @@ void EntryPanel::createMonth(int month)
         auto *box = new DayBox(month, day - 1, m_panel);
         box->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(info.arrayName)).arg(day - 1));
         // What a screen reader says for the box: its day; the entry is the box's value.
-        box->setAccessibleName(CalendarMonths::dayName(month, day - 1));
+        box->setAccessibleName(MonthNames::dayName(month, day - 1));
         box->setGeometry(Twips::rect(PanelGeometry::boxRect(month, day)));
         connectBox(box);
         boxes.push_back(box);
@@ -180,7 +181,7 @@ void EntryPanel::txtJan_Change(const DayBox *box, const QString &text)
     if (m_restoring)
         return;
     m_writer.write(CalendarMonths::entryName(box->month(), box->index()), text,
-                   CalendarMonths::dayName(box->month(), box->index()));
+                   MonthNames::dayName(box->month(), box->index()));
 }
 
 void EntryPanel::boxFocused(DayBox *box, Qt::FocusReason reason)

@@ -2,19 +2,26 @@
 
 #include "core/import/DateImport.h"
 #include "core/import/ImportPlan.h"
+#include "core/import/LocaleSlashOrder.h"
 #include "core/shell/UserMessages.h"
 #include "windows/widgets/CommonDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
-// Asks how a file writes dates such as 04/05/1990, showing the file's own example.
+// Asks how a file writes dates such as 04/05/1990, showing the file's own example; Enter
+// takes the order of the person's locale.
 DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
 {
+    const int usual = LocaleSlashOrder::of(QLocale::system()) == SlashOrder::DayFirst ? 1 : 0;
     const int answer = UserMessages::choice(
-        QStringLiteral("In %1 %2.\n\nIs 04/05/1990 April 5 or May 4?").arg(QFileInfo(path).fileName(), example),
-        {QStringLiteral("April 5 (Month First)"), QStringLiteral("May 4 (Day First)"), QStringLiteral("Cancel")});
+        QCoreApplication::translate("DateImporter", "In %1 %2.\n\nIs 04/05/1990 April 5 or May 4?").arg(QFileInfo(path).fileName(), example),
+        {QCoreApplication::translate("DateImporter", "April 5 (Month First)"),
+         QCoreApplication::translate("DateImporter", "May 4 (Day First)"), QCoreApplication::translate("DateImporter", "Cancel")},
+        usual);
     return answer == 0 ? DateFileReader::SlashOrder::MonthFirst
         : answer == 1  ? DateFileReader::SlashOrder::DayFirst
                        : DateFileReader::SlashOrder::Ask;
@@ -33,8 +40,8 @@ DateImporter::DateImporter(QWidget &window, CommonDialog &commonDialog, DayEntri
 void DateImporter::chooseFiles()
 {
     const QStringList paths = m_commonDialog.showOpen(
-        &m_window, QStringLiteral("Import Dates"),
-        {QStringLiteral("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), QStringLiteral("All Files (*)")});
+        &m_window, QCoreApplication::translate("DateImporter", "Import Dates"),
+        {QCoreApplication::translate("DateImporter", "Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), QCoreApplication::translate("DateImporter", "All Files (*)")});
     if (!paths.isEmpty())
         importFiles(paths);
 }
@@ -48,6 +55,6 @@ void DateImporter::importFiles(const QStringList &paths)
         UserMessages::information(text);
         return;
     }
-    if (UserMessages::question(text + QStringLiteral("\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
-        m_wholeChange(QStringLiteral("Dates imported"), [&] { plan.apply(m_entries); });
+    if (UserMessages::question(text + QCoreApplication::translate("DateImporter", "\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
+        m_wholeChange(QCoreApplication::translate("DateImporter", "Dates imported"), [&] { plan.apply(m_entries); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
@@ -14,6 +15,8 @@ class QWidget;
 // when the person confirms. Every change is stored as typing stores it.
 class DateImporter
 {
+    Q_DECLARE_TR_FUNCTIONS(DateImporter)
+
 public:
     // Runs a change of many days at once, so that it can be taken back as one step.
     using WholeChange = std::function<void(const QString &what, const std::function<void()> &change)>;

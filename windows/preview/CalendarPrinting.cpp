@@ -8,6 +8,7 @@
 #include "windows/widgets/CommonDialog.h"
 #include "windows/widgets/MousePointer.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QScopeGuard>
 
@@ -25,7 +26,7 @@ CalendarPrinting::CalendarPrinting(QWidget &window, WordEngine *engine, CommonDi
 void CalendarPrinting::print(const QString &wordFile)
 {
     if (wordFile.isEmpty() || !FileExists(wordFile)) {
-        UserMessages::information(QStringLiteral("There is no calendar to print."));
+        UserMessages::information(QCoreApplication::translate("Form2", "There is no calendar to print."));
         return;
     }
     const QString pdf = TempFolder::file(QStringLiteral("print.pdf"));
@@ -33,12 +34,12 @@ void CalendarPrinting::print(const QString &wordFile)
     const auto busy = [this](bool on) { m_pointer.set(on ? MousePointer::Hourglass : MousePointer::Default); };
     try {
         if (!m_engine)
-            throw std::runtime_error("no office is available to lay the pages out");
+            throw std::runtime_error(QCoreApplication::translate("Form2", "no office is available to lay the pages out").toStdString());
         busy(true);
         DocumentExport::fromDocument(*m_engine, wordFile, pdf, DocumentFormat::Pdf);
         busy(false);
         QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Daybloom calendar"));
+        printer.setDocName(QCoreApplication::translate("Form2", "Daybloom calendar"));
         // The printer's paper is the calendar's own.
         printer.setPageSize(DocumentPrinter::pageSize(pdf));
         if (!m_commonDialog.showPrinter(&m_window, printer, DocumentPrinter::pageCount(pdf)))
@@ -48,6 +49,6 @@ void CalendarPrinting::print(const QString &wordFile)
         busy(false);
     } catch (const std::exception &error) {
         busy(false);
-        UserMessages::information(QStringLiteral("The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
+        UserMessages::information(QCoreApplication::translate("Form2", "The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
     }
 }

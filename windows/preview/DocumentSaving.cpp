@@ -8,6 +8,7 @@
 #include "core/shell/UserMessages.h"
 #include "windows/widgets/CommonDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -22,17 +23,17 @@ struct SavedType {
     const char *filter;
 };
 constexpr std::array<SavedType, 4> savedTypes{{
-    {DocumentFormat::Word97, "Word Files (*.doc)"},
-    {DocumentFormat::Pdf, "PDF Files (*.pdf)"},
-    {DocumentFormat::Word2007, "Word 2007-365 Files (*.docx)"},
-    {DocumentFormat::OpenDocument, "OpenDocument Text Files (*.odt)"},
+    {DocumentFormat::Word97, QT_TRANSLATE_NOOP("Form2", "Word Files (*.doc)")},
+    {DocumentFormat::Pdf, QT_TRANSLATE_NOOP("Form2", "PDF Files (*.pdf)")},
+    {DocumentFormat::Word2007, QT_TRANSLATE_NOOP("Form2", "Word 2007-365 Files (*.docx)")},
+    {DocumentFormat::OpenDocument, QT_TRANSLATE_NOOP("Form2", "OpenDocument Text Files (*.odt)")},
 }};
 
 QStringList saveFilters()
 {
     QStringList filters;
     for (const SavedType &type : savedTypes)
-        filters.append(QString::fromLatin1(type.filter));
+        filters.append(QCoreApplication::translate("Form2", type.filter));
     return filters;
 }
 
@@ -58,7 +59,7 @@ void DocumentSaving::save(const QString &wordFile)
     const ErrorReport report(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
     CommonDialog::SaveAnswer answer;
     report.step(112, [&] {
-        answer = CommonDialog1.showSave(&m_window, {QStringLiteral("Save File"), saveFilters(), QString()});
+        answer = CommonDialog1.showSave(&m_window, {QCoreApplication::translate("Form2", "Save File"), saveFilters(), QString()});
     });
     // A cancelled dialog returns no name: nothing is written and nothing is said.
     if (answer.fileName.isEmpty())
@@ -78,14 +79,14 @@ void DocumentSaving::save(const QString &wordFile)
     if (!agreed)
         return;
     if (report.step(130, [&] { write(wordFile, chosen); }))
-        report.step(132, [&] { UserMessages::information(QStringLiteral("Done.")); });
+        report.step(132, [&] { UserMessages::information(QCoreApplication::translate("Form2", "Done.")); });
 }
 
 bool DocumentSaving::overwriteAgreed(const QString &fileName) const
 {
     if (!FileExists(fileName))
         return true;
-    const QString question = QStringLiteral("Are you sure you wish to overwrite ") + fileName + QStringLiteral(" ?");
+    const QString question = QCoreApplication::translate("Form2", "Are you sure you wish to overwrite %1 ?").arg(fileName);
     return UserMessages::question(question) == UserMessages::Answer::Yes;
 }
 
@@ -97,5 +98,5 @@ void DocumentSaving::write(const QString &wordFile, const Target &target) const
     else if (m_engine)
         DocumentExport::fromDocument(*m_engine, wordFile, target.fileName, target.format);
     else
-        throw std::runtime_error("No office is available to write the document.");
+        throw std::runtime_error(QCoreApplication::translate("Form2", "No office is available to write the document.").toStdString());
 }

@@ -68,22 +68,22 @@ void Form2::createPageList()
 
 void Form2::createZoomFrame()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    Frame1 = new QGroupBox(tr("Zoom:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(PreviewGeometry::zoomFrame));
     watchPointerOverSurface(Frame1);
 
-    PushButton1 = PushButton::create(Frame1, QStringLiteral("PushButton1"), QStringLiteral("Zoom In"),
+    PushButton1 = PushButton::create(Frame1, QStringLiteral("PushButton1"), tr("Zoom In"),
                                      Twips::rect(PreviewGeometry::zoomInButton));
-    PushButton2 = PushButton::create(Frame1, QStringLiteral("PushButton2"), QStringLiteral("Zoom Out"),
+    PushButton2 = PushButton::create(Frame1, QStringLiteral("PushButton2"), tr("Zoom Out"),
                                      Twips::rect(PreviewGeometry::zoomOutButton));
 }
 
 void Form2::createCommandButtons()
 {
-    PushButton8 = PushButton::create(this, QStringLiteral("PushButton8"), QStringLiteral("< Back"),
+    PushButton8 = PushButton::create(this, QStringLiteral("PushButton8"), tr("< Back"),
                                      Twips::rect(PreviewGeometry::backButton));
-    PushButton6 = PushButton::create(this, QStringLiteral("PushButton6"), QStringLiteral("Save Results To Word File"),
+    PushButton6 = PushButton::create(this, QStringLiteral("PushButton6"), tr("Save Results To Word File"),
                                      Twips::rect(PreviewGeometry::saveButton));
 }
 
@@ -107,11 +107,11 @@ void Form2::connectSignals()
     onKeys(QKeySequence::Save, &Form2::PushButton6_Click);
     onKeys(QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
     onKeys(QKeySequence::Back, &Form2::PushButton8_Click);
-    ListView1->setAccessibleName(QStringLiteral("Pages"));
-    PushButton1->setAccessibleDescription(QStringLiteral("Shows the page larger (Ctrl++)"));
-    PushButton2->setAccessibleDescription(QStringLiteral("Shows the page smaller (Ctrl+-)"));
-    PushButton6->setAccessibleDescription(QStringLiteral("Saves the calendar as a document or PDF (Ctrl+S)"));
-    PushButton8->setAccessibleDescription(QStringLiteral("Goes back to the entries (Esc)"));
+    ListView1->setAccessibleName(tr("Pages"));
+    PushButton1->setAccessibleDescription(tr("Shows the page larger (Ctrl++)"));
+    PushButton2->setAccessibleDescription(tr("Shows the page smaller (Ctrl+-)"));
+    PushButton6->setAccessibleDescription(tr("Saves the calendar as a document or PDF (Ctrl+S)"));
+    PushButton8->setAccessibleDescription(tr("Goes back to the entries (Esc)"));
 }
 
 void Form2::printCalendar()
@@ -131,7 +131,7 @@ void Form2::Form_Load()
     report.step(100, [&] { mFirstActivate = true; });
     report.step(102, [&] { ApplySystemColors(this); });
     WindowSetup::load(*this, ProductInfo::productName, m_pointer, report, 104, 108);
-    report.step(112, [&] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
+    report.step(112, [&] { ListView1->setHeaderLabels({tr("Page(s)")}); });
     report.step(114, [&] { ListView1->setColumnWidth(0, Twips::toPixels(PreviewGeometry::pageListColumnWidth)); });
 }
 

@@ -308,7 +308,7 @@ bool PageViewport::eventFilter(QObject *watched, QEvent *event)
 // What a screen reader says for the page view.
 void PageViewport::describe(int page, int pages)
 {
-    m_picture2->setAccessibleName(QStringLiteral("Page %1 of %2, zoom %3 %").arg(page).arg(pages).arg(qRound(mZoom * 100)));
+    m_picture2->setAccessibleName(tr("Page %1 of %2, zoom %3 %").arg(page).arg(pages).arg(qRound(mZoom * 100)));
 }
 
 void PageViewport::clearPage()

@@ -92,18 +92,18 @@ void Form1::createButtons()
         const char *description; // for screen readers
     };
     static constexpr ButtonDesign designs[] = {
-        {&Form1::PushButton22, "PushButton22", "Start Creating Template", 120, 120, 11670, 400,
-         "Makes the calendar document from the entries and shows its pages"},
-        {&Form1::PushButton1, "PushButton1", "Clear/Reset Calendar", 120, 630, 5760, 405,
-         "Empties the entries of all 366 days"},
-        {&Form1::PushButton2, "PushButton2", "Load Sample/Example Amounts", 6000, 630, 5760, 405,
-         "Writes eight example entries"},
+        {&Form1::PushButton22, "PushButton22", QT_TR_NOOP("Start Creating Template"), 120, 120, 11670, 400,
+         QT_TR_NOOP("Makes the calendar document from the entries and shows its pages")},
+        {&Form1::PushButton1, "PushButton1", QT_TR_NOOP("Clear/Reset Calendar"), 120, 630, 5760, 405,
+         QT_TR_NOOP("Empties the entries of all 366 days")},
+        {&Form1::PushButton2, "PushButton2", QT_TR_NOOP("Load Sample/Example Amounts"), 6000, 630, 5760, 405,
+         QT_TR_NOOP("Writes eight example entries")},
     };
     for (const ButtonDesign &design : designs) {
-        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
+        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), tr(design.caption),
                                                 Twips::rect(design.left, design.top, design.width, design.height));
         connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
-        button->setAccessibleDescription(QString::fromLatin1(design.description));
+        button->setAccessibleDescription(tr(design.description));
         this->*design.member = button;
     }
 }
@@ -178,14 +178,14 @@ void Form1::PushButton22_Click()
 
 void Form1::PushButton1_Click()
 {
-    changeWholeCalendar(QStringLiteral("Calendar cleared"), [this] {
+    changeWholeCalendar(tr("Calendar cleared"), [this] {
         CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
     });
 }
 
 void Form1::PushButton2_Click()
 {
-    changeWholeCalendar(QStringLiteral("Sample entries loaded"), [this] {
+    changeWholeCalendar(tr("Sample entries loaded"), [this] {
         CalendarCommands::loadSamples(*m_entryPanel,
                                       ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
     });
@@ -198,21 +198,21 @@ void Form1::changeWholeCalendar(const QString &what, const std::function<void()>
                  qUtf8Printable(problem));
     m_history.record(what, *m_entryPanel, change);
     if (m_history.canUndo())
-        showNotice(what + QStringLiteral(": Ctrl+Z takes it back."));
+        showNotice(tr("%1: Ctrl+Z takes it back.").arg(what));
 }
 
 void Form1::takeBack()
 {
     const QString what = m_history.undo(*m_entryPanel);
     if (!what.isEmpty())
-        showNotice(what + QStringLiteral(": taken back (Ctrl+Shift+Z does it again)."));
+        showNotice(tr("%1: taken back (Ctrl+Shift+Z does it again).").arg(what));
 }
 
 void Form1::doAgain()
 {
     const QString what = m_history.redo(*m_entryPanel);
     if (!what.isEmpty())
-        showNotice(what + QStringLiteral(": done again."));
+        showNotice(tr("%1: done again.").arg(what));
 }
 
 // A note under the command buttons that moves nothing and goes by itself.
@@ -236,16 +236,16 @@ void Form1::closeEvent(QCloseEvent *event)
 // Where the user wants the entries saved when the settings file refuses them.
 QString Form1::chooseEntriesFile()
 {
-    return m_commonDialog.chooseSaveName(this, {QStringLiteral("Save Entries"), {QStringLiteral("Settings Files (*.ini)")},
+    return m_commonDialog.chooseSaveName(this, {tr("Save Entries"), {tr("Settings Files (*.ini)")},
                                                 QFileInfo(CalendarEntryStore::fileName()).fileName()});
 }
 
 QString Form1::chooseDatesFile()
 {
     return m_commonDialog.chooseSaveName(
-        this, {QStringLiteral("Export Dates"),
-               {QStringLiteral("Calendar Files (*.ics)"), QStringLiteral("Spreadsheet Files (*.csv)")},
-               QStringLiteral("Family dates.ics")});
+        this, {tr("Export Dates"),
+               {tr("Calendar Files (*.ics)"), tr("Spreadsheet Files (*.csv)")},
+               tr("Family dates.ics")});
 }
 
 // Whenever the window is up (at start, and back from the preview, where saving or printing

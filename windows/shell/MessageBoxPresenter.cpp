@@ -19,14 +19,14 @@ MessagePresenter::Answer MessageBoxPresenter::present(Kind kind, const QString &
     }
 }
 
-int MessageBoxPresenter::choose(const QString &title, const QString &text, const QStringList &choices)
+int MessageBoxPresenter::choose(const QString &title, const QString &text, const QStringList &choices, int preselected)
 {
     QMessageBox box(QMessageBox::Warning, title, text);
     QList<QAbstractButton *> buttons;
     for (const QString &choice : choices)
         buttons.append(box.addButton(choice, QMessageBox::ActionRole));
     if (!buttons.isEmpty()) {
-        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(preselected, buttons.first())));
         // Escape and the window's close button take the last choice, the one that changes nothing.
         box.setEscapeButton(buttons.last());
     }

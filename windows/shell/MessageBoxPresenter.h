@@ -7,5 +7,5 @@ class MessageBoxPresenter : public MessagePresenter
 {
 public:
     Answer present(Kind kind, const QString &title, const QString &text) override;
-    int choose(const QString &title, const QString &text, const QStringList &choices) override;
+    int choose(const QString &title, const QString &text, const QStringList &choices, int preselected) override;
 };

@@ -1,9 +1,11 @@
 #include "core/import/DateImport.h"
+#include "core/import/LocaleSlashOrder.h"
 #include "tests/support/DescribedDates.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +149,27 @@ private slots:
     // Only plain files are read, and never more than the limit: a pipe without a writer, a
     // device that never ends, a folder, a sparse file that claims to be huge. Each is
     // refused with its reason, at once, and the other files are still read.
+    // The order offered first when a file could be read either way: the person's own.
+    void theLocaleSaysWhichComesFirst_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<SlashOrder>("order");
+        QTest::newRow("American") << QStringLiteral("en_US") << SlashOrder::MonthFirst;
+        QTest::newRow("Canadian English") << QStringLiteral("en_CA") << SlashOrder::MonthFirst;
+        QTest::newRow("British") << QStringLiteral("en_GB") << SlashOrder::DayFirst;
+        QTest::newRow("German") << QStringLiteral("de_DE") << SlashOrder::DayFirst;
+        QTest::newRow("Dutch") << QStringLiteral("nl_NL") << SlashOrder::DayFirst;
+        QTest::newRow("Japanese, year first") << QStringLiteral("ja_JP") << SlashOrder::MonthFirst;
+        QTest::newRow("C") << QStringLiteral("C") << SlashOrder::MonthFirst;
+    }
+
+    void theLocaleSaysWhichComesFirst()
+    {
+        QFETCH(QString, locale);
+        QFETCH(SlashOrder, order);
+        QCOMPARE(LocaleSlashOrder::of(QLocale(locale)), order);
+    }
+
     void refusesWhatIsNoPlainFile()
     {
         QTemporaryDir folder;

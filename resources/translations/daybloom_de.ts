@@ -1,0 +1,569 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CalendarEntryStore</name>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>die Einstellungsdatei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged</source>
+        <translation>die Einstellungsdatei %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--paper needs a paper size: %1</source>
+        <translation>--paper braucht ein Papierformat: %1</translation>
+    </message>
+    <message>
+        <source>unknown paper size &apos;%1&apos;: use %2</source>
+        <translation>unbekanntes Papierformat „%1“: verwenden Sie %2</translation>
+    </message>
+    <message>
+        <source>--date-order needs an order: dmy or mdy</source>
+        <translation>--date-order braucht eine Reihenfolge: dmy oder mdy</translation>
+    </message>
+    <message>
+        <source>unknown date order &apos;%1&apos;: use dmy or mdy</source>
+        <translation>unbekannte Datumsreihenfolge „%1“: verwenden Sie dmy oder mdy</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--export needs a file name</source>
+        <translation>--export braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>--import needs at least one file</source>
+        <translation>--import braucht mindestens eine Datei</translation>
+    </message>
+    <message>
+        <source>--paper goes with --export</source>
+        <translation>--paper gehört zu --export</translation>
+    </message>
+    <message>
+        <source>--date-order goes with --import</source>
+        <translation>--date-order gehört zu --import</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
+Makes a printable calendar of the family&apos;s dates.
+
+Without options the main window opens.
+
+  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
+be read (the cause is printed); 2 for a command line that is not understood.
+</source>
+        <translation>Aufruf: daybloom [--export DATEI [--paper FORMAT] | --import [--date-order FOLGE] DATEI…]
+Erstellt einen druckbaren Kalender mit den Terminen der Familie.
+
+Ohne Optionen öffnet sich das Hauptfenster.
+
+  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
+                  erstellen und DATEI im Format ihrer Endung schreiben: .doc
+                  (Word 97-2003), .docx (Word 2007-365), .odt (OpenDocument-Text)
+                  oder .pdf. Die gespeicherten Einträge werden nur gelesen.
+  --paper FORMAT  mit --export: den Kalender auf letter-, a4- oder a5-Papier
+                  setzen statt auf dem im Fenster gewählten (oder, solange keins
+                  gewählt ist, auf dem im Land üblichen)
+  --import DATEI… die Termine aus Kontakten (.vcf), Tabellen (.csv) oder
+                  Kalendern (.ics) ohne Fenster zu den gespeicherten Einträgen
+                  hinzufügen und ausgeben, was hinzukam und was übersprungen wurde
+  --date-order FOLGE  mit --import: Daten wie 04/05/1990 als dmy (Tag zuerst)
+                  oder mdy (Monat zuerst) lesen; ohne diese Option wird eine
+                  Datei abgelehnt, die sich auf beide Arten lesen ließe
+  -h, --help      diese Hilfe zeigen und beenden
+  -v, --version   die Version zeigen und beenden
+
+Rückgabewert: 0 bei Erfolg; 1, wenn der Kalender nicht geschrieben oder eine Datei
+nicht gelesen werden kann (die Ursache wird ausgegeben); 2 für eine nicht
+verstandene Befehlszeile.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedSettingsRescue</name>
+    <message>
+        <source>The settings file %1 could not be read cleanly.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht einwandfrei gelesen werden.</translation>
+    </message>
+    <message>
+        <source> It could not be copied aside (%1), so it was left as it is.</source>
+        <translation> Sie konnte nicht beiseitegelegt werden (%1) und blieb daher, wie sie ist.</translation>
+    </message>
+    <message>
+        <source> A copy of it as it was is kept as %1.</source>
+        <translation> Eine Kopie im alten Zustand ist unter %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source> A clean settings file could not be written (%1).</source>
+        <translation> Eine saubere Einstellungsdatei konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Entries recovered: %1. </source>
+        <translation>Gerettete Einträge: %1. </translation>
+    </message>
+    <message>
+        <source>They are shown and stored in a new, clean settings file.</source>
+        <translation>Sie werden angezeigt und in einer neuen, sauberen Einstellungsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>They are shown but not saved yet.</source>
+        <translation>Sie werden angezeigt, sind aber noch nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>DateImporter</name>
+    <message>
+        <source>In %1 %2.
+
+Is 04/05/1990 April 5 or May 4?</source>
+        <translation>In %1 %2.
+
+Ist 04/05/1990 der 5. April oder der 4. Mai?</translation>
+    </message>
+    <message>
+        <source>April 5 (Month First)</source>
+        <translation>5. April (Monat zuerst)</translation>
+    </message>
+    <message>
+        <source>May 4 (Day First)</source>
+        <translation>4. Mai (Tag zuerst)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>Termine importieren</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
+        <translation>Kontakte und Kalender (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>
+
+Add them to the calendar?</source>
+        <translation>
+
+Zum Kalender hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Dates imported</source>
+        <translation>Termine importiert</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>EntryWriter</name>
+    <message>
+        <source>The entry for %1 could not be saved: %2.</source>
+        <translation>Der Eintrag für den %1 konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The text stays in its box. Every further change tries again, and the unsaved entries are saved as soon as the settings file can be written.</source>
+        <translation>Der Text bleibt in seinem Feld. Bei jeder weiteren Änderung wird es erneut versucht, und die ungespeicherten Einträge werden gespeichert, sobald die Einstellungsdatei wieder geschrieben werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Bitte schicken Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>FileRoutines</name>
+    <message>
+        <source>Cannot open %1 for writing: %2</source>
+        <translation>%1 kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Kalender erstellen</translation>
+    </message>
+    <message>
+        <source>Makes the calendar document from the entries and shows its pages</source>
+        <translation>Erstellt aus den Einträgen das Kalenderdokument und zeigt seine Seiten</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Calendar</source>
+        <translation>Kalender leeren</translation>
+    </message>
+    <message>
+        <source>Empties the entries of all 366 days</source>
+        <translation>Leert die Einträge aller 366 Tage</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Amounts</source>
+        <translation>Beispiele laden</translation>
+    </message>
+    <message>
+        <source>Writes eight example entries</source>
+        <translation>Trägt acht Beispieleinträge ein</translation>
+    </message>
+    <message>
+        <source>Calendar cleared</source>
+        <translation>Kalender geleert</translation>
+    </message>
+    <message>
+        <source>Sample entries loaded</source>
+        <translation>Beispiele geladen</translation>
+    </message>
+    <message>
+        <source>%1: Ctrl+Z takes it back.</source>
+        <translation>%1: Strg+Z macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1: taken back (Ctrl+Shift+Z does it again).</source>
+        <translation>%1: rückgängig gemacht (Strg+Umschalt+Z stellt es wieder her).</translation>
+    </message>
+    <message>
+        <source>%1: done again.</source>
+        <translation>%1: wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Save Entries</source>
+        <translation>Einträge speichern</translation>
+    </message>
+    <message>
+        <source>Settings Files (*.ini)|*.ini</source>
+        <translation>Einstellungsdateien (*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
+        <translation>Word-Dateien (*.doc)|*.doc|PDF-Dateien (*.pdf)|*.pdf|Word-2007-365-Dateien (*.docx)|*.docx|OpenDocument-Textdateien (*.odt)|*.odt</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Als Word-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Shows the page larger (Ctrl++)</source>
+        <translation>Zeigt die Seite größer (Strg++)</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller (Ctrl+-)</source>
+        <translation>Zeigt die Seite kleiner (Strg+-)</translation>
+    </message>
+    <message>
+        <source>Saves the calendar as a document or PDF (Ctrl+S)</source>
+        <translation>Speichert den Kalender als Dokument oder PDF (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Goes back to the entries (Esc)</source>
+        <translation>Zurück zu den Einträgen (Esc)</translation>
+    </message>
+    <message>
+        <source>There is no calendar to print.</source>
+        <translation>Es gibt keinen Kalender zum Drucken.</translation>
+    </message>
+    <message>
+        <source>no office is available to lay the pages out</source>
+        <translation>kein Office-Programm steht bereit, um die Seiten zu setzen</translation>
+    </message>
+    <message>
+        <source>Daybloom calendar</source>
+        <translation>Daybloom-Kalender</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1.</source>
+        <translation>Der Kalender konnte nicht gedruckt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Page(s)</source>
+        <translation>Seite(n)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>No office is available to write the document.</source>
+        <translation>Kein Office-Programm steht bereit, um das Dokument zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>%1 Birthday</source>
+        <extracomment>An imported birthday as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Geburtstag %1</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <extracomment>An imported anniversary as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Hochzeitstag %1</translation>
+    </message>
+    <message>
+        <source>%1: no such day</source>
+        <translation>%1: diesen Tag gibt es nicht</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more.</source>
+        <translation>
+… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).</source>
+        <translation>%1 neue Einträge an %2 Tagen, von denen %3 schon Text enthalten (der neue Text kommt dahinter).</translation>
+    </message>
+    <message>
+        <source>No dates found.</source>
+        <translation>Keine Termine gefunden.</translation>
+    </message>
+    <message>
+        <source>Nothing new to add: every date is in the calendar already.</source>
+        <translation>Nichts Neues hinzuzufügen: Alle Termine stehen schon im Kalender.</translation>
+    </message>
+    <message>
+        <source>Nothing can be added.</source>
+        <translation>Es kann nichts hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Left out, as the day&apos;s text would be over %1 characters</source>
+        <translation>Ausgelassen, weil der Text des Tages über %1 Zeichen lang würde</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Nicht gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Fehler 842001. Eine normale Instanz von Word konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Bitte stellen Sie sicher, dass Word auf diesem Computer installiert ist.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Bitte öffnen Sie Word wie gewohnt und prüfen Sie, ob sofort ein leeres Dokument erscheint, ohne dass ein anderes Fenster dazwischenkommt (etwa eines zur Wiederherstellung von Word-Dateien).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Bitte prüfen Sie, ob sich Word beim Doppelklick auf eine DOC- oder DOCX-Datei normal öffnet, ohne störende Meldungen.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Dieses Programm unterstützt alle Versionen von Word außer den seltenen Ausgaben Word Starter und Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
+        <translation>%2. %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleEntries</name>
+    <message>
+        <source>Ruth Birthday</source>
+        <translation>Geburtstag Ruth</translation>
+    </message>
+    <message>
+        <source>Brian Birthday</source>
+        <translation>Geburtstag Brian</translation>
+    </message>
+    <message>
+        <source>John Birthday</source>
+        <translation>Geburtstag John</translation>
+    </message>
+    <message>
+        <source>Grampa Birthday</source>
+        <translation>Geburtstag Opa</translation>
+    </message>
+    <message>
+        <source>Elvis Anniversary</source>
+        <translation>Hochzeitstag Elvis</translation>
+    </message>
+    <message>
+        <source>Mary Birthday</source>
+        <translation>Geburtstag Mary</translation>
+    </message>
+    <message>
+        <source>Nancy Birthday</source>
+        <translation>Geburtstag Nancy</translation>
+    </message>
+    <message>
+        <source>Mom Birthday</source>
+        <translation>Geburtstag Mama</translation>
+    </message>
+</context>
+<context>
+    <name>StartupEntries</name>
+    <message>
+        <source>Changes to the calendar cannot be saved: %1.</source>
+        <translation>Änderungen am Kalender können nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The stored entries are shown. Every change stays in its box and is saved as soon as the settings file can be written.</source>
+        <translation>Die gespeicherten Einträge werden angezeigt. Jede Änderung bleibt in ihrem Feld und wird gespeichert, sobald die Einstellungsdatei wieder geschrieben werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>The temporary folder %1 cannot be used: %2.</source>
+        <translation>Der temporäre Ordner %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>it cannot be made private</source>
+        <translation>er kann nicht privat gemacht werden</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>er ist nicht beschreibbar</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEntriesCheck</name>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Save to Another File...</source>
+        <translation>In andere Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unsaved entries: %1. They could not be saved because %2.</source>
+        <translation>Nicht gespeicherte Einträge: %1. Sie konnten nicht gespeichert werden, weil %2.</translation>
+    </message>
+    <message>
+        <source>&quot;Retry&quot; tries the settings file again. &quot;Save to Another File...&quot; saves all entries to a file you choose, which can later replace the settings file. &quot;Close Anyway&quot; loses the unsaved entries.</source>
+        <translation>„Wiederholen“ versucht es noch einmal mit der Einstellungsdatei. „In andere Datei speichern...“ speichert alle Einträge in einer Datei Ihrer Wahl, die später die Einstellungsdatei ersetzen kann. „Trotzdem schließen“ verwirft die nicht gespeicherten Einträge.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved to %1: %2.</source>
+        <translation>Die Einträge konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Programmfehler</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>die Sicherheitskopie %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;daybloom --help&apos; for more information.</source>
+        <translation>Mehr dazu mit „daybloom --help“.</translation>
+    </message>
+</context>
+</TS>

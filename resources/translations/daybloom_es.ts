@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CalendarEntryStore</name>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>no se puede escribir el archivo de configuración %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged</source>
+        <translation>el archivo de configuración %1 está dañado</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--paper needs a paper size: %1</source>
+        <translation>--paper necesita un tamaño de papel: %1</translation>
+    </message>
+    <message>
+        <source>unknown paper size &apos;%1&apos;: use %2</source>
+        <translation>tamaño de papel desconocido «%1»: use %2</translation>
+    </message>
+    <message>
+        <source>--date-order needs an order: dmy or mdy</source>
+        <translation>--date-order necesita un orden: dmy o mdy</translation>
+    </message>
+    <message>
+        <source>unknown date order &apos;%1&apos;: use dmy or mdy</source>
+        <translation>orden de fecha desconocido «%1»: use dmy o mdy</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>--export needs a file name</source>
+        <translation>--export necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>--import needs at least one file</source>
+        <translation>--import necesita al menos un archivo</translation>
+    </message>
+    <message>
+        <source>--paper goes with --export</source>
+        <translation>--paper va con --export</translation>
+    </message>
+    <message>
+        <source>--date-order goes with --import</source>
+        <translation>--date-order va con --import</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
+Makes a printable calendar of the family&apos;s dates.
+
+Without options the main window opens.
+
+  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
+be read (the cause is printed); 2 for a command line that is not understood.
+</source>
+        <translation>Uso: daybloom [--export ARCHIVO [--paper TAMAÑO] | --import [--date-order ORDEN] ARCHIVO…]
+Crea un calendario imprimible con las fechas de la familia.
+
+Sin opciones se abre la ventana principal.
+
+  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
+                  y escribir ARCHIVO en el formato de su extensión: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (texto OpenDocument) o
+                  .pdf. Las entradas guardadas se leen, nunca se modifican.
+  --paper TAMAÑO  con --export: componer el calendario en papel letter, a4 o a5
+                  en lugar del elegido en la ventana (o, mientras no se elija
+                  ninguno, el habitual en el país)
+  --import ARCHIVO…  añadir a las entradas guardadas, sin ventana, las fechas de
+                  archivos de contactos (.vcf), hojas de cálculo (.csv) o
+                  calendarios (.ics), e indicar qué se añadió y qué se omitió
+  --date-order ORDEN  con --import: leer fechas como 04/05/1990 como dmy (día
+                  primero) o mdy (mes primero); sin esta opción se rechaza un
+                  archivo que pueda leerse de las dos maneras
+  -h, --help      mostrar esta ayuda y salir
+  -v, --version   mostrar la versión y salir
+
+Estado de salida: 0 si todo va bien; 1 si no se puede escribir el calendario o
+leer un archivo (se indica la causa); 2 si no se entiende la línea de órdenes.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedSettingsRescue</name>
+    <message>
+        <source>The settings file %1 could not be read cleanly.</source>
+        <translation>El archivo de configuración %1 no se pudo leer correctamente.</translation>
+    </message>
+    <message>
+        <source> It could not be copied aside (%1), so it was left as it is.</source>
+        <translation> No se pudo apartar una copia (%1), así que se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source> A copy of it as it was is kept as %1.</source>
+        <translation> Se guarda una copia tal como estaba en %1.</translation>
+    </message>
+    <message>
+        <source> A clean settings file could not be written (%1).</source>
+        <translation> No se pudo escribir un archivo de configuración limpio (%1).</translation>
+    </message>
+    <message>
+        <source>Entries recovered: %1. </source>
+        <translation>Entradas recuperadas: %1. </translation>
+    </message>
+    <message>
+        <source>They are shown and stored in a new, clean settings file.</source>
+        <translation>Se muestran y se guardan en un archivo de configuración nuevo y limpio.</translation>
+    </message>
+    <message>
+        <source>They are shown but not saved yet.</source>
+        <translation>Se muestran, pero aún no se han guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>DateImporter</name>
+    <message>
+        <source>In %1 %2.
+
+Is 04/05/1990 April 5 or May 4?</source>
+        <translation>En %1, %2.
+
+¿El 04/05/1990 es el 5 de abril o el 4 de mayo?</translation>
+    </message>
+    <message>
+        <source>April 5 (Month First)</source>
+        <translation>5 de abril (mes primero)</translation>
+    </message>
+    <message>
+        <source>May 4 (Day First)</source>
+        <translation>4 de mayo (día primero)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>Importar fechas</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
+        <translation>Contactos y calendarios (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>
+
+Add them to the calendar?</source>
+        <translation>
+
+¿Añadirlas al calendario?</translation>
+    </message>
+    <message>
+        <source>Dates imported</source>
+        <translation>Fechas importadas</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+</context>
+<context>
+    <name>EntryWriter</name>
+    <message>
+        <source>The entry for %1 could not be saved: %2.</source>
+        <translation>No se pudo guardar la entrada del %1: %2.</translation>
+    </message>
+    <message>
+        <source>The text stays in its box. Every further change tries again, and the unsaved entries are saved as soon as the settings file can be written.</source>
+        <translation>El texto se queda en su casilla. Cada cambio vuelve a intentarlo, y las entradas sin guardar se guardarán en cuanto se pueda escribir el archivo de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>en la línea %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Envíe una captura de pantalla de este mensaje por correo electrónico a %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>FileRoutines</name>
+    <message>
+        <source>Cannot open %1 for writing: %2</source>
+        <translation>No se puede abrir %1 para escribir: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Crear el calendario</translation>
+    </message>
+    <message>
+        <source>Makes the calendar document from the entries and shows its pages</source>
+        <translation>Crea el documento del calendario con las entradas y muestra sus páginas</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Calendar</source>
+        <translation>Vaciar el calendario</translation>
+    </message>
+    <message>
+        <source>Empties the entries of all 366 days</source>
+        <translation>Vacía las entradas de los 366 días</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Amounts</source>
+        <translation>Cargar ejemplos</translation>
+    </message>
+    <message>
+        <source>Writes eight example entries</source>
+        <translation>Escribe ocho entradas de ejemplo</translation>
+    </message>
+    <message>
+        <source>Calendar cleared</source>
+        <translation>Calendario vaciado</translation>
+    </message>
+    <message>
+        <source>Sample entries loaded</source>
+        <translation>Ejemplos cargados</translation>
+    </message>
+    <message>
+        <source>%1: Ctrl+Z takes it back.</source>
+        <translation>%1: Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>%1: taken back (Ctrl+Shift+Z does it again).</source>
+        <translation>%1: deshecho (Ctrl+Mayús+Z lo rehace).</translation>
+    </message>
+    <message>
+        <source>%1: done again.</source>
+        <translation>%1: rehecho.</translation>
+    </message>
+    <message>
+        <source>Save Entries</source>
+        <translation>Guardar las entradas</translation>
+    </message>
+    <message>
+        <source>Settings Files (*.ini)|*.ini</source>
+        <translation>Archivos de configuración (*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
+        <translation>Archivos de Word (*.doc)|*.doc|Archivos PDF (*.pdf)|*.pdf|Archivos de Word 2007-365 (*.docx)|*.docx|Archivos de texto OpenDocument (*.odt)|*.odt</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Volver</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Guardar como archivo de Word</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Shows the page larger (Ctrl++)</source>
+        <translation>Muestra la página más grande (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller (Ctrl+-)</source>
+        <translation>Muestra la página más pequeña (Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>Saves the calendar as a document or PDF (Ctrl+S)</source>
+        <translation>Guarda el calendario como documento o PDF (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Goes back to the entries (Esc)</source>
+        <translation>Vuelve a las entradas (Esc)</translation>
+    </message>
+    <message>
+        <source>There is no calendar to print.</source>
+        <translation>No hay ningún calendario que imprimir.</translation>
+    </message>
+    <message>
+        <source>no office is available to lay the pages out</source>
+        <translation>no hay ninguna suite ofimática disponible para componer las páginas</translation>
+    </message>
+    <message>
+        <source>Daybloom calendar</source>
+        <translation>Calendario de Daybloom</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1.</source>
+        <translation>No se pudo imprimir el calendario: %1.</translation>
+    </message>
+    <message>
+        <source>Page(s)</source>
+        <translation>Página(s)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Seguro que quiere sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>No office is available to write the document.</source>
+        <translation>No hay ninguna suite ofimática disponible para escribir el documento.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Listo.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>%1 Birthday</source>
+        <extracomment>An imported birthday as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Cumpleaños de %1</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <extracomment>An imported anniversary as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Aniversario de %1</translation>
+    </message>
+    <message>
+        <source>%1: no such day</source>
+        <translation>%1: ese día no existe</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more.</source>
+        <translation>
+… y %1 más.</translation>
+    </message>
+    <message>
+        <source>%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).</source>
+        <translation>%1 entradas nuevas en %2 días, %3 de los cuales ya tienen texto (el texto nuevo va detrás).</translation>
+    </message>
+    <message>
+        <source>No dates found.</source>
+        <translation>No se encontraron fechas.</translation>
+    </message>
+    <message>
+        <source>Nothing new to add: every date is in the calendar already.</source>
+        <translation>Nada nuevo que añadir: todas las fechas ya están en el calendario.</translation>
+    </message>
+    <message>
+        <source>Nothing can be added.</source>
+        <translation>No se puede añadir nada.</translation>
+    </message>
+    <message>
+        <source>Left out, as the day&apos;s text would be over %1 characters</source>
+        <translation>Omitidas, porque el texto del día pasaría de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitidas</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>No leídos</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Error 842001. No se pudo crear una instancia normal de Word.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Asegúrese de que Word está instalado en este equipo.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Abra Word de la forma habitual y compruebe que se abre enseguida un documento en blanco, sin ninguna ventana de por medio (como una de recuperación de archivos de Word).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Compruebe que, al hacer doble clic en un archivo DOC o DOCX, Word se abre con normalidad y sin mensajes de por medio.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Este programa admite todas las versiones de Word, salvo las poco comunes ediciones Word Starter y Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
+        <translation>%2 de %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleEntries</name>
+    <message>
+        <source>Ruth Birthday</source>
+        <translation>Cumpleaños de Ruth</translation>
+    </message>
+    <message>
+        <source>Brian Birthday</source>
+        <translation>Cumpleaños de Brian</translation>
+    </message>
+    <message>
+        <source>John Birthday</source>
+        <translation>Cumpleaños de John</translation>
+    </message>
+    <message>
+        <source>Grampa Birthday</source>
+        <translation>Cumpleaños del abuelo</translation>
+    </message>
+    <message>
+        <source>Elvis Anniversary</source>
+        <translation>Aniversario de Elvis</translation>
+    </message>
+    <message>
+        <source>Mary Birthday</source>
+        <translation>Cumpleaños de Mary</translation>
+    </message>
+    <message>
+        <source>Nancy Birthday</source>
+        <translation>Cumpleaños de Nancy</translation>
+    </message>
+    <message>
+        <source>Mom Birthday</source>
+        <translation>Cumpleaños de mamá</translation>
+    </message>
+</context>
+<context>
+    <name>StartupEntries</name>
+    <message>
+        <source>Changes to the calendar cannot be saved: %1.</source>
+        <translation>No se pueden guardar los cambios del calendario: %1.</translation>
+    </message>
+    <message>
+        <source>The stored entries are shown. Every change stays in its box and is saved as soon as the settings file can be written.</source>
+        <translation>Se muestran las entradas guardadas. Cada cambio se queda en su casilla y se guardará en cuanto se pueda escribir el archivo de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>The temporary folder %1 cannot be used: %2.</source>
+        <translation>No se puede usar la carpeta temporal %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>it cannot be made private</source>
+        <translation>no se puede hacer privada</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>no se puede escribir en ella</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEntriesCheck</name>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Save to Another File...</source>
+        <translation>Guardar en otro archivo...</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Cerrar de todos modos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Unsaved entries: %1. They could not be saved because %2.</source>
+        <translation>Entradas sin guardar: %1. No se pudieron guardar porque %2.</translation>
+    </message>
+    <message>
+        <source>&quot;Retry&quot; tries the settings file again. &quot;Save to Another File...&quot; saves all entries to a file you choose, which can later replace the settings file. &quot;Close Anyway&quot; loses the unsaved entries.</source>
+        <translation>«Reintentar» vuelve a probar con el archivo de configuración. «Guardar en otro archivo...» guarda todas las entradas en un archivo que usted elija, que más tarde puede sustituir al archivo de configuración. «Cerrar de todos modos» pierde las entradas sin guardar.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved to %1: %2.</source>
+        <translation>No se pudieron guardar las entradas en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>no se pudo escribir la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;daybloom --help&apos; for more information.</source>
+        <translation>Pruebe «daybloom --help» para más información.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,569 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CalendarEntryStore</name>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>le fichier de réglages %1 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged</source>
+        <translation>le fichier de réglages %1 est endommagé</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n&apos;a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--paper needs a paper size: %1</source>
+        <translation>--paper demande un format de papier : %1</translation>
+    </message>
+    <message>
+        <source>unknown paper size &apos;%1&apos;: use %2</source>
+        <translation>format de papier inconnu « %1 » : utilisez %2</translation>
+    </message>
+    <message>
+        <source>--date-order needs an order: dmy or mdy</source>
+        <translation>--date-order demande un ordre : dmy ou mdy</translation>
+    </message>
+    <message>
+        <source>unknown date order &apos;%1&apos;: use dmy or mdy</source>
+        <translation>ordre de date inconnu « %1 » : utilisez dmy ou mdy</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>--export needs a file name</source>
+        <translation>--export demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>--import needs at least one file</source>
+        <translation>--import demande au moins un fichier</translation>
+    </message>
+    <message>
+        <source>--paper goes with --export</source>
+        <translation>--paper va avec --export</translation>
+    </message>
+    <message>
+        <source>--date-order goes with --import</source>
+        <translation>--date-order va avec --import</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
+Makes a printable calendar of the family&apos;s dates.
+
+Without options the main window opens.
+
+  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
+be read (the cause is printed); 2 for a command line that is not understood.
+</source>
+        <translation>Usage : daybloom [--export FICHIER [--paper FORMAT] | --import [--date-order ORDRE] FICHIER…]
+Crée un calendrier imprimable des dates de la famille.
+
+Sans option, la fenêtre principale s&apos;ouvre.
+
+  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
+                  fenêtre, et écrire FICHIER au format de son extension : .doc
+                  (Word 97-2003), .docx (Word 2007-365), .odt (texte OpenDocument)
+                  ou .pdf. Les entrées enregistrées sont lues, jamais modifiées.
+  --paper FORMAT  avec --export : mettre le calendrier en page sur du papier
+                  letter, a4 ou a5 plutôt que sur celui choisi dans la fenêtre
+                  (ou, tant qu&apos;aucun n&apos;est choisi, celui d&apos;usage dans le pays)
+  --import FICHIER…  ajouter aux entrées enregistrées, sans fenêtre, les dates
+                  de fichiers de contacts (.vcf), de tableurs (.csv) ou
+                  d&apos;agendas (.ics), et afficher ce qui a été ajouté ou ignoré
+  --date-order ORDRE  avec --import : lire les dates comme 04/05/1990 en dmy
+                  (jour d&apos;abord) ou mdy (mois d&apos;abord) ; sans cela, un fichier
+                  lisible dans les deux sens est refusé
+  -h, --help      afficher cette aide et quitter
+  -v, --version   afficher la version et quitter
+
+Code de sortie : 0 en cas de réussite ; 1 si le calendrier ne peut pas être écrit
+ou si un fichier ne peut pas être lu (la cause est affichée) ; 2 pour une ligne de
+commande incomprise.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedSettingsRescue</name>
+    <message>
+        <source>The settings file %1 could not be read cleanly.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu correctement.</translation>
+    </message>
+    <message>
+        <source> It could not be copied aside (%1), so it was left as it is.</source>
+        <translation> Il n&apos;a pas pu être mis de côté (%1) ; il est donc resté tel quel.</translation>
+    </message>
+    <message>
+        <source> A copy of it as it was is kept as %1.</source>
+        <translation> Une copie de son état d’origine est conservée sous %1.</translation>
+    </message>
+    <message>
+        <source> A clean settings file could not be written (%1).</source>
+        <translation> Un fichier de réglages propre n&apos;a pas pu être écrit (%1).</translation>
+    </message>
+    <message>
+        <source>Entries recovered: %1. </source>
+        <translation>Entrées récupérées : %1. </translation>
+    </message>
+    <message>
+        <source>They are shown and stored in a new, clean settings file.</source>
+        <translation>Elles sont affichées et enregistrées dans un nouveau fichier de réglages propre.</translation>
+    </message>
+    <message>
+        <source>They are shown but not saved yet.</source>
+        <translation>Elles sont affichées mais pas encore enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>DateImporter</name>
+    <message>
+        <source>In %1 %2.
+
+Is 04/05/1990 April 5 or May 4?</source>
+        <translation>Dans %1, %2.
+
+Le 04/05/1990 est-il le 5 avril ou le 4 mai ?</translation>
+    </message>
+    <message>
+        <source>April 5 (Month First)</source>
+        <translation>5 avril (mois en premier)</translation>
+    </message>
+    <message>
+        <source>May 4 (Day First)</source>
+        <translation>4 mai (jour en premier)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>Importer des dates</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
+        <translation>Contacts et calendriers (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>
+
+Add them to the calendar?</source>
+        <translation>
+
+Les ajouter au calendrier ?</translation>
+    </message>
+    <message>
+        <source>Dates imported</source>
+        <translation>Dates importées</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>EntryWriter</name>
+    <message>
+        <source>The entry for %1 could not be saved: %2.</source>
+        <translation>L&apos;entrée du %1 n&apos;a pas pu être enregistrée : %2.</translation>
+    </message>
+    <message>
+        <source>The text stays in its box. Every further change tries again, and the unsaved entries are saved as soon as the settings file can be written.</source>
+        <translation>Le texte reste dans sa case. Chaque nouvelle modification réessaie, et les entrées non enregistrées le seront dès que le fichier de réglages pourra être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Merci d&apos;envoyer une capture d&apos;écran de ce message par e-mail à %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>FileRoutines</name>
+    <message>
+        <source>Cannot open %1 for writing: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 en écriture : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Créer le calendrier</translation>
+    </message>
+    <message>
+        <source>Makes the calendar document from the entries and shows its pages</source>
+        <translation>Crée le document du calendrier à partir des entrées et affiche ses pages</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Calendar</source>
+        <translation>Vider le calendrier</translation>
+    </message>
+    <message>
+        <source>Empties the entries of all 366 days</source>
+        <translation>Vide les entrées des 366 jours</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Amounts</source>
+        <translation>Charger des exemples</translation>
+    </message>
+    <message>
+        <source>Writes eight example entries</source>
+        <translation>Inscrit huit entrées d’exemple</translation>
+    </message>
+    <message>
+        <source>Calendar cleared</source>
+        <translation>Calendrier vidé</translation>
+    </message>
+    <message>
+        <source>Sample entries loaded</source>
+        <translation>Exemples chargés</translation>
+    </message>
+    <message>
+        <source>%1: Ctrl+Z takes it back.</source>
+        <translation>%1 : Ctrl+Z annule.</translation>
+    </message>
+    <message>
+        <source>%1: taken back (Ctrl+Shift+Z does it again).</source>
+        <translation>%1 : annulé (Ctrl+Maj+Z le refait).</translation>
+    </message>
+    <message>
+        <source>%1: done again.</source>
+        <translation>%1 : refait.</translation>
+    </message>
+    <message>
+        <source>Save Entries</source>
+        <translation>Enregistrer les entrées</translation>
+    </message>
+    <message>
+        <source>Settings Files (*.ini)|*.ini</source>
+        <translation>Fichiers de réglages (*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
+        <translation>Fichiers Word (*.doc)|*.doc|Fichiers PDF (*.pdf)|*.pdf|Fichiers Word 2007-365 (*.docx)|*.docx|Fichiers texte OpenDocument (*.odt)|*.odt</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Retour</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Enregistrer en fichier Word</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Shows the page larger (Ctrl++)</source>
+        <translation>Affiche la page en plus grand (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller (Ctrl+-)</source>
+        <translation>Affiche la page en plus petit (Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>Saves the calendar as a document or PDF (Ctrl+S)</source>
+        <translation>Enregistre le calendrier en document ou en PDF (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Goes back to the entries (Esc)</source>
+        <translation>Revient aux entrées (Échap)</translation>
+    </message>
+    <message>
+        <source>There is no calendar to print.</source>
+        <translation>Il n&apos;y a pas de calendrier à imprimer.</translation>
+    </message>
+    <message>
+        <source>no office is available to lay the pages out</source>
+        <translation>aucune suite bureautique n&apos;est disponible pour mettre les pages en forme</translation>
+    </message>
+    <message>
+        <source>Daybloom calendar</source>
+        <translation>Calendrier Daybloom</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1.</source>
+        <translation>Le calendrier n&apos;a pas pu être imprimé : %1.</translation>
+    </message>
+    <message>
+        <source>Page(s)</source>
+        <translation>Page(s)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+    </message>
+    <message>
+        <source>No office is available to write the document.</source>
+        <translation>Aucune suite bureautique n&apos;est disponible pour écrire le document.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>%1 Birthday</source>
+        <extracomment>An imported birthday as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Anniversaire de %1</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <extracomment>An imported anniversary as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Anniversaire de mariage de %1</translation>
+    </message>
+    <message>
+        <source>%1: no such day</source>
+        <translation>%1 : ce jour n’existe pas</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more.</source>
+        <translation>
+… et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).</source>
+        <translation>%1 nouvelles entrées sur %2 jours, dont %3 contiennent déjà du texte (le nouveau texte vient à la suite).</translation>
+    </message>
+    <message>
+        <source>No dates found.</source>
+        <translation>Aucune date trouvée.</translation>
+    </message>
+    <message>
+        <source>Nothing new to add: every date is in the calendar already.</source>
+        <translation>Rien de nouveau à ajouter : toutes les dates sont déjà dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>Nothing can be added.</source>
+        <translation>Rien ne peut être ajouté.</translation>
+    </message>
+    <message>
+        <source>Left out, as the day&apos;s text would be over %1 characters</source>
+        <translation>Laissées de côté, car le texte du jour dépasserait %1 caractères</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorées</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Non lus</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Erreur 842001. Une instance normale de Word n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Vérifiez que Word est installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Ouvrez Word normalement et vérifiez qu&apos;un document vierge s&apos;ouvre aussitôt, sans fenêtre qui s&apos;interpose (comme une fenêtre de récupération de fichiers Word).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Vérifiez qu&apos;un double-clic sur un fichier DOC ou DOCX ouvre Word normalement, sans message qui s&apos;interpose.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Ce logiciel prend en charge toutes les versions de Word, sauf les rares éditions Word Starter et Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleEntries</name>
+    <message>
+        <source>Ruth Birthday</source>
+        <translation>Anniversaire de Ruth</translation>
+    </message>
+    <message>
+        <source>Brian Birthday</source>
+        <translation>Anniversaire de Brian</translation>
+    </message>
+    <message>
+        <source>John Birthday</source>
+        <translation>Anniversaire de John</translation>
+    </message>
+    <message>
+        <source>Grampa Birthday</source>
+        <translation>Anniversaire de Papy</translation>
+    </message>
+    <message>
+        <source>Elvis Anniversary</source>
+        <translation>Anniversaire de mariage d’Elvis</translation>
+    </message>
+    <message>
+        <source>Mary Birthday</source>
+        <translation>Anniversaire de Mary</translation>
+    </message>
+    <message>
+        <source>Nancy Birthday</source>
+        <translation>Anniversaire de Nancy</translation>
+    </message>
+    <message>
+        <source>Mom Birthday</source>
+        <translation>Anniversaire de Maman</translation>
+    </message>
+</context>
+<context>
+    <name>StartupEntries</name>
+    <message>
+        <source>Changes to the calendar cannot be saved: %1.</source>
+        <translation>Les modifications du calendrier ne peuvent pas être enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>The stored entries are shown. Every change stays in its box and is saved as soon as the settings file can be written.</source>
+        <translation>Les entrées enregistrées sont affichées. Chaque modification reste dans sa case et sera enregistrée dès que le fichier de réglages pourra être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>The temporary folder %1 cannot be used: %2.</source>
+        <translation>Le dossier temporaire %1 ne peut pas être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it cannot be made private</source>
+        <translation>il ne peut pas être rendu privé</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>on ne peut pas y écrire</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEntriesCheck</name>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Save to Another File...</source>
+        <translation>Enregistrer dans un autre fichier...</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Fermer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Unsaved entries: %1. They could not be saved because %2.</source>
+        <translation>Entrées non enregistrées : %1. Elles n&apos;ont pas pu être enregistrées, car %2.</translation>
+    </message>
+    <message>
+        <source>&quot;Retry&quot; tries the settings file again. &quot;Save to Another File...&quot; saves all entries to a file you choose, which can later replace the settings file. &quot;Close Anyway&quot; loses the unsaved entries.</source>
+        <translation>« Réessayer » retente le fichier de réglages. « Enregistrer dans un autre fichier... » enregistre toutes les entrées dans un fichier de votre choix, qui pourra plus tard remplacer le fichier de réglages. « Fermer quand même » perd les entrées non enregistrées.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved to %1: %2.</source>
+        <translation>Les entrées n&apos;ont pas pu être enregistrées dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>la copie de sécurité %1 n&apos;a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;daybloom --help&apos; for more information.</source>
+        <translation>Essayez « daybloom --help » pour en savoir plus.</translation>
+    </message>
+</context>
+</TS>

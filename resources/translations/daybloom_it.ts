@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>CalendarEntryStore</name>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>non è possibile scrivere il file delle impostazioni %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged</source>
+        <translation>il file delle impostazioni %1 è danneggiato</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>non è stato possibile scriverlo</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--paper needs a paper size: %1</source>
+        <translation>--paper richiede un formato di carta: %1</translation>
+    </message>
+    <message>
+        <source>unknown paper size &apos;%1&apos;: use %2</source>
+        <translation>formato di carta sconosciuto «%1»: usa %2</translation>
+    </message>
+    <message>
+        <source>--date-order needs an order: dmy or mdy</source>
+        <translation>--date-order richiede un ordine: dmy o mdy</translation>
+    </message>
+    <message>
+        <source>unknown date order &apos;%1&apos;: use dmy or mdy</source>
+        <translation>ordine di data sconosciuto «%1»: usa dmy o mdy</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>--export needs a file name</source>
+        <translation>--export richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>--import needs at least one file</source>
+        <translation>--import richiede almeno un file</translation>
+    </message>
+    <message>
+        <source>--paper goes with --export</source>
+        <translation>--paper va con --export</translation>
+    </message>
+    <message>
+        <source>--date-order goes with --import</source>
+        <translation>--date-order va con --import</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
+Makes a printable calendar of the family&apos;s dates.
+
+Without options the main window opens.
+
+  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
+be read (the cause is printed); 2 for a command line that is not understood.
+</source>
+        <translation>Uso: daybloom [--export FILE [--paper FORMATO] | --import [--date-order ORDINE] FILE…]
+Crea un calendario stampabile con le date della famiglia.
+
+Senza opzioni si apre la finestra principale.
+
+  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
+                  e scrive FILE nel formato della sua estensione: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (testo OpenDocument) o
+                  .pdf. Le annotazioni salvate vengono lette, mai modificate.
+  --paper FORMATO  con --export: impagina il calendario su carta letter, a4 o a5
+                  invece che su quella scelta nella finestra (o, finché non se
+                  ne sceglie una, su quella in uso nel paese)
+  --import FILE…  aggiunge alle annotazioni salvate, senza finestra, le date di
+                  file di contatti (.vcf), fogli di calcolo (.csv) o calendari
+                  (.ics), e indica cosa è stato aggiunto e cosa è stato saltato
+  --date-order ORDINE  con --import: legge date come 04/05/1990 come dmy
+                  (prima il giorno) o mdy (prima il mese); senza questa opzione
+                  un file leggibile in entrambi i modi viene rifiutato
+  -h, --help      mostra questo aiuto ed esce
+  -v, --version   mostra la versione ed esce
+
+Stato di uscita: 0 se va tutto bene; 1 se non si può scrivere il calendario o
+leggere un file (la causa viene indicata); 2 per una riga di comando non capita.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedSettingsRescue</name>
+    <message>
+        <source>The settings file %1 could not be read cleanly.</source>
+        <translation>Non è stato possibile leggere correttamente il file delle impostazioni %1.</translation>
+    </message>
+    <message>
+        <source> It could not be copied aside (%1), so it was left as it is.</source>
+        <translation> Non è stato possibile metterlo da parte (%1), quindi è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source> A copy of it as it was is kept as %1.</source>
+        <translation> Una copia di com’era è conservata come %1.</translation>
+    </message>
+    <message>
+        <source> A clean settings file could not be written (%1).</source>
+        <translation> Non è stato possibile scrivere un file delle impostazioni pulito (%1).</translation>
+    </message>
+    <message>
+        <source>Entries recovered: %1. </source>
+        <translation>Annotazioni recuperate: %1. </translation>
+    </message>
+    <message>
+        <source>They are shown and stored in a new, clean settings file.</source>
+        <translation>Sono visualizzate e salvate in un nuovo file delle impostazioni pulito.</translation>
+    </message>
+    <message>
+        <source>They are shown but not saved yet.</source>
+        <translation>Sono visualizzate ma non ancora salvate.</translation>
+    </message>
+</context>
+<context>
+    <name>DateImporter</name>
+    <message>
+        <source>In %1 %2.
+
+Is 04/05/1990 April 5 or May 4?</source>
+        <translation>In %1 %2.
+
+Il 04/05/1990 è il 5 aprile o il 4 maggio?</translation>
+    </message>
+    <message>
+        <source>April 5 (Month First)</source>
+        <translation>5 aprile (prima il mese)</translation>
+    </message>
+    <message>
+        <source>May 4 (Day First)</source>
+        <translation>4 maggio (prima il giorno)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>Importa date</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
+        <translation>Contatti e calendari (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>
+
+Add them to the calendar?</source>
+        <translation>
+
+Aggiungerle al calendario?</translation>
+    </message>
+    <message>
+        <source>Dates imported</source>
+        <translation>Date importate</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+</context>
+<context>
+    <name>EntryWriter</name>
+    <message>
+        <source>The entry for %1 could not be saved: %2.</source>
+        <translation>Non è stato possibile salvare l’annotazione del %1: %2.</translation>
+    </message>
+    <message>
+        <source>The text stays in its box. Every further change tries again, and the unsaved entries are saved as soon as the settings file can be written.</source>
+        <translation>Il testo resta nella sua casella. A ogni nuova modifica si riprova, e le annotazioni non salvate verranno salvate appena sarà possibile scrivere il file delle impostazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>alla riga %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Invia una schermata di questo messaggio per e-mail a %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>FileRoutines</name>
+    <message>
+        <source>Cannot open %1 for writing: %2</source>
+        <translation>Impossibile aprire %1 in scrittura: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Crea il calendario</translation>
+    </message>
+    <message>
+        <source>Makes the calendar document from the entries and shows its pages</source>
+        <translation>Crea il documento del calendario dalle annotazioni e ne mostra le pagine</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Calendar</source>
+        <translation>Svuota il calendario</translation>
+    </message>
+    <message>
+        <source>Empties the entries of all 366 days</source>
+        <translation>Svuota le annotazioni di tutti i 366 giorni</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Amounts</source>
+        <translation>Carica esempi</translation>
+    </message>
+    <message>
+        <source>Writes eight example entries</source>
+        <translation>Scrive otto annotazioni di esempio</translation>
+    </message>
+    <message>
+        <source>Calendar cleared</source>
+        <translation>Calendario svuotato</translation>
+    </message>
+    <message>
+        <source>Sample entries loaded</source>
+        <translation>Esempi caricati</translation>
+    </message>
+    <message>
+        <source>%1: Ctrl+Z takes it back.</source>
+        <translation>%1: Ctrl+Z lo annulla.</translation>
+    </message>
+    <message>
+        <source>%1: taken back (Ctrl+Shift+Z does it again).</source>
+        <translation>%1: annullato (Ctrl+Maiusc+Z lo ripristina).</translation>
+    </message>
+    <message>
+        <source>%1: done again.</source>
+        <translation>%1: ripristinato.</translation>
+    </message>
+    <message>
+        <source>Save Entries</source>
+        <translation>Salva le annotazioni</translation>
+    </message>
+    <message>
+        <source>Settings Files (*.ini)|*.ini</source>
+        <translation>File delle impostazioni (*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
+        <translation>File Word (*.doc)|*.doc|File PDF (*.pdf)|*.pdf|File Word 2007-365 (*.docx)|*.docx|File di testo OpenDocument (*.odt)|*.odt</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Indietro</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Salva come file Word</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Shows the page larger (Ctrl++)</source>
+        <translation>Mostra la pagina più grande (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller (Ctrl+-)</source>
+        <translation>Mostra la pagina più piccola (Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>Saves the calendar as a document or PDF (Ctrl+S)</source>
+        <translation>Salva il calendario come documento o PDF (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Goes back to the entries (Esc)</source>
+        <translation>Torna alle annotazioni (Esc)</translation>
+    </message>
+    <message>
+        <source>There is no calendar to print.</source>
+        <translation>Non c’è nessun calendario da stampare.</translation>
+    </message>
+    <message>
+        <source>no office is available to lay the pages out</source>
+        <translation>nessuna suite per ufficio è disponibile per impaginare</translation>
+    </message>
+    <message>
+        <source>Daybloom calendar</source>
+        <translation>Calendario Daybloom</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1.</source>
+        <translation>Non è stato possibile stampare il calendario: %1.</translation>
+    </message>
+    <message>
+        <source>Page(s)</source>
+        <translation>Pagina/e</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salva il file</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Vuoi davvero sovrascrivere %1?</translation>
+    </message>
+    <message>
+        <source>No office is available to write the document.</source>
+        <translation>Nessuna suite per ufficio è disponibile per scrivere il documento.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>%1 Birthday</source>
+        <extracomment>An imported birthday as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Compleanno di %1</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <extracomment>An imported anniversary as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Anniversario di %1</translation>
+    </message>
+    <message>
+        <source>%1: no such day</source>
+        <translation>%1: questo giorno non esiste</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more.</source>
+        <translation>
+… e altri %1.</translation>
+    </message>
+    <message>
+        <source>%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).</source>
+        <translation>%1 nuove annotazioni in %2 giorni, di cui %3 contengono già del testo (il nuovo testo va in coda).</translation>
+    </message>
+    <message>
+        <source>No dates found.</source>
+        <translation>Nessuna data trovata.</translation>
+    </message>
+    <message>
+        <source>Nothing new to add: every date is in the calendar already.</source>
+        <translation>Niente di nuovo da aggiungere: tutte le date sono già nel calendario.</translation>
+    </message>
+    <message>
+        <source>Nothing can be added.</source>
+        <translation>Non si può aggiungere nulla.</translation>
+    </message>
+    <message>
+        <source>Left out, as the day&apos;s text would be over %1 characters</source>
+        <translation>Tralasciate, perché il testo del giorno supererebbe i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltate</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Non letti</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Errore 842001. Non è stato possibile creare un’istanza normale di Word.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Assicurati che Word sia installato su questo computer.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Apri Word normalmente e verifica che si apra subito un documento vuoto, senza finestre che si intromettano (come quella di ripristino dei file di Word).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Verifica che, facendo doppio clic su un file DOC o DOCX, Word si apra normalmente senza messaggi che lo interrompano.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Questo programma supporta tutte le versioni di Word, tranne le rare edizioni Word Starter e Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleEntries</name>
+    <message>
+        <source>Ruth Birthday</source>
+        <translation>Compleanno di Ruth</translation>
+    </message>
+    <message>
+        <source>Brian Birthday</source>
+        <translation>Compleanno di Brian</translation>
+    </message>
+    <message>
+        <source>John Birthday</source>
+        <translation>Compleanno di John</translation>
+    </message>
+    <message>
+        <source>Grampa Birthday</source>
+        <translation>Compleanno del nonno</translation>
+    </message>
+    <message>
+        <source>Elvis Anniversary</source>
+        <translation>Anniversario di Elvis</translation>
+    </message>
+    <message>
+        <source>Mary Birthday</source>
+        <translation>Compleanno di Mary</translation>
+    </message>
+    <message>
+        <source>Nancy Birthday</source>
+        <translation>Compleanno di Nancy</translation>
+    </message>
+    <message>
+        <source>Mom Birthday</source>
+        <translation>Compleanno della mamma</translation>
+    </message>
+</context>
+<context>
+    <name>StartupEntries</name>
+    <message>
+        <source>Changes to the calendar cannot be saved: %1.</source>
+        <translation>Non è possibile salvare le modifiche al calendario: %1.</translation>
+    </message>
+    <message>
+        <source>The stored entries are shown. Every change stays in its box and is saved as soon as the settings file can be written.</source>
+        <translation>Sono visualizzate le annotazioni salvate. Ogni modifica resta nella sua casella e verrà salvata appena sarà possibile scrivere il file delle impostazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>The temporary folder %1 cannot be used: %2.</source>
+        <translation>Non è possibile usare la cartella temporanea %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>it cannot be made private</source>
+        <translation>non è possibile renderla privata</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>non è possibile scriverci</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEntriesCheck</name>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Save to Another File...</source>
+        <translation>Salva in un altro file...</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Chiudi comunque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Unsaved entries: %1. They could not be saved because %2.</source>
+        <translation>Annotazioni non salvate: %1. Non è stato possibile salvarle perché %2.</translation>
+    </message>
+    <message>
+        <source>&quot;Retry&quot; tries the settings file again. &quot;Save to Another File...&quot; saves all entries to a file you choose, which can later replace the settings file. &quot;Close Anyway&quot; loses the unsaved entries.</source>
+        <translation>«Riprova» tenta di nuovo con il file delle impostazioni. «Salva in un altro file...» salva tutte le annotazioni in un file a tua scelta, che in seguito può sostituire il file delle impostazioni. «Chiudi comunque» perde le annotazioni non salvate.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved to %1: %2.</source>
+        <translation>Non è stato possibile salvare le annotazioni in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Errore dell’applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>non è stato possibile scrivere la copia di sicurezza %1: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;daybloom --help&apos; for more information.</source>
+        <translation>Prova «daybloom --help» per maggiori informazioni.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,569 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>CalendarEntryStore</name>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>het instellingenbestand %1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged</source>
+        <translation>het instellingenbestand %1 is beschadigd</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>het kon niet worden geschreven</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--paper needs a paper size: %1</source>
+        <translation>--paper heeft een papierformaat nodig: %1</translation>
+    </message>
+    <message>
+        <source>unknown paper size &apos;%1&apos;: use %2</source>
+        <translation>onbekend papierformaat &apos;%1&apos;: gebruik %2</translation>
+    </message>
+    <message>
+        <source>--date-order needs an order: dmy or mdy</source>
+        <translation>--date-order heeft een volgorde nodig: dmy of mdy</translation>
+    </message>
+    <message>
+        <source>unknown date order &apos;%1&apos;: use dmy or mdy</source>
+        <translation>onbekende datumvolgorde &apos;%1&apos;: gebruik dmy of mdy</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--export needs a file name</source>
+        <translation>--export heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>onbekende optie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--import needs at least one file</source>
+        <translation>--import heeft minstens één bestand nodig</translation>
+    </message>
+    <message>
+        <source>--paper goes with --export</source>
+        <translation>--paper hoort bij --export</translation>
+    </message>
+    <message>
+        <source>--date-order goes with --import</source>
+        <translation>--date-order hoort bij --import</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
+Makes a printable calendar of the family&apos;s dates.
+
+Without options the main window opens.
+
+  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
+be read (the cause is printed); 2 for a command line that is not understood.
+</source>
+        <translation>Gebruik: daybloom [--export BESTAND [--paper FORMAAT] | --import [--date-order VOLGORDE] BESTAND…]
+Maakt een afdrukbare kalender met de datums van de familie.
+
+Zonder opties opent het hoofdvenster.
+
+  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
+                  en BESTAND schrijven in de indeling van de extensie: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument-tekst) of
+                  .pdf. De opgeslagen notities worden gelezen, nooit gewijzigd.
+  --paper FORMAAT  met --export: de kalender opmaken op letter-, a4- of
+                  a5-papier in plaats van het papier dat in het venster is
+                  gekozen (of, zolang er geen is gekozen, het gangbare papier)
+  --import BESTAND…  de datums uit contacten (.vcf), spreadsheets (.csv) of
+                  agenda&apos;s (.ics) zonder venster aan de opgeslagen notities
+                  toevoegen en tonen wat is toegevoegd en wat is overgeslagen
+  --date-order VOLGORDE  met --import: datums als 04/05/1990 lezen als dmy (dag
+                  eerst) of mdy (maand eerst); zonder deze optie wordt een
+                  bestand geweigerd dat op beide manieren te lezen is
+  -h, --help      deze hulp tonen en afsluiten
+  -v, --version   de versie tonen en afsluiten
+
+Afsluitstatus: 0 bij succes; 1 als de kalender niet kan worden geschreven of een
+bestand niet kan worden gelezen (de oorzaak wordt getoond); 2 voor een
+opdrachtregel die niet wordt begrepen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedSettingsRescue</name>
+    <message>
+        <source>The settings file %1 could not be read cleanly.</source>
+        <translation>Het instellingenbestand %1 kon niet goed worden gelezen.</translation>
+    </message>
+    <message>
+        <source> It could not be copied aside (%1), so it was left as it is.</source>
+        <translation> Het kon niet apart worden gezet (%1) en is daarom gelaten zoals het was.</translation>
+    </message>
+    <message>
+        <source> A copy of it as it was is kept as %1.</source>
+        <translation> Een kopie zoals het was, is bewaard als %1.</translation>
+    </message>
+    <message>
+        <source> A clean settings file could not be written (%1).</source>
+        <translation> Een schoon instellingenbestand kon niet worden geschreven (%1).</translation>
+    </message>
+    <message>
+        <source>Entries recovered: %1. </source>
+        <translation>Herstelde notities: %1. </translation>
+    </message>
+    <message>
+        <source>They are shown and stored in a new, clean settings file.</source>
+        <translation>Ze worden getoond en opgeslagen in een nieuw, schoon instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>They are shown but not saved yet.</source>
+        <translation>Ze worden getoond, maar zijn nog niet opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>DateImporter</name>
+    <message>
+        <source>In %1 %2.
+
+Is 04/05/1990 April 5 or May 4?</source>
+        <translation>In %1 %2.
+
+Is 04/05/1990 5 april of 4 mei?</translation>
+    </message>
+    <message>
+        <source>April 5 (Month First)</source>
+        <translation>5 april (maand eerst)</translation>
+    </message>
+    <message>
+        <source>May 4 (Day First)</source>
+        <translation>4 mei (dag eerst)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>Datums importeren</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
+        <translation>Contacten en agenda’s (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>
+
+Add them to the calendar?</source>
+        <translation>
+
+Toevoegen aan de kalender?</translation>
+    </message>
+    <message>
+        <source>Dates imported</source>
+        <translation>Datums geïmporteerd</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>EntryWriter</name>
+    <message>
+        <source>The entry for %1 could not be saved: %2.</source>
+        <translation>De notitie voor %1 kon niet worden opgeslagen: %2.</translation>
+    </message>
+    <message>
+        <source>The text stays in its box. Every further change tries again, and the unsaved entries are saved as soon as the settings file can be written.</source>
+        <translation>De tekst blijft in zijn vak. Bij elke volgende wijziging wordt het opnieuw geprobeerd, en de niet-opgeslagen notities worden opgeslagen zodra het instellingenbestand weer kan worden geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>op regel %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Stuur een schermafbeelding van dit bericht per e-mail naar %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>FileRoutines</name>
+    <message>
+        <source>Cannot open %1 for writing: %2</source>
+        <translation>%1 kan niet worden geopend om te schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Kalender maken</translation>
+    </message>
+    <message>
+        <source>Makes the calendar document from the entries and shows its pages</source>
+        <translation>Maakt van de notities het kalenderdocument en toont de pagina’s</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Calendar</source>
+        <translation>Kalender leegmaken</translation>
+    </message>
+    <message>
+        <source>Empties the entries of all 366 days</source>
+        <translation>Maakt de notities van alle 366 dagen leeg</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Amounts</source>
+        <translation>Voorbeelden laden</translation>
+    </message>
+    <message>
+        <source>Writes eight example entries</source>
+        <translation>Vult acht voorbeeldnotities in</translation>
+    </message>
+    <message>
+        <source>Calendar cleared</source>
+        <translation>Kalender leeggemaakt</translation>
+    </message>
+    <message>
+        <source>Sample entries loaded</source>
+        <translation>Voorbeelden geladen</translation>
+    </message>
+    <message>
+        <source>%1: Ctrl+Z takes it back.</source>
+        <translation>%1: Ctrl+Z maakt het ongedaan.</translation>
+    </message>
+    <message>
+        <source>%1: taken back (Ctrl+Shift+Z does it again).</source>
+        <translation>%1: ongedaan gemaakt (Ctrl+Shift+Z doet het opnieuw).</translation>
+    </message>
+    <message>
+        <source>%1: done again.</source>
+        <translation>%1: opnieuw gedaan.</translation>
+    </message>
+    <message>
+        <source>Save Entries</source>
+        <translation>Notities opslaan</translation>
+    </message>
+    <message>
+        <source>Settings Files (*.ini)|*.ini</source>
+        <translation>Instellingenbestanden (*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
+        <translation>Word-bestanden (*.doc)|*.doc|PDF-bestanden (*.pdf)|*.pdf|Word 2007-365-bestanden (*.docx)|*.docx|OpenDocument-tekstbestanden (*.odt)|*.odt</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Terug</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Opslaan als Word-bestand</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina’s</translation>
+    </message>
+    <message>
+        <source>Shows the page larger (Ctrl++)</source>
+        <translation>Toont de pagina groter (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller (Ctrl+-)</source>
+        <translation>Toont de pagina kleiner (Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>Saves the calendar as a document or PDF (Ctrl+S)</source>
+        <translation>Slaat de kalender op als document of pdf (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Goes back to the entries (Esc)</source>
+        <translation>Terug naar de notities (Esc)</translation>
+    </message>
+    <message>
+        <source>There is no calendar to print.</source>
+        <translation>Er is geen kalender om af te drukken.</translation>
+    </message>
+    <message>
+        <source>no office is available to lay the pages out</source>
+        <translation>er is geen kantoorpakket beschikbaar om de pagina’s op te maken</translation>
+    </message>
+    <message>
+        <source>Daybloom calendar</source>
+        <translation>Daybloom-kalender</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1.</source>
+        <translation>De kalender kon niet worden afgedrukt: %1.</translation>
+    </message>
+    <message>
+        <source>Page(s)</source>
+        <translation>Pagina(’s)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Weet je zeker dat je %1 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>No office is available to write the document.</source>
+        <translation>Er is geen kantoorpakket beschikbaar om het document te schrijven.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Klaar.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>%1 Birthday</source>
+        <extracomment>An imported birthday as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>%1 jarig</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <extracomment>An imported anniversary as it goes into the calendar: %1 is the name.</extracomment>
+        <translation>Trouwdag %1</translation>
+    </message>
+    <message>
+        <source>%1: no such day</source>
+        <translation>%1: die dag bestaat niet</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more.</source>
+        <translation>
+… en nog %1.</translation>
+    </message>
+    <message>
+        <source>%1 new entries on %2 days, %3 of which already hold text (the new text goes after it).</source>
+        <translation>%1 nieuwe notities op %2 dagen, waarvan er %3 al tekst bevatten (de nieuwe tekst komt erachter).</translation>
+    </message>
+    <message>
+        <source>No dates found.</source>
+        <translation>Geen datums gevonden.</translation>
+    </message>
+    <message>
+        <source>Nothing new to add: every date is in the calendar already.</source>
+        <translation>Niets nieuws om toe te voegen: alle datums staan al in de kalender.</translation>
+    </message>
+    <message>
+        <source>Nothing can be added.</source>
+        <translation>Er kan niets worden toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Left out, as the day&apos;s text would be over %1 characters</source>
+        <translation>Weggelaten, omdat de tekst van de dag langer zou worden dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Overgeslagen</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Niet gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Fout 842001. Er kon geen gewone instantie van Word worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Controleer of Word op deze computer is geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Open Word zoals gewoonlijk en controleer of er meteen een leeg document verschijnt, zonder tussenkomend venster (zoals een venster voor het herstellen van Word-bestanden).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Controleer of Word gewoon opent als je dubbelklikt op een DOC- of DOCX-bestand, zonder tussenkomende meldingen.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Dit programma ondersteunt alle versies van Word, behalve de zeldzame edities Word Starter en Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleEntries</name>
+    <message>
+        <source>Ruth Birthday</source>
+        <translation>Ruth jarig</translation>
+    </message>
+    <message>
+        <source>Brian Birthday</source>
+        <translation>Brian jarig</translation>
+    </message>
+    <message>
+        <source>John Birthday</source>
+        <translation>John jarig</translation>
+    </message>
+    <message>
+        <source>Grampa Birthday</source>
+        <translation>Opa jarig</translation>
+    </message>
+    <message>
+        <source>Elvis Anniversary</source>
+        <translation>Trouwdag Elvis</translation>
+    </message>
+    <message>
+        <source>Mary Birthday</source>
+        <translation>Mary jarig</translation>
+    </message>
+    <message>
+        <source>Nancy Birthday</source>
+        <translation>Nancy jarig</translation>
+    </message>
+    <message>
+        <source>Mom Birthday</source>
+        <translation>Mama jarig</translation>
+    </message>
+</context>
+<context>
+    <name>StartupEntries</name>
+    <message>
+        <source>Changes to the calendar cannot be saved: %1.</source>
+        <translation>Wijzigingen in de kalender kunnen niet worden opgeslagen: %1.</translation>
+    </message>
+    <message>
+        <source>The stored entries are shown. Every change stays in its box and is saved as soon as the settings file can be written.</source>
+        <translation>De opgeslagen notities worden getoond. Elke wijziging blijft in haar vak en wordt opgeslagen zodra het instellingenbestand weer kan worden geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>The temporary folder %1 cannot be used: %2.</source>
+        <translation>De tijdelijke map %1 kan niet worden gebruikt: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>het is geen map</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>hij is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>it cannot be made private</source>
+        <translation>hij kan niet privé worden gemaakt</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>er kan niet in worden geschreven</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEntriesCheck</name>
+    <message>
+        <source>Retry</source>
+        <translation>Opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>Save to Another File...</source>
+        <translation>In ander bestand opslaan...</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Toch sluiten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Unsaved entries: %1. They could not be saved because %2.</source>
+        <translation>Niet-opgeslagen notities: %1. Ze konden niet worden opgeslagen, omdat %2.</translation>
+    </message>
+    <message>
+        <source>&quot;Retry&quot; tries the settings file again. &quot;Save to Another File...&quot; saves all entries to a file you choose, which can later replace the settings file. &quot;Close Anyway&quot; loses the unsaved entries.</source>
+        <translation>„Opnieuw proberen” probeert het instellingenbestand nog eens. „In ander bestand opslaan...” slaat alle notities op in een bestand naar keuze, dat later het instellingenbestand kan vervangen. „Toch sluiten” gooit de niet-opgeslagen notities weg.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved to %1: %2.</source>
+        <translation>De notities konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Programmafout</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>de reservekopie %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;daybloom --help&apos; for more information.</source>
+        <translation>Probeer &apos;daybloom --help&apos; voor meer informatie.</translation>
+    </message>
+</context>
+</TS>
