@@ -105,34 +105,34 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::usage()
 {
-    return tr(
-        "Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |\n"
-        "                --import [--date-order ORDER] FILE…]\n"
-        "Makes a printable calendar of the family's dates.\n"
-        "\n"
-        "Without options the main window opens.\n"
-        "\n"
-        "  --export FILE   build the calendar from the stored entries, without a window,\n"
-        "                  and write FILE in the format of its suffix: .doc (Word\n"
-        "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
-        "                  .pdf. The stored entries are read, never changed.\n"
-        "  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
-        "                  rather than the paper chosen in the window (or, until one is\n"
-        "                  chosen, the paper usual in the locale)\n"
-        "  --export-dates FILE\n"
-        "                  write every day that holds an entry to FILE, for calendar\n"
-        "                  programs (.ics: a yearly all-day event per day) or spreadsheets\n"
-        "                  (.csv: the columns Month, Day and Entry)\n"
-        "  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
-        "                  calendar (.ics) files to the stored entries, without a window,\n"
-        "                  and print what was added and what was skipped\n"
-        "  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day\n"
-        "                  first) or mdy (month first); without it a file that could be\n"
-        "                  read either way is refused\n"
-        "  -h, --help      show this help and exit\n"
-        "  -v, --version   show the version and exit\n"
-        "\n"
-        "Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a\n"
-        "file cannot be read (the cause is printed); 2 for a command line that is not\n"
-        "understood.\n");
+    // One text an option, so that a new option leaves the others' translations as they are.
+    return tr("Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |\n"
+              "                --import [--date-order ORDER] FILE…]\n")
+        + tr("Makes a printable calendar of the family's dates.\n"
+             "\n"
+             "Without options the main window opens.\n"
+             "\n")
+        + tr("  --export FILE   build the calendar from the stored entries, without a window,\n"
+             "                  and write FILE in the format of its suffix: .doc (Word\n"
+             "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
+             "                  .pdf. The stored entries are read, never changed.\n")
+        + tr("  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
+             "                  rather than the paper chosen in the window (or, until one is\n"
+             "                  chosen, the paper usual in the locale)\n")
+        + tr("  --export-dates FILE\n"
+             "                  write every day that holds an entry to FILE, for calendar\n"
+             "                  programs (.ics: a yearly all-day event per day) or spreadsheets\n"
+             "                  (.csv: the columns Month, Day and Entry)\n")
+        + tr("  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
+             "                  calendar (.ics) files to the stored entries, without a window,\n"
+             "                  and print what was added and what was skipped\n")
+        + tr("  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day\n"
+             "                  first) or mdy (month first); without it a file that could be\n"
+             "                  read either way is refused\n")
+        + tr("  -h, --help      show this help and exit\n"
+             "  -v, --version   show the version and exit\n"
+             "\n")
+        + tr("Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a\n"
+             "file cannot be read (the cause is printed); 2 for a command line that is not\n"
+             "understood.\n");
 }

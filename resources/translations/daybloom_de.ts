@@ -39,10 +39,6 @@
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>--export needs a file name</source>
-        <translation>--export braucht einen Dateinamen</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
@@ -59,54 +55,101 @@
         <translation>--date-order gehört zu --import</translation>
     </message>
     <message>
-        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
-Makes a printable calendar of the family&apos;s dates.
+        <source>%1 needs a file name</source>
+        <translation>%1 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |
+                --import [--date-order ORDER] FILE…]
+</source>
+        <translation>Aufruf: daybloom [--export DATEI [--paper FORMAT] | --export-dates DATEI |
+                 --import [--date-order FOLGE] DATEI…]
+</translation>
+    </message>
+    <message>
+        <source>Makes a printable calendar of the family&apos;s dates.
 
 Without options the main window opens.
 
-  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
-                  rather than the paper chosen in the window (or, until one is
-                  chosen, the paper usual in the locale)
-  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
-                  calendar (.ics) files to the stored entries, without a window,
-                  and print what was added and what was skipped
-  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
-                  first) or mdy (month first); without it a file that could be
-                  read either way is refused
-  -h, --help      show this help and exit
-  -v, --version   show the version and exit
-
-Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
-be read (the cause is printed); 2 for a command line that is not understood.
 </source>
-        <translation>Aufruf: daybloom [--export DATEI [--paper FORMAT] | --import [--date-order FOLGE] DATEI…]
-Erstellt einen druckbaren Kalender mit den Terminen der Familie.
+        <translation>Erstellt einen druckbaren Kalender mit den Terminen der Familie.
 
 Ohne Optionen öffnet sich das Hauptfenster.
 
-  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+</source>
+        <translation>  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
                   erstellen und DATEI im Format ihrer Endung schreiben: .doc
                   (Word 97-2003), .docx (Word 2007-365), .odt (OpenDocument-Text)
                   oder .pdf. Die gespeicherten Einträge werden nur gelesen.
-  --paper FORMAT  mit --export: den Kalender auf letter-, a4- oder a5-Papier
+</translation>
+    </message>
+    <message>
+        <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+</source>
+        <translation>  --paper FORMAT  mit --export: den Kalender auf letter-, a4- oder a5-Papier
                   setzen statt auf dem im Fenster gewählten (oder, solange keins
                   gewählt ist, auf dem im Land üblichen)
-  --import DATEI… die Termine aus Kontakten (.vcf), Tabellen (.csv) oder
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day) or spreadsheets
+                  (.csv: the columns Month, Day and Entry)
+</source>
+        <translation>  --export-dates DATEI
+                  jeden Tag mit einem Eintrag in DATEI schreiben, für
+                  Kalenderprogramme (.ics: ein jährlicher ganztägiger Termin je
+                  Tag) oder Tabellen (.csv: die Spalten Month, Day und Entry)
+</translation>
+    </message>
+    <message>
+        <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+</source>
+        <translation>  --import DATEI… die Termine aus Kontakten (.vcf), Tabellen (.csv) oder
                   Kalendern (.ics) ohne Fenster zu den gespeicherten Einträgen
                   hinzufügen und ausgeben, was hinzukam und was übersprungen wurde
-  --date-order FOLGE  mit --import: Daten wie 04/05/1990 als dmy (Tag zuerst)
+</translation>
+    </message>
+    <message>
+        <source>  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+</source>
+        <translation>  --date-order FOLGE  mit --import: Daten wie 04/05/1990 als dmy (Tag zuerst)
                   oder mdy (Monat zuerst) lesen; ohne diese Option wird eine
                   Datei abgelehnt, die sich auf beide Arten lesen ließe
-  -h, --help      diese Hilfe zeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+</source>
+        <translation>  -h, --help      diese Hilfe zeigen und beenden
   -v, --version   die Version zeigen und beenden
 
-Rückgabewert: 0 bei Erfolg; 1, wenn der Kalender nicht geschrieben oder eine Datei
-nicht gelesen werden kann (die Ursache wird ausgegeben); 2 für eine nicht
-verstandene Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a
+file cannot be read (the cause is printed); 2 for a command line that is not
+understood.
+</source>
+        <translation>Rückgabewert: 0 bei Erfolg; 1, wenn der Kalender oder die Termine nicht
+geschrieben oder eine Datei nicht gelesen werden kann (die Ursache wird
+ausgegeben); 2 für eine nicht verstandene Befehlszeile.
 </translation>
     </message>
 </context>

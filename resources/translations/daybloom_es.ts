@@ -39,10 +39,6 @@
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
-        <source>--export needs a file name</source>
-        <translation>--export necesita un nombre de archivo</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opción desconocida «%1»</translation>
     </message>
@@ -59,53 +55,101 @@
         <translation>--date-order va con --import</translation>
     </message>
     <message>
-        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
-Makes a printable calendar of the family&apos;s dates.
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |
+                --import [--date-order ORDER] FILE…]
+</source>
+        <translation>Uso: daybloom [--export ARCHIVO [--paper TAMAÑO] | --export-dates ARCHIVO |
+              --import [--date-order ORDEN] ARCHIVO…]
+</translation>
+    </message>
+    <message>
+        <source>Makes a printable calendar of the family&apos;s dates.
 
 Without options the main window opens.
 
-  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
-                  rather than the paper chosen in the window (or, until one is
-                  chosen, the paper usual in the locale)
-  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
-                  calendar (.ics) files to the stored entries, without a window,
-                  and print what was added and what was skipped
-  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
-                  first) or mdy (month first); without it a file that could be
-                  read either way is refused
-  -h, --help      show this help and exit
-  -v, --version   show the version and exit
-
-Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
-be read (the cause is printed); 2 for a command line that is not understood.
 </source>
-        <translation>Uso: daybloom [--export ARCHIVO [--paper TAMAÑO] | --import [--date-order ORDEN] ARCHIVO…]
-Crea un calendario imprimible con las fechas de la familia.
+        <translation>Crea un calendario imprimible con las fechas de la familia.
 
 Sin opciones se abre la ventana principal.
 
-  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+</source>
+        <translation>  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
                   y escribir ARCHIVO en el formato de su extensión: .doc (Word
                   97-2003), .docx (Word 2007-365), .odt (texto OpenDocument) o
                   .pdf. Las entradas guardadas se leen, nunca se modifican.
-  --paper TAMAÑO  con --export: componer el calendario en papel letter, a4 o a5
+</translation>
+    </message>
+    <message>
+        <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+</source>
+        <translation>  --paper TAMAÑO  con --export: componer el calendario en papel letter, a4 o a5
                   en lugar del elegido en la ventana (o, mientras no se elija
                   ninguno, el habitual en el país)
-  --import ARCHIVO…  añadir a las entradas guardadas, sin ventana, las fechas de
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day) or spreadsheets
+                  (.csv: the columns Month, Day and Entry)
+</source>
+        <translation>  --export-dates ARCHIVO
+                  escribir en ARCHIVO cada día que tenga una entrada, para
+                  programas de calendario (.ics: un evento anual de día completo
+                  por día) u hojas de cálculo (.csv: las columnas Month, Day y Entry)
+</translation>
+    </message>
+    <message>
+        <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+</source>
+        <translation>  --import ARCHIVO…  añadir a las entradas guardadas, sin ventana, las fechas de
                   archivos de contactos (.vcf), hojas de cálculo (.csv) o
                   calendarios (.ics), e indicar qué se añadió y qué se omitió
-  --date-order ORDEN  con --import: leer fechas como 04/05/1990 como dmy (día
+</translation>
+    </message>
+    <message>
+        <source>  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+</source>
+        <translation>  --date-order ORDEN  con --import: leer fechas como 04/05/1990 como dmy (día
                   primero) o mdy (mes primero); sin esta opción se rechaza un
                   archivo que pueda leerse de las dos maneras
-  -h, --help      mostrar esta ayuda y salir
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+</source>
+        <translation>  -h, --help      mostrar esta ayuda y salir
   -v, --version   mostrar la versión y salir
 
-Estado de salida: 0 si todo va bien; 1 si no se puede escribir el calendario o
-leer un archivo (se indica la causa); 2 si no se entiende la línea de órdenes.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a
+file cannot be read (the cause is printed); 2 for a command line that is not
+understood.
+</source>
+        <translation>Estado de salida: 0 si todo va bien; 1 si no se pueden escribir el calendario o
+las fechas o no se puede leer un archivo (se indica la causa); 2 si no se
+entiende la línea de órdenes.
 </translation>
     </message>
 </context>

@@ -39,10 +39,6 @@
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
-        <source>--export needs a file name</source>
-        <translation>--export demande un nom de fichier</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>option inconnue « %1 »</translation>
     </message>
@@ -59,54 +55,101 @@
         <translation>--date-order va avec --import</translation>
     </message>
     <message>
-        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
-Makes a printable calendar of the family&apos;s dates.
+        <source>%1 needs a file name</source>
+        <translation>%1 demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |
+                --import [--date-order ORDER] FILE…]
+</source>
+        <translation>Usage : daybloom [--export FICHIER [--paper FORMAT] | --export-dates FICHIER |
+                 --import [--date-order ORDRE] FICHIER…]
+</translation>
+    </message>
+    <message>
+        <source>Makes a printable calendar of the family&apos;s dates.
 
 Without options the main window opens.
 
-  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
-                  rather than the paper chosen in the window (or, until one is
-                  chosen, the paper usual in the locale)
-  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
-                  calendar (.ics) files to the stored entries, without a window,
-                  and print what was added and what was skipped
-  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
-                  first) or mdy (month first); without it a file that could be
-                  read either way is refused
-  -h, --help      show this help and exit
-  -v, --version   show the version and exit
-
-Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
-be read (the cause is printed); 2 for a command line that is not understood.
 </source>
-        <translation>Usage : daybloom [--export FICHIER [--paper FORMAT] | --import [--date-order ORDRE] FICHIER…]
-Crée un calendrier imprimable des dates de la famille.
+        <translation>Crée un calendrier imprimable des dates de la famille.
 
 Sans option, la fenêtre principale s&apos;ouvre.
 
-  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+</source>
+        <translation>  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
                   fenêtre, et écrire FICHIER au format de son extension : .doc
                   (Word 97-2003), .docx (Word 2007-365), .odt (texte OpenDocument)
                   ou .pdf. Les entrées enregistrées sont lues, jamais modifiées.
-  --paper FORMAT  avec --export : mettre le calendrier en page sur du papier
+</translation>
+    </message>
+    <message>
+        <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+</source>
+        <translation>  --paper FORMAT  avec --export : mettre le calendrier en page sur du papier
                   letter, a4 ou a5 plutôt que sur celui choisi dans la fenêtre
                   (ou, tant qu&apos;aucun n&apos;est choisi, celui d&apos;usage dans le pays)
-  --import FICHIER…  ajouter aux entrées enregistrées, sans fenêtre, les dates
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day) or spreadsheets
+                  (.csv: the columns Month, Day and Entry)
+</source>
+        <translation>  --export-dates FICHIER
+                  écrire dans FICHIER chaque jour qui porte une entrée, pour les
+                  agendas (.ics : un événement annuel d&apos;une journée par jour) ou
+                  les tableurs (.csv : les colonnes Month, Day et Entry)
+</translation>
+    </message>
+    <message>
+        <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+</source>
+        <translation>  --import FICHIER…  ajouter aux entrées enregistrées, sans fenêtre, les dates
                   de fichiers de contacts (.vcf), de tableurs (.csv) ou
                   d&apos;agendas (.ics), et afficher ce qui a été ajouté ou ignoré
-  --date-order ORDRE  avec --import : lire les dates comme 04/05/1990 en dmy
+</translation>
+    </message>
+    <message>
+        <source>  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+</source>
+        <translation>  --date-order ORDRE  avec --import : lire les dates comme 04/05/1990 en dmy
                   (jour d&apos;abord) ou mdy (mois d&apos;abord) ; sans cela, un fichier
                   lisible dans les deux sens est refusé
-  -h, --help      afficher cette aide et quitter
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+</source>
+        <translation>  -h, --help      afficher cette aide et quitter
   -v, --version   afficher la version et quitter
 
-Code de sortie : 0 en cas de réussite ; 1 si le calendrier ne peut pas être écrit
-ou si un fichier ne peut pas être lu (la cause est affichée) ; 2 pour une ligne de
-commande incomprise.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a
+file cannot be read (the cause is printed); 2 for a command line that is not
+understood.
+</source>
+        <translation>Code de sortie : 0 en cas de réussite ; 1 si le calendrier ou les dates ne peuvent
+pas être écrits ou si un fichier ne peut pas être lu (la cause est affichée) ; 2
+pour une ligne de commande incomprise.
 </translation>
     </message>
 </context>

@@ -39,10 +39,6 @@
         <translation>argomento inatteso «%1»</translation>
     </message>
     <message>
-        <source>--export needs a file name</source>
-        <translation>--export richiede un nome di file</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opzione sconosciuta «%1»</translation>
     </message>
@@ -59,53 +55,101 @@
         <translation>--date-order va con --import</translation>
     </message>
     <message>
-        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
-Makes a printable calendar of the family&apos;s dates.
+        <source>%1 needs a file name</source>
+        <translation>%1 richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |
+                --import [--date-order ORDER] FILE…]
+</source>
+        <translation>Uso: daybloom [--export FILE [--paper FORMATO] | --export-dates FILE |
+              --import [--date-order ORDINE] FILE…]
+</translation>
+    </message>
+    <message>
+        <source>Makes a printable calendar of the family&apos;s dates.
 
 Without options the main window opens.
 
-  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
-                  rather than the paper chosen in the window (or, until one is
-                  chosen, the paper usual in the locale)
-  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
-                  calendar (.ics) files to the stored entries, without a window,
-                  and print what was added and what was skipped
-  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
-                  first) or mdy (month first); without it a file that could be
-                  read either way is refused
-  -h, --help      show this help and exit
-  -v, --version   show the version and exit
-
-Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
-be read (the cause is printed); 2 for a command line that is not understood.
 </source>
-        <translation>Uso: daybloom [--export FILE [--paper FORMATO] | --import [--date-order ORDINE] FILE…]
-Crea un calendario stampabile con le date della famiglia.
+        <translation>Crea un calendario stampabile con le date della famiglia.
 
 Senza opzioni si apre la finestra principale.
 
-  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+</source>
+        <translation>  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
                   e scrive FILE nel formato della sua estensione: .doc (Word
                   97-2003), .docx (Word 2007-365), .odt (testo OpenDocument) o
                   .pdf. Le annotazioni salvate vengono lette, mai modificate.
-  --paper FORMATO  con --export: impagina il calendario su carta letter, a4 o a5
+</translation>
+    </message>
+    <message>
+        <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+</source>
+        <translation>  --paper FORMATO  con --export: impagina il calendario su carta letter, a4 o a5
                   invece che su quella scelta nella finestra (o, finché non se
                   ne sceglie una, su quella in uso nel paese)
-  --import FILE…  aggiunge alle annotazioni salvate, senza finestra, le date di
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day) or spreadsheets
+                  (.csv: the columns Month, Day and Entry)
+</source>
+        <translation>  --export-dates FILE
+                  scrive in FILE ogni giorno che ha un&apos;annotazione, per i programmi
+                  di calendario (.ics: un evento annuale di un giorno intero per
+                  giorno) o i fogli di calcolo (.csv: le colonne Month, Day ed Entry)
+</translation>
+    </message>
+    <message>
+        <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+</source>
+        <translation>  --import FILE…  aggiunge alle annotazioni salvate, senza finestra, le date di
                   file di contatti (.vcf), fogli di calcolo (.csv) o calendari
                   (.ics), e indica cosa è stato aggiunto e cosa è stato saltato
-  --date-order ORDINE  con --import: legge date come 04/05/1990 come dmy
+</translation>
+    </message>
+    <message>
+        <source>  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+</source>
+        <translation>  --date-order ORDINE  con --import: legge date come 04/05/1990 come dmy
                   (prima il giorno) o mdy (prima il mese); senza questa opzione
                   un file leggibile in entrambi i modi viene rifiutato
-  -h, --help      mostra questo aiuto ed esce
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+</source>
+        <translation>  -h, --help      mostra questo aiuto ed esce
   -v, --version   mostra la versione ed esce
 
-Stato di uscita: 0 se va tutto bene; 1 se non si può scrivere il calendario o
-leggere un file (la causa viene indicata); 2 per una riga di comando non capita.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a
+file cannot be read (the cause is printed); 2 for a command line that is not
+understood.
+</source>
+        <translation>Stato di uscita: 0 se va tutto bene; 1 se non si possono scrivere il calendario o
+le date o non si può leggere un file (la causa viene indicata); 2 per una riga di
+comando non capita.
 </translation>
     </message>
 </context>

@@ -39,10 +39,6 @@
         <translation>onverwacht argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--export needs a file name</source>
-        <translation>--export heeft een bestandsnaam nodig</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
@@ -59,54 +55,101 @@
         <translation>--date-order hoort bij --import</translation>
     </message>
     <message>
-        <source>Usage: daybloom [--export FILE [--paper SIZE] | --import [--date-order ORDER] FILE…]
-Makes a printable calendar of the family&apos;s dates.
+        <source>%1 needs a file name</source>
+        <translation>%1 heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |
+                --import [--date-order ORDER] FILE…]
+</source>
+        <translation>Gebruik: daybloom [--export BESTAND [--paper FORMAAT] | --export-dates BESTAND |
+                  --import [--date-order VOLGORDE] BESTAND…]
+</translation>
+    </message>
+    <message>
+        <source>Makes a printable calendar of the family&apos;s dates.
 
 Without options the main window opens.
 
-  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
-                  rather than the paper chosen in the window (or, until one is
-                  chosen, the paper usual in the locale)
-  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
-                  calendar (.ics) files to the stored entries, without a window,
-                  and print what was added and what was skipped
-  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
-                  first) or mdy (month first); without it a file that could be
-                  read either way is refused
-  -h, --help      show this help and exit
-  -v, --version   show the version and exit
-
-Exit status: 0 on success; 1 when the calendar cannot be written or a file cannot
-be read (the cause is printed); 2 for a command line that is not understood.
 </source>
-        <translation>Gebruik: daybloom [--export BESTAND [--paper FORMAAT] | --import [--date-order VOLGORDE] BESTAND…]
-Maakt een afdrukbare kalender met de datums van de familie.
+        <translation>Maakt een afdrukbare kalender met de datums van de familie.
 
 Zonder opties opent het hoofdvenster.
 
-  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix: .doc (Word
+                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
+                  .pdf. The stored entries are read, never changed.
+</source>
+        <translation>  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
                   en BESTAND schrijven in de indeling van de extensie: .doc (Word
                   97-2003), .docx (Word 2007-365), .odt (OpenDocument-tekst) of
                   .pdf. De opgeslagen notities worden gelezen, nooit gewijzigd.
-  --paper FORMAAT  met --export: de kalender opmaken op letter-, a4- of
+</translation>
+    </message>
+    <message>
+        <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
+                  rather than the paper chosen in the window (or, until one is
+                  chosen, the paper usual in the locale)
+</source>
+        <translation>  --paper FORMAAT  met --export: de kalender opmaken op letter-, a4- of
                   a5-papier in plaats van het papier dat in het venster is
                   gekozen (of, zolang er geen is gekozen, het gangbare papier)
-  --import BESTAND…  de datums uit contacten (.vcf), spreadsheets (.csv) of
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day) or spreadsheets
+                  (.csv: the columns Month, Day and Entry)
+</source>
+        <translation>  --export-dates BESTAND
+                  elke dag met een notitie naar BESTAND schrijven, voor
+                  agendaprogramma&apos;s (.ics: een jaarlijkse afspraak van een hele
+                  dag per dag) of spreadsheets (.csv: de kolommen Month, Day en Entry)
+</translation>
+    </message>
+    <message>
+        <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
+                  calendar (.ics) files to the stored entries, without a window,
+                  and print what was added and what was skipped
+</source>
+        <translation>  --import BESTAND…  de datums uit contacten (.vcf), spreadsheets (.csv) of
                   agenda&apos;s (.ics) zonder venster aan de opgeslagen notities
                   toevoegen en tonen wat is toegevoegd en wat is overgeslagen
-  --date-order VOLGORDE  met --import: datums als 04/05/1990 lezen als dmy (dag
+</translation>
+    </message>
+    <message>
+        <source>  --date-order ORDER  with --import: read dates such as 04/05/1990 as dmy (day
+                  first) or mdy (month first); without it a file that could be
+                  read either way is refused
+</source>
+        <translation>  --date-order VOLGORDE  met --import: datums als 04/05/1990 lezen als dmy (dag
                   eerst) of mdy (maand eerst); zonder deze optie wordt een
                   bestand geweigerd dat op beide manieren te lezen is
-  -h, --help      deze hulp tonen en afsluiten
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help      show this help and exit
+  -v, --version   show the version and exit
+
+</source>
+        <translation>  -h, --help      deze hulp tonen en afsluiten
   -v, --version   de versie tonen en afsluiten
 
-Afsluitstatus: 0 bij succes; 1 als de kalender niet kan worden geschreven of een
-bestand niet kan worden gelezen (de oorzaak wordt getoond); 2 voor een
-opdrachtregel die niet wordt begrepen.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when the calendar or the dates cannot be written or a
+file cannot be read (the cause is printed); 2 for a command line that is not
+understood.
+</source>
+        <translation>Afsluitstatus: 0 bij succes; 1 als de kalender of de datums niet kunnen worden
+geschreven of een bestand niet kan worden gelezen (de oorzaak wordt getoond); 2
+voor een opdrachtregel die niet wordt begrepen.
 </translation>
     </message>
 </context>
