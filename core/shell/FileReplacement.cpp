@@ -87,7 +87,7 @@ void syncToDisk(const QString &target, const QString &file)
 
 FileReplacement::Failure::Failure(const QString &target, const QString &reason)
     : std::runtime_error(
-          QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason).toStdString())
+          QCoreApplication::translate("FileReplacement", "Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason).toStdString())
     , m_reason(reason)
 {
 }
@@ -99,7 +99,7 @@ QString FileReplacement::refusal(const QString &target)
         return QCoreApplication::translate("FileReplacement", "its links lead round in a circle");
     const QString through = real == QFileInfo(target).absoluteFilePath()
                                 ? QString()
-                                : QStringLiteral(" (it links to %1)").arg(QDir::toNativeSeparators(real));
+                                : QCoreApplication::translate("FileReplacement", " (it links to %1)").arg(QDir::toNativeSeparators(real));
     struct stat info {};
     if (::stat(encoded(real).constData(), &info) != 0) {
         const QString folder = QFileInfo(real).absolutePath();

@@ -185,6 +185,29 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
     </message>
 </context>
 <context>
+    <name>DateExporter</name>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 gibt es schon.
+
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are written to %2.</source>
+        <translation>Die Einträge von %1 sind in %2 geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -211,10 +234,6 @@ Ist 04/05/1990 der 5. April oder der 4. Mai?</translation>
         <translation>Termine importieren</translation>
     </message>
     <message>
-        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
-        <translation>Kontakte und Kalender (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>
 
 Add them to the calendar?</source>
@@ -225,6 +244,14 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Dates imported</source>
         <translation>Termine importiert</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</source>
+        <translation>Kontakte und Kalender (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +285,49 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>ein gleichnamiger Ordner ist im Weg</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>es ist eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>ihre Verknüpfungen führen im Kreis</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source> (it links to %1)</source>
+        <translation> (sie verweist auf %1)</translation>
     </message>
 </context>
 <context>
@@ -322,16 +392,28 @@ Zum Kalender hinzufügen?</translation>
         <translation>Einträge speichern</translation>
     </message>
     <message>
-        <source>Settings Files (*.ini)|*.ini</source>
-        <translation>Einstellungsdateien (*.ini)|*.ini</translation>
+        <source>Settings Files (*.ini)</source>
+        <translation>Einstellungsdateien (*.ini)</translation>
+    </message>
+    <message>
+        <source>Export Dates</source>
+        <translation>Termine exportieren</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation>Kalenderdateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)</source>
+        <translation>Tabellendateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Family dates.ics</source>
+        <translation>Familientermine.ics</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
-        <translation>Word-Dateien (*.doc)|*.doc|PDF-Dateien (*.pdf)|*.pdf|Word-2007-365-Dateien (*.docx)|*.docx|OpenDocument-Textdateien (*.odt)|*.odt</translation>
-    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
@@ -407,6 +489,22 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Done.</source>
         <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Word-Dateien (*.doc)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Word-2007-365-Dateien (*.docx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>OpenDocument-Textdateien (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -489,6 +587,13 @@ Zum Kalender hinzufügen?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2. %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewport</name>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Seite %1 von %2, Zoom %3 %</translation>
     </message>
 </context>
 <context>

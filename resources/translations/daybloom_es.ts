@@ -185,6 +185,29 @@ entiende la línea de órdenes.
     </message>
 </context>
 <context>
+    <name>DateExporter</name>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 ya existe.
+
+¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are written to %2.</source>
+        <translation>Las entradas de %1 se han escrito en %2.</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -211,10 +234,6 @@ Is 04/05/1990 April 5 or May 4?</source>
         <translation>Importar fechas</translation>
     </message>
     <message>
-        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
-        <translation>Contactos y calendarios (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>
 
 Add them to the calendar?</source>
@@ -225,6 +244,14 @@ Add them to the calendar?</source>
     <message>
         <source>Dates imported</source>
         <translation>Fechas importadas</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</source>
+        <translation>Contactos y calendarios (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +285,49 @@ Add them to the calendar?</source>
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>hay una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>es una tubería, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>sus enlaces forman un círculo</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es de solo lectura</translation>
+    </message>
+    <message>
+        <source> (it links to %1)</source>
+        <translation> (apunta a %1)</translation>
     </message>
 </context>
 <context>
@@ -322,16 +392,28 @@ Add them to the calendar?</source>
         <translation>Guardar las entradas</translation>
     </message>
     <message>
-        <source>Settings Files (*.ini)|*.ini</source>
-        <translation>Archivos de configuración (*.ini)|*.ini</translation>
+        <source>Settings Files (*.ini)</source>
+        <translation>Archivos de configuración (*.ini)</translation>
+    </message>
+    <message>
+        <source>Export Dates</source>
+        <translation>Exportar fechas</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation>Archivos de calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)</source>
+        <translation>Archivos de hoja de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Family dates.ics</source>
+        <translation>Fechas familiares.ics</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
-        <translation>Archivos de Word (*.doc)|*.doc|Archivos PDF (*.pdf)|*.pdf|Archivos de Word 2007-365 (*.docx)|*.docx|Archivos de texto OpenDocument (*.odt)|*.odt</translation>
-    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
@@ -407,6 +489,22 @@ Add them to the calendar?</source>
     <message>
         <source>Done.</source>
         <translation>Listo.</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Archivos de Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Archivos de Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>Archivos de texto OpenDocument (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -489,6 +587,13 @@ Add them to the calendar?</source>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 de %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewport</name>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Página %1 de %2, zoom %3 %</translation>
     </message>
 </context>
 <context>

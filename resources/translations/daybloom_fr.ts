@@ -185,6 +185,29 @@ pour une ligne de commande incomprise.
     </message>
 </context>
 <context>
+    <name>DateExporter</name>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 existe déjà.
+
+Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are written to %2.</source>
+        <translation>Les entrées de %1 sont écrites dans %2.</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -211,10 +234,6 @@ Le 04/05/1990 est-il le 5 avril ou le 4 mai ?</translation>
         <translation>Importer des dates</translation>
     </message>
     <message>
-        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
-        <translation>Contacts et calendriers (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>
 
 Add them to the calendar?</source>
@@ -225,6 +244,14 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Dates imported</source>
         <translation>Dates importées</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</source>
+        <translation>Contacts et agendas (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +285,49 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>un dossier de ce nom est dans le chemin</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>c&apos;est un tube, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>ses liens tournent en rond</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>il est en lecture seule</translation>
+    </message>
+    <message>
+        <source> (it links to %1)</source>
+        <translation> (il pointe vers %1)</translation>
     </message>
 </context>
 <context>
@@ -322,16 +392,28 @@ Les ajouter au calendrier ?</translation>
         <translation>Enregistrer les entrées</translation>
     </message>
     <message>
-        <source>Settings Files (*.ini)|*.ini</source>
-        <translation>Fichiers de réglages (*.ini)|*.ini</translation>
+        <source>Settings Files (*.ini)</source>
+        <translation>Fichiers de réglages (*.ini)</translation>
+    </message>
+    <message>
+        <source>Export Dates</source>
+        <translation>Exporter les dates</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation>Fichiers d’agenda (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)</source>
+        <translation>Fichiers de tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>Family dates.ics</source>
+        <translation>Dates de famille.ics</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
-        <translation>Fichiers Word (*.doc)|*.doc|Fichiers PDF (*.pdf)|*.pdf|Fichiers Word 2007-365 (*.docx)|*.docx|Fichiers texte OpenDocument (*.odt)|*.odt</translation>
-    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom :</translation>
@@ -407,6 +489,22 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Done.</source>
         <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Fichiers Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Fichiers Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>Fichiers texte OpenDocument (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -489,6 +587,13 @@ Les ajouter au calendrier ?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewport</name>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Page %1 sur %2, zoom %3 %</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,29 @@ comando non capita.
     </message>
 </context>
 <context>
+    <name>DateExporter</name>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 esiste già.
+
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are written to %2.</source>
+        <translation>Le annotazioni di %1 sono state scritte in %2.</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -211,10 +234,6 @@ Il 04/05/1990 è il 5 aprile o il 4 maggio?</translation>
         <translation>Importa date</translation>
     </message>
     <message>
-        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
-        <translation>Contatti e calendari (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Tutti i file (*)</translation>
-    </message>
-    <message>
         <source>
 
 Add them to the calendar?</source>
@@ -225,6 +244,14 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Dates imported</source>
         <translation>Date importate</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</source>
+        <translation>Contatti e calendari (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +285,49 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>c’è una cartella con quel nome</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>è una pipe, non un file</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>è un socket, non un file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>i suoi collegamenti girano in tondo</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la cartella %1 non esiste</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>è di sola lettura</translation>
+    </message>
+    <message>
+        <source> (it links to %1)</source>
+        <translation> (rimanda a %1)</translation>
     </message>
 </context>
 <context>
@@ -322,16 +392,28 @@ Aggiungerle al calendario?</translation>
         <translation>Salva le annotazioni</translation>
     </message>
     <message>
-        <source>Settings Files (*.ini)|*.ini</source>
-        <translation>File delle impostazioni (*.ini)|*.ini</translation>
+        <source>Settings Files (*.ini)</source>
+        <translation>File delle impostazioni (*.ini)</translation>
+    </message>
+    <message>
+        <source>Export Dates</source>
+        <translation>Esporta date</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation>File di calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)</source>
+        <translation>File di foglio di calcolo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Family dates.ics</source>
+        <translation>Date di famiglia.ics</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
-        <translation>File Word (*.doc)|*.doc|File PDF (*.pdf)|*.pdf|File Word 2007-365 (*.docx)|*.docx|File di testo OpenDocument (*.odt)|*.odt</translation>
-    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
@@ -407,6 +489,22 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Done.</source>
         <translation>Fatto.</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>File Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>File Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>File di testo OpenDocument (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -489,6 +587,13 @@ Aggiungerle al calendario?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewport</name>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Pagina %1 di %2, zoom %3%</translation>
     </message>
 </context>
 <context>

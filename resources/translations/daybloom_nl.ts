@@ -185,6 +185,29 @@ voor een opdrachtregel die niet wordt begrepen.
     </message>
 </context>
 <context>
+    <name>DateExporter</name>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 bestaat al.
+
+Vervangen?</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dagen</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are written to %2.</source>
+        <translation>De notities van %1 zijn geschreven naar %2.</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -211,10 +234,6 @@ Is 04/05/1990 5 april of 4 mei?</translation>
         <translation>Datums importeren</translation>
     </message>
     <message>
-        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;All Files (*)</source>
-        <translation>Contacten en agenda’s (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical);;Alle bestanden (*)</translation>
-    </message>
-    <message>
         <source>
 
 Add them to the calendar?</source>
@@ -225,6 +244,14 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Dates imported</source>
         <translation>Datums geïmporteerd</translation>
+    </message>
+    <message>
+        <source>Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</source>
+        <translation>Contacten en agenda’s (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +285,49 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>er staat een map met die naam in de weg</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>het is een pipe, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>de koppelingen ervan gaan in een kringetje rond</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>de map %1 bestaat niet</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>het is alleen-lezen</translation>
+    </message>
+    <message>
+        <source> (it links to %1)</source>
+        <translation> (het verwijst naar %1)</translation>
     </message>
 </context>
 <context>
@@ -322,16 +392,28 @@ Toevoegen aan de kalender?</translation>
         <translation>Notities opslaan</translation>
     </message>
     <message>
-        <source>Settings Files (*.ini)|*.ini</source>
-        <translation>Instellingenbestanden (*.ini)|*.ini</translation>
+        <source>Settings Files (*.ini)</source>
+        <translation>Instellingenbestanden (*.ini)</translation>
+    </message>
+    <message>
+        <source>Export Dates</source>
+        <translation>Datums exporteren</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation>Agendabestanden (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)</source>
+        <translation>Spreadsheetbestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Family dates.ics</source>
+        <translation>Familiedatums.ics</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf|Word 2007-365 Files (*.docx)|*.docx|OpenDocument Text Files (*.odt)|*.odt</source>
-        <translation>Word-bestanden (*.doc)|*.doc|PDF-bestanden (*.pdf)|*.pdf|Word 2007-365-bestanden (*.docx)|*.docx|OpenDocument-tekstbestanden (*.odt)|*.odt</translation>
-    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
@@ -407,6 +489,22 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Done.</source>
         <translation>Klaar.</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Word-bestanden (*.doc)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Word 2007-365-bestanden (*.docx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>OpenDocument-tekstbestanden (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -489,6 +587,13 @@ Toevoegen aan de kalender?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewport</name>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Pagina %1 van %2, zoom %3%</translation>
     </message>
 </context>
 <context>

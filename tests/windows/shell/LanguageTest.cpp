@@ -1,4 +1,5 @@
 #include "tests/support/FakeWordEngine.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/LanguagePreference.h"
@@ -24,7 +25,8 @@ private slots:
         ProgramTranslation::install(LanguagePreference::current());
 
         FakeWordEngine engine;
-        Form1 form(engine);
+        ScriptedCommonDialog dialogs;
+        Form1 form(engine, dialogs);
         form.Form_Load();
 
         const auto text = [&form](const char *name) {
