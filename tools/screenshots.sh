@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Refreshes the pictures of the user's guide, docs/main-window.png and docs/preview.png:
-# builds daybloom if needed, runs it on a private X server with a few entries and the
-# sample entries in a private settings folder, pictures the main window, builds the
-# calendar and pictures the preview window. Leaves no process and no file behind.
+# Refreshes the pictures of the user's guide, docs/main-window.png, docs/preview.png and
+# docs/main-window-de.png: builds daybloom if needed, runs it on a private X server with a
+# few entries and the sample entries in a private settings folder, pictures the main
+# window, builds the calendar and pictures the preview window, then pictures the main
+# window once more in German. Leaves no process and no file behind.
 #
 #   tools/screenshots.sh            (build folder: $DAYBLOOM_BUILD_DIR or build/)
 
@@ -86,5 +87,11 @@ wait_until 10 "the preview window to settle" settled_picture "$preview_win" "$he
 
 step "closing"
 close_and_wait "$preview_win"
+
+step "the main window in German"
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE= start_program
+xdotool mousemove --sync 0 0
+wait_until 10 "the German main window to settle" settled_picture "$main_win" "$here/docs/main-window-de.png"
+close_and_wait "$main_win"
 succeeded=true
-echo "wrote $here/docs/main-window.png and $here/docs/preview.png"
+echo "wrote $here/docs/main-window.png, $here/docs/preview.png and $here/docs/main-window-de.png"
