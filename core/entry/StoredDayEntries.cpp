@@ -3,6 +3,8 @@
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/MonthNames.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 QString StoredDayEntries::entryText(int month, int index) const
@@ -16,7 +18,7 @@ void StoredDayEntries::setEntryText(int month, int index, const QString &text)
         throw std::logic_error("The stored entries are read only here.");
     const CalendarEntryStore::WriteResult result = m_store.write(CalendarMonths::entryName(month, index), text);
     if (!result.saved)
-        throw std::runtime_error(QStringLiteral("The entry for %1 could not be saved: %2.")
+        throw std::runtime_error(QCoreApplication::translate("EntryWriter", "The entry for %1 could not be saved: %2.")
                                      .arg(MonthNames::dayName(month, index), result.problem)
                                      .toStdString());
 }

@@ -6,6 +6,7 @@
 #include "core/import/FileText.h"
 #include "core/shell/PlainText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringView>
 
@@ -18,7 +19,7 @@ using Kind = ImportedDate::Kind;
 
 QString noRowsLine()
 {
-    return QStringLiteral("the file holds no rows of names and dates");
+    return QCoreApplication::translate("CsvDatesReader", "the file holds no rows of names and dates");
 }
 
 // ---- The file's text and its records ----
@@ -193,9 +194,9 @@ DayReading dayOf(const DateText &text, bool slashedDayFirst)
 {
     using Form = DateText::Form;
     if (text.form == Form::None)
-        return unreadable(QStringLiteral("is not a date"));
+        return unreadable(QCoreApplication::translate("CsvDatesReader", "is not a date"));
     if (text.form != Form::MonthDay && text.yearDigits != 4)
-        return unreadable(QStringLiteral("has no four-digit year"));
+        return unreadable(QCoreApplication::translate("CsvDatesReader", "has no four-digit year"));
     const bool dayFirst = text.form == Form::Dotted || (text.form == Form::Slashed && slashedDayFirst);
     DayReading reading;
     reading.month = dayFirst ? text.second : text.first;
@@ -203,7 +204,7 @@ DayReading dayOf(const DateText &text, bool slashedDayFirst)
     if (text.form != Form::MonthDay)
         reading.year = DateParts::meantYear(text.year);
     if (!DateParts::isCalendarDay(reading.month, reading.day, reading.year))
-        reading.problem = QStringLiteral("is not a real calendar day");
+        reading.problem = QCoreApplication::translate("CsvDatesReader", "is not a real calendar day");
     return reading;
 }
 
@@ -360,7 +361,7 @@ ImportedDates entriesOf(const QList<CsvRecord> &rows)
         const int month = numberOf(row.cell(0), 2);
         const int day = numberOf(row.cell(1), 2);
         if (row.unterminated || row.cells.size() != 3 || !DateParts::isCalendarDay(month, day, std::nullopt)) {
-            result.skipped.append(QStringLiteral("row %1: not a month, a day and an entry").arg(r + 1));
+            result.skipped.append(QCoreApplication::translate("CsvDatesReader", "row %1: not a month, a day and an entry").arg(r + 1));
             continue;
         }
         result.dates.append({.month = month, .day = day, .kind = Kind::Entry, .name = row.cells.at(2), .year = {}});
@@ -416,14 +417,14 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
 {
     const QString where = QStringLiteral("row %1: ").arg(rowNumber);
     if (row.unterminated) {
-        result.skipped.append(where + QStringLiteral("the file ends inside quotes, so the row is cut short"));
+        result.skipped.append(where + QCoreApplication::translate("CsvDatesReader", "the file ends inside quotes, so the row is cut short"));
         return;
     }
     if (row.isBlank())
         return;
     const QString name = nameOf(row, layout);
     if (name.isEmpty()) {
-        result.skipped.append(where + QStringLiteral("no name"));
+        result.skipped.append(where + QCoreApplication::translate("CsvDatesReader", "no name"));
         return;
     }
     bool hasDate = false;
@@ -438,7 +439,7 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
             const std::optional<Kind> typed = DateLabels::kindOf(type);
             if (!typed) {
                 result.skipped.append(where + name + QStringLiteral(": \"") + cell + QStringLiteral("\" is ")
-                                      + (type.isEmpty() ? QStringLiteral("a date of no type")
+                                      + (type.isEmpty() ? QCoreApplication::translate("CsvDatesReader", "a date of no type")
                                                         : u'"' + type + QStringLiteral("\", not a birthday or anniversary")));
                 continue;
             }
@@ -452,7 +453,7 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
         result.dates.append({.month = day.month, .day = day.day, .kind = kind, .name = name, .year = day.year});
     }
     if (!hasDate)
-        result.skipped.append(where + name + QStringLiteral(": no date"));
+        result.skipped.append(where + name + QCoreApplication::translate("CsvDatesReader", ": no date"));
 }
 
 } // namespace
@@ -478,7 +479,7 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
         if (ambiguous)
             *ambiguous = true;
         result.skipped.append(
-            QStringLiteral("the dates could be read as month/day or as day/month, such as %1").arg(example));
+            QCoreApplication::translate("CsvDatesReader", "the dates could be read as month/day or as day/month, such as %1").arg(example));
         return result;
     }
     const bool slashedDayFirst =

@@ -4,6 +4,7 @@
 #include "core/import/ICalendarReader.h"
 #include "core/import/VCardReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ constexpr qint64 largestFile = 50 * 1024 * 1024;
 
 [[noreturn]] void fail(const QString &path, const QString &cause)
 {
-    throw std::runtime_error(QStringLiteral("Cannot import %1: %2").arg(QDir::toNativeSeparators(path), cause).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("DateFileReader", "Cannot import %1: %2").arg(QDir::toNativeSeparators(path), cause).toStdString());
 }
 
 QString suffixOf(const QString &path)
@@ -44,14 +45,14 @@ QString notAFile(mode_t mode)
     if (S_ISREG(mode))
         return QString();
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("DateFileReader", "it is a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe, not a file");
+        return QCoreApplication::translate("DateFileReader", "it is a pipe, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("DateFileReader", "it is a device, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a file");
+        return QCoreApplication::translate("DateFileReader", "it is a socket, not a file");
+    return QCoreApplication::translate("DateFileReader", "it is not a file");
 }
 
 // The bytes of a plain file, at most the limit whatever size the file claims. Opened
@@ -75,7 +76,7 @@ QByteArray fileBytes(const QString &path)
         fail(path, what);
     const QByteArray content = file.read(largestFile + 1);
     if (content.size() > largestFile)
-        fail(path, QStringLiteral("at over %1 MB it is too large to be a contacts or calendar file")
+        fail(path, QCoreApplication::translate("DateFileReader", "at over %1 MB it is too large to be a contacts or calendar file")
                        .arg(largestFile / (1024 * 1024)));
     if (file.error() != QFileDevice::NoError)
         fail(path, file.errorString());
@@ -91,13 +92,13 @@ bool DateFileReader::isKnown(const QString &path)
 
 QString DateFileReader::knownKinds()
 {
-    return QStringLiteral("contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)");
+    return QCoreApplication::translate("DateFileReader", "contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)");
 }
 
 ImportedDates DateFileReader::read(const QString &path, SlashOrder order, bool *ambiguous)
 {
     if (!isKnown(path))
-        fail(path, QStringLiteral("it is none of %1").arg(knownKinds()));
+        fail(path, QCoreApplication::translate("DateFileReader", "it is none of %1").arg(knownKinds()));
     const QByteArray content = fileBytes(path);
     if (ambiguous)
         *ambiguous = false;

@@ -1,5 +1,6 @@
 #include "core/import/DateImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <stdexcept>
@@ -17,13 +18,13 @@ DateImport::Collected DateImport::readAll(const QStringList &paths, const OrderQ
                 const QString why = dates.skipped.value(0);
                 const DateFileReader::SlashOrder order = askOrder(path, why);
                 if (order == DateFileReader::SlashOrder::Ask) {
-                    collected.unreadable.append(QStringLiteral("%1: %2; no order was chosen").arg(name, why));
+                    collected.unreadable.append(QCoreApplication::translate("DateImport", "%1: %2; no order was chosen").arg(name, why));
                     continue;
                 }
                 dates = DateFileReader::read(path, order, nullptr);
             }
             if (dates.dates.isEmpty())
-                collected.dates.skipped.append(QStringLiteral("no dates found in %1").arg(name));
+                collected.dates.skipped.append(QCoreApplication::translate("DateImport", "no dates found in %1").arg(name));
             collected.dates.dates += dates.dates;
             for (const QString &line : std::as_const(dates.skipped))
                 collected.dates.skipped.append(name + QStringLiteral(", ") + line);

@@ -6,6 +6,7 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -48,11 +49,11 @@ bool DatesExport::isKnown(const QString &path)
 int DatesExport::write(const DayEntries &entries, const QString &target)
 {
     if (!isKnown(target))
-        fail(QStringLiteral("%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.")
+        fail(QCoreApplication::translate("DatesExport", "%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.")
                  .arg(QDir::toNativeSeparators(target)));
     const ExportedDays calendar = calendarOf(entries);
     if (calendar.days.isEmpty())
-        fail(QStringLiteral("The calendar holds no entries, so there are no dates to export."));
+        fail(QCoreApplication::translate("DatesExport", "The calendar holds no entries, so there are no dates to export."));
     FileReplacement::replace(target, suffixOf(target) == QLatin1String("ics") ? ICalendarWriter::write(calendar)
                                                                               : CsvDatesWriter::write(calendar.days));
     return int(calendar.days.size());

@@ -5,6 +5,7 @@
 #include "core/import/ICalendarWriter.h"
 #include "core/shell/PlainText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 
@@ -230,7 +231,7 @@ ImportedDates ICalendarReader::read(const QByteArray &content)
     for (const OwnedComponent &component : parsed.components)
         collectEvents(component.get(), events);
     if (events.empty()) {
-        result.skipped << QStringLiteral("the file holds no calendar events");
+        result.skipped << QCoreApplication::translate("ICalendarReader", "the file holds no calendar events");
         return result;
     }
     for (size_t i = 0; i < events.size(); ++i) {

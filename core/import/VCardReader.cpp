@@ -5,6 +5,7 @@
 #include "core/import/FileText.h"
 #include "core/shell/PlainText.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QStringDecoder>
 
@@ -365,11 +366,11 @@ public:
             result.skipped += label + QStringLiteral(": ") + problem;
         if (mDates.isEmpty()) {
             if (mNotUnderstood.isEmpty())
-                result.skipped += label + QStringLiteral(": no birthday or anniversary");
+                result.skipped += label + QCoreApplication::translate("VCardReader", ": no birthday or anniversary");
             return;
         }
         if (name.isEmpty()) {
-            result.skipped += label + QStringLiteral(": no name");
+            result.skipped += label + QCoreApplication::translate("VCardReader", ": no name");
             return;
         }
         QList<ImportedDate> found;
@@ -481,6 +482,6 @@ ImportedDates VCardReader::read(const QByteArray &content)
     if (card)
         card->finish(result);
     if (cards == 0)
-        result.skipped += QStringLiteral("the file holds no contact cards");
+        result.skipped += QCoreApplication::translate("VCardReader", "the file holds no contact cards");
     return result;
 }

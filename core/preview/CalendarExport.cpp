@@ -11,6 +11,7 @@
 #include "core/wordgen/WordApplication.h"
 #include "core/wordgen/WordEngine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -21,7 +22,7 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperS
 {
     const std::optional<DocumentFormat> format = DocumentFormats::fromFileName(target);
     if (!format)
-        throw std::runtime_error(QStringLiteral("%1 does not end in a known suffix: use %2.")
+        throw std::runtime_error(QCoreApplication::translate("CalendarExport", "%1 does not end in a known suffix: use %2.")
                                      .arg(target, DocumentFormats::knownSuffixes())
                                      .toStdString());
     // Refused before any office starts.

@@ -2,6 +2,7 @@
 
 #include "core/shell/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <stdexcept>
@@ -10,7 +11,7 @@ void DocumentCopy::copy(const QString &source, const QString &target)
 {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot read %1: %2").arg(source, input.errorString()).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("DocumentCopy", "Cannot read %1: %2").arg(source, input.errorString()).toStdString());
 
     FileReplacement::replace(target, [&](const QString &newFile) {
         QFile output(newFile);
@@ -25,7 +26,7 @@ void DocumentCopy::copy(const QString &source, const QString &target)
                 throw FileReplacement::Failure(target, output.errorString());
         }
         if (input.error() != QFileDevice::NoError)
-            throw std::runtime_error(QStringLiteral("Cannot read %1: %2").arg(source, input.errorString()).toStdString());
+            throw std::runtime_error(QCoreApplication::translate("DocumentCopy", "Cannot read %1: %2").arg(source, input.errorString()).toStdString());
         if (!output.flush())
             throw FileReplacement::Failure(target, output.errorString());
     });

@@ -4,6 +4,7 @@
 #include "core/wordgen/WordApplication.h"
 #include "core/wordgen/WordEngine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -13,7 +14,7 @@ void DocumentExport::fromOpenDocument(WordApplication &word, const QString &targ
     FileReplacement::replace(target, [&](const QString &newFile) {
         word.saveCopyAs(newFile, format);
         if (QFileInfo(newFile).size() == 0)
-            throw FileReplacement::Failure(target, QStringLiteral("the office wrote nothing"));
+            throw FileReplacement::Failure(target, QCoreApplication::translate("DocumentExport", "the office wrote nothing"));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "core/wordgen/CalendarTemplate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <stdexcept>
@@ -28,6 +29,6 @@ QByteArray CalendarTemplate::bytes(PaperSize paper)
     QFile resource(resourcePath(paper));
     if (!resource.open(QIODevice::ReadOnly))
         throw std::runtime_error(
-            QStringLiteral("The %1 calendar template is missing from the program.").arg(PaperSizes::label(paper)).toStdString());
+            QCoreApplication::translate("CalendarTemplate", "The %1 calendar template is missing from the program.").arg(PaperSizes::label(paper)).toStdString());
     return resource.readAll();
 }

@@ -9,6 +9,8 @@
 #include "core/wordgen/PreviewPages.h"
 #include "core/wordgen/WordApplication.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy)
@@ -77,7 +79,7 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
             try {
                 if (!captured)
                     throw std::runtime_error(
-                        QStringLiteral("No picture of page %1 was captured.").arg(pageNumber).toStdString());
+                        QCoreApplication::translate("PageCapture", "No picture of page %1 was captured.").arg(pageNumber).toStdString());
                 m_preview.loadPageImage(element, snapshot);
             } catch (...) {
                 m_preview.clearPageImage(element);

@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use %2.</source>
+        <translation>%1 hat keine bekannte Endung: verwenden Sie %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTemplate</name>
+    <message>
+        <source>The %1 calendar template is missing from the program.</source>
+        <translation>Die Kalendervorlage für %1 fehlt im Programm.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--paper needs a paper size: %1</source>
@@ -154,6 +168,49 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
     </message>
 </context>
 <context>
+    <name>CsvDatesReader</name>
+    <message>
+        <source>the file holds no rows of names and dates</source>
+        <translation>die Datei enthält keine Zeilen mit Namen und Daten</translation>
+    </message>
+    <message>
+        <source>is not a date</source>
+        <translation>ist kein Datum</translation>
+    </message>
+    <message>
+        <source>has no four-digit year</source>
+        <translation>hat keine vierstellige Jahreszahl</translation>
+    </message>
+    <message>
+        <source>is not a real calendar day</source>
+        <translation>ist kein echter Kalendertag</translation>
+    </message>
+    <message>
+        <source>row %1: not a month, a day and an entry</source>
+        <translation>Zeile %1: nicht Monat, Tag und Eintrag</translation>
+    </message>
+    <message>
+        <source>the file ends inside quotes, so the row is cut short</source>
+        <translation>die Datei endet innerhalb von Anführungszeichen, die Zeile ist daher abgeschnitten</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>kein Name</translation>
+    </message>
+    <message>
+        <source>a date of no type</source>
+        <translation>ein Datum ohne Art</translation>
+    </message>
+    <message>
+        <source>: no date</source>
+        <translation>: kein Datum</translation>
+    </message>
+    <message>
+        <source>the dates could be read as month/day or as day/month, such as %1</source>
+        <translation>die Daten lassen sich als Monat/Tag oder als Tag/Monat lesen, etwa %1</translation>
+    </message>
+</context>
+<context>
     <name>DamagedSettingsRescue</name>
     <message>
         <source>The settings file %1 could not be read cleanly.</source>
@@ -208,6 +265,56 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>DateFileReader</name>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>es ist eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>at over %1 MB it is too large to be a contacts or calendar file</source>
+        <translation>mit über %1 MB ist sie zu groß für eine Kontakt- oder Kalenderdatei</translation>
+    </message>
+    <message>
+        <source>contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)</source>
+        <translation>Kontaktkarten (.vcf), Tabellenzeilen (.csv, .tsv, .txt) oder Kalendertermine (.ics)</translation>
+    </message>
+    <message>
+        <source>it is none of %1</source>
+        <translation>sie enthält keine %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateImport</name>
+    <message>
+        <source>%1: %2; no order was chosen</source>
+        <translation>%1: %2; es wurde keine Reihenfolge gewählt</translation>
+    </message>
+    <message>
+        <source>no dates found in %1</source>
+        <translation>keine Termine in %1 gefunden</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -252,6 +359,46 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DatesExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.</source>
+        <translation>%1 hat keine bekannte Endung: verwenden Sie .ics für Kalenderprogramme oder .csv für Tabellen.</translation>
+    </message>
+    <message>
+        <source>The calendar holds no entries, so there are no dates to export.</source>
+        <translation>Der Kalender enthält keine Einträge, es gibt also keine Termine zu exportieren.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCopy</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>the office wrote nothing</source>
+        <translation>das Office-Programm hat nichts geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>the pages of %1 could not be read</source>
+        <translation>die Seiten von %1 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the job</source>
+        <translation>der Drucker %1 hat den Auftrag abgelehnt</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the job</source>
+        <translation>der Drucker %1 hat den Auftrag nicht angenommen</translation>
     </message>
 </context>
 <context>
@@ -508,6 +655,13 @@ Zum Kalender hinzufügen?</translation>
     </message>
 </context>
 <context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>the file holds no calendar events</source>
+        <translation>die Datei enthält keine Kalendertermine</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>%1 Birthday</source>
@@ -587,6 +741,13 @@ Zum Kalender hinzufügen?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2. %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageCapture</name>
+    <message>
+        <source>No picture of page %1 was captured.</source>
+        <translation>Von Seite %1 wurde kein Bild aufgenommen.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +862,21 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Application Error</source>
         <translation>Programmfehler</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>: no birthday or anniversary</source>
+        <translation>: kein Geburtstag und kein Hochzeitstag</translation>
+    </message>
+    <message>
+        <source>: no name</source>
+        <translation>: kein Name</translation>
+    </message>
+    <message>
+        <source>the file holds no contact cards</source>
+        <translation>die Datei enthält keine Kontaktkarten</translation>
     </message>
 </context>
 <context>

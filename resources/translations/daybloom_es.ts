@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use %2.</source>
+        <translation>%1 no termina en una extensión conocida: use %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTemplate</name>
+    <message>
+        <source>The %1 calendar template is missing from the program.</source>
+        <translation>Falta en el programa la plantilla de calendario %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--paper needs a paper size: %1</source>
@@ -154,6 +168,49 @@ entiende la línea de órdenes.
     </message>
 </context>
 <context>
+    <name>CsvDatesReader</name>
+    <message>
+        <source>the file holds no rows of names and dates</source>
+        <translation>el archivo no tiene filas de nombres y fechas</translation>
+    </message>
+    <message>
+        <source>is not a date</source>
+        <translation>no es una fecha</translation>
+    </message>
+    <message>
+        <source>has no four-digit year</source>
+        <translation>no tiene un año de cuatro cifras</translation>
+    </message>
+    <message>
+        <source>is not a real calendar day</source>
+        <translation>no es un día real del calendario</translation>
+    </message>
+    <message>
+        <source>row %1: not a month, a day and an entry</source>
+        <translation>fila %1: no es un mes, un día y una entrada</translation>
+    </message>
+    <message>
+        <source>the file ends inside quotes, so the row is cut short</source>
+        <translation>el archivo termina dentro de unas comillas, así que la fila queda cortada</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>a date of no type</source>
+        <translation>una fecha sin tipo</translation>
+    </message>
+    <message>
+        <source>: no date</source>
+        <translation>: sin fecha</translation>
+    </message>
+    <message>
+        <source>the dates could be read as month/day or as day/month, such as %1</source>
+        <translation>las fechas pueden leerse como mes/día o como día/mes, por ejemplo %1</translation>
+    </message>
+</context>
+<context>
     <name>DamagedSettingsRescue</name>
     <message>
         <source>The settings file %1 could not be read cleanly.</source>
@@ -208,6 +265,56 @@ Replace it?</source>
     </message>
 </context>
 <context>
+    <name>DateFileReader</name>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>es una tubería, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>at over %1 MB it is too large to be a contacts or calendar file</source>
+        <translation>con más de %1 MB es demasiado grande para ser un archivo de contactos o de calendario</translation>
+    </message>
+    <message>
+        <source>contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)</source>
+        <translation>fichas de contacto (.vcf), filas de hoja de cálculo (.csv, .tsv, .txt) o eventos de calendario (.ics)</translation>
+    </message>
+    <message>
+        <source>it is none of %1</source>
+        <translation>no contiene %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateImport</name>
+    <message>
+        <source>%1: %2; no order was chosen</source>
+        <translation>%1: %2; no se eligió ningún orden</translation>
+    </message>
+    <message>
+        <source>no dates found in %1</source>
+        <translation>no se encontraron fechas en %1</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -252,6 +359,46 @@ Add them to the calendar?</source>
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DatesExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.</source>
+        <translation>%1 no termina en una extensión conocida: use .ics para programas de calendario o .csv para hojas de cálculo.</translation>
+    </message>
+    <message>
+        <source>The calendar holds no entries, so there are no dates to export.</source>
+        <translation>El calendario no tiene entradas, así que no hay fechas que exportar.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCopy</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>the office wrote nothing</source>
+        <translation>la suite ofimática no escribió nada</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>the pages of %1 could not be read</source>
+        <translation>no se pudieron leer las páginas de %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the job</source>
+        <translation>la impresora %1 rechazó el trabajo</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the job</source>
+        <translation>la impresora %1 no aceptó el trabajo</translation>
     </message>
 </context>
 <context>
@@ -508,6 +655,13 @@ Add them to the calendar?</source>
     </message>
 </context>
 <context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>the file holds no calendar events</source>
+        <translation>el archivo no tiene eventos de calendario</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>%1 Birthday</source>
@@ -587,6 +741,13 @@ Add them to the calendar?</source>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 de %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageCapture</name>
+    <message>
+        <source>No picture of page %1 was captured.</source>
+        <translation>No se capturó ninguna imagen de la página %1.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +862,21 @@ Add them to the calendar?</source>
     <message>
         <source>Application Error</source>
         <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>: no birthday or anniversary</source>
+        <translation>: sin cumpleaños ni aniversario</translation>
+    </message>
+    <message>
+        <source>: no name</source>
+        <translation>: sin nombre</translation>
+    </message>
+    <message>
+        <source>the file holds no contact cards</source>
+        <translation>el archivo no tiene fichas de contacto</translation>
     </message>
 </context>
 <context>

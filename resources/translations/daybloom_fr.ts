@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use %2.</source>
+        <translation>%1 ne se termine pas par une extension connue : utilisez %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTemplate</name>
+    <message>
+        <source>The %1 calendar template is missing from the program.</source>
+        <translation>Le modèle de calendrier %1 manque dans le programme.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--paper needs a paper size: %1</source>
@@ -154,6 +168,49 @@ pour une ligne de commande incomprise.
     </message>
 </context>
 <context>
+    <name>CsvDatesReader</name>
+    <message>
+        <source>the file holds no rows of names and dates</source>
+        <translation>le fichier ne contient aucune ligne de noms et de dates</translation>
+    </message>
+    <message>
+        <source>is not a date</source>
+        <translation>n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>has no four-digit year</source>
+        <translation>n&apos;a pas d&apos;année à quatre chiffres</translation>
+    </message>
+    <message>
+        <source>is not a real calendar day</source>
+        <translation>n&apos;est pas un vrai jour du calendrier</translation>
+    </message>
+    <message>
+        <source>row %1: not a month, a day and an entry</source>
+        <translation>ligne %1 : pas un mois, un jour et une entrée</translation>
+    </message>
+    <message>
+        <source>the file ends inside quotes, so the row is cut short</source>
+        <translation>le fichier se termine entre guillemets, la ligne est donc tronquée</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>aucun nom</translation>
+    </message>
+    <message>
+        <source>a date of no type</source>
+        <translation>une date sans type</translation>
+    </message>
+    <message>
+        <source>: no date</source>
+        <translation> : aucune date</translation>
+    </message>
+    <message>
+        <source>the dates could be read as month/day or as day/month, such as %1</source>
+        <translation>les dates peuvent se lire mois/jour ou jour/mois, comme %1</translation>
+    </message>
+</context>
+<context>
     <name>DamagedSettingsRescue</name>
     <message>
         <source>The settings file %1 could not be read cleanly.</source>
@@ -208,6 +265,56 @@ Le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>DateFileReader</name>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossible d&apos;importer %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>c&apos;est un tube, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>at over %1 MB it is too large to be a contacts or calendar file</source>
+        <translation>avec plus de %1 Mo, il est trop gros pour un fichier de contacts ou d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)</source>
+        <translation>fiches de contact (.vcf), lignes de tableur (.csv, .tsv, .txt) ou événements d&apos;agenda (.ics)</translation>
+    </message>
+    <message>
+        <source>it is none of %1</source>
+        <translation>il ne contient pas de %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateImport</name>
+    <message>
+        <source>%1: %2; no order was chosen</source>
+        <translation>%1 : %2 ; aucun ordre n&apos;a été choisi</translation>
+    </message>
+    <message>
+        <source>no dates found in %1</source>
+        <translation>aucune date trouvée dans %1</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -252,6 +359,46 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DatesExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.</source>
+        <translation>%1 ne se termine pas par une extension connue : utilisez .ics pour les agendas ou .csv pour les tableurs.</translation>
+    </message>
+    <message>
+        <source>The calendar holds no entries, so there are no dates to export.</source>
+        <translation>Le calendrier ne contient aucune entrée : il n&apos;y a donc aucune date à exporter.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCopy</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>the office wrote nothing</source>
+        <translation>la suite bureautique n&apos;a rien écrit</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>the pages of %1 could not be read</source>
+        <translation>les pages de %1 n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the job</source>
+        <translation>l&apos;imprimante %1 a refusé la tâche</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the job</source>
+        <translation>l&apos;imprimante %1 n&apos;a pas pris la tâche</translation>
     </message>
 </context>
 <context>
@@ -508,6 +655,13 @@ Les ajouter au calendrier ?</translation>
     </message>
 </context>
 <context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>the file holds no calendar events</source>
+        <translation>le fichier ne contient aucun événement d&apos;agenda</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>%1 Birthday</source>
@@ -587,6 +741,13 @@ Les ajouter au calendrier ?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageCapture</name>
+    <message>
+        <source>No picture of page %1 was captured.</source>
+        <translation>Aucune image de la page %1 n&apos;a été prise.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +862,21 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Application Error</source>
         <translation>Erreur de l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>: no birthday or anniversary</source>
+        <translation> : ni anniversaire ni anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>: no name</source>
+        <translation> : aucun nom</translation>
+    </message>
+    <message>
+        <source>the file holds no contact cards</source>
+        <translation>le fichier ne contient aucune fiche de contact</translation>
     </message>
 </context>
 <context>

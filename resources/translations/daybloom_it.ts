@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use %2.</source>
+        <translation>%1 non termina con un’estensione nota: usa %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTemplate</name>
+    <message>
+        <source>The %1 calendar template is missing from the program.</source>
+        <translation>Nel programma manca il modello di calendario %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--paper needs a paper size: %1</source>
@@ -154,6 +168,49 @@ comando non capita.
     </message>
 </context>
 <context>
+    <name>CsvDatesReader</name>
+    <message>
+        <source>the file holds no rows of names and dates</source>
+        <translation>il file non contiene righe di nomi e date</translation>
+    </message>
+    <message>
+        <source>is not a date</source>
+        <translation>non è una data</translation>
+    </message>
+    <message>
+        <source>has no four-digit year</source>
+        <translation>non ha un anno di quattro cifre</translation>
+    </message>
+    <message>
+        <source>is not a real calendar day</source>
+        <translation>non è un vero giorno del calendario</translation>
+    </message>
+    <message>
+        <source>row %1: not a month, a day and an entry</source>
+        <translation>riga %1: non è un mese, un giorno e un’annotazione</translation>
+    </message>
+    <message>
+        <source>the file ends inside quotes, so the row is cut short</source>
+        <translation>il file finisce dentro le virgolette, quindi la riga è troncata</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>nessun nome</translation>
+    </message>
+    <message>
+        <source>a date of no type</source>
+        <translation>una data senza tipo</translation>
+    </message>
+    <message>
+        <source>: no date</source>
+        <translation>: nessuna data</translation>
+    </message>
+    <message>
+        <source>the dates could be read as month/day or as day/month, such as %1</source>
+        <translation>le date si possono leggere come mese/giorno o come giorno/mese, ad esempio %1</translation>
+    </message>
+</context>
+<context>
     <name>DamagedSettingsRescue</name>
     <message>
         <source>The settings file %1 could not be read cleanly.</source>
@@ -208,6 +265,56 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>DateFileReader</name>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossibile importare %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>è una pipe, non un file</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>è un socket, non un file</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>at over %1 MB it is too large to be a contacts or calendar file</source>
+        <translation>con oltre %1 MB è troppo grande per essere un file di contatti o di calendario</translation>
+    </message>
+    <message>
+        <source>contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)</source>
+        <translation>schede di contatto (.vcf), righe di foglio di calcolo (.csv, .tsv, .txt) o eventi di calendario (.ics)</translation>
+    </message>
+    <message>
+        <source>it is none of %1</source>
+        <translation>non contiene %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateImport</name>
+    <message>
+        <source>%1: %2; no order was chosen</source>
+        <translation>%1: %2; non è stato scelto nessun ordine</translation>
+    </message>
+    <message>
+        <source>no dates found in %1</source>
+        <translation>nessuna data trovata in %1</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -252,6 +359,46 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DatesExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.</source>
+        <translation>%1 non termina con un’estensione nota: usa .ics per i programmi di calendario o .csv per i fogli di calcolo.</translation>
+    </message>
+    <message>
+        <source>The calendar holds no entries, so there are no dates to export.</source>
+        <translation>Il calendario non contiene annotazioni, quindi non ci sono date da esportare.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCopy</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>the office wrote nothing</source>
+        <translation>la suite per ufficio non ha scritto nulla</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>the pages of %1 could not be read</source>
+        <translation>non è stato possibile leggere le pagine di %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the job</source>
+        <translation>la stampante %1 ha rifiutato il lavoro</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the job</source>
+        <translation>la stampante %1 non ha preso il lavoro</translation>
     </message>
 </context>
 <context>
@@ -508,6 +655,13 @@ Aggiungerle al calendario?</translation>
     </message>
 </context>
 <context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>the file holds no calendar events</source>
+        <translation>il file non contiene eventi di calendario</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>%1 Birthday</source>
@@ -587,6 +741,13 @@ Aggiungerle al calendario?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageCapture</name>
+    <message>
+        <source>No picture of page %1 was captured.</source>
+        <translation>Non è stata acquisita nessuna immagine della pagina %1.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +862,21 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Application Error</source>
         <translation>Errore dell’applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>: no birthday or anniversary</source>
+        <translation>: nessun compleanno né anniversario</translation>
+    </message>
+    <message>
+        <source>: no name</source>
+        <translation>: nessun nome</translation>
+    </message>
+    <message>
+        <source>the file holds no contact cards</source>
+        <translation>il file non contiene schede di contatto</translation>
     </message>
 </context>
 <context>

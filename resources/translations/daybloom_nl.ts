@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use %2.</source>
+        <translation>%1 heeft geen bekende extensie: gebruik %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTemplate</name>
+    <message>
+        <source>The %1 calendar template is missing from the program.</source>
+        <translation>Het kalendersjabloon %1 ontbreekt in het programma.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--paper needs a paper size: %1</source>
@@ -154,6 +168,49 @@ voor een opdrachtregel die niet wordt begrepen.
     </message>
 </context>
 <context>
+    <name>CsvDatesReader</name>
+    <message>
+        <source>the file holds no rows of names and dates</source>
+        <translation>het bestand bevat geen rijen met namen en datums</translation>
+    </message>
+    <message>
+        <source>is not a date</source>
+        <translation>is geen datum</translation>
+    </message>
+    <message>
+        <source>has no four-digit year</source>
+        <translation>heeft geen jaartal van vier cijfers</translation>
+    </message>
+    <message>
+        <source>is not a real calendar day</source>
+        <translation>is geen echte kalenderdag</translation>
+    </message>
+    <message>
+        <source>row %1: not a month, a day and an entry</source>
+        <translation>rij %1: geen maand, dag en notitie</translation>
+    </message>
+    <message>
+        <source>the file ends inside quotes, so the row is cut short</source>
+        <translation>het bestand eindigt binnen aanhalingstekens, dus de rij is afgekapt</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>geen naam</translation>
+    </message>
+    <message>
+        <source>a date of no type</source>
+        <translation>een datum zonder soort</translation>
+    </message>
+    <message>
+        <source>: no date</source>
+        <translation>: geen datum</translation>
+    </message>
+    <message>
+        <source>the dates could be read as month/day or as day/month, such as %1</source>
+        <translation>de datums zijn te lezen als maand/dag of als dag/maand, zoals %1</translation>
+    </message>
+</context>
+<context>
     <name>DamagedSettingsRescue</name>
     <message>
         <source>The settings file %1 could not be read cleanly.</source>
@@ -208,6 +265,56 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>DateFileReader</name>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kan niet worden geïmporteerd: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a file</source>
+        <translation>het is een pipe, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>het is geen bestand</translation>
+    </message>
+    <message>
+        <source>at over %1 MB it is too large to be a contacts or calendar file</source>
+        <translation>met meer dan %1 MB is het te groot voor een contacten- of agendabestand</translation>
+    </message>
+    <message>
+        <source>contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)</source>
+        <translation>contactkaarten (.vcf), spreadsheetrijen (.csv, .tsv, .txt) of agenda-afspraken (.ics)</translation>
+    </message>
+    <message>
+        <source>it is none of %1</source>
+        <translation>het bevat geen %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateImport</name>
+    <message>
+        <source>%1: %2; no order was chosen</source>
+        <translation>%1: %2; er is geen volgorde gekozen</translation>
+    </message>
+    <message>
+        <source>no dates found in %1</source>
+        <translation>geen datums gevonden in %1</translation>
+    </message>
+</context>
+<context>
     <name>DateImporter</name>
     <message>
         <source>In %1 %2.
@@ -252,6 +359,46 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DatesExport</name>
+    <message>
+        <source>%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.</source>
+        <translation>%1 heeft geen bekende extensie: gebruik .ics voor agendaprogramma’s of .csv voor spreadsheets.</translation>
+    </message>
+    <message>
+        <source>The calendar holds no entries, so there are no dates to export.</source>
+        <translation>De kalender bevat geen notities, dus er zijn geen datums om te exporteren.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCopy</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>the office wrote nothing</source>
+        <translation>het kantoorpakket heeft niets geschreven</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>the pages of %1 could not be read</source>
+        <translation>de pagina’s van %1 konden niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the job</source>
+        <translation>de printer %1 heeft de opdracht geweigerd</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the job</source>
+        <translation>de printer %1 heeft de opdracht niet aangenomen</translation>
     </message>
 </context>
 <context>
@@ -508,6 +655,13 @@ Toevoegen aan de kalender?</translation>
     </message>
 </context>
 <context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>the file holds no calendar events</source>
+        <translation>het bestand bevat geen agenda-afspraken</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>%1 Birthday</source>
@@ -587,6 +741,13 @@ Toevoegen aan de kalender?</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageCapture</name>
+    <message>
+        <source>No picture of page %1 was captured.</source>
+        <translation>Er is geen afbeelding van pagina %1 vastgelegd.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +862,21 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Application Error</source>
         <translation>Programmafout</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>: no birthday or anniversary</source>
+        <translation>: geen verjaardag of trouwdag</translation>
+    </message>
+    <message>
+        <source>: no name</source>
+        <translation>: geen naam</translation>
+    </message>
+    <message>
+        <source>the file holds no contact cards</source>
+        <translation>het bestand bevat geen contactkaarten</translation>
     </message>
 </context>
 <context>

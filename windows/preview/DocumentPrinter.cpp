@@ -1,5 +1,6 @@
 #include "windows/preview/DocumentPrinter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,7 +16,7 @@ std::unique_ptr<Poppler::Document> load(const QString &pdfFile)
 {
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdfFile);
     if (!document || document->isLocked() || document->numPages() < 1)
-        throw std::runtime_error(QStringLiteral("the pages of %1 could not be read").arg(pdfFile).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("DocumentPrinter", "the pages of %1 could not be read").arg(pdfFile).toStdString());
     // Drawn with the printer's own painter: text and lines stay sharp at any resolution.
     document->setRenderBackend(Poppler::Document::QPainterBackend);
     document->setRenderHint(Poppler::Document::Antialiasing);
@@ -52,7 +53,7 @@ void DocumentPrinter::print(const QString &pdfFile, QPrinter &printer)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error(QStringLiteral("the printer %1 refused the job").arg(printer.printerName()).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("DocumentPrinter", "the printer %1 refused the job").arg(printer.printerName()).toStdString());
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
     bool first = true;
     for (int copy = 0; copy < copies; ++copy) {
@@ -75,5 +76,5 @@ void DocumentPrinter::print(const QString &pdfFile, QPrinter &printer)
         }
     }
     if (!painter.end())
-        throw std::runtime_error(QStringLiteral("the printer %1 did not take the job").arg(printer.printerName()).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("DocumentPrinter", "the printer %1 did not take the job").arg(printer.printerName()).toStdString());
 }
