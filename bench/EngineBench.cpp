@@ -64,7 +64,7 @@ void benchInstance(const QString &templatePath, const QString &documentPath)
         QImage picture;
         const double copy = timed([&] {
             word->copyAsPicture();
-            picture = ClipboardPicture::read();
+            picture = ClipboardPicture::GetClipboardPicture(0);
         });
         std::printf("  picture of page %d (%dx%d)            %9.1f ms\n", page, picture.width(), picture.height(), copy);
         if (page < pages) {

@@ -19,7 +19,8 @@ public:
     {
     }
 
-    // Releasing the instance waits for its process to end.
+    // Releasing the instance hands its process over to be ended in the background; the time
+    // is what the caller waits for that.
     ~TimingWordApplication() override
     {
         m_timing.timed(m_instance, QStringLiteral("release"), [this] { m_inner.reset(); });

@@ -2,16 +2,15 @@
 
 #include "core/wordgen/ClipboardPicture.h"
 #include "core/wordgen/OfficeError.h"
-#include "office/OfficeCallRunner.h"
+#include "office/LaidOutPages.h"
+#include "office/OfficeCalls.h"
 #include "office/OfficeDocument.h"
-#include "office/OfficeProcess.h"
 #include "office/OfficeRetirement.h"
-#include "office/PageSelection.h"
+#include "office/OfficeWarmUp.h"
 #include "office/RenderedPages.h"
-#include "office/UnoConnection.h"
+#include "office/RunningOffice.h"
 
 #include <QFile>
-#include <QScopeGuard>
 
 #include <atomic>
 #include <chrono>
@@ -26,19 +25,6 @@ struct CellAddress
     int cell = 0;
 };
 
-// The running office: its process and, once connected, the connection to it. Ending the
-// session asks the office to end, kills it when it does not, and removes its private folder.
-struct Session
-{
-    Session(const QString &program, std::shared_ptr<ProfileSeed> seed)
-        : process(program, std::move(seed))
-    {
-    }
-
-    OfficeProcess process;
-    std::optional<UnoConnection> connection;
-};
-
 QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -47,94 +33,58 @@ QByteArray contentOf(const QString &path)
 
 } // namespace
 
-// Everything below the interface. The office's own state (session, documents, pages) is
-// used on the runner's thread only, or on the caller's thread while no work is queued: a
-// call waits for everything queued before it.
-class LibreOfficeApplication::Private
+// The pieces of one instance. The office's own state (its documents, the pages) is used
+// on the office's thread only, or on the caller's thread while no work is queued: a call
+// waits for everything queued before it.
+class LibreOfficeApplication::Instance
 {
 public:
-    explicit Private(const Setup &setup)
+    explicit Instance(const Setup &setup)
         : limits(setup.limits)
-        , session(std::make_unique<Session>(setup.officeProgram, setup.seed))
-        , office(session->process.livePid())
+        , office(setup.officeProgram, setup.seed)
+        , pid(office.livePid())
+        , pages(office.scratchFolder())
+        , calls(office)
     {
     }
 
-    // Ends the office on its own thread, after whatever was queued there; the runner,
-    // destroyed first, waits for it.
-    ~Private()
+    // Ends the office on its own thread, after whatever was queued there. An office that
+    // has not ended within its limit (stopped, or not answering the close) is killed,
+    // which makes whatever it holds up return.
+    ~Instance()
     {
-        runner.post([this] {
+        calls.post([this] {
             // An office with a document open may refuse to end when asked.
             for (std::unique_ptr<OfficeDocument> *open : {&preparedDocument, &document}) {
                 try {
-                    if (*open && session && session->connection && session->process.isRunning())
+                    if (*open && office.isConnected() && office.isRunning())
                         (*open)->close();
                 } catch (const OfficeError &) {
                     // It is ended below in any case.
                 }
                 open->reset();
             }
-            pages.reset();
-            session.reset();
+            pages.forget();
+            office.end();
         });
+        if (!calls.waitUntilIdle(limits.end))
+            OfficeProcess::signalKill(pid);
     }
 
+    // On the office's thread, in a new office.
     void connect()
     {
         if (cancelled)
             throw OfficeError(QStringLiteral("The office was not started: it is no longer needed."));
-        session->connection.emplace(session->process, limits.start);
+        office.connect(limits.start);
     }
 
-    // On the runner's thread, in a new office: one small job of each kind a build asks for
-    // on a private copy of the document (the office's first load, save and layout of a
-    // Word file are much slower than later ones), each document closed again; then, with
-    // keepOpen, the document opened for the first matching openDocument() to take over.
+    // On the office's thread.
     void warmUp(const QByteArray &content, bool keepOpen)
     {
-        const QString scratch = session->process.scratchFolder();
-        const QString copy = scratch + QStringLiteral("/document.dot");
-        const QString saved = scratch + QStringLiteral("/warm-up.doc");
-        const QString laidOut = scratch + QStringLiteral("/warm-up.pdf");
-        const auto removeFiles = qScopeGuard([&] {
-            for (const QString &file : {copy, saved, laidOut})
-                QFile::remove(file);
-        });
-        QFile file(copy);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return;
-        file.close();
-        const auto &desktop = session->connection->desktop();
-        OfficeDocument filled(desktop, copy, true);
-        filled.saveAs(saved);
-        filled.close();
-        OfficeDocument reloaded(desktop, saved, false);
-        reloaded.exportPdf(laidOut);
-        reloaded.close();
-        if (!keepOpen)
-            return;
-        preparedDocument = std::make_unique<OfficeDocument>(desktop, copy, true);
-        preparedContent = content;
-    }
-
-    // On the runner's thread: the instance must be connected and its office running.
-    void requireLive()
-    {
-        if (!session->connection) {
-            QString reason = QStringLiteral("the office did not start");
-            if (const std::exception_ptr failure = runner.failure()) {
-                try {
-                    std::rethrow_exception(failure);
-                } catch (const std::exception &error) {
-                    reason = QString::fromUtf8(error.what());
-                }
-            }
-            throw OfficeInstanceLost(reason);
-        }
-        if (!session->process.isRunning())
-            throw OfficeInstanceLost(
-                QStringLiteral("The office is no longer running (%1).").arg(session->process.exitDescription()));
+        preparedDocument = OfficeWarmUp::run(office.desktop(), office.scratchFolder(), content, keepOpen);
+        if (preparedDocument)
+            preparedContent = content;
     }
 
     OfficeDocument &activeDocument()
@@ -144,112 +94,80 @@ public:
         return *document;
     }
 
-    // Runs the work on the office's thread within the limit. An office that does not answer
-    // in time is killed; an office found dead after a failed call is named as lost, so that
-    // the caller stops using this instance.
-    void call(const QString &what, std::chrono::milliseconds limit, const std::function<void()> &work)
+    // On the office's thread. The document opened ahead is taken when the file holds what
+    // it was opened from.
+    void openDocument(const QString &path, bool readOnly)
     {
-        if (lost)
-            throw OfficeInstanceLost(*lost);
-        try {
-            runner.run(what, limit, [&] {
-                requireLive();
-                try {
-                    work();
-                } catch (const OfficeInstanceLost &) {
-                    throw;
-                } catch (const OfficeError &error) {
-                    if (!session->process.isRunning())
-                        throw OfficeInstanceLost(QString::fromUtf8(error.what()));
-                    throw;
-                }
-            }, [this] { OfficeProcess::signalKill(office); });
-        } catch (const OfficeInstanceLost &error) {
-            lost = QString::fromUtf8(error.what());
-            throw;
+        closeDocument();
+        if (preparedDocument && readOnly && contentOf(path) == preparedContent) {
+            document = std::move(preparedDocument);
+            return;
         }
+        if (const std::unique_ptr<OfficeDocument> unused = std::move(preparedDocument))
+            unused->close();
+        document = std::make_unique<OfficeDocument>(office.desktop(), path, readOnly);
     }
 
-    // On the runner's thread: the pictures of the current layout, made on first need. The
-    // office exports the laid-out document once; the file lives in the instance's private
-    // folder only while it is read.
-    RenderedPages &renderedPages()
-    {
-        OfficeDocument &current = activeDocument();
-        if (!pages) {
-            const QString pdfPath = session->process.scratchFolder() + QStringLiteral("/pages.pdf");
-            const auto removePdf = qScopeGuard([&] { QFile::remove(pdfPath); });
-            current.exportPdf(pdfPath);
-            QFile pdf(pdfPath);
-            if (!pdf.open(QIODevice::ReadOnly))
-                throw OfficeError(QStringLiteral("The office's pages could not be read: %1").arg(pdf.errorString()));
-            pages = std::make_unique<RenderedPages>(pdf.readAll());
-            pageSelection.reset(pages->count());
-        }
-        return *pages;
-    }
-
-    void withPages(const std::function<void()> &movement)
-    {
-        call(QStringLiteral("laying out the pages"), limits.render, [&] {
-            renderedPages();
-            selectedCell.reset();
-            movement();
-        });
-    }
-
-    // On the runner's thread.
+    // On the office's thread.
     void closeDocument()
     {
         selectedCell.reset();
-        pages.reset();
+        pages.forget();
         if (const std::unique_ptr<OfficeDocument> closing = std::move(document))
             closing->close();
     }
 
+    // A page movement on the pages of the current layout, made when need be.
+    void withPages(const std::function<void(PageSelection &)> &movement)
+    {
+        calls.call(QStringLiteral("laying out the pages"), limits.render, [&] {
+            pages.of(activeDocument());
+            selectedCell.reset();
+            movement(pages.selection());
+        });
+    }
+
     const OfficeTimeLimits limits;
-    std::optional<QString> lost; // why the instance is gone, once it is
     std::atomic<bool> cancelled{false};
     const std::chrono::steady_clock::time_point startedAt = std::chrono::steady_clock::now();
-    std::unique_ptr<Session> session;
-    const OfficeProcess::LivePid office;
+    RunningOffice office;
+    const OfficeProcess::LivePid pid;
     std::unique_ptr<OfficeDocument> document;
     std::unique_ptr<OfficeDocument> preparedDocument;
     QByteArray preparedContent;
     std::optional<CellAddress> selectedCell;
-    std::unique_ptr<RenderedPages> pages;
-    PageSelection pageSelection;
-    // Declared last, so destroyed first: its thread ends the office before anything the
-    // office's work uses goes.
-    OfficeCallRunner runner;
+    LaidOutPages pages;
+    // Declared last, so destroyed first: its thread ends before anything the office's work
+    // uses goes.
+    OfficeCalls calls;
 };
 
-LibreOfficeApplication::LibreOfficeApplication(std::unique_ptr<Private> d, std::shared_ptr<OfficeRetirement> retirement)
-    : d(std::move(d))
+LibreOfficeApplication::LibreOfficeApplication(std::unique_ptr<Instance> instance,
+                                               std::shared_ptr<OfficeRetirement> retirement)
+    : m_instance(std::move(instance))
     , m_retirement(std::move(retirement))
 {
 }
 
 LibreOfficeApplication::LibreOfficeApplication(const Setup &setup)
-    : d(std::make_unique<Private>(setup))
-    , m_retirement(setup.retirement)
+    : LibreOfficeApplication(std::make_unique<Instance>(setup), setup.retirement)
 {
-    d->runner.run(QStringLiteral("starting"), d->limits.start, [this] { d->connect(); },
-                  [this] { OfficeProcess::signalKill(d->office); });
+    Instance &instance = *m_instance;
+    instance.calls.start(instance.limits.start, [&instance] { instance.connect(); });
 }
 
 std::unique_ptr<LibreOfficeApplication> LibreOfficeApplication::startInBackground(const Setup &setup,
                                                                                   const QByteArray &document,
                                                                                   bool keepDocumentOpen)
 {
-    auto d = std::make_unique<Private>(setup);
-    Private *raw = d.get();
-    raw->runner.post([raw, document, keepDocumentOpen] {
+    auto instance = std::make_unique<Instance>(setup);
+    Instance *raw = instance.get();
+    raw->calls.post([raw, document, keepDocumentOpen] {
         raw->connect();
         if (!document.isEmpty())
             raw->warmUp(document, keepDocumentOpen);
     });
-    return std::unique_ptr<LibreOfficeApplication>(new LibreOfficeApplication(std::move(d), setup.retirement));
+    return std::unique_ptr<LibreOfficeApplication>(new LibreOfficeApplication(std::move(instance), setup.retirement));
 }
 
 LibreOfficeApplication::~LibreOfficeApplication()
@@ -259,27 +177,45 @@ LibreOfficeApplication::~LibreOfficeApplication()
 
 bool LibreOfficeApplication::isUsable() const
 {
-    if (!d || d->lost || d->runner.failure())
+    if (!m_instance || m_instance->calls.isLost() || m_instance->calls.failure())
         return false;
-    // An office that has died is not worth anything; one still being started is worth
-    // waiting for while within the start limit.
-    const bool spawned = d->office->load() > 0;
-    if (spawned && !OfficeProcess::isAlive(d->office))
+    // An office that has died or been stopped is not worth anything; one still being
+    // started is worth waiting for while within the start limit.
+    const bool spawned = m_instance->pid->load() > 0;
+    if (spawned && (!OfficeProcess::isAlive(m_instance->pid) || OfficeProcess::isStopped(m_instance->pid)))
         return false;
-    return !d->runner.isBusy() || std::chrono::steady_clock::now() - d->startedAt < d->limits.start;
+    return !m_instance->calls.isBusy() || std::chrono::steady_clock::now() - m_instance->startedAt < m_instance->limits.start;
 }
 
-LibreOfficeApplication::Private &LibreOfficeApplication::live()
+bool LibreOfficeApplication::answers()
 {
-    if (!d)
+    if (!isUsable())
+        return false;
+    // An office still starting or warming up is not asked: the question would wait behind
+    // its work.
+    if (m_instance->calls.isBusy())
+        return true;
+    try {
+        Instance &instance = *m_instance;
+        instance.calls.call(QStringLiteral("answering a short question"), instance.limits.check,
+                            [&instance] { instance.office.desktop()->getCurrentComponent(); });
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+LibreOfficeApplication::Instance &LibreOfficeApplication::live()
+{
+    if (!m_instance)
         throw OfficeError(QStringLiteral("The office instance has already quit."));
-    return *d;
+    return *m_instance;
 }
 
 void LibreOfficeApplication::waitUntilStarted()
 {
-    if (d)
-        d->runner.waitUntilIdle();
+    if (m_instance)
+        m_instance->calls.waitUntilIdle();
 }
 
 void LibreOfficeApplication::discard()
@@ -289,66 +225,64 @@ void LibreOfficeApplication::discard()
 
 void LibreOfficeApplication::end(bool killFirst)
 {
-    if (!d)
+    if (!m_instance)
         return;
     if (killFirst) {
-        d->cancelled = true;
-        OfficeProcess::signalKill(d->office);
+        m_instance->cancelled = true;
+        OfficeProcess::signalKill(m_instance->pid);
     }
-    const OfficeProcess::LivePid office = d->office;
+    const OfficeProcess::LivePid office = m_instance->pid;
     if (!m_retirement) {
-        d.reset();
+        m_instance.reset();
         return;
     }
-    m_retirement->retire([ending = std::shared_ptr<Private>(std::move(d))]() mutable { ending.reset(); }, office, killFirst);
+    m_retirement->retire([ending = std::shared_ptr<Instance>(std::move(m_instance))]() mutable { ending.reset(); },
+                         office, killFirst);
 }
 
 void LibreOfficeApplication::openDocument(const QString &path, bool readOnly)
 {
-    live().call(QStringLiteral("opening %1").arg(path), d->limits.load, [&] {
-        d->closeDocument();
-        // The document opened ahead is taken when the file holds what it was opened from.
-        if (d->preparedDocument && readOnly && contentOf(path) == d->preparedContent) {
-            d->document = std::move(d->preparedDocument);
-            return;
-        }
-        if (const std::unique_ptr<OfficeDocument> unused = std::move(d->preparedDocument))
-            unused->close();
-        d->document = std::make_unique<OfficeDocument>(d->session->connection->desktop(), path, readOnly);
-    });
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("opening %1").arg(path), instance.limits.load,
+                        [&] { instance.openDocument(path, readOnly); });
 }
 
 void LibreOfficeApplication::selectCell(int table, int row, int cell)
 {
-    live().call(QStringLiteral("selecting a table cell"), d->limits.other, [&] {
-        d->activeDocument().checkCell(table, row, cell);
-        d->selectedCell = CellAddress{table, row, cell};
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("selecting a table cell"), instance.limits.other, [&] {
+        instance.activeDocument().checkCell(table, row, cell);
+        instance.selectedCell = CellAddress{table, row, cell};
     });
 }
 
 void LibreOfficeApplication::typeText(const QString &text)
 {
-    live().call(QStringLiteral("typing into a table cell"), d->limits.other, [&] {
-        OfficeDocument &document = d->activeDocument();
-        if (!d->selectedCell)
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("typing into a table cell"), instance.limits.other, [&] {
+        OfficeDocument &document = instance.activeDocument();
+        if (!instance.selectedCell)
             throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
-        const CellAddress &target = *d->selectedCell;
+        const CellAddress &target = *instance.selectedCell;
         document.setCellText(target.table, target.row, target.cell, text);
-        d->pages.reset();
+        instance.pages.forget();
     });
 }
 
 void LibreOfficeApplication::fillColumn(int table, int firstRow, int cell, const QStringList &texts)
 {
-    live().call(QStringLiteral("filling a table column"), d->limits.other, [&] {
-        d->activeDocument().setColumnTexts(table, firstRow, cell, texts);
-        d->pages.reset();
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("filling a table column"), instance.limits.other, [&] {
+        instance.activeDocument().setColumnTexts(table, firstRow, cell, texts);
+        instance.pages.forget();
     });
 }
 
 void LibreOfficeApplication::saveAs(const QString &path)
 {
-    live().call(QStringLiteral("saving %1").arg(path), d->limits.save, [&] { d->activeDocument().saveAs(path); });
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("saving %1").arg(path), instance.limits.save,
+                        [&] { instance.activeDocument().saveAs(path); });
 }
 
 void LibreOfficeApplication::saveCopyAs(const QString &path, DocumentFormat format)
@@ -366,16 +300,16 @@ void LibreOfficeApplication::saveCopyAs(const QString &path, DocumentFormat form
         }
         return QStringLiteral("writer_pdf_Export");
     }();
-    live().call(QStringLiteral("writing %1").arg(path), d->limits.save,
-                [&] { d->activeDocument().saveCopyAs(path, filter); });
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("writing %1").arg(path), instance.limits.save,
+                        [&] { instance.activeDocument().saveCopyAs(path, filter); });
 }
 
 void LibreOfficeApplication::setDisplayAlerts(bool)
 {
     // The headless office never shows an alert: without an interaction handler every
     // problem comes back as an error. Only a lost instance makes this fail.
-    if (live().lost)
-        throw OfficeInstanceLost(*d->lost);
+    live().calls.throwIfLost();
 }
 
 void LibreOfficeApplication::closeDocument()
@@ -388,14 +322,13 @@ void LibreOfficeApplication::closeDocument()
 // on (a close changes nothing on disk, and a later call waits for it).
 void LibreOfficeApplication::closeDocumentWithoutSaving()
 {
-    Private &instance = live();
-    if (instance.lost)
-        throw OfficeInstanceLost(*instance.lost);
+    Instance &instance = live();
+    instance.calls.throwIfLost();
     instance.selectedCell.reset();
-    instance.pages.reset();
+    instance.pages.forget();
     std::shared_ptr<OfficeDocument> closing = std::move(instance.document);
     if (closing)
-        instance.runner.post([closing] { closing->close(); });
+        instance.calls.post([closing] { closing->close(); });
 }
 
 // The office ends in the background; the caller goes on at once.
@@ -406,25 +339,29 @@ void LibreOfficeApplication::quit()
 
 void LibreOfficeApplication::repaginate()
 {
-    live().call(QStringLiteral("laying out the document"), d->limits.render, [&] { d->activeDocument().reformat(); });
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("laying out the document"), instance.limits.render,
+                        [&] { instance.activeDocument().reformat(); });
 }
 
 int LibreOfficeApplication::pageCount()
 {
+    Instance &instance = live();
     int count = 0;
-    live().call(QStringLiteral("counting the pages"), d->limits.other, [&] {
-        OfficeDocument &document = d->activeDocument();
+    instance.calls.call(QStringLiteral("counting the pages"), instance.limits.other, [&] {
+        OfficeDocument &document = instance.activeDocument();
         // Once pages have been taken out, the count is what remains of them.
-        count = d->pages ? d->pageSelection.remainingPages() : document.pageCount();
+        count = instance.pages.isMade() ? instance.pages.selection().remainingPages() : document.pageCount();
     });
     return count;
 }
 
 void LibreOfficeApplication::copyAsPicture()
 {
-    live().call(QStringLiteral("picturing a page"), d->limits.render, [&] {
-        const RenderedPages &pages = d->renderedPages();
-        const int first = d->pageSelection.firstPage();
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("picturing a page"), instance.limits.render, [&] {
+        const RenderedPages &pages = instance.pages.of(instance.activeDocument());
+        const int first = instance.pages.selection().firstPage();
         ClipboardPicture::put(first > 0 ? pages.picture(first) : pages.blankPicture());
     });
 }
@@ -436,24 +373,25 @@ void LibreOfficeApplication::copyAsPicture()
 // page of the document as it was laid out.
 void LibreOfficeApplication::goToNextPage()
 {
-    live().withPages([this] { d->pageSelection.goToNextPage(); });
+    live().withPages([](PageSelection &selection) { selection.goToNextPage(); });
 }
 
 void LibreOfficeApplication::homeKeyExtend()
 {
-    live().withPages([this] { d->pageSelection.homeKeyExtend(); });
+    live().withPages([](PageSelection &selection) { selection.homeKeyExtend(); });
 }
 
 void LibreOfficeApplication::endKeyExtend()
 {
-    live().withPages([this] { d->pageSelection.endKeyExtend(); });
+    live().withPages([](PageSelection &selection) { selection.endKeyExtend(); });
 }
 
+// A selected table cell is emptied; otherwise the selected pages go.
 void LibreOfficeApplication::deleteSelection()
 {
     if (live().selectedCell) {
         typeText(QString());
         return;
     }
-    d->withPages([this] { d->pageSelection.deleteSelection(); });
+    live().withPages([](PageSelection &selection) { selection.deleteSelection(); });
 }

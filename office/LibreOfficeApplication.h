@@ -46,6 +46,10 @@ public:
     // the start limit, or when the office has died: such an instance is not worth handing
     // out. Never waits for the office.
     bool isUsable() const;
+    // True when the office answers a short question within the check limit, or is still
+    // starting within the start limit; an office that does not answer is killed and the
+    // instance is lost. Waits at most the check limit.
+    bool answers();
     // Waits, without events, until a background start has ended (tests and benchmarks).
     void waitUntilStarted();
     // Ends an instance not worth asking: its office is killed, not asked to end.
@@ -70,12 +74,12 @@ public:
     void deleteSelection() override;
 
 private:
-    class Private;
-    LibreOfficeApplication(std::unique_ptr<Private> d, std::shared_ptr<OfficeRetirement> retirement);
+    class Instance;
+    LibreOfficeApplication(std::unique_ptr<Instance> instance, std::shared_ptr<OfficeRetirement> retirement);
     // The instance until it has quit; throws OfficeError after.
-    Private &live();
+    Instance &live();
     void end(bool killFirst);
 
-    std::unique_ptr<Private> d;
+    std::unique_ptr<Instance> m_instance;
     std::shared_ptr<OfficeRetirement> m_retirement;
 };

@@ -29,11 +29,15 @@ LibreOfficeEngine::~LibreOfficeEngine()
 
 std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
 {
-    dropUnusable();
-    if (!m_ready.empty()) {
+    dropUnusable(false);
+    // A ready office is handed out only when it answers: one that was stopped or hangs
+    // is replaced rather than given to a build that would wait for it.
+    while (!m_ready.empty()) {
         std::unique_ptr<LibreOfficeApplication> instance = std::move(m_ready.front().instance);
         m_ready.pop_front();
-        return instance;
+        if (instance->answers())
+            return instance;
+        instance->discard();
     }
     return std::make_unique<LibreOfficeApplication>(
         LibreOfficeApplication::Setup{m_officeProgram, m_limits, m_profileSeed, m_retirement});
@@ -41,7 +45,7 @@ std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
 
 void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
 {
-    dropUnusable();
+    dropUnusable(true);
     const LibreOfficeApplication::Setup setup{m_officeProgram, m_limits, m_profileSeed, m_retirement};
     // An instance that holds another document (the template of another paper) would only
     // be in the way: it makes room for one with this document.
@@ -57,16 +61,25 @@ void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
         m_ready.push_back({LibreOfficeApplication::startInBackground(setup, documentToOpen, false), false, {}});
 }
 
-void LibreOfficeEngine::dropUnusable()
+// Drops the ready offices not worth handing out. Asked, each also has to answer a short
+// question: those that do not (stopped, hung while a build lost its own office, say) are
+// replaced. The offices are taken out while they are asked, since events are handled
+// meanwhile.
+void LibreOfficeEngine::dropUnusable(bool ask)
 {
-    for (ReadyInstance &ready : m_ready) {
-        if (!ready.instance->isUsable()) {
+    std::deque<ReadyInstance> kept;
+    kept.swap(m_ready);
+    for (ReadyInstance &ready : kept) {
+        if (!(ask ? ready.instance->answers() : ready.instance->isUsable())) {
             ready.instance->discard();
             ready.instance.reset();
         }
     }
-    m_ready.erase(std::remove_if(m_ready.begin(), m_ready.end(), [](const ReadyInstance &ready) { return !ready.instance; }),
-                  m_ready.end());
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [](const ReadyInstance &ready) { return !ready.instance; }),
+               kept.end());
+    for (ReadyInstance &ready : m_ready)
+        kept.push_back(std::move(ready));
+    m_ready = std::move(kept);
 }
 
 void LibreOfficeEngine::waitForEndedInstances()

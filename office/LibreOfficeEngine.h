@@ -17,7 +17,8 @@ class ProfileSeed;
 //
 // Instances can be got ready ahead (prepareAhead): two offices start in the background,
 // the first opening the document it is given; createApplication() then hands them out in
-// that order while they are usable, and starts one as it comes otherwise. Instances end in
+// that order while they answer, and starts one as it comes otherwise. Ready offices that
+// no longer answer (stopped, hung) are replaced before the next build. Instances end in
 // the background. When the engine goes, every office it started is ended at once.
 class LibreOfficeEngine : public WordEngine
 {
@@ -43,7 +44,7 @@ private:
         QByteArray document; // the one open
     };
 
-    void dropUnusable();
+    void dropUnusable(bool ask);
 
     QString m_officeProgram;
     OfficeTimeLimits m_limits;

@@ -18,40 +18,25 @@ constexpr int callTimedOut = 2;
 
 OfficeCallRunner::OfficeCallRunner()
     : m_receiver(std::make_unique<QObject>())
-    , m_thread([this] { workerLoop(); })
 {
 }
 
-OfficeCallRunner::~OfficeCallRunner()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_changed.notify_all();
-    m_thread.join();
-}
+OfficeCallRunner::~OfficeCallRunner() = default;
 
-void OfficeCallRunner::workerLoop()
+std::uint64_t OfficeCallRunner::queue(std::function<void()> work, bool posted)
 {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_changed.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
-        if (m_queue.empty())
-            return;
-        Job job = std::move(m_queue.front());
-        m_queue.pop_front();
-        lock.unlock();
+    const std::uint64_t number = ++m_lastQueued;
+    m_thread.post([this, number, posted, work = std::move(work)]() mutable {
         std::exception_ptr failure;
         try {
-            job.work();
+            work();
         } catch (...) {
             failure = std::current_exception();
         }
-        job.work = nullptr;
-        lock.lock();
-        m_lastFinished = job.number;
-        if (job.posted) {
+        work = nullptr;
+        const std::lock_guard lock(m_mutex);
+        m_lastFinished = number;
+        if (posted) {
             if (failure && !m_postedFailure)
                 m_postedFailure = failure;
         } else {
@@ -61,16 +46,14 @@ void OfficeCallRunner::workerLoop()
         if (m_wakeWaiter)
             m_wakeWaiter();
         m_changed.notify_all();
-    }
+    });
+    return number;
 }
 
 void OfficeCallRunner::post(std::function<void()> work)
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_queue.push_back({++m_lastQueued, std::move(work), true});
-    }
-    m_changed.notify_all();
+    const std::lock_guard lock(m_mutex);
+    queue(std::move(work), true);
 }
 
 std::exception_ptr OfficeCallRunner::failure()
@@ -92,6 +75,13 @@ void OfficeCallRunner::waitUntilIdle()
     m_changed.wait(lock, [&] { return finished(last); });
 }
 
+bool OfficeCallRunner::waitUntilIdle(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    const std::uint64_t last = m_lastQueued;
+    return m_changed.wait_for(lock, limit, [&] { return finished(last); });
+}
+
 void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit, std::function<void()> work,
                            const std::function<void()> &giveUp)
 {
@@ -102,14 +92,12 @@ void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit,
     std::uint64_t job = 0;
     {
         const std::lock_guard lock(m_mutex);
-        job = ++m_lastQueued;
-        m_queue.push_back({job, std::move(work), false});
+        job = queue(std::move(work), false);
         m_wakeWaiter = [this, &loop, job] {
             if (finished(job))
                 QMetaObject::invokeMethod(m_receiver.get(), [&loop] { loop.exit(callFinished); }, Qt::QueuedConnection);
         };
     }
-    m_changed.notify_all();
 
     deadline.start(limit);
     int outcome = callFinished;

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "office/WorkerThread.h"
+
 #include <QString>
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 class QObject;
 
@@ -47,26 +47,21 @@ public:
     bool isBusy();
     // Waits, without events, until the work queued so far has ended.
     void waitUntilIdle();
+    // The same within a limit: false when the work has not ended by then.
+    bool waitUntilIdle(std::chrono::milliseconds limit);
 
 private:
-    struct Job {
-        std::uint64_t number;
-        std::function<void()> work;
-        bool posted;
-    };
-
-    void workerLoop();
+    // Queues work on the thread, numbered; under m_mutex.
+    std::uint64_t queue(std::function<void()> work, bool posted);
     bool finished(std::uint64_t job) const { return m_lastFinished >= job; }
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<Job> m_queue;
     std::uint64_t m_lastQueued = 0;
     std::uint64_t m_lastFinished = 0;
     std::exception_ptr m_lastFailure;   // of the job that just finished, for its waiter
     std::exception_ptr m_postedFailure; // the first failure of posted work
-    bool m_stopping = false;
     std::unique_ptr<QObject> m_receiver; // wakes the waiting event loop, on the caller's thread
     std::function<void()> m_wakeWaiter;  // set while a caller waits
-    std::thread m_thread;
+    WorkerThread m_thread;               // last: it ends before anything its work uses goes
 };

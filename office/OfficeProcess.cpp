@@ -159,6 +159,11 @@ bool OfficeProcess::isAlive(const LivePid &pid)
     return ProcessState::runs(pid->load());
 }
 
+bool OfficeProcess::isStopped(const LivePid &pid)
+{
+    return ProcessState::stopped(pid->load());
+}
+
 void OfficeProcess::reap(int status)
 {
     m_running = false;

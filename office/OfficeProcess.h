@@ -50,8 +50,6 @@ public:
     // Kills the process and reaps it.
     void kill();
 
-    pid_t pid() const { return m_pid; }
-
     // The id of the process while it runs, 0 otherwise, readable from any thread and for
     // as long as anyone holds it: what kills an instance's office from outside its thread.
     using LivePid = std::shared_ptr<std::atomic<pid_t>>;
@@ -61,6 +59,8 @@ public:
     static void signalKill(const LivePid &pid);
     // True while the process of pid runs (has neither ended nor been reaped); from any thread.
     static bool isAlive(const LivePid &pid);
+    // True while the process of pid is stopped; from any thread.
+    static bool isStopped(const LivePid &pid);
     // The name of the pipe the office accepts UNO connections on.
     QString pipeName() const { return m_pipeName; }
     // A folder only this instance uses; removed with the process object.

@@ -1,62 +1,62 @@
 #include "office/OfficeRetirement.h"
 
+#include "office/WorkerThread.h"
+
 #include <algorithm>
 
-OfficeRetirement::OfficeRetirement()
-    : m_thread([this] { workerLoop(); })
-{
-}
+OfficeRetirement::OfficeRetirement() = default;
 
 OfficeRetirement::~OfficeRetirement()
 {
+    std::list<Retiree> retirees;
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
         // The program is ending: no office is asked any more.
-        for (const OfficeProcess::LivePid &office : m_ending)
-            OfficeProcess::signalKill(office);
+        for (const Retiree &retiree : m_retirees)
+            OfficeProcess::signalKill(retiree.office);
+        retirees.swap(m_retirees);
     }
-    m_changed.notify_all();
-    m_thread.join();
+    // Each thread ends once its instance has.
+    retirees.clear();
 }
 
 void OfficeRetirement::retire(std::function<void()> ending, OfficeProcess::LivePid office, bool killFirst)
 {
-    {
+    const std::list<Retiree> ended = takeEnded();
+    const std::lock_guard lock(m_mutex);
+    if (killFirst || m_stopping)
+        OfficeProcess::signalKill(office);
+    Retiree &retiree = m_retirees.emplace_back(Retiree{std::move(office), false, std::make_unique<WorkerThread>()});
+    retiree.thread->post([this, &retiree, ending = std::move(ending)]() mutable {
+        ending();
+        ending = nullptr;
         const std::lock_guard lock(m_mutex);
-        if (killFirst || m_stopping)
-            OfficeProcess::signalKill(office);
-        m_ending.push_back(office);
-        m_queue.push_back({std::move(ending), std::move(office)});
+        retiree.ended = true;
+        m_changed.notify_all();
+    });
+}
+
+std::list<OfficeRetirement::Retiree> OfficeRetirement::takeEnded()
+{
+    std::list<Retiree> ended;
+    const std::lock_guard lock(m_mutex);
+    for (auto retiree = m_retirees.begin(); retiree != m_retirees.end();) {
+        const auto next = std::next(retiree);
+        if (retiree->ended)
+            ended.splice(ended.end(), m_retirees, retiree);
+        retiree = next;
     }
-    m_changed.notify_all();
+    return ended;
 }
 
 void OfficeRetirement::waitUntilIdle()
 {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_queue.empty() && !m_busy; });
-}
-
-void OfficeRetirement::workerLoop()
-{
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_changed.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
-        if (m_queue.empty())
-            return;
-        Retiree retiree = std::move(m_queue.front());
-        m_queue.pop_front();
-        m_busy = true;
-        // An office retired while the program ends is killed, not asked.
-        if (m_stopping)
-            OfficeProcess::signalKill(retiree.office);
-        lock.unlock();
-        retiree.ending();
-        retiree.ending = nullptr;
-        lock.lock();
-        m_ending.erase(std::remove(m_ending.begin(), m_ending.end(), retiree.office), m_ending.end());
-        m_busy = false;
-        m_changed.notify_all();
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] {
+            return std::all_of(m_retirees.begin(), m_retirees.end(), [](const Retiree &retiree) { return retiree.ended; });
+        });
     }
+    takeEnded();
 }

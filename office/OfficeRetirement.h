@@ -3,17 +3,19 @@
 #include "office/OfficeProcess.h"
 
 #include <condition_variable>
-#include <deque>
 #include <functional>
+#include <list>
 #include <memory>
 #include <mutex>
-#include <thread>
-#include <vector>
+
+class WorkerThread;
 
 // Ends office instances in the background, so that nobody waits for an office to shut
-// down: an instance handed over here is asked to end (terminate, wait, kill) on a thread
-// of this object's. When this object goes (the program ends), every office still ending
-// is killed at once and the wait is over within moments.
+// down: each instance handed over here is ended on a thread of its own, so that one that
+// takes long to end (stopped, hung) never holds up the ending of another. An ending is
+// expected to end within its own limit, killing its office when need be. When this object
+// goes (the program ends), every office still ending is killed at once and the wait is
+// over within moments.
 class OfficeRetirement
 {
 public:
@@ -23,9 +25,9 @@ public:
     OfficeRetirement(const OfficeRetirement &) = delete;
     OfficeRetirement &operator=(const OfficeRetirement &) = delete;
 
-    // ending runs on the retirement thread and ends the instance (its destructor, as a
-    // rule). office is its process; with killFirst it is killed right away, for an office
-    // that is not to be asked.
+    // ending runs on a thread of the retirement's and ends the instance (its destructor,
+    // as a rule). office is its process; with killFirst it is killed right away, for an
+    // office that is not to be asked.
     void retire(std::function<void()> ending, OfficeProcess::LivePid office, bool killFirst);
 
     // Waits until every instance handed over has ended (tests and benchmarks).
@@ -33,17 +35,16 @@ public:
 
 private:
     struct Retiree {
-        std::function<void()> ending;
         OfficeProcess::LivePid office;
+        bool ended = false;
+        std::unique_ptr<WorkerThread> thread;
     };
 
-    void workerLoop();
+    // Takes the threads of the instances that have ended, to be let go outside the lock.
+    std::list<Retiree> takeEnded();
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<Retiree> m_queue;
-    std::vector<OfficeProcess::LivePid> m_ending; // every office not yet ended
-    bool m_busy = false;
+    std::list<Retiree> m_retirees;
     bool m_stopping = false;
-    std::thread m_thread;
 };

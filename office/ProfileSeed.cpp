@@ -20,12 +20,6 @@ ProfileSeed::ProfileSeed()
 
 ProfileSeed::~ProfileSeed() = default;
 
-bool ProfileSeed::isReady() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_ready;
-}
-
 bool ProfileSeed::copyTo(const QString &profileFolder) const
 {
     const std::lock_guard lock(m_mutex);

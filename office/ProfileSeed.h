@@ -21,7 +21,6 @@ public:
     ProfileSeed(const ProfileSeed &) = delete;
     ProfileSeed &operator=(const ProfileSeed &) = delete;
 
-    bool isReady() const;
     // Copies the seed into profileFolder. Returns false (and copies nothing usable) when
     // the seed is not ready or the copy fails; the caller then starts on a new profile.
     bool copyTo(const QString &profileFolder) const;

@@ -1,5 +1,6 @@
 #include "office/RenderedPages.h"
 
+#include "core/preview/PdfDocument.h"
 #include "core/wordgen/OfficeError.h"
 #include "core/wordgen/PagePicture.h"
 
@@ -9,12 +10,9 @@ namespace {
 
 std::unique_ptr<Poppler::Document> load(const QByteArray &pdf)
 {
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
-    if (!document || document->isLocked() || document->numPages() < 1)
+    std::unique_ptr<Poppler::Document> document = PdfDocument::fromData(pdf);
+    if (!document)
         throw OfficeError(QStringLiteral("The office's pages could not be read."));
-    document->setRenderHint(Poppler::Document::Antialiasing);
-    document->setRenderHint(Poppler::Document::TextAntialiasing);
-    document->setPaperColor(Qt::white);
     return document;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Internal to the office engine: included by its .cpp files only, never by a header that
-// code outside wordgen/office/ sees.
+// Internal to the office engine: included only within office/, never by a header that
+// code outside office/ sees.
 
 #include <QString>
 

@@ -11,15 +11,33 @@ bool ProcessState::exists(qint64 pid)
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
-bool ProcessState::runs(qint64 pid)
+namespace {
+
+// The one-letter state of the process, 0 when there is none.
+char stateOf(qint64 pid)
 {
     if (pid <= 0)
-        return false;
-    // The state follows the command name in parentheses: 'Z' or 'X' once it has ended.
+        return 0;
+    // The state follows the command name in parentheses.
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
-        return false;
+        return 0;
     const QByteArray line = stat.readAll();
     const qsizetype close = line.lastIndexOf(')');
-    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
+    return close > 0 && close + 2 < line.size() ? line.at(close + 2) : 0;
+}
+
+} // namespace
+
+bool ProcessState::runs(qint64 pid)
+{
+    // 'Z' or 'X' once it has ended.
+    const char state = stateOf(pid);
+    return state != 0 && state != 'Z' && state != 'X';
+}
+
+bool ProcessState::stopped(qint64 pid)
+{
+    const char state = stateOf(pid);
+    return state == 'T' || state == 't';
 }

@@ -9,5 +9,7 @@ namespace ProcessState {
 bool exists(qint64 pid);
 // The process exists and has not ended (an ended child not yet waited for has).
 bool runs(qint64 pid);
+// The process exists and is stopped (by a signal or a tracer): it answers nothing.
+bool stopped(qint64 pid);
 
 } // namespace ProcessState

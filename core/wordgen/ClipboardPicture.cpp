@@ -26,12 +26,13 @@ void ClipboardPicture::clear()
     put(QImage());
 }
 
-QImage ClipboardPicture::read()
+QImage ClipboardPicture::GetClipboardPicture(int format)
 {
-    return read(take);
+    (void)format;
+    return readFrom(take);
 }
 
-QImage ClipboardPicture::read(const std::function<QImage()> &source)
+QImage ClipboardPicture::readFrom(const std::function<QImage()> &source)
 {
     for (int tries = 0; tries < maxReads; ++tries) {
         QImage picture = source();

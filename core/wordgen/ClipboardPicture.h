@@ -21,7 +21,10 @@ public:
     // Drops a picture not yet read.
     static void clear();
 
-    static QImage read();
+    // format: the picture format to read, 0 for whichever the hand-over holds (the
+    // capture always passes 0); the hand-over holds pictures of one format only, so any
+    // format reads it.
+    static QImage GetClipboardPicture(int format);
     // The same loop over another source of pictures; a null image is a failed read.
-    static QImage read(const std::function<QImage()> &source);
+    static QImage readFrom(const std::function<QImage()> &source);
 };

@@ -79,7 +79,8 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     office.step(208, [](WordApplication &word) { word.setDisplayAlerts(false); });
     office.step(210, [](WordApplication &word) { word.closeDocument(); });
     office.quit(212);
-    // The document goes with its instance; releasing the instance ends its process.
+    // The document goes with its instance; releasing the instance hands its process over to
+    // be ended in the background.
     report.step(216, [&] { office.release(); });
     return documentPath;
 }

@@ -15,8 +15,8 @@ class ErrorReport;
 // failure is reported and every later office statement of the procedure is skipped:
 // without an instance or a document each of them could only fail again, one report box
 // each. A failure of a single statement while the office is alive is reported and the
-// procedure goes on. The instance is always ended: by quit(), or at the latest when the
-// session is destroyed.
+// procedure goes on. The instance is always ended, in the background: by quit(), or at the
+// latest when the session is destroyed.
 class OfficeSession
 {
 public:
@@ -42,7 +42,7 @@ public:
     // Tells the instance to quit. A failure is reported, unless the session had already
     // failed and reported once: then the instance is ended quietly.
     void quit(int label);
-    // Releases the instance; its process has ended when this returns.
+    // Releases the instance; its process ends in the background.
     void release();
 
 private:

@@ -67,7 +67,7 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
         // A failed copy hands no picture of this page over.
         const bool captured = report.step(148, [&] {
             snapshot = TempFolder::file(PageSnapshot::fileName());
-            PageSnapshot::save(copied ? ClipboardPicture::read() : QImage(), snapshot);
+            PageSnapshot::save(copied ? ClipboardPicture::GetClipboardPicture(0) : QImage(), snapshot);
         });
         report.step(150, [&] { m_preview.addPageListItem(QStringLiteral("Page ") + QString::number(pageNumber)); });
         const int element = pageNumber - 1;

@@ -10,9 +10,9 @@
 // An instance starts with no document; openDocument makes one the active document, and
 // the document operations act on it. Every failure throws OfficeError.
 //
-// The instance owns a private office process. quit() ends it and waits for it; the
-// destructor makes sure it has ended even when quit() was never reached, so no process
-// outlives the procedure that created the instance.
+// The instance owns a private office process. quit() and the destructor (even when quit()
+// was never reached) hand the process over to be ended in the background: the caller goes
+// on at once, and the process is ended, killed if need be, without anyone waiting for it.
 class WordApplication
 {
 public:

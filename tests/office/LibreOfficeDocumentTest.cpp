@@ -434,7 +434,7 @@ private:
         for (int done = 0;; ++done) {
             ClipboardPicture::clear();
             m_word->copyAsPicture();
-            pictures.append(ClipboardPicture::read());
+            pictures.append(ClipboardPicture::GetClipboardPicture(0));
             if (pageCount - done <= 1) {
                 m_word->endKeyExtend();
                 break;

@@ -139,8 +139,10 @@ public:
     {
         enter(FakeOperation::TypeText, text);
         FakeDocument &document = activeDocument();
-        if (document.selection == FakeDocument::Selection::Cell)
-            document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
+        // As the office engine: text goes into a selected table cell or nowhere.
+        if (document.selection != FakeDocument::Selection::Cell)
+            throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
+        document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
     }
 
     void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override
@@ -271,6 +273,11 @@ public:
     {
         enter(FakeOperation::DeleteSelection);
         FakeDocument &document = activeDocument();
+        // A selected table cell is emptied and stays selected, as the office engine does.
+        if (document.selection == FakeDocument::Selection::Cell) {
+            document.tables[document.table - 1][document.row - 1][document.cell - 1].clear();
+            return;
+        }
         // Only a selection from the document's start to the start of a later page takes
         // whole pages away; anything else removes text within a page.
         if (document.selection == FakeDocument::Selection::FromStart) {

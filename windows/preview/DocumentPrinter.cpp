@@ -1,5 +1,7 @@
 #include "windows/preview/DocumentPrinter.h"
 
+#include "core/preview/PdfDocument.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -14,13 +16,11 @@ namespace {
 
 std::unique_ptr<Poppler::Document> load(const QString &pdfFile)
 {
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdfFile);
-    if (!document || document->isLocked() || document->numPages() < 1)
+    std::unique_ptr<Poppler::Document> document = PdfDocument::fromFile(pdfFile);
+    if (!document)
         throw std::runtime_error(QCoreApplication::translate("DocumentPrinter", "the pages of %1 could not be read").arg(pdfFile).toStdString());
     // Drawn with the printer's own painter: text and lines stay sharp at any resolution.
     document->setRenderBackend(Poppler::Document::QPainterBackend);
-    document->setRenderHint(Poppler::Document::Antialiasing);
-    document->setRenderHint(Poppler::Document::TextAntialiasing);
     return document;
 }
 
@@ -28,8 +28,8 @@ std::unique_ptr<Poppler::Document> load(const QString &pdfFile)
 
 int DocumentPrinter::pageCount(const QString &pdfFile)
 {
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdfFile);
-    return document && !document->isLocked() ? document->numPages() : 0;
+    const std::unique_ptr<Poppler::Document> document = PdfDocument::fromFile(pdfFile);
+    return document ? document->numPages() : 0;
 }
 
 QPageSize DocumentPrinter::pageSize(const QString &pdfFile)

@@ -27,7 +27,7 @@ QList<int> draw(DocumentNameGenerator &generator, int count)
 } // namespace
 
 // The small pieces of a build: the name digits, the clipboard reader and the snapshot file.
-class CapturePartsTest : public QObject
+class NameDigitsClipboardSnapshotTest : public QObject
 {
     Q_OBJECT
 
@@ -76,7 +76,7 @@ private slots:
         QFETCH(int, expectedReads);
         QFETCH(bool, expectPicture);
         int reads = 0;
-        const QImage picture = ClipboardPicture::read([&] {
+        const QImage picture = ClipboardPicture::readFrom([&] {
             return ++reads > failedReads ? QImage(4, 4, QImage::Format_RGB32) : QImage();
         });
         QCOMPARE(reads, expectedReads);
@@ -118,5 +118,5 @@ private slots:
     }
 };
 
-DAYBLOOM_TEST_MAIN(CapturePartsTest)
-#include "CapturePartsTest.moc"
+DAYBLOOM_TEST_MAIN(NameDigitsClipboardSnapshotTest)
+#include "NameDigitsClipboardSnapshotTest.moc"
