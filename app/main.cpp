@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/TerminationSignals.h"
 #include "core/preview/CalendarExport.h"
 #include "core/import/DateImport.h"
 #include "core/import/DatesExport.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLockFile>
 #include <QScopeGuard>
 
 #include <cstdio>
@@ -39,13 +41,27 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
+// The settings file's lock left by a program killed while it wrote: taking the lock
+// removes a lock whose program no longer runs; a lock a running program holds stays.
+void removeStaleSettingsLock()
+{
+    QLockFile lock(CalendarEntryStore::fileName() + QStringLiteral(".lock"));
+    if (lock.tryLock(0))
+        lock.unlock();
+}
+
 // What killed runs of the program left behind goes; this run's temporary files go when
-// it ends, after its offices have.
+// it ends, after its offices have, and so do the sockets its offices could not remove
+// (an office killed at the end leaves some).
 auto cleanTemporaryFiles()
 {
     TempFolder::removeOrphans();
     OfficeSocketLeftovers::removeStale();
-    return qScopeGuard([] { TempFolder::removeOwn(); });
+    removeStaleSettingsLock();
+    return qScopeGuard([] {
+        TempFolder::removeOwn();
+        OfficeSocketLeftovers::removeStale();
+    });
 }
 
 // 0 when the work succeeds, 1 with its cause on one line when it throws.
@@ -121,6 +137,7 @@ int openWindow(QApplication &app)
     LibreOfficeEngine engine;
     SystemCommonDialog commonDialog;
     Form1 form(engine, commonDialog);
+    const TerminationSignals endWithoutAsking([&form] { form.closeWithoutAsking(); });
     form.Form_Load();
     if (form.programEnded())
         return 0;

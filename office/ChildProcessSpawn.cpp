@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,6 +52,10 @@ QString describe(int error)
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
     // An ignored signal stays ignored across exec: the child starts with SIGPIPE as usual.
     ::signal(SIGPIPE, SIG_DFL);
+    // Whatever the person's umask, what the child makes (the office's pipe sockets in the
+    // shared /tmp, its files) is its owner's only: another user who could connect to the
+    // socket could have the office read and write files as this user.
+    ::umask(077);
     ::execve(argv[0], argv, environment);
     const int error = errno;
     [[maybe_unused]] const auto written = ::write(errorPipe, &error, sizeof error);

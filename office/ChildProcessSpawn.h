@@ -6,8 +6,8 @@
 #include <sys/types.h>
 
 // Starts a program as a child process that dies with this program (parent-death signal),
-// with standard input and output on /dev/null and none of this program's other file
-// descriptors. A failed exec is reported back through a close-on-exec pipe, so that a
+// with standard input and output on /dev/null, none of this program's other file
+// descriptors, and the umask 077, so that what it makes is its owner's only. A failed exec is reported back through a close-on-exec pipe, so that a
 // program that cannot be run fails here rather than as a process that ends at once.
 namespace ChildProcessSpawn {
 

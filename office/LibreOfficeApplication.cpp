@@ -9,6 +9,7 @@
 #include "office/OfficeWarmUp.h"
 #include "office/RenderedPages.h"
 #include "office/RunningOffice.h"
+#include "office/UnoCall.h"
 
 #include <QFile>
 
@@ -197,8 +198,10 @@ bool LibreOfficeApplication::answers()
         return true;
     try {
         Instance &instance = *m_instance;
-        instance.calls.call(QStringLiteral("answering a short question"), instance.limits.check,
-                            [&instance] { instance.office.desktop()->getCurrentComponent(); });
+        const QString what = QStringLiteral("answering a short question");
+        instance.calls.call(what, instance.limits.check, [&] {
+            unoCall(what, [&instance] { instance.office.desktop()->getCurrentComponent(); });
+        });
         return true;
     } catch (const std::exception &) {
         return false;

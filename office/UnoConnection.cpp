@@ -1,5 +1,7 @@
 #include "office/UnoConnection.h"
 
+#include "core/shell/DiskSpace.h"
+#include "core/shell/TempFolder.h"
 #include "core/wordgen/OfficeError.h"
 #include "office/OfficeProcess.h"
 #include "office/UnoCall.h"
@@ -11,6 +13,8 @@
 #include <com/sun/star/lang/XComponent.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
+
+#include <QDir>
 
 #include <atomic>
 #include <thread>
@@ -55,6 +59,12 @@ UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds t
                     m_process.start();
                     continue;
                 }
+                // An office ends while starting when it cannot write its profile: a full disk
+                // is named as the cause, since the office says so only on its own output.
+                const QString folder = TempFolder::path();
+                if (DiskSpace::isShort(folder))
+                    throw OfficeError(QStringLiteral("The office did not start: no space left in %1 (it ended while starting, %2).")
+                                          .arg(QDir::toNativeSeparators(folder), m_process.exitDescription()));
                 throw OfficeError(QStringLiteral("The office did not start: it ended while starting (%1).").arg(m_process.exitDescription()));
             }
             if (connected) {

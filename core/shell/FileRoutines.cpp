@@ -44,13 +44,19 @@ void DeleteFileRobust(const QString &path) noexcept
 void WriteBytesToFile(const QByteArray &data, const QString &path)
 {
     QFile file(path);
-    // ReadWrite creates a missing file and, unlike WriteOnly, does not truncate.
-    if (!file.open(QIODevice::ReadWrite))
+    // ReadWrite creates a missing file and, unlike WriteOnly, does not truncate. Unbuffered,
+    // each write reaches the system at once, so that a failure (a full disk, say) comes
+    // back with the system's reason rather than as a short write without one.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw std::runtime_error(QCoreApplication::translate("FileRoutines", "Cannot open %1 for writing: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString())
                                      .toStdString());
-    if (file.write(data) != data.size() || !file.flush())
-        throw std::runtime_error(QCoreApplication::translate("FileRoutines", "Cannot write %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString())
-                                     .toStdString());
+    for (qint64 written = 0; written < data.size();) {
+        const qint64 wrote = file.write(data.constData() + written, data.size() - written);
+        if (wrote <= 0)
+            throw std::runtime_error(QCoreApplication::translate("FileRoutines", "Cannot write %1: %2")
+                                         .arg(QDir::toNativeSeparators(path), file.errorString())
+                                         .toStdString());
+        written += wrote;
+    }
 }

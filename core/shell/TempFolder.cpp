@@ -1,5 +1,6 @@
 #include "core/shell/TempFolder.h"
 
+#include "core/shell/DiskSpace.h"
 #include "core/shell/ProcessState.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,10 @@ Location locate()
         try {
             location.userFolder = userFolderIn(temp);
             makePrivateFolder(location.userFolder);
+            // A full disk under TEMP would fail the offices and the build; the private
+            // folder in the system's temporary folder is tried instead.
+            if (DiskSpace::isShort(location.userFolder))
+                refuse(location.userFolder, QStringLiteral("no space left on its disk"));
         } catch (const std::runtime_error &error) {
             location.userFolder.clear();
             qWarning("TEMP is not used: %s", error.what());

@@ -7,7 +7,8 @@
 //
 // It is a folder of this process inside a private folder of this user (mode 0700, this
 // user's, never a symbolic link), made inside the folder named by the environment variable
-// TEMP when that is set and usable, otherwise inside the system's temporary folder. Files
+// TEMP when that is set and usable (its disk not full), otherwise inside the system's
+// temporary folder. Files
 // others left in TEMP are never read, changed or deleted, and a name like "template.dot"
 // cannot be planted there by anyone else.
 class TempFolder

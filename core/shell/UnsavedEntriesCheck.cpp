@@ -5,6 +5,7 @@
 #include "core/shell/UserMessages.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QStringList>
 
@@ -56,6 +57,22 @@ bool UnsavedEntriesCheck::mayClose()
         }
     }
     return true;
+}
+
+void UnsavedEntriesCheck::keepWithoutAsking()
+{
+    if (m_writer.saveUnsaved())
+        return;
+    const QString beside = CalendarEntryStore::fileName()
+        + QDateTime::currentDateTime().toString(QStringLiteral("'.unsaved-'yyyyMMdd-HHmmss"));
+    const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(beside, m_writer.currentEntries());
+    if (result.saved)
+        qWarning("%d entries could not be stored in the settings file (%s); all entries were saved to %s",
+                 m_writer.unsavedCount(), qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(beside)));
+    else
+        qWarning("%d entries could not be stored in the settings file (%s), nor in %s (%s)", m_writer.unsavedCount(),
+                 qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(beside)),
+                 qUtf8Printable(result.problem));
 }
 
 bool UnsavedEntriesCheck::saveToChosenFile()

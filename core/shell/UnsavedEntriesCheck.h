@@ -21,6 +21,10 @@ public:
 
     // True when the program may end now.
     bool mayClose();
+    // For an end nobody can be asked about (the session ends, the program is told to end):
+    // the unsaved entries are tried once more and, when that fails, every entry is written
+    // to a file beside the settings file, which the log names.
+    void keepWithoutAsking();
 
     static QString question(int unsavedCount, const QString &problem);
 

@@ -14,6 +14,8 @@
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/WordApplication.h"
 
+#include <QFile>
+
 #include <stdexcept>
 
 namespace {
@@ -65,11 +67,14 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     const PaperSize paper = m_window.paperSize();
     QByteArray templateBytes;
     report.step(110, [&] { templateBytes = CalendarTemplate::bytes(paper); });
-    // A template file already there is used as it is.
+    // The template is written afresh for every build: a file left under its name (by a
+    // build that was cut short, say) is never trusted.
     report.step(112, [&] {
         templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
-        if (!templateBytes.isEmpty() && !FileExists(templatePath))
+        if (!templateBytes.isEmpty()) {
+            QFile::remove(templatePath);
             WriteBytesToFile(templateBytes, templatePath);
+        }
     });
     office.open(114, templatePath, true);
     fillCells(office);
@@ -106,6 +111,13 @@ void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
         const bool selected = office.step(loopLabel + 2, [&](WordApplication &word) {
             word.selectCell(month + 1, index + CalendarColumns::firstDayRow, CalendarColumns::entryCell);
         });
+        // Neither the month's column nor its first day can be reached: the document does not
+        // hold the month's table. That one report is all; the rest of the build is skipped,
+        // as for a lost office, rather than a report for every day of the year.
+        if (!selected && index == 0) {
+            office.abandon();
+            return;
+        }
         // Typing without this day's cell selected would overwrite whatever was selected
         // before, the previous day's entry; the cell keeps the template's content instead.
         if (selected)
@@ -137,17 +149,20 @@ QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)
 
 void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &documentPath)
 {
+    // A build that wrote no document has reported why already: that one report is all, and
+    // the main window stays (a preview would have no pages and nothing to save).
+    if (!FileExists(documentPath)) {
+        report.step(222, [&] { m_window.showBusy(false); });
+        return;
+    }
     PreviewPages *preview = nullptr;
     report.step(218, [&] {
         preview = &m_window.previewPages();
         preview->clearPageList();
     });
-    // A document that was never written has no pages: its failure has been reported once
-    // already, and the capture could only fail again.
-    if (FileExists(documentPath))
-        report.step(220, [&] {
-            PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
-        });
+    report.step(220, [&] {
+        PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
+    });
     report.step(222, [&] { m_window.showBusy(false); });
     bool hasPages = false;
     report.step(224, [&] { hasPages = available(preview).pageListCount() > 0; });

@@ -36,6 +36,9 @@ public:
     // is skipped or fails, so that the caller goes the other way. Only a lost instance is
     // reported, under label, since no way round can help then.
     bool attempt(int label, const std::function<void(WordApplication &)> &statement);
+    // Gives the instance up after a failure already reported that leaves nothing worth
+    // doing: every later office statement is skipped, as after a lost instance.
+    void abandon() { m_usable = false; }
     // True while office statements run: the instance started and no open failed.
     bool isUsable() const { return m_usable; }
 

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -383,7 +385,72 @@ private slots:
         QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
     }
 
+    // Told to end (a logout, a kill), the window ends as a close that asks nothing: its
+    // offices end and nothing of them or of the program stays behind; the settings file's
+    // lock a killed run left goes at the start.
+    void aSignalEndsTheProgramAndLeavesNothing_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void aSignalEndsTheProgramAndLeavesNothing()
+    {
+        QFETCH(int, signal);
+        const QByteArray settingsBefore = fileContent(settingsFile());
+        QFile staleLock(settingsFile() + QStringLiteral(".lock"));
+        QVERIFY(staleLock.open(QIODevice::WriteOnly));
+        staleLock.write("999999\ndaybloom\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        staleLock.close();
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(DAYBLOOM_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+        const pid_t pid = pid_t(program.processId());
+        // The window is up once the two offices of the next build are getting ready.
+        QTRY_COMPARE_WITH_TIMEOUT(childrenNamed(pid, "soffice.bin").size(), 2, 60000);
+        const QList<pid_t> offices = childrenNamed(pid, "soffice.bin");
+        QVERIFY(!QFile::exists(staleLock.fileName()));
+
+        ::kill(pid, signal);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        for (const pid_t office : offices)
+            QVERIFY(::kill(office, 0) != 0);
+        const QStringList sockets = QDir(QStringLiteral("/tmp")).entryList(
+            {QStringLiteral("OSL_PIPE_%1_daybloom-%2-*").arg(::getuid()).arg(pid)}, QDir::System | QDir::Hidden);
+        QVERIFY2(sockets.isEmpty(), qPrintable(sockets.join(QLatin1Char(' '))));
+        const QString ownTemp = m_home.filePath(QStringLiteral("temp/daybloom-%1/%2").arg(::getuid()).arg(pid));
+        QVERIFY2(!QFileInfo::exists(ownTemp), qPrintable(ownTemp));
+        QCOMPARE(fileContent(settingsFile()), settingsBefore);
+    }
+
 private:
+    // The processes of that name whose parent is pid.
+    static QList<pid_t> childrenNamed(pid_t parent, const QByteArray &name)
+    {
+        QList<pid_t> children;
+        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QByteArray stat = fileContent(QStringLiteral("/proc/%1/stat").arg(entry));
+            const qsizetype open = stat.indexOf('(');
+            const qsizetype close = stat.lastIndexOf(')');
+            if (open < 0 || close < open)
+                continue;
+            const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
+            if (stat.mid(open + 1, close - open - 1) == name && rest.size() > 1 && rest.at(1).toInt() == parent
+                && rest.at(0) != "Z")
+                children.append(entry.toInt());
+        }
+        return children;
+    }
+
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 
     // changes: environment variables set for this run.

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +23,7 @@
 #include <thread>
 
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace LibreOfficeTestSupport;
 using namespace std::chrono_literals;
@@ -228,6 +231,73 @@ private slots:
         next->openDocument(writeTemplate(), true);
         next->selectCell(1, 2, 2);
         next->quit();
+    }
+
+    // An office that does not end when asked (stopped here) holds up nobody else's ending
+    // and is killed once its ending limit has passed.
+    void aStoppedOfficeEndsWithoutHoldingUpOthers()
+    {
+        LibreOfficeEngine engine(LibreOfficeEngine::defaultOfficeProgram(), OfficeTimeLimits{.end = 8s});
+        std::unique_ptr<WordApplication> stopped = engine.createApplication();
+        stopped->openDocument(writeTemplate(), true);
+        const pid_t stoppedOffice = officeChildren().first();
+        std::unique_ptr<WordApplication> healthy = engine.createApplication();
+        const pid_t healthyOffice = officeChildren().at(officeChildren().first() == stoppedOffice ? 1 : 0);
+
+        ::kill(stoppedOffice, SIGSTOP);
+        stopped->quit();
+        healthy->quit();
+        QTRY_VERIFY_WITH_TIMEOUT(!processExists(healthyOffice), 7000);
+        QVERIFY2(processExists(stoppedOffice), "the stopped office was killed before its limit");
+        engine.waitForEndedInstances();
+        QVERIFY(!processExists(stoppedOffice));
+    }
+
+    // Ready offices that were stopped are not handed out: the build gets one that
+    // answers, and the stopped ones are ended.
+    void stoppedReadyOfficesAreReplaced()
+    {
+        LibreOfficeEngine engine;
+        engine.prepareAhead(QByteArray());
+        engine.waitForReadyInstances();
+        const QList<pid_t> ready = officeChildren();
+        QCOMPARE(ready.size(), 2);
+        for (const pid_t office : ready)
+            ::kill(office, SIGSTOP);
+
+        std::unique_ptr<WordApplication> word = engine.createApplication();
+        word->openDocument(writeTemplate(), true);
+        word->selectCell(1, 2, 2);
+        word->quit();
+        engine.waitForEndedInstances();
+        for (const pid_t office : ready)
+            QVERIFY(!processExists(office));
+    }
+
+    // Whatever the person's umask, the office's pipe socket is its owner's only: another
+    // user cannot connect to it and have the office work as this user.
+    void anotherUserCannotReachTheOffice()
+    {
+        const mode_t personsUmask = ::umask(0);
+        const auto restoreUmask = qScopeGuard([personsUmask] { ::umask(personsUmask); });
+        std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+        const QStringList sockets = socketPaths(officeChildren().first());
+        QVERIFY(!sockets.isEmpty());
+        for (const QString &socket : sockets) {
+            QProcess other;
+            other.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                    QStringLiteral("--clear-groups"), QStringLiteral("/usr/bin/python3"),
+                                                    QStringLiteral("-c"),
+                                                    QStringLiteral("import socket, sys\n"
+                                                                   "s = socket.socket(socket.AF_UNIX)\n"
+                                                                   "try:\n    s.connect(sys.argv[1])\n"
+                                                                   "except PermissionError:\n    sys.exit(3)\n"),
+                                                    socket});
+            QVERIFY(other.waitForFinished(10000));
+            QVERIFY2(other.exitCode() == 3, qPrintable(socket + QLatin1Char(' ') + other.readAllStandardError()));
+        }
+        word->openDocument(writeTemplate(), true);
+        word->quit();
     }
 
     // An office that accepts the connection but never answers is given up at the start

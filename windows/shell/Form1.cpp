@@ -223,6 +223,12 @@ void Form1::showNotice(const QString &text)
     QToolTip::showText(below, text, this, QRect(), shownFor);
 }
 
+void Form1::closeWithoutAsking()
+{
+    m_unsavedEntries.keepWithoutAsking();
+    ProgramEnd::now();
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (!m_unsavedEntries.mayClose()) {

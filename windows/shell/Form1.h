@@ -40,6 +40,9 @@ public:
     void Form_Load();
     // True when the load step ended the program: the window must not be shown.
     bool programEnded() const { return m_programEnded; }
+    // Ends the program without asking anything (the session ends, the program is told to
+    // end): entries the settings file refused are kept in a file beside it.
+    void closeWithoutAsking();
 
     EntryPanel &entryPanel() { return *m_entryPanel; }
     const EntryPanel &entryPanel() const { return *m_entryPanel; }

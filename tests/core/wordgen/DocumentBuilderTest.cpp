@@ -181,11 +181,13 @@ private slots:
         QVERIFY(!window.busy);
     }
 
-    void existingTemplateFileIsUsedAndDeleted()
+    // A file left under the template's name (longer than the template, so that a write
+    // over it without truncating would show) is replaced by the program's own template.
+    void leftoverTemplateFileIsReplacedAndDeleted()
     {
         FakeWordEngine engine;
         TestBuildSurface window(engine);
-        writeFile(templatePath(), "the user's own template");
+        writeFile(templatePath(), CalendarTemplate::bytes() + "left behind by an earlier build");
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
@@ -196,7 +198,7 @@ private slots:
         builder.PushButton22_Click();
 
         QCOMPARE(takeReportedErrors(), QStringList());
-        QCOMPARE(templateAtOpen, QByteArray("the user's own template"));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes());
         QVERIFY(!QFile::exists(templatePath()));
     }
 
@@ -232,6 +234,26 @@ private slots:
         QCOMPARE(templateAtOpen, CalendarTemplate::bytes(paper));
         QVERIFY(templateAtOpen != CalendarTemplate::bytes(PaperSize::Letter));
         QVERIFY(!QFile::exists(TempFolder::file(fileName)));
+    }
+
+    // A document without the month tables costs one report, not one per day; no document
+    // is written, no preview opens and the main window stays.
+    void missingMonthTableReportsOnceAndShowsNoPreview()
+    {
+        FakeWordEngine engine;
+        engine.setTableLayouts({FakeWordEngine::calendarLayout().first()});
+        TestBuildSurface window(engine);
+
+        DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
+        builder.PushButton22_Click();
+
+        QCOMPARE(takeReportedErrors(), QStringList{QStringLiteral("PushButton22_Click:124")});
+        QCOMPARE(engine.calls(FakeOperation::SaveAs).size(), 0);
+        QCOMPARE(engine.liveInstances(), 0);
+        QVERIFY(!window.preview || window.preview->showCount == 0);
+        QVERIFY(!window.hidden);
+        QVERIFY(!window.busy);
+        QVERIFY(!window.frozen);
     }
 
     void takenNamesAreSkipped()
@@ -302,7 +324,7 @@ private slots:
         QTest::newRow("display alerts") << FakeOperation::SetDisplayAlerts << 1 << QStringList{"PushButton22_Click:208"} << 0;
         QTest::newRow("close") << FakeOperation::CloseDocument << 1 << QStringList{"PushButton22_Click:210"} << 0;
         QTest::newRow("quit") << FakeOperation::Quit << 1 << QStringList{"PushButton22_Click:212"} << 0;
-        // Nothing was saved: the capture does not try to open what is not there.
+        // Nothing was saved: no preview opens, the main window stays.
         QTest::newRow("save") << FakeOperation::SaveAs << 1 << QStringList{"PushButton22_Click:206"} << 0;
     }
 
@@ -327,7 +349,9 @@ private slots:
         QCOMPARE(engine.liveInstances(), 0);
         QVERIFY(!builder.isCreating());
         QVERIFY(!window.frozen);
-        QCOMPARE(window.preview->showCount, 1);
+        const bool saved = failing != FakeOperation::SaveAs;
+        QCOMPARE(window.preview ? window.preview->showCount : 0, saved ? 1 : 0);
+        QCOMPARE(window.hidden, saved);
         QVERIFY(!QFile::exists(templatePath()));
         if (failing == FakeOperation::SelectCell) {
             // The day whose cell could not be selected is not typed anywhere else.
@@ -377,7 +401,7 @@ private slots:
         builder.PushButton22_Click();
 
         QCOMPARE(takeReportedErrors(), reports);
-        QCOMPARE(window.preview->items.size(), pages);
+        QCOMPARE(window.preview ? window.preview->items.size() : 0, pages);
         QVERIFY(!builder.isCreating());
         QVERIFY(!window.frozen);
         QVERIFY(!window.busy);
@@ -411,9 +435,9 @@ private slots:
         QVERIFY(!window.frozen);
         QVERIFY(!window.busy);
         QVERIFY(!QFile::exists(templatePath()));
-        QCOMPARE(window.preview->items, QStringList());
-        QVERIFY(window.preview->firstPageShown.isNull());
-        QCOMPARE(window.preview->showCount, 1);
+        // No document: no preview opens and the main window stays.
+        QVERIFY(!window.preview || window.preview->showCount == 0);
+        QVERIFY(!window.hidden);
     }
 };
 
