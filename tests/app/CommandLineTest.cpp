@@ -1,3 +1,4 @@
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
@@ -414,8 +415,8 @@ private slots:
         QVERIFY(program.waitForStarted());
         const pid_t pid = pid_t(program.processId());
         // The window is up once the two offices of the next build are getting ready.
-        QTRY_COMPARE_WITH_TIMEOUT(childrenNamed(pid, "soffice.bin").size(), 2, 60000);
-        const QList<pid_t> offices = childrenNamed(pid, "soffice.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(childProcesses("soffice.bin", pid).size(), 2, 60000);
+        const QList<pid_t> offices = childProcesses("soffice.bin", pid);
         QVERIFY(!QFile::exists(staleLock.fileName()));
 
         ::kill(pid, signal);
@@ -433,24 +434,6 @@ private slots:
     }
 
 private:
-    // The processes of that name whose parent is pid.
-    static QList<pid_t> childrenNamed(pid_t parent, const QByteArray &name)
-    {
-        QList<pid_t> children;
-        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QByteArray stat = fileContent(QStringLiteral("/proc/%1/stat").arg(entry));
-            const qsizetype open = stat.indexOf('(');
-            const qsizetype close = stat.lastIndexOf(')');
-            if (open < 0 || close < open)
-                continue;
-            const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
-            if (stat.mid(open + 1, close - open - 1) == name && rest.size() > 1 && rest.at(1).toInt() == parent
-                && rest.at(0) != "Z")
-                children.append(entry.toInt());
-        }
-        return children;
-    }
-
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 
     // changes: environment variables set for this run.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shell/ProcessState.h"
+#include "tests/support/ChildProcesses.h"
 #include "core/shell/TempFolder.h"
 
 #include <QDir>
@@ -17,33 +18,6 @@
 // Helpers for the tests that run a real office: which office processes this test process
 // has started, and whether anything of an office is left in the temporary folder.
 namespace LibreOfficeTestSupport {
-
-// The processes of that name whose parent is this process.
-inline QList<pid_t> childProcesses(const QByteArray &processName)
-{
-    QList<pid_t> children;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        bool isNumber = false;
-        const pid_t pid = entry.toInt(&isNumber);
-        if (!isNumber)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (name) state ppid …"; the name may itself hold blanks and parentheses.
-        const QByteArray line = stat.readAll();
-        const qsizetype open = line.indexOf('(');
-        const qsizetype close = line.lastIndexOf(')');
-        if (open < 0 || close < open)
-            continue;
-        const QByteArray name = line.mid(open + 1, close - open - 1);
-        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-        if (name == processName && rest.size() > 1 && rest.at(1).toInt() == ::getpid())
-            children.append(pid);
-    }
-    return children;
-}
 
 inline QList<pid_t> officeChildren()
 {
