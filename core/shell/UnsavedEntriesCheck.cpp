@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -63,16 +64,22 @@ void UnsavedEntriesCheck::keepWithoutAsking()
 {
     if (m_writer.saveUnsaved())
         return;
-    const QString beside = CalendarEntryStore::fileName()
+    // Beside the settings file; where its folder refuses, in the home folder.
+    const QString name = QFileInfo(CalendarEntryStore::fileName()).fileName()
         + QDateTime::currentDateTime().toString(QStringLiteral("'.unsaved-'yyyyMMdd-HHmmss"));
-    const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(beside, m_writer.currentEntries());
-    if (result.saved)
-        qWarning("%d entries could not be stored in the settings file (%s); all entries were saved to %s",
-                 m_writer.unsavedCount(), qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(beside)));
-    else
-        qWarning("%d entries could not be stored in the settings file (%s), nor in %s (%s)", m_writer.unsavedCount(),
-                 qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(beside)),
-                 qUtf8Printable(result.problem));
+    QStringList refusals;
+    for (const QString &folder : {QFileInfo(CalendarEntryStore::fileName()).path(), QDir::homePath()}) {
+        const QString path = QDir(folder).filePath(name);
+        const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(path, m_writer.currentEntries());
+        if (result.saved) {
+            qWarning("%d entries could not be stored in the settings file (%s); all entries were saved to %s",
+                     m_writer.unsavedCount(), qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(path)));
+            return;
+        }
+        refusals.append(QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), result.problem));
+    }
+    qWarning("%d entries could not be stored in the settings file (%s), nor in %s", m_writer.unsavedCount(),
+             qUtf8Printable(m_writer.problem()), qUtf8Printable(refusals.join(QStringLiteral(" nor in "))));
 }
 
 bool UnsavedEntriesCheck::saveToChosenFile()

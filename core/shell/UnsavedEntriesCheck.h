@@ -23,7 +23,8 @@ public:
     bool mayClose();
     // For an end nobody can be asked about (the session ends, the program is told to end):
     // the unsaved entries are tried once more and, when that fails, every entry is written
-    // to a file beside the settings file, which the log names.
+    // to a file beside the settings file (in the home folder when that folder refuses),
+    // which the log names.
     void keepWithoutAsking();
 
     static QString question(int unsavedCount, const QString &problem);

@@ -433,6 +433,50 @@ private slots:
         QCOMPARE(fileContent(settingsFile()), settingsBefore);
     }
 
+    // A TEMP on a full disk is passed over for the private folder in the system's
+    // temporary folder; when that disk is full too, the one line names the file that could
+    // not be written and why.
+    void aFullTempFolderIsPassedOver_data()
+    {
+        QTest::addColumn<bool>("systemFolderFull");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("TEMP full") << false << 0 << QStringLiteral("TEMP is not used");
+        QTest::newRow("both full") << true << 1 << QStringLiteral("template.dot: No space left on device");
+    }
+
+    void aFullTempFolderIsPassedOver()
+    {
+        QFETCH(bool, systemFolderFull);
+        QFETCH(int, exitCode);
+        QFETCH(QString, cause);
+        QTemporaryDir temp;
+        QTemporaryDir system;
+        const QString target = m_home.filePath(QStringLiteral("out/from-full-temp.pdf"));
+        QFile::remove(target);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("TEMP"), temp.path());
+        environment.insert(QStringLiteral("TMPDIR"), system.path());
+        program.setProcessEnvironment(environment);
+        // Small disks of their own, filled, in a mount namespace of the program's own.
+        const QString fill = QStringLiteral("mount -t tmpfs -o size=1m tmpfs \"$%1\" || exit 99\n"
+                                            "dd if=/dev/zero of=\"$%1/fill\" bs=64k 2>/dev/null\n");
+        program.start(QStringLiteral("unshare"),
+                      {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                       fill.arg(QStringLiteral("TEMP")) + (systemFolderFull ? fill.arg(QStringLiteral("TMPDIR")) : QString())
+                           + QStringLiteral("exec \"$0\" --export \"$1\""),
+                       QStringLiteral(DAYBLOOM_PROGRAM), target});
+        QVERIFY(program.waitForFinished(120000));
+        if (program.exitCode() == 99)
+            QSKIP("no disk can be mounted here");
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(program.exitCode() == exitCode, qPrintable(errors));
+        QVERIFY2(errors.contains(cause), qPrintable(errors));
+        QCOMPARE(QFileInfo(target).size() > 0, exitCode == 0);
+    }
+
 private:
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 

@@ -187,7 +187,7 @@ private slots:
     {
         FakeWordEngine engine;
         TestBuildSurface window(engine);
-        writeFile(templatePath(), CalendarTemplate::bytes() + "left behind by an earlier build");
+        writeFile(templatePath(), CalendarTemplate::bytes(PaperSize::Letter) + "left behind by an earlier build");
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
@@ -198,7 +198,7 @@ private slots:
         builder.PushButton22_Click();
 
         QCOMPARE(takeReportedErrors(), QStringList());
-        QCOMPARE(templateAtOpen, CalendarTemplate::bytes());
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(PaperSize::Letter));
         QVERIFY(!QFile::exists(templatePath()));
     }
 

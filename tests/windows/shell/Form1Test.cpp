@@ -484,6 +484,31 @@ private slots:
         QCOMPARE(ScriptedMessages::recordCount(), 0);
     }
 
+    // An end nobody can be asked about (a signal) asks nothing and loses nothing: entries
+    // the settings file refused go to a file beside it.
+    void closingWithoutAskingKeepsUnsavedEntriesBesideTheSettings()
+    {
+        QVERIFY(QDir().mkpath(CalendarEntryStore::fileName())); // the settings file cannot be written
+        FakeWordEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        form.show();
+        QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
+        ScriptedMessages::takeRecords(); // at start-up, and the refused write
+
+        form.closeWithoutAsking();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+        const QStringList beside = QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.unsaved-*")});
+        QCOMPARE(beside.size(), 1);
+        const QString kept = QDir(settingsFolder()).filePath(beside.first());
+        QSettings entries(kept, QSettings::IniFormat);
+        entries.beginGroup(settingsSection);
+        QCOMPARE(entries.allKeys().size(), 366);
+        QCOMPARE(entries.value(QStringLiteral("txtApr12")).toString(), QStringLiteral("Mom"));
+        QVERIFY(QFile::remove(kept));
+    }
+
     void closingThePreviewAsksBeforeTheDocumentGoes()
     {
         QVERIFY(QDir().mkpath(CalendarEntryStore::fileName()));

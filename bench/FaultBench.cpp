@@ -1,0 +1,197 @@
+// Builds calendars again and again in one program run while offices are killed or stopped
+// at random, and prints what a person would have seen and what is left behind: previews
+// shown, reports shown, the longest wait for a build, the office processes alive and their
+// memory after the run and after the program has closed, files left in TEMP and /tmp, and
+// whether the settings file is byte for byte what it was.
+//
+// Before each build, at random: nothing, one office child killed, or one stopped, at a
+// random moment from the click to four seconds after it (so also between builds, hitting
+// the offices got ready for the next one). Usage: fault_bench [builds] [seed]
+
+#include "bench/BenchFigures.h"
+#include "bench/BenchSandbox.h"
+
+#include "core/shell/CalendarEntryStore.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/shell/TempFolder.h"
+#include "office/LibreOfficeEngine.h"
+#include "office/OfficeSocketLeftovers.h"
+#include "tests/support/ScriptedMessages.h"
+#include "windows/entry/EntryPanel.h"
+#include "windows/preview/Form2.h"
+#include "windows/shell/BuildController.h"
+#include "windows/shell/Form1.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace {
+
+enum class Fault { None, Kill, Stop };
+
+void idle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The office processes of this program, how many of them are stopped, and their memory.
+struct Offices {
+    int alive = 0;
+    int stopped = 0;
+    double memory = 0; // MB resident
+};
+
+Offices officesNow()
+{
+    Offices offices;
+    for (const QString &pid : officeProcesses()) {
+        const QByteArray state = statFieldsOf(pid).value(0);
+        if (state == "Z")
+            continue;
+        ++offices.alive;
+        offices.stopped += state == "T" || state == "t";
+        offices.memory += memoryOf(pid).now;
+    }
+    return offices;
+}
+
+// Files below a folder, sockets included.
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(it.next());
+    return files;
+}
+
+// This user's office sockets in /tmp.
+QStringList officeSockets()
+{
+    return QDir(QStringLiteral("/tmp")).entryList({QStringLiteral("OSL_PIPE_%1_*").arg(::getuid())},
+                                                  QDir::System | QDir::Hidden);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir sandbox;
+    if (!useBenchSandbox(sandbox, {}))
+        return 1;
+    QApplication app(argc, argv);
+    ScriptedMessages::install();
+    const int builds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 100;
+    const quint32 seed = argc > 2 ? QByteArray(argv[2]).toUInt() : QRandomGenerator::system()->generate();
+    QRandomGenerator random(seed);
+    const QStringList socketsBefore = officeSockets();
+
+    int previews = 0;
+    int reports = 0;
+    int buildsWithMoreThanOneReport = 0;
+    int buildsWithoutPreviewOrReport = 0;
+    int kills = 0;
+    int stops = 0;
+    double longestWait = 0;
+    Offices afterRun;
+    QByteArray settingsBefore;
+    {
+        LibreOfficeEngine engine;
+        Form1 form(engine);
+        form.Form_Load();
+        if (form.programEnded()) {
+            std::fprintf(stderr, "No office could be started.\n");
+            return 1;
+        }
+        for (int month = 0; month < CalendarMonths::count; ++month)
+            for (int index = 0; index < CalendarMonths::month(month).days; ++index)
+                form.entryPanel().setEntryText(month, index, QStringLiteral("Entry of day %1").arg(CalendarMonths::dayOfYear(month, index)));
+        form.show();
+        settingsBefore = fileBytes(CalendarEntryStore::fileName());
+        auto *startButton = form.findChild<QPushButton *>(QStringLiteral("PushButton22"));
+        idle(1000);
+
+        std::printf("%d builds, seed %u\n", builds, seed);
+        for (int run = 1; run <= builds; ++run) {
+            ScriptedMessages::takeRecords();
+            const auto fault = Fault(random.bounded(3));
+            QTimer injector;
+            injector.setSingleShot(true);
+            QObject::connect(&injector, &QTimer::timeout, [&] {
+                const QStringList offices = officeProcesses();
+                if (offices.isEmpty())
+                    return;
+                const pid_t victim = offices.at(int(random.bounded(quint32(offices.size())))).toInt();
+                ::kill(victim, fault == Fault::Kill ? SIGKILL : SIGSTOP);
+                ++(fault == Fault::Kill ? kills : stops);
+            });
+            if (fault != Fault::None)
+                injector.start(int(random.bounded(4000u)));
+            QElapsedTimer wait;
+            wait.start();
+            startButton->click();
+            const double waited = double(wait.elapsed()) / 1000.0;
+            longestWait = std::max(longestWait, waited);
+            // A fault meant for after the build hits the offices got ready for the next one.
+            while (injector.isActive())
+                idle(50);
+            Form2 *preview = form.build().previewWindow();
+            const bool shown = preview && preview->isVisible();
+            const int reported = ScriptedMessages::recordCount();
+            previews += shown;
+            reports += reported;
+            buildsWithMoreThanOneReport += reported > 1;
+            buildsWithoutPreviewOrReport += !shown && reported == 0;
+            if (shown)
+                preview->PushButton8_Click();
+            idle(200);
+        }
+        engine.waitForEndedInstances();
+        afterRun = officesNow();
+    }
+    // As the program ends: its temporary folder and the sockets its offices left go.
+    TempFolder::removeOwn();
+    OfficeSocketLeftovers::removeStale();
+    idle(500);
+    const Offices afterClose = officesNow();
+    QStringList socketsLeft;
+    for (const QString &socket : officeSockets())
+        if (!socketsBefore.contains(socket))
+            socketsLeft.append(socket);
+    const QStringList tempLeft = filesBelow(sandbox.filePath(QStringLiteral("temp")));
+
+    std::printf("Faults injected: %d kills, %d stops\n", kills, stops);
+    std::printf("Previews shown: %d of %d builds; reports shown: %d; builds with more than one report: %d; "
+                "builds with neither: %d\n",
+                previews, builds, reports, buildsWithMoreThanOneReport, buildsWithoutPreviewOrReport);
+    std::printf("Longest wait for a build: %.1f s\n", longestWait);
+    std::printf("After the run: %d office processes (%d stopped), %.0f MB\n", afterRun.alive, afterRun.stopped,
+                afterRun.memory);
+    std::printf("After the program closed: %d office processes, %.0f MB\n", afterClose.alive, afterClose.memory);
+    std::printf("Files left in TEMP: %d%s%s\n", int(tempLeft.size()), tempLeft.isEmpty() ? "" : " ",
+                qPrintable(tempLeft.join(QLatin1Char(' '))));
+    std::printf("Office sockets left in /tmp: %d%s%s\n", int(socketsLeft.size()), socketsLeft.isEmpty() ? "" : " ",
+                qPrintable(socketsLeft.join(QLatin1Char(' '))));
+    std::printf("Settings file byte-identical: %s\n",
+                fileBytes(CalendarEntryStore::fileName()) == settingsBefore ? "yes" : "NO");
+    return 0;
+}
