@@ -4,12 +4,11 @@
 
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
+#include "bench/FilledWindow.h"
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
 
-#include "windows/entry/EntryPanel.h"
 #include "windows/preview/Form2.h"
-#include "core/shell/CalendarMonths.h"
 #include "windows/shell/Form1.h"
 #include "windows/widgets/SystemCommonDialog.h"
 #include "tests/support/ScriptedMessages.h"
@@ -146,14 +145,8 @@ int main(int argc, char **argv)
     TimingWordEngine engine(office);
     SystemCommonDialog dialogs;
     Form1 form(engine, dialogs);
-    form.Form_Load();
-    if (form.programEnded()) {
-        std::fprintf(stderr, "No office could be started.\n");
+    if (!loadFilledWindow(form, realisticEntry))
         return 1;
-    }
-    for (int month = 0; month < CalendarMonths::count; ++month)
-        for (int index = 0; index < CalendarMonths::month(month).days; ++index)
-            form.entryPanel().setEntryText(month, index, realisticEntry(CalendarMonths::dayOfYear(month, index)));
     form.show();
     auto *startButton = form.findChild<QPushButton *>(QStringLiteral("PushButton22"));
     const QString bareDocument = sandbox.filePath(QStringLiteral("bare/calendar.doc"));

@@ -10,14 +10,13 @@
 
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
+#include "bench/FilledWindow.h"
 
 #include "core/shell/CalendarEntryStore.h"
-#include "core/shell/CalendarMonths.h"
 #include "core/shell/TempFolder.h"
 #include "office/LibreOfficeEngine.h"
 #include "office/OfficeSocketLeftovers.h"
 #include "tests/support/ScriptedMessages.h"
-#include "windows/entry/EntryPanel.h"
 #include "windows/preview/Form2.h"
 #include "windows/shell/BuildController.h"
 #include "windows/shell/Form1.h"
@@ -117,14 +116,8 @@ int main(int argc, char **argv)
     {
         LibreOfficeEngine engine;
         Form1 form(engine);
-        form.Form_Load();
-        if (form.programEnded()) {
-            std::fprintf(stderr, "No office could be started.\n");
+        if (!loadFilledWindow(form, [](int day) { return QStringLiteral("Entry of day %1").arg(day); }))
             return 1;
-        }
-        for (int month = 0; month < CalendarMonths::count; ++month)
-            for (int index = 0; index < CalendarMonths::month(month).days; ++index)
-                form.entryPanel().setEntryText(month, index, QStringLiteral("Entry of day %1").arg(CalendarMonths::dayOfYear(month, index)));
         form.show();
         settingsBefore = fileBytes(CalendarEntryStore::fileName());
         auto *startButton = form.findChild<QPushButton *>(QStringLiteral("PushButton22"));
