@@ -20,6 +20,7 @@
 #include "windows/preview/Form2.h"
 #include "windows/shell/BuildController.h"
 #include "windows/shell/Form1.h"
+#include "windows/widgets/SystemCommonDialog.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -115,7 +116,8 @@ int main(int argc, char **argv)
     QByteArray settingsBefore;
     {
         LibreOfficeEngine engine;
-        Form1 form(engine);
+        SystemCommonDialog dialogs;
+        Form1 form(engine, dialogs);
         if (!loadFilledWindow(form, [](int day) { return QStringLiteral("Entry of day %1").arg(day); }))
             return 1;
         form.show();

@@ -490,7 +490,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(CalendarEntryStore::fileName())); // the settings file cannot be written
         FakeWordEngine engine;
-        Form1 form(engine);
+        Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
         QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
