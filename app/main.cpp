@@ -160,6 +160,7 @@ int main(int argc, char *argv[])
     const bool window = CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window;
     const std::unique_ptr<QCoreApplication> app =
         window ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
     ProgramTranslation::install(LanguagePreference::current());
 
     const CommandLine command = CommandLine::parse(argumentsOf(argc, argv));

@@ -20,6 +20,9 @@ public:
 
     bool canUndo() const { return m_done > 0; }
     bool canRedo() const { return m_done < m_steps.size(); }
+    // The names of the steps undo() and redo() would take; empty when there is none.
+    QString undoName() const { return canUndo() ? m_steps.at(m_done - 1).what : QString(); }
+    QString redoName() const { return canRedo() ? m_steps.at(m_done).what : QString(); }
     // Take back the last step, or do again the last one taken back; the name of the step,
     // empty when there was none.
     QString undo(DayEntries &entries);

@@ -326,7 +326,7 @@ click "$preview_win" "${zoom_out_button[@]}"
 wait_until 30 "the page at its first size" view_equals "$work/shots/page6.png"
 
 step "preview: dragging the page"
-read -r drag_x drag_y <<<"$(((page_view[0] + page_view[2] / 2) / 15)) $(((page_view[1] + page_view[3] / 2) / 15))"
+read -r drag_x drag_y <<<"$(((page_view[0] + page_view[2] / 2) / 15)) $(((page_view[1] + page_view[3] / 2) / 15 + $(under_menu "$preview_win")))"
 xdotool mousemove --sync --window "$preview_win" "$drag_x" "$drag_y" mousedown 1
 for offset in 10 20 30 40 50 60; do
   xdotool mousemove --sync --window "$preview_win" $((drag_x - offset)) $((drag_y - offset))

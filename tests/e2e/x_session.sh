@@ -131,14 +131,20 @@ start_x_server() {
 # ---------------------------------------------------------------------------------------
 # Windows
 
+# The height of each program window's menu bar, by window id: the controls sit under it,
+# at the coordinates they have in the client area.
+declare -A menu_height=()
+
 # find_window VAR REGEX [WIDTH HEIGHT]: stores in VAR the id of a visible window whose
-# name matches REGEX (and whose client area has that size).
+# name matches REGEX (and whose area under its menu bar has that size; the menu bar is
+# what the window is taller by).
 find_window() {
   # shellcheck disable=SC2034  # set by the eval of xdotool's output
   local var=$1 regex=$2 width=${3:-} height=${4:-} id WINDOW X Y WIDTH HEIGHT SCREEN
   for id in $(xdotool search --onlyvisible --name "$regex" 2>/dev/null || true); do
     eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
-    if [[ -z $width || ($WIDTH == "$width" && $HEIGHT == "$height") ]]; then
+    if [[ -z $width || ($WIDTH == "$width" && $HEIGHT -gt $height && $HEIGHT -lt $((height + 60))) ]]; then
+      [[ -z $width ]] || menu_height[$id]=$((HEIGHT - height))
       printf -v "$var" '%s' "$id"
       return 0
     fi
@@ -149,19 +155,26 @@ find_window() {
 is_visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_gone() { ! is_visible "$1"; }
 
-# click WINDOW LEFT TOP WIDTH HEIGHT (twips): a left click in the middle of the rectangle.
+# under_menu WINDOW: the pixels above the window's client area (its menu bar).
+under_menu() { echo "${menu_height[$1]:-0}"; }
+
+# click WINDOW LEFT TOP WIDTH HEIGHT (twips, in the client area): a left click in the
+# middle of the rectangle.
 click() {
   local window=$1 left=$2 top=$3 width=$4 height=$5
-  xdotool mousemove --sync --window "$window" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) click 1
+  xdotool mousemove --sync --window "$window" $(((left + width / 2) / 15)) \
+    $(((top + height / 2) / 15 + $(under_menu "$window"))) click 1
 }
 
 focus() { timeout 10 xdotool windowfocus --sync "$1" || fail "window $1 does not take the focus"; }
 
 type_text() { xdotool type --delay 40 "$1"; }
 
-# snapshot WINDOW LEFT TOP WIDTH HEIGHT FILE: the window's pixels in that rectangle.
+# snapshot WINDOW LEFT TOP WIDTH HEIGHT FILE: the window's pixels in that rectangle of its
+# client area.
 snapshot() {
-  xwd -silent -id "$1" | convert xwd:- -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" +repage "$6"
+  xwd -silent -id "$1" |
+    convert xwd:- -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15 + $(under_menu "$1")))" +repage "$6"
 }
 # window_picture WINDOW FILE: the whole window.
 window_picture() { xwd -silent -id "$1" | convert xwd:- "$2"; }

@@ -23,6 +23,8 @@ public:
     void queuePrinter(PrinterAnswer answer) { m_printers.enqueue(std::move(answer)); }
 
     const QList<SaveRequest> &saveRequests() const { return m_saveRequests; }
+    // True when every queued answer has been given to a dialog that showed.
+    bool allAnswered() const { return m_saves.isEmpty() && m_opens.isEmpty() && m_printers.isEmpty(); }
 
     SaveAnswer showSave(QWidget *parent, const SaveRequest &request) override;
     QStringList showOpen(QWidget *parent, const QString &title, const QStringList &filters) override;

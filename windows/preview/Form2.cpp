@@ -11,13 +11,15 @@
 #include "windows/widgets/Twips.h"
 #include "windows/widgets/WindowFonts.h"
 #include "windows/widgets/WindowSetup.h"
+#include "windows/widgets/MenuItem.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QShortcut>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTreeWidget>
 
 #include <stdexcept>
@@ -36,20 +38,21 @@ Form2::Form2(QWidget *mainWindow, WordEngine *engine, CommonDialog &commonDialog
 {
     createWindow();
     createPageList();
-    m_viewport = new PageViewport(this, m_pointer);
+    m_viewport = new PageViewport(m_window.clientArea, m_pointer);
     createZoomFrame();
     createCommandButtons();
+    createMenu();
     connectSignals();
 }
 
 void Form2::createWindow()
 {
-    WindowSetup::shape(*this, windowName, PreviewGeometry::clientWidth, PreviewGeometry::clientHeight);
+    m_window = WindowSetup::shape(*this, windowName, PreviewGeometry::clientWidth, PreviewGeometry::clientHeight);
 }
 
 void Form2::createPageList()
 {
-    ListView1 = new QTreeWidget(this);
+    ListView1 = new QTreeWidget(m_window.clientArea);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(Twips::rect(PreviewGeometry::pageList));
     ListView1->setFont(WindowFonts::window());
@@ -68,7 +71,7 @@ void Form2::createPageList()
 
 void Form2::createZoomFrame()
 {
-    Frame1 = new QGroupBox(tr("Zoom:"), this);
+    Frame1 = new QGroupBox(tr("Zoom:"), m_window.clientArea);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(PreviewGeometry::zoomFrame));
     watchPointerOverSurface(Frame1);
@@ -81,10 +84,31 @@ void Form2::createZoomFrame()
 
 void Form2::createCommandButtons()
 {
-    PushButton8 = PushButton::create(this, QStringLiteral("PushButton8"), tr("< Back"),
+    PushButton8 = PushButton::create(m_window.clientArea, QStringLiteral("PushButton8"), tr("< Back"),
                                      Twips::rect(PreviewGeometry::backButton));
-    PushButton6 = PushButton::create(this, QStringLiteral("PushButton6"), tr("Save Results To Word File"),
+    PushButton6 = PushButton::create(m_window.clientArea, QStringLiteral("PushButton6"), tr("Save Results To Word File"),
                                      Twips::rect(PreviewGeometry::saveButton));
+}
+
+// The menu items carry the window's keys: print, zoom, save, go back.
+void Form2::createMenu()
+{
+    QMenu *file = m_window.menuBar->addMenu(tr("&File"));
+    file->setAccessibleName(tr("File"));
+    MenuItem::add(*file, QStringLiteral("saveAs"), tr("&Save as…"), [this] { PushButton6_Click(); })
+        ->setShortcuts(QKeySequence::Save);
+    MenuItem::add(*file, QStringLiteral("print"), tr("&Print…"), [this] { printCalendar(); })
+        ->setShortcuts(QKeySequence::Print);
+    file->addSeparator();
+    MenuItem::add(*file, QStringLiteral("back"), tr("&Back"), [this] { PushButton8_Click(); })
+        ->setShortcuts(QList<QKeySequence>{QKeySequence(Qt::Key_Escape)} + QKeySequence::keyBindings(QKeySequence::Back));
+    QMenu *view = m_window.menuBar->addMenu(tr("&View"));
+    view->setAccessibleName(tr("View"));
+    MenuItem::add(*view, QStringLiteral("zoomIn"), tr("Zoom &in"), [this] { PushButton1_Click(); })
+        ->setShortcuts(QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    MenuItem::add(*view, QStringLiteral("zoomOut"), tr("Zoom &out"), [this] { PushButton2_Click(); })
+        ->setShortcuts(QKeySequence::ZoomOut);
+    WindowSetup::centre(*this);
 }
 
 void Form2::connectSignals()
@@ -96,17 +120,6 @@ void Form2::connectSignals()
     connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
     for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8})
         connect(button, &PushButton::mouseOver, this, [this] { m_pointer.movedOverButton(); });
-    // The keyboard does what the mouse does: print, zoom, save, go back.
-    const auto onKeys = [this](const QKeySequence &keys, auto handler) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
-    };
-    onKeys(QKeySequence::Print, &Form2::printCalendar);
-    onKeys(QKeySequence::ZoomIn, &Form2::PushButton1_Click);
-    onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form2::PushButton1_Click);
-    onKeys(QKeySequence::ZoomOut, &Form2::PushButton2_Click);
-    onKeys(QKeySequence::Save, &Form2::PushButton6_Click);
-    onKeys(QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
-    onKeys(QKeySequence::Back, &Form2::PushButton8_Click);
     ListView1->setAccessibleName(tr("Pages"));
     PushButton1->setAccessibleDescription(tr("Shows the page larger (Ctrl++)"));
     PushButton2->setAccessibleDescription(tr("Shows the page smaller (Ctrl+-)"));

@@ -4,6 +4,7 @@
 #include "windows/preview/DocumentSaving.h"
 #include "windows/preview/PageImages.h"
 #include "windows/widgets/MousePointer.h"
+#include "windows/widgets/WindowSetup.h"
 #include "core/wordgen/PreviewPages.h"
 
 #include <QImage>
@@ -88,6 +89,7 @@ private:
     void createPageList();
     void createZoomFrame();
     void createCommandButtons();
+    void createMenu();
     void connectSignals();
     void watchPointerOverSurface(QWidget *widget);
     void showSelectedPage();
@@ -95,6 +97,8 @@ private:
 
     QPointer<QWidget> m_mainWindow;
     MousePointer m_pointer{this};
+    // The menu bar and the client area under it, which holds the controls.
+    WindowSetup::WindowParts m_window{};
     QTreeWidget *ListView1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     PushButton *PushButton1 = nullptr;

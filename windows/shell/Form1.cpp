@@ -4,6 +4,7 @@
 #include "windows/entry/EntryPanel.h"
 #include "core/shell/ApplicationTitle.h"
 #include "windows/shell/ApplySkin.h"
+#include "windows/shell/MainMenu.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/ErrorReport.h"
 #include "windows/widgets/PictureBox.h"
@@ -25,7 +26,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QShortcut>
 #include <QUrl>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -59,7 +59,8 @@ Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &prod
     , m_engine(engine)
     , m_commonDialog(commonDialog)
     , m_productName(productName)
-    , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, this))
+    , m_window(WindowSetup::shape(*this, QStringLiteral("Form1"), clientWidth, clientHeight))
+    , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, m_window.clientArea))
     , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
     , m_build(engine, commonDialog, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
               [this] { return m_unsavedEntries.mayClose(); })
@@ -71,13 +72,13 @@ Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &prod
     createWindow();
     createButtons();
     connectButtons();
+    createMenu();
 }
 
 void Form1::createWindow()
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    WindowSetup::shape(*this, QStringLiteral("Form1"), clientWidth, clientHeight);
     SystemColors::setBackground(this, Qt::white);
     setAcceptDrops(true);
 }
@@ -100,7 +101,7 @@ void Form1::createButtons()
          QT_TR_NOOP("Writes eight example entries")},
     };
     for (const ButtonDesign &design : designs) {
-        PushButton *button = PushButton::create(this, QString::fromLatin1(design.name), tr(design.caption),
+        PushButton *button = PushButton::create(m_window.clientArea, QString::fromLatin1(design.name), tr(design.caption),
                                                 Twips::rect(design.left, design.top, design.width, design.height));
         connect(button, &PushButton::mouseOver, this, [this] { m_mousePointer.movedOverButton(); });
         button->setAccessibleDescription(tr(design.description));
@@ -110,16 +111,20 @@ void Form1::createButtons()
 
 void Form1::connectButtons()
 {
-    auto *import = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
-    connect(import, &QShortcut::activated, this, [this] { m_importer.chooseFiles(); });
-    auto *exportDates = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
-    connect(exportDates, &QShortcut::activated, this, [this] { m_exporter.exportDates(); });
-    // A day box with typing of its own to undo keeps these keys (see DayBox).
-    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &Form1::takeBack);
-    connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, this, &Form1::doAgain);
     connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
     connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
+}
+
+void Form1::createMenu()
+{
+    m_menu = new MainMenu(*m_window.menuBar, m_history,
+                          {.importDates = [this] { m_importer.chooseFiles(); },
+                           .exportDates = [this] { m_exporter.exportDates(); },
+                           .quit = [this] { close(); },
+                           .undo = [this] { takeBack(); },
+                           .redo = [this] { doAgain(); }});
+    WindowSetup::centre(*this);
 }
 
 void Form1::Form_Load()
@@ -197,6 +202,7 @@ void Form1::changeWholeCalendar(const QString &what, const std::function<void()>
         qWarning("The safety copy %s could not be written: %s", qUtf8Printable(SettingsBackup::fileName()),
                  qUtf8Printable(problem));
     m_history.record(what, *m_entryPanel, change);
+    m_menu->historyChanged();
     if (m_history.canUndo())
         showNotice(tr("%1: Ctrl+Z takes it back.").arg(what));
 }
@@ -204,6 +210,7 @@ void Form1::changeWholeCalendar(const QString &what, const std::function<void()>
 void Form1::takeBack()
 {
     const QString what = m_history.undo(*m_entryPanel);
+    m_menu->historyChanged();
     if (!what.isEmpty())
         showNotice(tr("%1: taken back (Ctrl+Shift+Z does it again).").arg(what));
 }
@@ -211,6 +218,7 @@ void Form1::takeBack()
 void Form1::doAgain()
 {
     const QString what = m_history.redo(*m_entryPanel);
+    m_menu->historyChanged();
     if (!what.isEmpty())
         showNotice(tr("%1: done again.").arg(what));
 }

@@ -7,6 +7,7 @@
 #include "windows/import/DateExporter.h"
 #include "windows/import/DateImporter.h"
 #include "windows/widgets/MousePointer.h"
+#include "windows/widgets/WindowSetup.h"
 #include "windows/shell/SkinEngine.h"
 
 #include <QString>
@@ -14,11 +15,13 @@
 
 class CommonDialog;
 class EntryPanel;
+class MainMenu;
 class ErrorReport;
 class PushButton;
 class WordEngine;
 
-// The main window: three command buttons above the calendar entry panel. Constructing it
+// The main window: its menus, and under them three command buttons above the calendar
+// entry panel. Constructing it
 // only assembles the controls; the load step (Form_Load), which restores the entries and
 // checks the office, runs when start-up calls it, while the window is still invisible.
 // When that step finds that no office can be started, the program must end without
@@ -66,6 +69,7 @@ protected:
 private:
     void createWindow();
     void createButtons();
+    void createMenu();
     void connectButtons();
 
     void restoreEntries(const ErrorReport &report);
@@ -84,6 +88,8 @@ private:
     CalendarEntryStore m_entryStore;
     MousePointer m_mousePointer{this};
     SkinEngine SkinFramework1;
+    // The menu bar and the client area under it, which holds the controls.
+    const WindowSetup::WindowParts m_window;
     // Made before the buttons: the window's keyboard order starts with the first control
     // made, and the day boxes come first in it.
     EntryPanel *const m_entryPanel;
@@ -95,5 +101,6 @@ private:
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;
+    MainMenu *m_menu = nullptr;
     bool m_programEnded = false;
 };

@@ -10,15 +10,41 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QWidget>
 
-void WindowSetup::shape(QWidget &window, const QString &name, int clientWidth, int clientHeight)
+WindowSetup::WindowParts WindowSetup::shape(QWidget &window, const QString &name, int clientWidth, int clientHeight)
 {
     window.setObjectName(name);
-    window.setFixedSize(Twips::size(clientWidth, clientHeight));
     window.setFont(WindowFonts::window());
     window.setMouseTracking(true);
+
+    auto *menuBar = new QMenuBar(&window);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setAccessibleName(QCoreApplication::translate("WindowSetup", "Menu bar"));
+    auto *clientArea = new QWidget(&window);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setFixedSize(Twips::size(clientWidth, clientHeight));
+    // Pointer moves over the bare surface reach the window, as they did before it had a menu.
+    clientArea->setMouseTracking(true);
+
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(clientArea);
+    // The window is exactly as large as the menu bar and the client area, and stays so.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    centre(window);
+    return {menuBar, clientArea};
+}
+
+void WindowSetup::centre(QWidget &window)
+{
+    if (QLayout *layout = window.layout())
+        layout->activate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
 }

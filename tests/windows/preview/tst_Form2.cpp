@@ -10,6 +10,9 @@
 #include "tests/windows/preview/TestPages.h"
 #include "windows/shell/ProgramEnd.h"
 #include "tests/support/ClickButton.h"
+#include "tests/support/MenuItems.h"
+#include "windows/preview/PreviewGeometry.h"
+#include "windows/widgets/Twips.h"
 #include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/TestMain.h"
 
@@ -39,6 +42,7 @@ private slots:
     void backDeletesDocumentAndShowsMainWindow();
     void newBuildAfterBackStartsAtItsFirstPage();
     void keyboardAloneWorksThePreview();
+    void menuItemsDoTheirCommands();
     // Ends the event loop for good: keep it last.
     void closingDeletesDocumentAndEndsProgram();
 
@@ -110,7 +114,11 @@ void Form2Test::firstShowingSetsUpFirstPage()
     QVERIFY(m_form->firstActivationPending());
     QVERIFY(m_form->pageImage(0).isNull()); // element 0 exists from the start, empty
     fill(m_pages);
-    QCOMPARE(m_form->size(), QSize(656, 519));
+    const auto *clientArea = m_form->findChild<QWidget *>(QStringLiteral("clientArea"));
+    QCOMPARE(clientArea->size(), QSize(656, 519));
+    QCOMPARE(m_form->size(), QSize(656, clientArea->geometry().bottom() + 1));
+    QVERIFY(clientArea->y() > 0); // under the menu bar
+    QCOMPARE(list().mapTo(clientArea, QPoint()), Twips::rect(PreviewGeometry::pageList).topLeft());
     QCOMPARE(m_form->windowTitle(), ProductInfo::productName);
     QCOMPARE(list().headerItem()->text(0), QStringLiteral("Page(s)"));
     QCOMPARE(list().columnWidth(0), 600);
@@ -336,6 +344,27 @@ void Form2Test::keyboardAloneWorksThePreview()
     QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_dialogs.saveRequests().size(), 1);
     QTest::keyClick(m_form.get(), Qt::Key_Escape);
+    QVERIFY(m_form->isHidden());
+    QVERIFY(m_main->isVisible());
+}
+
+void Form2Test::menuItemsDoTheirCommands()
+{
+    fill(m_pages);
+    chooseMenuItem(*m_form, QStringLiteral("zoomIn"));
+    QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
+    chooseMenuItem(*m_form, QStringLiteral("zoomOut"));
+    QCOMPARE(m_form->pageViewport().zoom(), 1.0f);
+    const qsizetype saveDialogs = m_dialogs.saveRequests().size();
+    m_dialogs.queueSave(QString());
+    chooseMenuItem(*m_form, QStringLiteral("saveAs"));
+    QCOMPARE(m_dialogs.saveRequests().size(), saveDialogs + 1);
+    ScriptedMessages::takeRecords();
+    chooseMenuItem(*m_form, QStringLiteral("print")); // no office here to lay the pages out
+    const QList<ScriptedMessages::Record> printed = ScriptedMessages::takeRecords();
+    QCOMPARE(printed.size(), 1);
+    QVERIFY(printed.at(0).text.contains(QStringLiteral("print")));
+    chooseMenuItem(*m_form, QStringLiteral("back"));
     QVERIFY(m_form->isHidden());
     QVERIFY(m_main->isVisible());
 }

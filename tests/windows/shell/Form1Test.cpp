@@ -1,4 +1,7 @@
 #include "windows/entry/EntryPanel.h"
+#include "windows/entry/PanelGeometry.h"
+#include "windows/widgets/Twips.h"
+#include "core/shell/PaperPreference.h"
 #include "core/shell/ApplicationTitle.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
@@ -7,6 +10,7 @@
 #include "windows/preview/Form2.h"
 #include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/ClickButton.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/FileReaders.h"
@@ -78,7 +82,6 @@ private slots:
         QCOMPARE(form.windowTitle(), settingsSection);
         QCOMPARE(ApplicationTitle::get(), QStringLiteral("Daybloom Family Dates and Keepsake"));
         QVERIFY(!form.windowIcon().isNull());
-        QCOMPARE(form.size(), QSize(792, 570));
         QCOMPARE(form.entryPanel().scrollBar()->maximum(), 23625);
         // The office check started one instance and quit it.
         QCOMPARE(engine.instancesCreated(), 1);
@@ -427,6 +430,67 @@ private slots:
 
     // The program has been ended once above, so no event loop runs any more: the tests
     // below see the end of the program as the window closing and hiding.
+
+    // Every item of the main window's menus does its command.
+    void menuItemsDoTheirCommands()
+    {
+        storeEntries({{QStringLiteral("txtJan0"), QStringLiteral("New Year")}});
+        FakeWordEngine engine;
+        Form1 form(engine, m_dialogs);
+        form.Form_Load();
+        QAction *undo = MenuItems::find(form, QStringLiteral("undo"));
+        QAction *redo = MenuItems::find(form, QStringLiteral("redo"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        clickButton(form, QStringLiteral("PushButton1"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo: Calendar cleared"));
+        QVERIFY(!redo->isEnabled());
+        chooseMenuItem(form, QStringLiteral("undo"));
+        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo: Calendar cleared"));
+        chooseMenuItem(form, QStringLiteral("redo"));
+        QCOMPARE(form.entryPanel().entryText(0, 0), QString());
+        chooseMenuItem(form, QStringLiteral("undo"));
+
+        const QString exported = QDir(settingsFolder()).filePath(QStringLiteral("menu-export.csv"));
+        QFile::remove(exported);
+        m_dialogs.queueSave(exported, 1);
+        chooseMenuItem(form, QStringLiteral("exportDates"));
+        QVERIFY(fileContent(exported).contains("New Year"));
+        QFile::remove(exported);
+        m_dialogs.queueOpen({}); // the file dialog shows; the person cancels it
+        chooseMenuItem(form, QStringLiteral("importDates"));
+        QVERIFY(m_dialogs.allAnswered());
+
+        for (const auto &[name, paper] : {std::pair{"paper-a4", PaperSize::A4}, std::pair{"paper-a5", PaperSize::A5},
+                                          std::pair{"paper-letter", PaperSize::Letter}}) {
+            chooseMenuItem(form, QString::fromLatin1(name));
+            QCOMPARE(PaperPreference::current(), paper);
+            QVERIFY(MenuItems::find(form, QString::fromLatin1(name))->isChecked());
+        }
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("New Year"));
+
+        ScriptedMessages::takeRecords();
+        chooseMenuItem(form, QStringLiteral("about"));
+        chooseMenuItem(form, QStringLiteral("userGuide")); // not installed beside the test
+        const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QVERIFY(records.at(0).text.contains(QStringLiteral("MIT licence")));
+        QVERIFY(records.at(1).text.contains(QStringLiteral("man daybloom")));
+
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // Under the menu bar, the client area keeps its size and the controls their places.
+        const auto *clientArea = form.findChild<QWidget *>(QStringLiteral("clientArea"));
+        QCOMPARE(clientArea->size(), QSize(792, 570));
+        QVERIFY(form.findChild<QMenuBar *>()->height() > 0);
+        QCOMPARE(clientArea->geometry().top(), form.findChild<QMenuBar *>()->geometry().bottom() + 1);
+        QCOMPARE(form.size(), QSize(792, clientArea->geometry().bottom() + 1));
+        QCOMPARE(form.entryPanel().mapTo(clientArea, QPoint()), Twips::rect(PanelGeometry::frame).topLeft());
+        chooseMenuItem(form, QStringLiteral("quit"));
+        QVERIFY(!form.isVisible());
+    }
 
     void closingWithUnsavedEntriesAsksFirst()
     {
