@@ -653,6 +653,42 @@ Zum Kalender hinzufügen?</translation>
         <source>OpenDocument Text Files (*.odt)</source>
         <translation>OpenDocument-Textdateien (*.odt)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Speichern unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarReader</name>
@@ -733,6 +769,123 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Dieses Programm unterstützt alle Versionen von Word außer den seltenen Ausgaben Word Starter und Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Import dates…</source>
+        <translation>Daten &amp;importieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Export dates…</source>
+        <translation>Daten &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Paper size</source>
+        <translation>&amp;Papierformat</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Papierformat</translation>
+    </message>
+    <message>
+        <source>The paper size could not be stored: %1</source>
+        <translation>Das Papierformat konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>The language changes when the program starts again.</source>
+        <translation>Die Sprache wechselt beim nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>The language could not be stored: %1</source>
+        <translation>Die Sprache konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>User &amp;guide</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened here. In a terminal, type: man daybloom</source>
+        <translation>Die Anleitung lässt sich hier nicht öffnen. Geben Sie in einem Terminal ein: man daybloom</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+
+Free software under the MIT licence.</source>
+        <translation>%1
+Version %2
+
+Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +1030,13 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>the file holds no contact cards</source>
         <translation>die Datei enthält keine Kontaktkarten</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSetup</name>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
     </message>
 </context>
 <context>

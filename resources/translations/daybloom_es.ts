@@ -653,6 +653,42 @@ Add them to the calendar?</source>
         <source>OpenDocument Text Files (*.odt)</source>
         <translation>Archivos de texto OpenDocument (*.odt)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Guardar como…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarReader</name>
@@ -733,6 +769,123 @@ Add them to the calendar?</source>
     <message>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Este programa admite todas las versiones de Word, salvo las poco comunes ediciones Word Starter y Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Import dates…</source>
+        <translation>&amp;Importar fechas…</translation>
+    </message>
+    <message>
+        <source>&amp;Export dates…</source>
+        <translation>&amp;Exportar fechas…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Paper size</source>
+        <translation>Tamaño del &amp;papel</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Tamaño del papel</translation>
+    </message>
+    <message>
+        <source>The paper size could not be stored: %1</source>
+        <translation>No se pudo guardar el tamaño del papel: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+    <message>
+        <source>The language changes when the program starts again.</source>
+        <translation>El idioma cambiará la próxima vez que se inicie el programa.</translation>
+    </message>
+    <message>
+        <source>The language could not be stored: %1</source>
+        <translation>No se pudo guardar el idioma: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>User &amp;guide</source>
+        <translation>&amp;Guía de uso</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened here. In a terminal, type: man daybloom</source>
+        <translation>La guía de uso no se puede abrir aquí. En una terminal, escriba: man daybloom</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+
+Free software under the MIT licence.</source>
+        <translation>%1
+Versión %2
+
+Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +1030,13 @@ Add them to the calendar?</source>
     <message>
         <source>the file holds no contact cards</source>
         <translation>el archivo no tiene fichas de contacto</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSetup</name>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
     </message>
 </context>
 <context>

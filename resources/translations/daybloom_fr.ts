@@ -653,6 +653,42 @@ Les ajouter au calendrier ?</translation>
         <source>OpenDocument Text Files (*.odt)</source>
         <translation>Fichiers texte OpenDocument (*.odt)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarReader</name>
@@ -733,6 +769,123 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Ce logiciel prend en charge toutes les versions de Word, sauf les rares éditions Word Starter et Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Import dates…</source>
+        <translation>&amp;Importer des dates…</translation>
+    </message>
+    <message>
+        <source>&amp;Export dates…</source>
+        <translation>&amp;Exporter les dates…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Paper size</source>
+        <translation>Format du &amp;papier</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Format du papier</translation>
+    </message>
+    <message>
+        <source>The paper size could not be stored: %1</source>
+        <translation>Le format du papier n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Système</translation>
+    </message>
+    <message>
+        <source>The language changes when the program starts again.</source>
+        <translation>La langue changera au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>The language could not be stored: %1</source>
+        <translation>La langue n’a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>User &amp;guide</source>
+        <translation>&amp;Guide d’utilisation</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened here. In a terminal, type: man daybloom</source>
+        <translation>Le guide d’utilisation ne peut pas être ouvert ici. Dans un terminal, tapez : man daybloom</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+
+Free software under the MIT licence.</source>
+        <translation>%1
+Version %2
+
+Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +1030,13 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>the file holds no contact cards</source>
         <translation>le fichier ne contient aucune fiche de contact</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSetup</name>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,42 @@ Aggiungerle al calendario?</translation>
         <source>OpenDocument Text Files (*.odt)</source>
         <translation>File di testo OpenDocument (*.odt)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Salva come…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarReader</name>
@@ -733,6 +769,123 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Questo programma supporta tutte le versioni di Word, tranne le rare edizioni Word Starter e Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Import dates…</source>
+        <translation>&amp;Importa date…</translation>
+    </message>
+    <message>
+        <source>&amp;Export dates…</source>
+        <translation>&amp;Esporta date…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>&amp;Annulla: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>&amp;Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Paper size</source>
+        <translation>Formato &amp;carta</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Formato carta</translation>
+    </message>
+    <message>
+        <source>The paper size could not be stored: %1</source>
+        <translation>Non è stato possibile salvare il formato carta: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+    <message>
+        <source>The language changes when the program starts again.</source>
+        <translation>La lingua cambierà al prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>The language could not be stored: %1</source>
+        <translation>Non è stato possibile salvare la lingua: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>User &amp;guide</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened here. In a terminal, type: man daybloom</source>
+        <translation>La guida non può essere aperta qui. In un terminale, digiti: man daybloom</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+
+Free software under the MIT licence.</source>
+        <translation>%1
+Versione %2
+
+Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +1030,13 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>the file holds no contact cards</source>
         <translation>il file non contiene schede di contatto</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSetup</name>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra dei menu</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,42 @@ Toevoegen aan de kalender?</translation>
         <source>OpenDocument Text Files (*.odt)</source>
         <translation>OpenDocument-tekstbestanden (*.odt)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>Op&amp;slaan als…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Terug</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarReader</name>
@@ -733,6 +769,123 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Dit programma ondersteunt alle versies van Word, behalve de zeldzame edities Word Starter en Student.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Import dates…</source>
+        <translation>Datums &amp;importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export dates…</source>
+        <translation>Datums &amp;exporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieuw &amp;doen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>&amp;Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>Opnieuw &amp;doen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Paper size</source>
+        <translation>&amp;Papierformaat</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Papierformaat</translation>
+    </message>
+    <message>
+        <source>The paper size could not be stored: %1</source>
+        <translation>Het papierformaat kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Systeem</translation>
+    </message>
+    <message>
+        <source>The language changes when the program starts again.</source>
+        <translation>De taal verandert wanneer het programma opnieuw start.</translation>
+    </message>
+    <message>
+        <source>The language could not be stored: %1</source>
+        <translation>De taal kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>User &amp;guide</source>
+        <translation>&amp;Handleiding</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened here. In a terminal, type: man daybloom</source>
+        <translation>De handleiding kan hier niet worden geopend. Typ in een terminal: man daybloom</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+
+Free software under the MIT licence.</source>
+        <translation>%1
+Versie %2
+
+Vrije software onder de MIT-licentie.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +1030,13 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>the file holds no contact cards</source>
         <translation>het bestand bevat geen contactkaarten</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSetup</name>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menubalk</translation>
     </message>
 </context>
 <context>

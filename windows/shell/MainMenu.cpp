@@ -1,6 +1,7 @@
 #include "windows/shell/MainMenu.h"
 
 #include "core/entry/CalendarHistory.h"
+#include "core/shell/LanguagePreference.h"
 #include "core/shell/PaperPreference.h"
 #include "core/shell/PaperSize.h"
 #include "core/shell/ProductInfo.h"
@@ -90,6 +91,32 @@ void MainMenu::addCalendarMenu()
         choice->setCheckable(true);
         choice->setChecked(size == current);
         papers->addAction(choice);
+    }
+    addLanguageMenu(*calendar);
+}
+
+// The language is stored the moment it is chosen and speaks from the next start.
+void MainMenu::addLanguageMenu(QMenu &calendar)
+{
+    QMenu *language = calendar.addMenu(tr("&Language"));
+    language->setAccessibleName(tr("Language"));
+    auto *languages = new QActionGroup(language);
+    languages->setExclusive(true);
+    const QString chosen = LanguagePreference::chosen();
+    QStringList codes = LanguagePreference::languages();
+    codes.prepend(QString()); // the system's language
+    for (const QString &code : codes) {
+        const QString label = code.isEmpty() ? tr("&System") : QStringLiteral("&") + LanguagePreference::nativeName(code);
+        QAction *choice = MenuItem::add(*language, QStringLiteral("language-") + (code.isEmpty() ? QStringLiteral("system") : code),
+                                        label, [code] {
+                                            const CalendarEntryStore::WriteResult stored = LanguagePreference::choose(code);
+                                            UserMessages::information(
+                                                stored.saved ? tr("The language changes when the program starts again.")
+                                                             : tr("The language could not be stored: %1").arg(stored.problem));
+                                        });
+        choice->setCheckable(true);
+        choice->setChecked(code == chosen);
+        languages->addAction(choice);
     }
 }
 

@@ -11,7 +11,7 @@ class QMenu;
 class QMenuBar;
 
 // The main window's menus: File (import, export, quit), Edit (undo and redo of the changes
-// to the whole calendar, named after the step), Calendar (the paper) and Help (the user
+// to the whole calendar, named after the step), Calendar (the paper, the language) and Help (the user
 // guide, About). The menu items carry the window's keyboard shortcuts.
 class MainMenu : public QObject
 {
@@ -37,6 +37,7 @@ private:
     void addFileMenu();
     void addEditMenu();
     void addCalendarMenu();
+    void addLanguageMenu(QMenu &calendar);
     void addHelpMenu();
     void showUserGuide();
     void showAbout();

@@ -2,6 +2,7 @@
 #include "windows/entry/PanelGeometry.h"
 #include "windows/widgets/Twips.h"
 #include "core/shell/PaperPreference.h"
+#include "core/shell/LanguagePreference.h"
 #include "core/shell/ApplicationTitle.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
@@ -470,6 +471,12 @@ private slots:
             QVERIFY(MenuItems::find(form, QString::fromLatin1(name))->isChecked());
         }
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan0")), QStringLiteral("New Year"));
+        ScriptedMessages::takeRecords();
+        chooseMenuItem(form, QStringLiteral("language-de"));
+        QCOMPARE(LanguagePreference::chosen(), QStringLiteral("de"));
+        chooseMenuItem(form, QStringLiteral("language-system"));
+        QCOMPARE(LanguagePreference::chosen(), QString());
+        QCOMPARE(ScriptedMessages::takeRecords().size(), 2); // it speaks from the next start
 
         ScriptedMessages::takeRecords();
         chooseMenuItem(form, QStringLiteral("about"));
