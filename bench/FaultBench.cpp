@@ -161,6 +161,7 @@ int main(int argc, char **argv)
             idle(200);
         }
         engine.waitForEndedInstances();
+        engine.waitForReadyInstances();
         afterRun = officesNow();
     }
     // As the program ends: its temporary folder and the sockets its offices left go.
