@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     timer.start();
     Calendar calendar;
     const DateImport::Collected collected =
-        DateImport::readAll({path}, [](const QString &, const QString &) { return DateFileReader::SlashOrder::Ask; });
+        DateImport::readAll({path}, [](const QString &, const QString &) { return SlashOrder::Ask; });
     const ImportPlan plan = ImportPlan::make(calendar, collected.dates);
     plan.apply(calendar);
     const double milliseconds = double(timer.nsecsElapsed()) / 1e6;

@@ -25,8 +25,6 @@
 class CsvDatesReader
 {
 public:
-    using SlashOrder = ::SlashOrder;
-
     // The dates of the file. With SlashOrder::Ask and slashed dates that could be month/day
     // or day/month, there are no dates, one skipped line saying so and *ambiguous is true:
     // the caller asks the person and reads again with the answer.

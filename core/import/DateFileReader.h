@@ -12,8 +12,6 @@
 // events). Only plain files are read, and no more than a contacts file could hold.
 namespace DateFileReader {
 
-using SlashOrder = ::SlashOrder;
-
 // True for the suffixes read here.
 bool isKnown(const QString &path);
 // "contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or …", for messages.

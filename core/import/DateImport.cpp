@@ -12,12 +12,12 @@ DateImport::Collected DateImport::readAll(const QStringList &paths, const OrderQ
         const QString name = QFileInfo(path).fileName();
         try {
             bool ambiguous = false;
-            ImportedDates dates = DateFileReader::read(path, DateFileReader::SlashOrder::Ask, &ambiguous);
+            ImportedDates dates = DateFileReader::read(path, SlashOrder::Ask, &ambiguous);
             if (ambiguous) {
                 // The reader's one line says why, with an example row.
                 const QString why = dates.skipped.value(0);
-                const DateFileReader::SlashOrder order = askOrder(path, why);
-                if (order == DateFileReader::SlashOrder::Ask) {
+                const SlashOrder order = askOrder(path, why);
+                if (order == SlashOrder::Ask) {
                     collected.unreadable.append(QCoreApplication::translate("DateImport", "%1: %2; no order was chosen").arg(name, why));
                     continue;
                 }

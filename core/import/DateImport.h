@@ -12,7 +12,7 @@ namespace DateImport {
 
 // Asked when a file writes dates such as 04/05/1990 with nothing in it to tell the order;
 // `example` quotes one of its rows. Answering Ask leaves that file out.
-using OrderQuestion = std::function<DateFileReader::SlashOrder(const QString &path, const QString &example)>;
+using OrderQuestion = std::function<SlashOrder(const QString &path, const QString &example)>;
 
 struct Collected {
     ImportedDates dates;    // of every file read, what each skipped included

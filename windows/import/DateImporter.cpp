@@ -14,7 +14,7 @@ namespace {
 
 // Asks how a file writes dates such as 04/05/1990, showing the file's own example; Enter
 // takes the order of the person's locale.
-DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
+SlashOrder askOrder(const QString &path, const QString &example)
 {
     const int usual = LocaleSlashOrder::of(QLocale::system()) == SlashOrder::DayFirst ? 1 : 0;
     const int answer = UserMessages::choice(
@@ -22,9 +22,9 @@ DateFileReader::SlashOrder askOrder(const QString &path, const QString &example)
         {QCoreApplication::translate("DateImporter", "April 5 (Month First)"),
          QCoreApplication::translate("DateImporter", "May 4 (Day First)"), QCoreApplication::translate("DateImporter", "Cancel")},
         usual);
-    return answer == 0 ? DateFileReader::SlashOrder::MonthFirst
-        : answer == 1  ? DateFileReader::SlashOrder::DayFirst
-                       : DateFileReader::SlashOrder::Ask;
+    return answer == 0 ? SlashOrder::MonthFirst
+        : answer == 1  ? SlashOrder::DayFirst
+                       : SlashOrder::Ask;
 }
 
 } // namespace

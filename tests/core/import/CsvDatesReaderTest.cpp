@@ -89,7 +89,7 @@ private slots:
         QFETCH(QStringList, dates);
         QFETCH(QStringList, skipped);
         bool ambiguous = true;
-        const ImportedDates result = CsvDatesReader::read(content, CsvDatesReader::SlashOrder::Ask, &ambiguous);
+        const ImportedDates result = CsvDatesReader::read(content, SlashOrder::Ask, &ambiguous);
         QCOMPARE(described(result.dates), dates);
         QCOMPARE(result.skipped, skipped);
         QVERIFY(!ambiguous);
@@ -97,26 +97,26 @@ private slots:
 
     void ambiguousSlashesFollowTheAnswer_data()
     {
-        QTest::addColumn<CsvDatesReader::SlashOrder>("order");
+        QTest::addColumn<SlashOrder>("order");
         QTest::addColumn<QStringList>("dates");
         QTest::addColumn<QStringList>("skipped");
         QTest::addColumn<bool>("ambiguous");
 
-        QTest::newRow("ask") << CsvDatesReader::SlashOrder::Ask << QStringList{}
+        QTest::newRow("ask") << SlashOrder::Ask << QStringList{}
                              << QStringList{"the dates could be read as month/day or as day/month, such as "
                                             "row 2: \"Anna\", \"04/05/1990\""}
                              << true;
-        QTest::newRow("month first") << CsvDatesReader::SlashOrder::MonthFirst
+        QTest::newRow("month first") << SlashOrder::MonthFirst
                                      << QStringList{"birthday 04-05 1990 Anna", "birthday 12-01 1970 Per"}
                                      << QStringList{} << false;
-        QTest::newRow("day first") << CsvDatesReader::SlashOrder::DayFirst
+        QTest::newRow("day first") << SlashOrder::DayFirst
                                    << QStringList{"birthday 05-04 1990 Anna", "birthday 01-12 1970 Per"}
                                    << QStringList{} << false;
     }
 
     void ambiguousSlashesFollowTheAnswer()
     {
-        QFETCH(CsvDatesReader::SlashOrder, order);
+        QFETCH(SlashOrder, order);
         QFETCH(QStringList, dates);
         QFETCH(QStringList, skipped);
         QFETCH(bool, ambiguous);

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(DatesExport::write(calendar, file), int(awkwardEntries.size()));
 
         bool ambiguous = true;
-        const ImportedDates read = DateFileReader::read(file, DateFileReader::SlashOrder::Ask, &ambiguous);
+        const ImportedDates read = DateFileReader::read(file, SlashOrder::Ask, &ambiguous);
         QCOMPARE(read.skipped, QStringList());
         QVERIFY(!ambiguous);
         MemoryDayEntries empty;
