@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include <malloc.h>
 #include <unistd.h>
 
 // The figures every benchmark prints: medians of timings, and what /proc tells about a
@@ -28,20 +29,57 @@ struct ProcessMemory {
     double now = 0;
 };
 
+// A field of a /proc file made of "Name: value" lines (status, smaps_rollup), as a number;
+// 0 when the file or the field is missing.
+inline double procField(const QString &pid, const char *file, const QByteArray &name)
+{
+    QFile proc(QStringLiteral("/proc/%1/%2").arg(pid, QLatin1String(file)));
+    if (!proc.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : proc.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 2 && fields[0] == name + ':')
+            return fields[1].toDouble();
+    }
+    return 0;
+}
+
 inline ProcessMemory memoryOf(const QString &pid)
 {
-    ProcessMemory memory;
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return memory;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() >= 2 && fields[0] == "VmHWM:")
-            memory.peak = fields[1].toDouble() / 1024.0;
-        else if (fields.size() >= 2 && fields[0] == "VmRSS:")
-            memory.now = fields[1].toDouble() / 1024.0;
-    }
-    return memory;
+    return {procField(pid, "status", "VmHWM") / 1024.0, procField(pid, "status", "VmRSS") / 1024.0};
+}
+
+// Proportional memory (PSS) of a process in megabytes: its own resident pages plus its
+// share of those it shares with other processes (libraries, say); 0 when unknown.
+inline double proportionalMemoryOf(const QString &pid)
+{
+    return procField(pid, "smaps_rollup", "Pss") / 1024.0;
+}
+
+// This process's heap: the memory handed out and not freed, and the freed memory the
+// allocator keeps for reuse (resident, as a rule) rather than giving it back; in megabytes.
+struct HeapUse {
+    double inUse = 0;
+    double keptFree = 0;
+};
+
+inline HeapUse heapOfThisProcess()
+{
+    const struct mallinfo2 heap = ::mallinfo2();
+    constexpr double bytesPerMb = 1024.0 * 1024.0;
+    return {double(heap.uordblks + heap.hblkhd) / bytesPerMb, double(heap.fordblks) / bytesPerMb};
+}
+
+// The threads of a process; 0 when unknown.
+inline int threadsOf(const QString &pid)
+{
+    return int(procField(pid, "status", "Threads"));
+}
+
+// The files a process holds open, sockets and pipes included; 0 when unknown.
+inline int openFilesOf(const QString &pid)
+{
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
 }
 
 // The fields of /proc/<pid>/stat after the command's name: state is [0], the parent [1],

@@ -1,6 +1,9 @@
 // Times "Start Creating Template" with the real office, from the click to the preview
 // shown, with all 366 days filled, and splits it into its phases; beside it, a bare
-// office converting the generated document to PDF. Usage: build_bench [runs]
+// office converting the generated document to PDF. The same program run goes on building
+// to 50 builds and compares what it holds after build 3 and after the last: memory,
+// office processes, open files. Usage: build_bench [runs] (timed runs, 20 by default;
+// at least 50 builds are made whatever the number)
 
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
@@ -18,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -36,7 +40,11 @@
 namespace {
 
 constexpr double nsPerMs = 1e6;
-constexpr double ratioTarget = 1.0;
+constexpr double ratioTarget = 0.8;
+constexpr double slowestRatioTarget = 1.2;
+constexpr int growthBuilds = 50;
+constexpr int growthFirstBuild = 3;
+constexpr double growthMemoryLimitMb = 10;
 
 // Entries such as a family calendar holds: a person and an occasion, one for every day.
 QString realisticEntry(int dayOfYear)
@@ -122,12 +130,90 @@ void printPhases(const char *title, const std::map<QString, double> &phases)
         std::printf("    %-22s %8.1f ms\n", qPrintable(name), value);
 }
 
+// Where one build's time went: each instance's phases, the pages, and the time outside
+// the office.
+void printBreakdown(const BuildPhases &phases, double total, double beforeFirstInstance, double afterLastInstance)
+{
+    printPhases("filling instance", phases.build);
+    printPhases("picturing instance", phases.capture);
+    std::printf("    per page              ");
+    for (double page : phases.pages)
+        std::printf(" %6.1f", page);
+    std::printf(" ms\n  outside the office       %8.1f ms (before the first instance %.1f, between the "
+                "instances %.1f, after the last %.1f)\n",
+                total - phases.officeTotal, beforeFirstInstance, phases.captureGap, afterLastInstance);
+}
+
 // Lets the program sit idle for the time given, its events flowing.
 void idle(int milliseconds)
 {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// What the program holds at a quiet point: the preview closed, the used offices ended,
+// the next ones ready.
+struct Holdings {
+    double resident = 0;     // MB (VmRSS)
+    double proportional = 0; // MB (PSS)
+    HeapUse heap;
+    int threads = 0;
+    int offices = 0;
+    int programFiles = 0;
+    int officeFiles = 0;
+    int temporaryFiles = 0; // below TEMP: the build's files and the offices' profiles
+
+    // Resident memory less the freed heap the allocator keeps for reuse. The allocator
+    // keeps a freed page picture (about 8 MB) or two at times and not at others, so resident
+    // memory at rest swings by that much from one build to the next without anything
+    // being held: growth is judged on what is in use.
+    double inUse() const { return resident - heap.keptFree; }
+};
+
+Holdings holdingsNow(const QString &temporaryFolder)
+{
+    const QString self = QStringLiteral("self");
+    Holdings holdings;
+    holdings.resident = memoryOf(self).now;
+    holdings.proportional = proportionalMemoryOf(self);
+    holdings.heap = heapOfThisProcess();
+    holdings.threads = threadsOf(self);
+    holdings.programFiles = openFilesOf(self);
+    for (const QString &pid : officeProcesses()) {
+        ++holdings.offices;
+        holdings.officeFiles += openFilesOf(pid);
+    }
+    QDirIterator files(temporaryFolder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    for (; files.hasNext(); files.next())
+        ++holdings.temporaryFiles;
+    return holdings;
+}
+
+const char *verdict(bool holds)
+{
+    return holds ? "OK" : "GROWS";
+}
+
+void printGrowth(int lastBuild, const Holdings &first, const Holdings &last)
+{
+    const double grown = last.inUse() - first.inUse();
+    std::printf("\nNo growth over %d builds (after build %d and after build %d, at rest):\n", lastBuild,
+                growthFirstBuild, lastBuild);
+    std::printf("  memory in use %.1f MB and %.1f MB (%+.1f MB, limit %.0f MB): %s\n", first.inUse(), last.inUse(), grown,
+                growthMemoryLimitMb, verdict(grown <= growthMemoryLimitMb));
+    std::printf("    resident %.1f and %.1f MB (%+.1f MB), of which freed and kept by the allocator %.1f and %.1f MB; "
+                "PSS %.1f and %.1f MB; heap in use %.1f and %.1f MB\n",
+                first.resident, last.resident, last.resident - first.resident, first.heap.keptFree, last.heap.keptFree,
+                first.proportional, last.proportional, first.heap.inUse, last.heap.inUse);
+    std::printf("  office processes %d and %d: %s\n", first.offices, last.offices,
+                verdict(first.offices == last.offices));
+    std::printf("  open files: program %d and %d, offices %d and %d: %s\n", first.programFiles, last.programFiles,
+                first.officeFiles, last.officeFiles,
+                verdict(first.programFiles == last.programFiles && first.officeFiles == last.officeFiles));
+    std::printf("  threads of the program %d and %d, files in TEMP %d and %d: %s\n", first.threads, last.threads,
+                first.temporaryFiles, last.temporaryFiles,
+                verdict(first.threads == last.threads && first.temporaryFiles == last.temporaryFiles));
 }
 
 } // namespace
@@ -149,6 +235,7 @@ int main(int argc, char **argv)
         return 1;
     form.show();
     auto *startButton = form.findChild<QPushButton *>(QStringLiteral("PushButton22"));
+    const QString temporaryFolder = sandbox.filePath(QStringLiteral("temp"));
     const QString bareDocument = sandbox.filePath(QStringLiteral("bare/calendar.doc"));
 
     // The offices of the first build get ready after the window shows, as for a person,
@@ -158,9 +245,14 @@ int main(int argc, char **argv)
 
     std::printf("Build with all 366 days filled, click to preview shown (%d runs, offices got ready between runs)\n", runs);
     QList<double> builds;
+    QList<double> untimedBuilds;
     QList<double> pdfSaves;
     double officePeak = 0;
-    for (int run = 1; run <= runs; ++run) {
+    Holdings afterFirstBuilds;
+    Holdings afterLastBuild;
+    // The timed runs, then the same builds, untimed, up to the growth check's count.
+    const int lastBuild = std::max(runs, growthBuilds);
+    for (int run = 1; run <= lastBuild; ++run) {
         ScriptedMessages::takeRecords();
         engine.clear();
         QTimer sampler;
@@ -180,32 +272,28 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "Run %d did not end in a preview of 6 pages (%d reports).\n", run, reports);
             return 1;
         }
-        builds.append(total);
-        const BuildPhases phases = phasesOf(engine.events());
-        std::printf("run %d: %.1f ms\n", run, total);
-        if (run <= 3) {
-            printPhases("filling instance", phases.build);
-            printPhases("picturing instance", phases.capture);
-            std::printf("    per page              ");
-            for (double page : phases.pages)
-                std::printf(" %6.1f", page);
-            std::printf(" ms\n  outside the office       %8.1f ms (before the first instance %.1f, between the "
-                        "instances %.1f, after the last %.1f)\n",
-                        total - phases.officeTotal, ms(engine.events().first().startNs - clickNs), phases.captureGap,
-                        ms(shownNs - phases.officeEndNs));
-        }
-        if (run == 1)
-            QFile::copy(preview->wordFile(), bareDocument);
-        if (run <= 5) {
-            // Saving as PDF from the preview, a moment after it shows, as a person does:
-            // the office writes it from the document.
-            idle(1000);
-            office.waitForReadyInstances();
-            QElapsedTimer save;
-            save.start();
-            DocumentExport::fromDocument(office, preview->wordFile(), sandbox.filePath(QStringLiteral("saved.pdf")),
-                                         DocumentFormat::Pdf);
-            pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
+        if (run > runs) {
+            untimedBuilds.append(total);
+        } else {
+            builds.append(total);
+            const BuildPhases phases = phasesOf(engine.events());
+            std::printf("run %d: %.1f ms\n", run, total);
+            if (run <= 3)
+                printBreakdown(phases, total, ms(engine.events().first().startNs - clickNs),
+                               ms(shownNs - phases.officeEndNs));
+            if (run == 1)
+                QFile::copy(preview->wordFile(), bareDocument);
+            if (run <= 5) {
+                // Saving as PDF from the preview, a moment after it shows, as a person does:
+                // the office writes it from the document.
+                idle(1000);
+                office.waitForReadyInstances();
+                QElapsedTimer save;
+                save.start();
+                DocumentExport::fromDocument(office, preview->wordFile(), sandbox.filePath(QStringLiteral("saved.pdf")),
+                                             DocumentFormat::Pdf);
+                pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
+            }
         }
         preview->PushButton8_Click();
         // A person looks at the preview and goes back before the next build; meanwhile
@@ -213,7 +301,10 @@ int main(int argc, char **argv)
         idle(300);
         office.waitForEndedInstances();
         office.waitForReadyInstances();
+        if (run == growthFirstBuild)
+            afterFirstBuilds = holdingsNow(temporaryFolder);
     }
+    afterLastBuild = holdingsNow(temporaryFolder);
     const ProcessMemory program = memoryOf(QStringLiteral("self"));
 
     // Idle with the offices ready: no CPU time may go by.
@@ -258,12 +349,17 @@ int main(int argc, char **argv)
     }
 
     const double build = median(builds);
+    const double slowest = *std::max_element(builds.cbegin(), builds.cend());
     const double floor = median(bare);
-    std::printf("\nMedian build %.1f ms (slowest %.1f, fastest %.1f of %d)\n", build,
-                *std::max_element(builds.cbegin(), builds.cend()), *std::min_element(builds.cbegin(), builds.cend()),
-                int(builds.size()));
+    std::printf("\nMedian build %.1f ms (slowest %.1f, fastest %.1f of %d)\n", build, slowest,
+                *std::min_element(builds.cbegin(), builds.cend()), int(builds.size()));
+    if (!untimedBuilds.isEmpty())
+        std::printf("Builds %d to %d, made for the growth check, not in the median: median %.1f ms, slowest %.1f\n", runs + 1,
+                    lastBuild, median(untimedBuilds), *std::max_element(untimedBuilds.cbegin(), untimedBuilds.cend()));
     std::printf("Median bare conversion %.1f ms%s\n", floor, selfTests ? " (WARNING: the office ran its self-tests)" : "");
     std::printf("Ratio build / bare conversion: %.2f (target <= %.1f)\n", floor > 0 ? build / floor : 0.0, ratioTarget);
+    std::printf("Slowest build / bare conversion: %.2f (target <= %.1f)\n", floor > 0 ? slowest / floor : 0.0,
+                slowestRatioTarget);
     std::printf("Saving as PDF from the preview: median %.1f ms, ratio %.2f (target <= 1.5)\n", median(pdfSaves),
                 floor > 0 ? median(pdfSaves) / floor : 0.0);
     std::printf("daybloom --export calendar.pdf, start to exit: median %.1f ms, ratio %.2f (target <= 2.0)\n",
@@ -272,5 +368,6 @@ int main(int argc, char **argv)
                 program.peak, program.now, programIdle.now, officePeak);
     std::printf("CPU while idle for 10 s with the offices ready: program %.0f ms, offices %.0f ms\n", programCpu,
                 officeCpuAfter - officeCpuBefore);
+    printGrowth(lastBuild, afterFirstBuilds, afterLastBuild);
     return 0;
 }
