@@ -26,7 +26,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <functional>
 
 #include <malloc.h>
@@ -126,15 +125,22 @@ int importDates(const QStringList &files, SlashOrder order)
     return status;
 }
 
-int openWindow(QApplication &app)
+// The office the start-up check asks for starts first, since it takes longer to start than
+// the windows take to be built: the windows are built while it starts.
+int openWindow(int &argc, char **argv)
 {
+    const auto temporaryFiles = cleanTemporaryFiles();
+    LibreOfficeEngine engine;
+    engine.startInstanceAhead();
+
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
+    ProgramTranslation::install(LanguagePreference::current());
     // The launcher's name, so that a desktop ties the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daybloom.Daybloom"));
     MessageBoxPresenter messageBoxes;
     UserMessages::setPresenter(&messageBoxes);
-    const auto temporaryFiles = cleanTemporaryFiles();
 
-    LibreOfficeEngine engine;
     SystemCommonDialog commonDialog;
     Form1 form(engine, commonDialog);
     const TerminationSignals endWithoutAsking([&form] { form.closeWithoutAsking(); });
@@ -154,12 +160,12 @@ int main(int argc, char *argv[])
     // instead of staying in the heap of whichever thread made it.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 
-    // The window needs the widgets' application object, everything else the plain one. The
-    // language is set up before anything is said; the command line is read again then, so
-    // that what it says about a mistake is in that language too.
-    const bool window = CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window;
-    const std::unique_ptr<QCoreApplication> app =
-        window ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    if (CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window)
+        return openWindow(argc, argv);
+
+    // The language is set up before anything is said; the command line is read again then,
+    // so that what it says about a mistake is in that language too.
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
     ProgramTranslation::install(LanguagePreference::current());
 
@@ -184,5 +190,5 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::Window:
         break;
     }
-    return openWindow(static_cast<QApplication &>(*app));
+    return 0;
 }

@@ -50,6 +50,10 @@ public:
     // starting within the start limit; an office that does not answer is killed and the
     // instance is lost. Waits at most the check limit.
     bool answers();
+    // Waits, with events flowing, until a background start has got the office answering
+    // (and done its warm-up), within the start limit: false when the start failed or did
+    // not end in time (the office is then killed).
+    bool finishesStart();
     // Waits, without events, until a background start has ended (tests and benchmarks).
     void waitUntilStarted();
     // Ends an instance not worth asking: its office is killed, not asked to end.

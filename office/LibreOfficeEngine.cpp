@@ -1,6 +1,5 @@
 #include "office/LibreOfficeEngine.h"
 
-#include "office/LibreOfficeApplication.h"
 #include "office/OfficeRetirement.h"
 #include "office/ProfileSeed.h"
 
@@ -10,7 +9,7 @@
 LibreOfficeEngine::LibreOfficeEngine(QString officeProgram, OfficeTimeLimits limits)
     : m_officeProgram(std::move(officeProgram))
     , m_limits(limits)
-    , m_profileSeed(std::make_shared<ProfileSeed>())
+    , m_profileSeed(std::make_shared<ProfileSeed>(ProfileSeed::keptFolder(), m_officeProgram))
     , m_retirement(std::make_shared<OfficeRetirement>())
 {
     // The connection to an office is a socket: when the office dies, a write to it must
@@ -25,28 +24,30 @@ LibreOfficeEngine::~LibreOfficeEngine()
     for (ReadyInstance &ready : m_ready)
         ready.instance->discard();
     m_ready.clear();
+    // The window is gone by now: the profile the next run's first office starts on is made
+    // ready while nobody waits.
+    m_profileSeed->makeSpare();
 }
 
 std::unique_ptr<WordApplication> LibreOfficeEngine::createApplication()
 {
     dropUnusable(false);
     // A ready office is handed out only when it answers: one that was stopped or hangs
-    // is replaced rather than given to a build that would wait for it.
+    // is replaced rather than given to a build that would wait for it. One still starting
+    // is waited for; when its start fails, the next one is tried, and last a new one.
     while (!m_ready.empty()) {
         std::unique_ptr<LibreOfficeApplication> instance = std::move(m_ready.front().instance);
         m_ready.pop_front();
-        if (instance->answers())
+        if (instance->answers() && instance->finishesStart())
             return instance;
         instance->discard();
     }
-    return std::make_unique<LibreOfficeApplication>(
-        LibreOfficeApplication::Setup{m_officeProgram, m_limits, m_profileSeed, m_retirement});
+    return std::make_unique<LibreOfficeApplication>(setup());
 }
 
 void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
 {
     dropUnusable(true);
-    const LibreOfficeApplication::Setup setup{m_officeProgram, m_limits, m_profileSeed, m_retirement};
     // An instance that holds another document (the template of another paper) would only
     // be in the way: it makes room for one with this document.
     if (!m_ready.empty() && m_ready.front().hasDocumentOpen && m_ready.front().document != documentToOpen) {
@@ -56,9 +57,32 @@ void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
     // First the instance with the document open, then one that has only started.
     const bool documentReady = !m_ready.empty() && m_ready.front().hasDocumentOpen;
     if (!documentReady)
-        m_ready.push_front({LibreOfficeApplication::startInBackground(setup, documentToOpen, true), true, documentToOpen});
+        m_ready.push_front({LibreOfficeApplication::startInBackground(setup(), documentToOpen, true), true, documentToOpen});
     while (m_ready.size() < 2)
-        m_ready.push_back({LibreOfficeApplication::startInBackground(setup, documentToOpen, false), false, {}});
+        m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), documentToOpen, false), false, {}});
+}
+
+void LibreOfficeEngine::startInstanceAhead()
+{
+    m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), {}, false), false, {}});
+}
+
+void LibreOfficeEngine::keepUnused(std::unique_ptr<WordApplication> application)
+{
+    // Only an instance of this engine can be kept; anything else ends as it would have.
+    std::unique_ptr<LibreOfficeApplication> instance(dynamic_cast<LibreOfficeApplication *>(application.get()));
+    if (!instance) {
+        if (application)
+            application->quit();
+        return;
+    }
+    application.release();
+    m_ready.push_front({std::move(instance), false, {}});
+}
+
+LibreOfficeApplication::Setup LibreOfficeEngine::setup() const
+{
+    return {m_officeProgram, m_limits, m_profileSeed, m_retirement};
 }
 
 // Drops the ready offices not worth handing out. Asked, each also has to answer a short

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordgen/WordEngine.h"
+#include "office/LibreOfficeApplication.h"
 #include "office/OfficeTimeLimits.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 #include <deque>
 #include <memory>
 
-class LibreOfficeApplication;
 class OfficeRetirement;
 class ProfileSeed;
 
@@ -17,7 +17,9 @@ class ProfileSeed;
 //
 // Instances can be got ready ahead (prepareAhead): two offices start in the background,
 // the first opening the document it is given; createApplication() then hands them out in
-// that order while they answer, and starts one as it comes otherwise. Ready offices that
+// that order, once started, while they answer, and starts one as it comes otherwise. At
+// the program's start one office starts ahead (startInstanceAhead) and the start-up check
+// gives it back unused (keepUnused): it is the first ready office. Ready offices that
 // no longer answer (stopped, hung) are replaced before the next build. Instances end in
 // the background. When the engine goes, every office it started is ended at once.
 class LibreOfficeEngine : public WordEngine
@@ -29,6 +31,8 @@ public:
 
     std::unique_ptr<WordApplication> createApplication() override;
     void prepareAhead(const QByteArray &documentToOpen) override;
+    void startInstanceAhead() override;
+    void keepUnused(std::unique_ptr<WordApplication> application) override;
 
     // Waits until every instance handed back has ended, and until the instances got ready
     // have started (tests and benchmarks).
@@ -45,11 +49,12 @@ private:
     };
 
     void dropUnusable(bool ask);
+    LibreOfficeApplication::Setup setup() const;
 
     QString m_officeProgram;
     OfficeTimeLimits m_limits;
-    // The first instance that ends cleanly leaves its set-up profile here; later instances
-    // start from a copy of it and skip the office's first-start set-up.
+    // The first instance that ends cleanly leaves its set-up profile here, kept for later
+    // runs; later instances start from a copy of it and skip the office's first-start set-up.
     std::shared_ptr<ProfileSeed> m_profileSeed;
     std::shared_ptr<OfficeRetirement> m_retirement;
     std::deque<ReadyInstance> m_ready;

@@ -122,8 +122,12 @@ void OfficeProcess::start()
         throw OfficeError(QStringLiteral("LibreOffice Writer was not found (the office program %1 is missing or "
                                          "cannot be run): install libreoffice-writer.")
                               .arg(m_program));
+    // An office that ended asking to be started again has just set its new profile up: the
+    // seed keeps a copy of it, for later offices to skip that set-up.
+    if (m_seed && m_exitCode == restartExitCode)
+        m_seed->adopt(profileFolder());
     if (!m_profilePrepared) {
-        OfficeProfile::prepare(profileFolder(), m_program, m_seed.get());
+        m_profileFromSeed = OfficeProfile::prepare(profileFolder(), m_program, m_seed.get());
         m_profilePrepared = true;
     }
     m_pid = ChildProcessSpawn::start(commandLine(), environment());
@@ -131,6 +135,18 @@ void OfficeProcess::start()
     m_running = true;
     m_exitCode.reset();
     m_exitSignal.reset();
+}
+
+bool OfficeProcess::restartOnNewProfile()
+{
+    // Only an office that ended by itself: one killed (given up on) stays ended.
+    if (!m_profileFromSeed || isRunning() || !m_exitCode)
+        return false;
+    if (m_seed)
+        m_seed->forget();
+    m_profilePrepared = false;
+    start();
+    return true;
 }
 
 bool OfficeProcess::isRunning()

@@ -37,6 +37,10 @@ public:
     // Starts the office, or starts it again after it has ended; the first start prepares
     // the private profile. Throws OfficeError at once when the program cannot be run.
     void start();
+    // Starts an office that ended by itself while starting on a copy of the seed once more, on a new
+    // profile, and drops the seed: a seed damaged on disk costs one start, never the
+    // office. False (nothing done) when the profile was not the seed's.
+    bool restartOnNewProfile();
 
     // True while the process runs. Reaps the process when it has ended.
     bool isRunning();
@@ -88,6 +92,7 @@ private:
     pid_t m_pid = -1;
     LivePid m_livePid = std::make_shared<std::atomic<pid_t>>(0);
     bool m_profilePrepared = false;
+    bool m_profileFromSeed = false;
     bool m_running = false;
     std::optional<int> m_exitCode;
     std::optional<int> m_exitSignal;

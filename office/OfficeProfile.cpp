@@ -23,15 +23,17 @@ const char settingsTail[] = "</oor:items>\n";
 
 } // namespace
 
-void OfficeProfile::prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed)
+bool OfficeProfile::prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed)
 {
     if (seed && seed->copyTo(profileFolder))
-        return;
+        return true;
+    QDir(profileFolder).removeRecursively(); // whatever a failed copy left
     const QString userFolder = profileFolder + QStringLiteral("/user");
     const QByteArray content = settingsHead + lastVersionSetting(program) + settingsTail;
     QFile settings(userFolder + QStringLiteral("/registrymodifications.xcu"));
     if (!QDir().mkpath(userFolder) || !settings.open(QIODevice::WriteOnly) || settings.write(content) != content.size())
         throw OfficeError(QStringLiteral("Cannot prepare the office profile in %1.").arg(profileFolder));
+    return false;
 }
 
 // An office that finds its profile last used by an older version runs a second of

@@ -10,8 +10,9 @@ class ProfileSeed;
 // needs (no document lock files, no autosave, the installed version recorded).
 namespace OfficeProfile {
 
-// Fills profileFolder for the office program. Throws OfficeError when it cannot be written.
-void prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed);
+// Fills profileFolder for the office program: true when from the seed. Throws OfficeError
+// when it cannot be written.
+bool prepare(const QString &profileFolder, const QString &program, const ProfileSeed *seed);
 
 // The settings item that records the installed version of the office program as the last
 // one used, as in every profile an office has run with once; empty when the version

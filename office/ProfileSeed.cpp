@@ -3,52 +3,140 @@
 #include "core/shell/TempFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <filesystem>
 #include <stdexcept>
 
-ProfileSeed::ProfileSeed()
+#include <cstdio>
+
+ProfileSeed::ProfileSeed(QString folder, QString officeProgram)
+    : m_folder(std::move(folder))
+    , m_officeProgram(std::move(officeProgram))
 {
+}
+
+QString ProfileSeed::keptFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty())
+        return cache + QStringLiteral("/daybloom/office-profile");
     try {
-        m_folder = std::make_unique<QTemporaryDir>(TempFolder::file(QStringLiteral("daybloom-profile-XXXXXX")));
+        return TempFolder::file(QStringLiteral("office-profile"));
     } catch (const std::runtime_error &) {
-        // No seed: every instance sets its profile up itself.
+        return QString(); // no seed: every instance sets its profile up itself
     }
 }
 
-ProfileSeed::~ProfileSeed() = default;
+// What tells one installed office program from another: its place, size and time, and
+// those of the version file beside it.
+QString ProfileSeed::officeStamp() const
+{
+    const QFileInfo program(m_officeProgram);
+    const QFileInfo version(program.absolutePath() + QStringLiteral("/versionrc"));
+    return QStringLiteral("%1 %2 %3 %4\n")
+        .arg(program.absoluteFilePath())
+        .arg(program.size())
+        .arg(program.lastModified().toMSecsSinceEpoch())
+        .arg(version.lastModified().toMSecsSinceEpoch());
+}
+
+bool ProfileSeed::isKept() const
+{
+    if (!m_kept) {
+        QFile stamp(stampPath());
+        m_kept = !m_folder.isEmpty() && stamp.open(QIODevice::ReadOnly)
+                 && QString::fromUtf8(stamp.readAll()) == officeStamp() && QFileInfo(profilePath()).isDir();
+    }
+    return *m_kept;
+}
 
 bool ProfileSeed::copyTo(const QString &profileFolder) const
 {
     const std::lock_guard lock(m_mutex);
-    return m_ready && copyTree(m_folder->path(), profileFolder);
+    if (!isKept())
+        return false;
+    // The spare is taken in one rename, which also keeps two programs from taking the same.
+    if (!QFileInfo::exists(profileFolder) && ::rename(QFile::encodeName(sparePath()).constData(),
+                                                      QFile::encodeName(profileFolder).constData()) == 0)
+        return true;
+    return copyTree(profilePath(), profileFolder);
+}
+
+void ProfileSeed::makeSpare()
+{
+    const std::lock_guard lock(m_mutex);
+    if (!isKept() || QFileInfo::exists(sparePath()))
+        return;
+    QTemporaryDir made(m_folder + QStringLiteral("/spare-new-XXXXXX"));
+    if (made.isValid() && copyTree(profilePath(), made.filePath(QStringLiteral("profile"))))
+        QDir().rename(made.filePath(QStringLiteral("profile")), sparePath());
 }
 
 void ProfileSeed::adopt(const QString &profileFolder)
 {
     const std::lock_guard lock(m_mutex);
-    if (m_ready || !m_folder || !m_folder->isValid())
+    if (m_folder.isEmpty() || isKept())
         return;
-    m_ready = copyTree(profileFolder, m_folder->path());
+    // The new seed is made beside the kept folder and then takes its place in one rename,
+    // so that another program never copies half a seed.
+    const QString parent = QFileInfo(m_folder).absolutePath();
+    if (!QDir().mkpath(parent))
+        return;
+    QFile::setPermissions(parent, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QTemporaryDir made(m_folder + QStringLiteral("-new-XXXXXX"));
+    QFile stamp(made.filePath(QStringLiteral("office-program")));
+    const QByteArray stampText = officeStamp().toUtf8();
+    if (!made.isValid() || !copyTree(profileFolder, made.filePath(QStringLiteral("profile")))
+        || !stamp.open(QIODevice::WriteOnly) || stamp.write(stampText) != stampText.size() || !stamp.flush())
+        return;
+    stamp.close();
+    // A seed of another office program, or a damaged one, goes first.
+    if (QFileInfo::exists(m_folder)) {
+        QTemporaryDir old(m_folder + QStringLiteral("-old-XXXXXX"));
+        if (!old.isValid() || !QDir().rename(m_folder, old.filePath(QStringLiteral("seed"))))
+            return;
+    }
+    if (QDir().rename(made.path(), m_folder)) {
+        made.setAutoRemove(false);
+        m_kept = true;
+    }
 }
 
+void ProfileSeed::forget()
+{
+    const std::lock_guard lock(m_mutex);
+    if (!m_folder.isEmpty())
+        QDir(m_folder).removeRecursively();
+    m_kept = false;
+}
+
+// A plain recursive copy: a start waits for it, and the profile's few dozen small files
+// copy in a millisecond or two this way.
 bool ProfileSeed::copyTree(const QString &from, const QString &to)
 {
-    const QDir source(from);
-    if (!source.exists() || !QDir().mkpath(to))
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path source = fs::path(QFile::encodeName(from).toStdString());
+    const fs::path target = fs::path(QFile::encodeName(to).toStdString());
+    if (!fs::is_directory(source, error) || (!fs::create_directories(target, error) && error))
         return false;
-    QDirIterator entries(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QFileInfo entry(entries.next());
+    for (fs::recursive_directory_iterator entry(source, error), end; !error && entry != end; entry.increment(error)) {
         // Lock files belong to the office that wrote them, not to the profile.
-        if (entry.fileName().startsWith(QLatin1String(".lock")) || entry.isSymLink())
+        if (entry->path().filename().string().starts_with(".lock") || entry->is_symlink(error))
             continue;
-        const QString target = to + QLatin1Char('/') + source.relativeFilePath(entry.filePath());
-        const bool copied = entry.isDir() ? QDir().mkpath(target) : QFile::copy(entry.filePath(), target);
-        if (!copied)
+        const fs::path copy = target / fs::relative(entry->path(), source, error);
+        if (error)
+            return false;
+        if (entry->is_directory(error))
+            fs::create_directory(copy, error);
+        else
+            fs::copy_file(entry->path(), copy, fs::copy_options::overwrite_existing, error);
+        if (error)
             return false;
     }
-    return true;
+    return !error;
 }

@@ -24,7 +24,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto retryInterval = 20ms;
+constexpr auto retryInterval = 5ms;
 constexpr auto pollInterval = 5ms;
 constexpr auto shutDownGrace = 5s;
 
@@ -43,8 +43,9 @@ UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds t
     : m_process(process)
 {
     try {
-        m_localContext = bootstrapLocalContext();
+        // The office starts first: this side's set-up is done while it starts.
         m_process.start();
+        m_localContext = bootstrapLocalContext();
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         bool restarted = false;
         for (;;) {
@@ -59,6 +60,8 @@ UnoConnection::UnoConnection(OfficeProcess &process, std::chrono::milliseconds t
                     m_process.start();
                     continue;
                 }
+                if (m_process.restartOnNewProfile())
+                    continue;
                 // An office ends while starting when it cannot write its profile: a full disk
                 // is named as the cause, since the office says so only on its own output.
                 const QString folder = TempFolder::path();

@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -78,18 +79,40 @@ QString describe(QSettings::Status status, const QString &fileName)
 
 } // namespace
 
+namespace {
+
+// The text a stored value means. QSettings puts U+FFFD for bytes that are not UTF-8, and
+// reads a hand-written comma as a list: such a value is the text its line means, read
+// from the file as written (once, into lenient, for however many values need it).
+QString textOf(const QSettings &settings, const QString &key, std::optional<QMap<QString, QString>> &lenient)
+{
+    const QVariant value = settings.value(key);
+    if (value.typeId() == QMetaType::QString && !value.toString().contains(QChar::ReplacementCharacter))
+        return value.toString();
+    if (!lenient)
+        lenient = LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName);
+    return lenient->value(key, value.toString());
+}
+
+} // namespace
+
 QString CalendarEntryStore::read(const QString &key) const
 {
     EntryGroup group;
     if (!group.settings.contains(key))
         return QString();
-    const QVariant value = group.settings.value(key);
-    // QSettings puts U+FFFD for bytes that are not UTF-8, and reads a hand-written comma
-    // as a list: such a value is the text its line means.
-    if (value.typeId() == QMetaType::QString && !value.toString().contains(QChar::ReplacementCharacter))
-        return value.toString();
-    return LenientIniReader::entries(fileBytes(group.settings.fileName()), ProductInfo::productName)
-        .value(key, value.toString());
+    std::optional<QMap<QString, QString>> lenient;
+    return textOf(group.settings, key, lenient);
+}
+
+QMap<QString, QString> CalendarEntryStore::readAll() const
+{
+    EntryGroup group;
+    std::optional<QMap<QString, QString>> lenient;
+    QMap<QString, QString> entries;
+    for (const QString &key : group.settings.childKeys())
+        entries.insert(key, textOf(group.settings, key, lenient));
+    return entries;
 }
 
 CalendarEntryStore::WriteResult CalendarEntryStore::write(const QString &key, const QString &text)

@@ -22,6 +22,8 @@ public:
     // read as one text, such as "Mom, Dad Birthday" written by hand without quotes (a list
     // to QSettings), is the text written on its line.
     QString read(const QString &key) const;
+    // Every stored entry, each as read() reads it, from one look at the file.
+    QMap<QString, QString> readAll() const;
     // Replaces the key's value; an empty text is stored as such, the key stays.
     WriteResult write(const QString &key, const QString &text);
 

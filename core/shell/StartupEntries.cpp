@@ -32,6 +32,7 @@ void StartupEntries::checkSettingsFile(const QDateTime &now)
         UserMessages::information(rescue.message);
         return;
     }
+    m_stored = m_store.readAll();
     const QString problem = m_store.writeProblem();
     if (!problem.isEmpty())
         UserMessages::information(unwritableMessage(problem));
@@ -39,5 +40,7 @@ void StartupEntries::checkSettingsFile(const QDateTime &now)
 
 QString StartupEntries::text(const QString &key) const
 {
-    return m_recovered ? m_recovered->value(key) : m_store.read(key);
+    if (m_recovered)
+        return m_recovered->value(key);
+    return m_stored ? m_stored->value(key) : m_store.read(key);
 }

@@ -30,4 +30,6 @@ private:
     const CalendarEntryStore &m_store;
     EntryWriter &m_writer;
     std::optional<QMap<QString, QString>> m_recovered;
+    // The file's entries, read once when it reads cleanly.
+    std::optional<QMap<QString, QString>> m_stored;
 };

@@ -4,8 +4,9 @@
 
 class WordEngine;
 
-// The start-up check: starts one office instance and quits it again. Returns true when
-// that worked. Otherwise it shows the advice with one last line naming the real cause
+// The start-up check: gets one office instance started (the one the engine may have begun
+// starting ahead) and gives it back unused, for the first build. Returns true when that
+// worked. Otherwise it shows the advice with one last line naming the real cause
 // (the only window the user sees) and returns false: the program must then end without
 // showing its main window. Never throws.
 bool CheckWordAvailable(WordEngine &engine);

@@ -22,4 +22,16 @@ public:
     // file would have it; the one after it has started. Every instance handed out is still
     // a fresh one that has served nobody. An engine that cannot does nothing.
     virtual void prepareAhead(const QByteArray &documentToOpen) { (void)documentToOpen; }
+
+    // Starts one instance in the background at once, for the next createApplication() to
+    // hand out: the program's start does not wait for the office while it builds its
+    // windows. An engine that cannot does nothing.
+    virtual void startInstanceAhead() {}
+    // Takes back an instance createApplication() made that has done nothing since, to hand
+    // it out again as the first ready one. An engine that cannot keep it ends it.
+    virtual void keepUnused(std::unique_ptr<WordApplication> application)
+    {
+        if (application)
+            application->quit();
+    }
 };

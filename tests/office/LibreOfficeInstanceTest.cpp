@@ -8,6 +8,7 @@
 #include "core/wordgen/OfficeError.h"
 #include "office/LibreOfficeApplication.h"
 #include "office/LibreOfficeEngine.h"
+#include "office/ProfileSeed.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,11 +91,36 @@ private slots:
             word->quit();
             engine->waitForEndedInstances();
         }
-        // The set-up profile the engine keeps goes with the engine.
-        const QDir temp(TempFolder::path());
-        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden).size(), 1);
+        // The set-up profile is kept in the user's cache for later runs, and when the engine
+        // goes it leaves a spare copy for the next run's first office to take.
+        const QString kept = ProfileSeed::keptFolder();
+        QVERIFY2(QFileInfo(kept + QStringLiteral("/profile/user/registrymodifications.xcu")).isFile(), qPrintable(kept));
         engine.reset();
-        QCOMPARE(temp.entryList({QStringLiteral("daybloom-profile-*")}, QDir::AllEntries | QDir::Hidden), QStringList());
+        QVERIFY(QFileInfo(kept + QStringLiteral("/spare/user")).isDir());
+        LibreOfficeEngine nextRun;
+        std::unique_ptr<WordApplication> word = nextRun.createApplication();
+        QVERIFY(!QFileInfo::exists(kept + QStringLiteral("/spare")));
+        word->quit();
+    }
+
+    // A kept profile damaged on disk (here its user folder is a file, which stops an office
+    // from starting) costs one start: the office starts on a new profile, which is kept in
+    // its place.
+    void aDamagedKeptProfileIsReplaced()
+    {
+        const QString kept = ProfileSeed::keptFolder();
+        LibreOfficeEngine().createApplication()->quit(); // makes sure there is a kept profile
+        QDir(kept + QStringLiteral("/spare")).removeRecursively();
+        const QString user = kept + QStringLiteral("/profile/user");
+        QVERIFY(QDir(user).removeRecursively());
+        QFile damaged(user);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("x") == 1);
+        damaged.close();
+
+        std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+        word->openDocument(writeTemplate(), true);
+        QVERIFY2(QFileInfo(user).isDir(), "the damaged kept profile was not replaced");
+        word->quit();
     }
 
     void droppingAnInstanceEndsItsOffice()
