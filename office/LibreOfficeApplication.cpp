@@ -171,6 +171,15 @@ std::unique_ptr<LibreOfficeApplication> LibreOfficeApplication::startInBackgroun
     return std::unique_ptr<LibreOfficeApplication>(new LibreOfficeApplication(std::move(instance), setup.retirement));
 }
 
+void LibreOfficeApplication::warmUpInBackground(const QByteArray &document)
+{
+    Instance &instance = live();
+    instance.calls.post([&instance, document] {
+        if (instance.office.isConnected())
+            instance.warmUp(document, false);
+    });
+}
+
 LibreOfficeApplication::~LibreOfficeApplication()
 {
     end(false);

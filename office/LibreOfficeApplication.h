@@ -41,6 +41,9 @@ public:
     static std::unique_ptr<LibreOfficeApplication> startInBackground(const Setup &setup, const QByteArray &document,
                                                                      bool keepDocumentOpen);
     ~LibreOfficeApplication() override;
+    // Has an office started without a document do that one small job of each kind on a
+    // copy of the document, in the background, after its start.
+    void warmUpInBackground(const QByteArray &document);
 
     // False when a background start has failed or has not got the office answering within
     // the start limit, or when the office has died: such an instance is not worth handing

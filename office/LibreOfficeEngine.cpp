@@ -57,14 +57,19 @@ void LibreOfficeEngine::prepareAhead(const QByteArray &documentToOpen)
     // First the instance with the document open, then one that has only started.
     const bool documentReady = !m_ready.empty() && m_ready.front().hasDocumentOpen;
     if (!documentReady)
-        m_ready.push_front({LibreOfficeApplication::startInBackground(setup(), documentToOpen, true), true, documentToOpen});
+        m_ready.push_front({LibreOfficeApplication::startInBackground(setup(), documentToOpen, true), true, documentToOpen, true});
     while (m_ready.size() < 2)
-        m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), documentToOpen, false), false, {}});
+        m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), documentToOpen, false), false, {}, true});
+    for (ReadyInstance &ready : m_ready) {
+        if (!ready.warmedUp)
+            ready.instance->warmUpInBackground(documentToOpen);
+        ready.warmedUp = true;
+    }
 }
 
 void LibreOfficeEngine::startInstanceAhead()
 {
-    m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), {}, false), false, {}});
+    m_ready.push_back({LibreOfficeApplication::startInBackground(setup(), {}, false), false, {}, false});
 }
 
 void LibreOfficeEngine::keepUnused(std::unique_ptr<WordApplication> application)
@@ -77,7 +82,7 @@ void LibreOfficeEngine::keepUnused(std::unique_ptr<WordApplication> application)
         return;
     }
     application.release();
-    m_ready.push_front({std::move(instance), false, {}});
+    m_ready.push_front({std::move(instance), false, {}, false});
 }
 
 LibreOfficeApplication::Setup LibreOfficeEngine::setup() const

@@ -46,6 +46,9 @@ private:
         std::unique_ptr<LibreOfficeApplication> instance;
         bool hasDocumentOpen;
         QByteArray document; // the one open
+        // Has done one small job of each kind a build asks for; the office the start-up
+        // check kept has not, until the first offices are got ready.
+        bool warmedUp;
     };
 
     void dropUnusable(bool ask);
