@@ -2,6 +2,7 @@
 
 #include "core/shell/TempFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,11 +70,30 @@ bool ProfileSeed::copyTo(const QString &profileFolder) const
 void ProfileSeed::makeSpare()
 {
     const std::lock_guard lock(m_mutex);
+    removeAbandonedCopies();
     if (!isKept() || QFileInfo::exists(sparePath()))
         return;
     QTemporaryDir made(m_folder + QStringLiteral("/spare-new-XXXXXX"));
     if (made.isValid() && copyTree(profilePath(), made.filePath(QStringLiteral("profile"))))
         QDir().rename(made.filePath(QStringLiteral("profile")), sparePath());
+}
+
+// Copies a program was killed in the middle of making: any still there an hour later.
+// (One being made now by another program is moments old.)
+void ProfileSeed::removeAbandonedCopies() const
+{
+    if (m_folder.isEmpty())
+        return;
+    const QFileInfo kept(m_folder);
+    const QDateTime anHourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const auto removeOld = [&](const QString &folder, const QString &pattern) {
+        const QDir parent(folder);
+        for (const QFileInfo &copy : parent.entryInfoList({pattern}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+            if (copy.lastModified().toUTC() < anHourAgo)
+                QDir(copy.filePath()).removeRecursively();
+    };
+    removeOld(kept.absolutePath(), kept.fileName() + QStringLiteral("-*-??????"));
+    removeOld(m_folder, QStringLiteral("spare-new-??????"));
 }
 
 void ProfileSeed::adopt(const QString &profileFolder)
@@ -91,6 +111,7 @@ void ProfileSeed::adopt(const QString &profileFolder)
     QFile stamp(made.filePath(QStringLiteral("office-program")));
     const QByteArray stampText = officeStamp().toUtf8();
     if (!made.isValid() || !copyTree(profileFolder, made.filePath(QStringLiteral("profile")))
+        || !forgetRestart(made.filePath(QStringLiteral("profile/user/registrymodifications.xcu")))
         || !stamp.open(QIODevice::WriteOnly) || stamp.write(stampText) != stampText.size() || !stamp.flush())
         return;
     stamp.close();
@@ -104,6 +125,26 @@ void ProfileSeed::adopt(const QString &profileFolder)
         made.setAutoRemove(false);
         m_kept = true;
     }
+}
+
+// An office that ends asking to be started again records that a restart is under way; an
+// office started on a copy of that profile would take itself for the restarted one. The
+// record (one line of the settings file the office writes) is left out of the seed.
+bool ProfileSeed::forgetRestart(const QString &settingsFile)
+{
+    QFile settings(settingsFile);
+    if (!settings.exists())
+        return true;
+    if (!settings.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> lines = settings.readAll().split('\n');
+    settings.close();
+    const qsizetype before = lines.size();
+    lines.removeIf([](const QByteArray &line) { return line.contains("oor:name=\"OfficeRestartInProgress\""); });
+    if (lines.size() == before)
+        return true;
+    const QByteArray content = lines.join('\n');
+    return settings.open(QIODevice::WriteOnly | QIODevice::Truncate) && settings.write(content) == content.size();
 }
 
 void ProfileSeed::forget()

@@ -45,11 +45,13 @@ public:
 
 private:
     bool isKept() const; // under m_mutex
+    void removeAbandonedCopies() const;
     QString officeStamp() const;
     QString profilePath() const { return m_folder + QStringLiteral("/profile"); }
     QString stampPath() const { return m_folder + QStringLiteral("/office-program"); }
     QString sparePath() const { return m_folder + QStringLiteral("/spare"); }
     static bool copyTree(const QString &from, const QString &to);
+    static bool forgetRestart(const QString &settingsFile);
 
     const QString m_folder;
     const QString m_officeProgram;

@@ -24,6 +24,7 @@
 #include <thread>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace LibreOfficeTestSupport;
@@ -94,13 +95,38 @@ private slots:
         // The set-up profile is kept in the user's cache for later runs, and when the engine
         // goes it leaves a spare copy for the next run's first office to take.
         const QString kept = ProfileSeed::keptFolder();
-        QVERIFY2(QFileInfo(kept + QStringLiteral("/profile/user/registrymodifications.xcu")).isFile(), qPrintable(kept));
+        QFile settings(kept + QStringLiteral("/profile/user/registrymodifications.xcu"));
+        QVERIFY2(settings.open(QIODevice::ReadOnly), qPrintable(kept));
+        // The office it was taken from was restarting; its copies are not.
+        QVERIFY(!settings.readAll().contains("OfficeRestartInProgress"));
         engine.reset();
         QVERIFY(QFileInfo(kept + QStringLiteral("/spare/user")).isDir());
         LibreOfficeEngine nextRun;
         std::unique_ptr<WordApplication> word = nextRun.createApplication();
         QVERIFY(!QFileInfo::exists(kept + QStringLiteral("/spare")));
         word->quit();
+    }
+
+    // Copies of the kept profile that a killed program left half made go an hour later;
+    // one another program is making now stays.
+    void abandonedCopiesOfTheKeptProfileGo()
+    {
+        const QString kept = ProfileSeed::keptFolder();
+        const QString abandoned[] = {kept + QStringLiteral("/spare-new-AbCd12"), kept + QStringLiteral("-new-AbCd12"),
+                                     kept + QStringLiteral("-old-AbCd12")};
+        const QString beingMade = kept + QStringLiteral("/spare-new-XyZw34");
+        for (const QString &folder : abandoned) {
+            QVERIFY(QDir().mkpath(folder));
+            const timespec twoHoursAgo{::time(nullptr) - 7200, 0};
+            const timespec times[2] = {twoHoursAgo, twoHoursAgo};
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
+        }
+        QVERIFY(QDir().mkpath(beingMade));
+        ProfileSeed(kept, LibreOfficeEngine::defaultOfficeProgram()).makeSpare();
+        for (const QString &folder : abandoned)
+            QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+        QVERIFY(QFileInfo::exists(beingMade));
+        QDir(beingMade).removeRecursively();
     }
 
     // A kept profile damaged on disk (here its user folder is a file, which stops an office
