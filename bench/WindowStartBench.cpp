@@ -1,7 +1,7 @@
 // Start-up as a person waits for it: from the exec of daybloom until its main window is
 // mapped on an X server, with fresh settings, a session bus and the program's cache kept
-// from run to run, beside a bare office start
-// (soffice.bin --headless --terminate_after_init) on an everyday profile, in the same run.
+// from run to run, beside a bare office start (soffice.bin --headless
+// --terminate_after_init) on an everyday profile, in the same run.
 // The X server is a private Xvfb; the map is seen as an X event, not by polling.
 //
 //   window_start_bench [runs]
