@@ -37,9 +37,9 @@ public:
     // Starts the office, or starts it again after it has ended; the first start prepares
     // the private profile. Throws OfficeError at once when the program cannot be run.
     void start();
-    // Starts an office that ended by itself while starting on a copy of the seed once more, on a new
-    // profile, and drops the seed: a seed damaged on disk costs one start, never the
-    // office. False (nothing done) when the profile was not the seed's.
+    // Starts an office that ended by itself while starting on a copy of the seed once more,
+    // on a new profile, and drops the seed: a seed damaged on disk costs one start, never
+    // the office. False (nothing done) when the profile was not the seed's.
     bool restartOnNewProfile();
 
     // True while the process runs. Reaps the process when it has ended.

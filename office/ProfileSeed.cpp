@@ -12,8 +12,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include <cstdio>
-
 ProfileSeed::ProfileSeed(QString folder, QString officeProgram)
     : m_folder(std::move(folder))
     , m_officeProgram(std::move(officeProgram))

@@ -15,8 +15,9 @@
 // profile folder of its own, so each instance stays private. Making a copy means creating
 // some seventy files and folders, which takes tens of milliseconds on some disks: one
 // spare copy is made ahead, at a quiet moment, and the next instance takes it over in
-// one rename (when its folder is on the same file system). Instances start and end on threads of
-// their own: every call is safe from any thread, and several programs may share the folder.
+// one rename (when its folder is on the same file system). Instances start and end on
+// threads of their own: every call is safe from any thread, and several programs may share
+// the folder.
 class ProfileSeed
 {
 public:

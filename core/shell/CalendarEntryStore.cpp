@@ -77,10 +77,6 @@ QString describe(QSettings::Status status, const QString &fileName)
     return QString();
 }
 
-} // namespace
-
-namespace {
-
 // The text a stored value means. QSettings puts U+FFFD for bytes that are not UTF-8, and
 // reads a hand-written comma as a list: such a value is the text its line means, read
 // from the file as written (once, into lenient, for however many values need it).

@@ -26,13 +26,13 @@ void StartupEntries::checkSettingsFile(const QDateTime &now)
     if (!m_store.readsCleanly()) {
         const DamagedSettingsRescue::Outcome rescue =
             DamagedSettingsRescue::rescue(CalendarEntryStore::fileName(), now);
-        m_recovered = rescue.entries;
+        m_entries = rescue.entries;
         if (!rescue.saved)
             m_writer.keepUnsaved(rescue.entries, m_store.writeProblem());
         UserMessages::information(rescue.message);
         return;
     }
-    m_stored = m_store.readAll();
+    m_entries = m_store.readAll();
     const QString problem = m_store.writeProblem();
     if (!problem.isEmpty())
         UserMessages::information(unwritableMessage(problem));
@@ -40,7 +40,5 @@ void StartupEntries::checkSettingsFile(const QDateTime &now)
 
 QString StartupEntries::text(const QString &key) const
 {
-    if (m_recovered)
-        return m_recovered->value(key);
-    return m_stored ? m_stored->value(key) : m_store.read(key);
+    return m_entries.value(key);
 }

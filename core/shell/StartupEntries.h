@@ -4,8 +4,6 @@
 #include <QMap>
 #include <QString>
 
-#include <optional>
-
 class CalendarEntryStore;
 class EntryWriter;
 
@@ -21,7 +19,7 @@ public:
 
     // At most one message: the rescue of a damaged file, or a file that cannot be written.
     void checkSettingsFile(const QDateTime &now = QDateTime::currentDateTime());
-    // The text start-up shows for the key.
+    // The text start-up shows for the key, once checkSettingsFile() has read the file.
     QString text(const QString &key) const;
 
     static QString unwritableMessage(const QString &problem);
@@ -29,7 +27,6 @@ public:
 private:
     const CalendarEntryStore &m_store;
     EntryWriter &m_writer;
-    std::optional<QMap<QString, QString>> m_recovered;
-    // The file's entries, read once when it reads cleanly.
-    std::optional<QMap<QString, QString>> m_stored;
+    // The file's entries, read once, or those recovered from a damaged file.
+    QMap<QString, QString> m_entries;
 };

@@ -24,8 +24,8 @@
 #include <thread>
 
 #include <csignal>
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 
 using namespace LibreOfficeTestSupport;
 using namespace std::chrono_literals;
@@ -117,9 +117,9 @@ private slots:
         const QString beingMade = kept + QStringLiteral("/spare-new-XyZw34");
         for (const QString &folder : abandoned) {
             QVERIFY(QDir().mkpath(folder));
-            const timespec twoHoursAgo{::time(nullptr) - 7200, 0};
-            const timespec times[2] = {twoHoursAgo, twoHoursAgo};
-            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
+            const timeval twoHoursAgo{::time(nullptr) - 7200, 0};
+            const timeval times[2] = {twoHoursAgo, twoHoursAgo};
+            QCOMPARE(::utimes(QFile::encodeName(folder).constData(), times), 0);
         }
         QVERIFY(QDir().mkpath(beingMade));
         ProfileSeed(kept, LibreOfficeEngine::defaultOfficeProgram()).makeSpare();
