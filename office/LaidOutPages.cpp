@@ -14,7 +14,7 @@ LaidOutPages::LaidOutPages(QString scratchFolder)
 
 LaidOutPages::~LaidOutPages() = default;
 
-RenderedPages &LaidOutPages::of(OfficeDocument &document)
+RenderedPages &LaidOutPages::of(OfficeDocument &document, double pixelRatio)
 {
     if (!m_pages) {
         const QString pdfPath = m_scratchFolder + QStringLiteral("/pages.pdf");
@@ -23,7 +23,7 @@ RenderedPages &LaidOutPages::of(OfficeDocument &document)
         QFile pdf(pdfPath);
         if (!pdf.open(QIODevice::ReadOnly))
             throw OfficeError(QStringLiteral("The office's pages could not be read: %1").arg(pdf.errorString()));
-        m_pages = std::make_unique<RenderedPages>(pdf.readAll());
+        m_pages = std::make_unique<RenderedPages>(pdf.readAll(), pixelRatio);
         m_selection.reset(m_pages->count());
     }
     return *m_pages;

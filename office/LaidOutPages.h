@@ -20,8 +20,9 @@ public:
     explicit LaidOutPages(QString scratchFolder);
     ~LaidOutPages();
 
-    // Throws OfficeError when the office cannot lay the pages out or they cannot be read.
-    RenderedPages &of(OfficeDocument &document);
+    // pixelRatio: as RenderedPages takes it. Throws OfficeError when the office cannot lay
+    // the pages out or they cannot be read.
+    RenderedPages &of(OfficeDocument &document, double pixelRatio);
     bool isMade() const { return m_pages != nullptr; }
     // The selection over the pages made last.
     PageSelection &selection() { return m_selection; }

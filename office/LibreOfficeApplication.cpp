@@ -12,12 +12,20 @@
 #include "office/UnoCall.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <atomic>
 #include <chrono>
 #include <optional>
 
 namespace {
+
+// The device pixels of a screen pixel on the screen with the most, for the page pictures;
+// read on the program's main thread, which keeps the screens. One without any screen.
+double screensPixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
 
 struct CellAddress
 {
@@ -121,8 +129,9 @@ public:
     // A page movement on the pages of the current layout, made when need be.
     void withPages(const std::function<void(PageSelection &)> &movement)
     {
+        const double pixelRatio = screensPixelRatio();
         calls.call(QStringLiteral("laying out the pages"), limits.render, [&] {
-            pages.of(activeDocument());
+            pages.of(activeDocument(), pixelRatio);
             selectedCell.reset();
             movement(pages.selection());
         });
@@ -382,8 +391,9 @@ int LibreOfficeApplication::pageCount()
 void LibreOfficeApplication::copyAsPicture()
 {
     Instance &instance = live();
+    const double pixelRatio = screensPixelRatio();
     instance.calls.call(QStringLiteral("picturing a page"), instance.limits.render, [&] {
-        const RenderedPages &pages = instance.pages.of(instance.activeDocument());
+        const RenderedPages &pages = instance.pages.of(instance.activeDocument(), pixelRatio);
         const int first = instance.pages.selection().firstPage();
         ClipboardPicture::put(first > 0 ? pages.picture(first) : pages.blankPicture());
     });

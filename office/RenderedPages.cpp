@@ -6,7 +6,11 @@
 
 #include <poppler-qt6.h>
 
+#include <algorithm>
+
 namespace {
+
+constexpr double pointsPerInch = 72.0; // the unit of a PDF page's size
 
 std::unique_ptr<Poppler::Document> load(const QByteArray &pdf)
 {
@@ -18,7 +22,8 @@ std::unique_ptr<Poppler::Document> load(const QByteArray &pdf)
 
 } // namespace
 
-RenderedPages::RenderedPages(const QByteArray &pdf)
+RenderedPages::RenderedPages(const QByteArray &pdf, double pixelRatio)
+    : m_pictureWidthPixels(widestViewOfNaturalWidth * naturalWidthPixels * std::max(1.0, pixelRatio))
 {
     // Two threads, each on a document of its own (a document is not to be shared between
     // threads), render the odd and the even pages, first pages first: the first picture is
@@ -50,8 +55,9 @@ void RenderedPages::render(const Poppler::Document &document, int first)
                 return;
         }
         QImage picture;
-        if (const std::unique_ptr<Poppler::Page> page = document.page(index)) {
-            picture = page->renderToImage(renderDotsPerInch, renderDotsPerInch);
+        if (const std::unique_ptr<Poppler::Page> page = document.page(index); page && page->pageSizeF().width() > 0) {
+            const double dotsPerInch = m_pictureWidthPixels * pointsPerInch / page->pageSizeF().width();
+            picture = page->renderToImage(dotsPerInch, dotsPerInch);
             if (!picture.isNull())
                 PagePicture::setNaturalWidth(picture, naturalWidthPixels);
         }

@@ -15,19 +15,21 @@ class Document;
 
 // The pictures of a document's laid-out pages, rendered from the office's PDF of them.
 //
-// A page picture carries twice the pixels of its natural on-screen size: a Letter page is
-// rendered at 144 dots per inch (1224 x 1584 pixels) and shows at 340 x 440 pixels, so
-// that the preview can zoom out from its first view and zoom in by several steps while
-// text stays sharp.
+// A page shows 340 pixels wide at its natural size. Its picture is rendered twice as wide,
+// for each device pixel of a screen pixel: the preview shows a page at most just under
+// twice its natural width (a zoom that reaches twice is refused), so every view of it is
+// drawn by scaling the picture down and text stays sharp. On a screen of one device pixel
+// a pixel, a Letter page is 680 x 880 pixels (80 dots per inch).
 class RenderedPages
 {
 public:
-    static constexpr double renderDotsPerInch = 144.0;
     static constexpr int naturalWidthPixels = 340;
+    static constexpr int widestViewOfNaturalWidth = 2;
 
     // pdf: the PDF file's content; every page is rendered at once, on two threads, in page
-    // order. Throws OfficeError when it holds no readable pages.
-    explicit RenderedPages(const QByteArray &pdf);
+    // order. pixelRatio: the device pixels of a screen pixel on the screen with the most.
+    // Throws OfficeError when it holds no readable pages.
+    RenderedPages(const QByteArray &pdf, double pixelRatio);
     ~RenderedPages();
 
     RenderedPages(const RenderedPages &) = delete;
@@ -47,6 +49,7 @@ private:
     mutable std::condition_variable m_changed;
     QList<QImage> m_pictures;
     std::vector<bool> m_rendered;
+    double m_pictureWidthPixels = 0;
     bool m_stopping = false;
     std::vector<std::thread> m_renderers; // last: they end before anything they use goes
 };
