@@ -125,6 +125,13 @@ int importDates(const QStringList &files, SlashOrder order)
     return status;
 }
 
+// The version and the language, set up before anything is said.
+void setUpApplication()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
+    ProgramTranslation::install(LanguagePreference::current());
+}
+
 // The office the start-up check asks for starts first, since it takes longer to start than
 // the windows take to be built: the windows are built while it starts.
 int openWindow(int &argc, char **argv)
@@ -134,8 +141,7 @@ int openWindow(int &argc, char **argv)
     engine.startInstanceAhead();
 
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
-    ProgramTranslation::install(LanguagePreference::current());
+    setUpApplication();
     // The launcher's name, so that a desktop ties the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daybloom.Daybloom"));
     MessageBoxPresenter messageBoxes;
@@ -163,11 +169,10 @@ int main(int argc, char *argv[])
     if (CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window)
         return openWindow(argc, argv);
 
-    // The language is set up before anything is said; the command line is read again then,
-    // so that what it says about a mistake is in that language too.
+    // The command line is read again once the language is set up, so that what it says
+    // about a mistake is in that language too.
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(DAYBLOOM_VERSION));
-    ProgramTranslation::install(LanguagePreference::current());
+    setUpApplication();
 
     const CommandLine command = CommandLine::parse(argumentsOf(argc, argv));
     switch (command.mode()) {

@@ -150,31 +150,35 @@ double phaseTime(const std::map<QString, double> &phases, const QString &name)
     return phase == phases.end() ? 0.0 : phase->second;
 }
 
-// Each phase's median over the timed builds: where a typical build's time goes, steadier
-// than any one build's breakdown.
-void printMedianBreakdown(const QList<BuildPhases> &builds, const QList<double> &outside)
+// Each phase's median over one instance's phases in every build.
+std::map<QString, double> medianPhases(const QList<BuildPhases> &builds, std::map<QString, double> BuildPhases::*instance)
 {
-    std::map<QString, QList<double>> filling;
-    std::map<QString, QList<double>> picturing;
+    std::map<QString, QList<double>> values;
+    for (const BuildPhases &phases : builds)
+        for (const auto &[name, value] : phases.*instance)
+            values[name].append(value);
+    std::map<QString, double> medians;
+    for (const auto &[name, phaseValues] : values)
+        medians[name] = median(phaseValues);
+    return medians;
+}
+
+// Each phase's median over the timed builds (totals: each build's time, in the same
+// order): where a typical build's time goes, steadier than any one build's breakdown.
+void printMedianBreakdown(const QList<BuildPhases> &builds, const QList<double> &totals)
+{
     QList<double> firstPage;
     QList<double> laterPages;
-    for (const BuildPhases &phases : builds) {
-        for (const auto &[name, value] : phases.build)
-            filling[name].append(value);
-        for (const auto &[name, value] : phases.capture)
-            picturing[name].append(value);
+    QList<double> outside;
+    for (int build = 0; build < builds.size(); ++build) {
+        const BuildPhases &phases = builds.at(build);
         for (int page = 0; page < phases.pages.size(); ++page)
             (page == 0 ? firstPage : laterPages).append(phases.pages.at(page));
+        outside.append(totals.at(build) - phases.officeTotal);
     }
-    std::map<QString, double> fillingMedians;
-    for (const auto &[name, values] : filling)
-        fillingMedians[name] = median(values);
-    std::map<QString, double> picturingMedians;
-    for (const auto &[name, values] : picturing)
-        picturingMedians[name] = median(values);
     std::printf("Medians of each phase over the %d timed builds:\n", int(builds.size()));
-    printPhases("filling instance", fillingMedians);
-    printPhases("picturing instance", picturingMedians);
+    printPhases("filling instance", medianPhases(builds, &BuildPhases::build));
+    printPhases("picturing instance", medianPhases(builds, &BuildPhases::capture));
     std::printf("    first page             %8.1f ms, each later page %.1f ms\n", median(firstPage), median(laterPages));
     std::printf("  outside the office       %8.1f ms\n", median(outside));
 }
@@ -222,7 +226,7 @@ struct Holdings {
     int temporaryFiles = 0; // below TEMP: the build's files and the offices' profiles
 
     // Resident memory less the freed heap the allocator keeps for reuse. The allocator
-    // keeps a freed page picture (about 8 MB) or two at times and not at others, so resident
+    // keeps a freed page picture or two at times and not at others, so resident
     // memory at rest swings by that much from one build to the next without anything
     // being held, and a leak can hide in what it kept: growth is judged on what is in use
     // and, exactly for the heap, on the heap in use.
@@ -307,15 +311,12 @@ int main(int argc, char **argv)
     std::printf("Build with all 366 days filled, click to preview painted (%d runs, offices got ready between runs)\n", runs);
     QList<double> builds;
     QList<BuildPhases> buildPhases;
-    QList<double> fillAndSave;
-    QList<double> outsideOffice;
     QList<double> untimedBuilds;
     QList<double> bare;
     const QString bareProfile = sandbox.filePath(QStringLiteral("bare/profile"));
     QList<double> pdfSaves;
     double officePeak = 0;
     Holdings afterFirstBuilds;
-    Holdings afterLastBuild;
     // The timed runs, then the same builds, untimed, up to the growth check's count.
     const int lastBuild = std::max(runs, growthBuilds);
     for (int run = 1; run <= lastBuild; ++run) {
@@ -348,9 +349,6 @@ int main(int argc, char **argv)
             builds.append(total);
             const BuildPhases phases = phasesOf(engine.events());
             buildPhases.append(phases);
-            fillAndSave.append(phaseTime(phases.build, QStringLiteral("fill (366 cells)")) +
-                               phaseTime(phases.build, QStringLiteral("save")));
-            outsideOffice.append(total - phases.officeTotal);
             std::printf("run %d: %.1f ms\n", run, total);
             if (run <= 3)
                 printBreakdown(phases, total, ms(engine.events().first().startNs - clickNs),
@@ -388,7 +386,7 @@ int main(int argc, char **argv)
         if (run == growthFirstBuild)
             afterFirstBuilds = holdingsNow(temporaryFolder);
     }
-    afterLastBuild = holdingsNow(temporaryFolder);
+    const Holdings afterLastBuild = holdingsNow(temporaryFolder);
     const ProcessMemory program = memoryOf(QStringLiteral("self"));
 
     // Idle with the offices ready: no CPU time may go by.
@@ -403,7 +401,7 @@ int main(int argc, char **argv)
     const double programCpu = cpuOf(QStringLiteral("self")) - programCpuBefore;
     const ProcessMemory programIdle = memoryOf(QStringLiteral("self"));
 
-    printMedianBreakdown(buildPhases, outsideOffice);
+    printMedianBreakdown(buildPhases, builds);
     std::printf("Bare soffice --headless --convert-to pdf of the generated document, everyday profile, one after "
                 "each timed build\n");
     std::printf("  runs:");
@@ -447,6 +445,10 @@ int main(int argc, char **argv)
                 floor > 0 ? median(pdfSaves) / floor : 0.0);
     // The office's work that a build waits for in turn: no build is faster than this plus
     // the drawing of its pages.
+    QList<double> fillAndSave;
+    for (const BuildPhases &phases : buildPhases)
+        fillAndSave.append(phaseTime(phases.build, QStringLiteral("fill (366 cells)")) +
+                           phaseTime(phases.build, QStringLiteral("save")));
     const double officeChain = median(fillAndSave) + median(pdfSaves);
     std::printf("The office's work in a build's order, fill and save (median %.1f ms) then open and PDF export of the "
                 "saved document (as saving as PDF times it): %.1f ms, ratio %.2f\n",
