@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>sie konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Sie werden angezeigt, sind aber noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Manche Tage stehen mehrfach darin (%1): Für jeden wird der zuletzt geschriebene Text verwendet.</translation>
     </message>
 </context>
 <context>

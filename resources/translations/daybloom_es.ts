@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>no se pudo escribir</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ entiende la línea de órdenes.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Se muestran, pero aún no se han guardado.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Algunos días aparecen en él más de una vez (%1): para cada uno se usa el último texto escrito.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>il n&apos;a pas pu être écrit</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ pour une ligne de commande incomprise.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Elles sont affichées mais pas encore enregistrées.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Certains jours y figurent plusieurs fois (%1) : pour chacun, le dernier texte écrit est utilisé.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>non è stato possibile scriverlo</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ comando non capita.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Sono visualizzate ma non ancora salvate.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Alcuni giorni vi compaiono più di una volta (%1): per ciascuno si usa l’ultimo testo scritto.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>het kon niet worden geschreven</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is geen map</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ voor een opdrachtregel die niet wordt begrepen.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Ze worden getoond, maar zijn nog niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Sommige dagen staan er meer dan eens in (%1): voor elke dag wordt de laatst geschreven tekst gebruikt.</translation>
     </message>
 </context>
 <context>
