@@ -699,6 +699,17 @@ Add them to the calendar?</source>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variable de entorno HOME no está definida y su cuenta de usuario no indica ninguna carpeta personal: el archivo de configuración es %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variable de entorno HOME no está definida: se usa la carpeta personal de su cuenta de usuario, %1.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -985,6 +996,25 @@ Software libre bajo la licencia MIT.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>no se puede escribir en ella</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>no queda espacio en su disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>En su lugar se usa una carpeta privada propia: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>El programa no puede continuar y se cierra.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un error de tipo desconocido</translation>
     </message>
 </context>
 <context>

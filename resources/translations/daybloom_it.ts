@@ -699,6 +699,17 @@ Aggiungerle al calendario?</translation>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variabile d’ambiente HOME non è impostata e il suo account utente non indica alcuna cartella personale: il file delle impostazioni è %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variabile d’ambiente HOME non è impostata: viene usata la cartella personale del suo account utente, %1.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -985,6 +996,25 @@ Software libero con licenza MIT.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>non è possibile scriverci</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>non c’è più spazio sul suo disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Al suo posto viene usata una cartella privata tutta sua: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Il programma non può proseguire e termina.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un errore di tipo sconosciuto</translation>
     </message>
 </context>
 <context>
