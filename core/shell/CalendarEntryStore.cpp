@@ -12,7 +12,11 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -39,11 +43,29 @@ QByteArray fileBytes(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Why QSettings could not write the file now. It opens an existing file for writing, then
-// writes the new content to a file beside it and renames that over the old one; both
-// are tried here without changing the file. Empty when both work.
+// Why the folder cannot be made: QSettings makes the folders on the way to the file, so
+// the nearest of them that exists must be a folder this program may write in.
+QString whyFolderCannotBeMade(const QString &folder)
+{
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
+        existing = QFileInfo(existing).path();
+    if (!QFileInfo(existing).isDir())
+        return QCoreApplication::translate("CalendarEntryStore", "%1 is not a folder").arg(QDir::toNativeSeparators(existing));
+    if (::euidaccess(QFile::encodeName(existing).constData(), W_OK | X_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
+}
+
+// Why QSettings could not write the file now. It makes the file's folder when there is
+// none, opens an existing file for writing, then writes the new content to a file beside
+// it and renames that over the old one; all are tried here without changing the file.
+// Empty when they work.
 QString whyNotWritable(const QString &fileName)
 {
+    const QString folder = QFileInfo(fileName).path();
+    if (!QFileInfo(folder).isDir())
+        return whyFolderCannotBeMade(folder);
     if (QFileInfo::exists(fileName)) {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadWrite))
@@ -90,6 +112,30 @@ QString textOf(const QSettings &settings, const QString &key, std::optional<QMap
     return lenient->value(key, value.toString());
 }
 
+QString withoutMarks(QString text)
+{
+    return text.remove(QChar::ByteOrderMark);
+}
+
+// QSettings writes a byte-order mark (U+FEFF) in a value as it is, but its reader drops one
+// that starts the value or follows a quote or an escape in it. The values it read so are
+// the texts their lines mean, found when the file holds a mark after its start; settings
+// is in the entries' section.
+QMap<QString, QString> valuesMissingMarks(const QSettings &settings)
+{
+    QMap<QString, QString> found;
+    const QByteArray bytes = fileBytes(settings.fileName());
+    if (bytes.indexOf("\xef\xbb\xbf", 1) < 0)
+        return found;
+    const QMap<QString, QString> lines = LenientIniReader::entries(bytes, ProductInfo::productName);
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
+        const QString read = settings.value(line.key()).toString();
+        if (read != line.value() && withoutMarks(read) == withoutMarks(line.value()))
+            found.insert(line.key(), line.value());
+    }
+    return found;
+}
+
 } // namespace
 
 QString CalendarEntryStore::read(const QString &key) const
@@ -98,16 +144,17 @@ QString CalendarEntryStore::read(const QString &key) const
     if (!group.settings.contains(key))
         return QString();
     std::optional<QMap<QString, QString>> lenient;
-    return textOf(group.settings, key, lenient);
+    return valuesMissingMarks(group.settings).value(key, textOf(group.settings, key, lenient));
 }
 
 QMap<QString, QString> CalendarEntryStore::readAll() const
 {
     EntryGroup group;
+    const QMap<QString, QString> marked = valuesMissingMarks(group.settings);
     std::optional<QMap<QString, QString>> lenient;
     QMap<QString, QString> entries;
     for (const QString &key : group.settings.childKeys())
-        entries.insert(key, textOf(group.settings, key, lenient));
+        entries.insert(key, marked.value(key, textOf(group.settings, key, lenient)));
     return entries;
 }
 
@@ -136,7 +183,16 @@ CalendarEntryStore::WriteResult CalendarEntryStore::setOption(const QString &key
 CalendarEntryStore::WriteResult CalendarEntryStore::writeIn(const QString &section, const QString &key,
                                                             const QString &text)
 {
-    EntryGroup group(section);
+    // QSettings writes the whole file again from what it read: the marks its reader dropped
+    // are given back first.
+    EntryGroup group;
+    const QMap<QString, QString> marked = valuesMissingMarks(group.settings);
+    for (auto value = marked.cbegin(); value != marked.cend(); ++value)
+        group.settings.setValue(value.key(), value.value());
+    if (section != ProductInfo::productName) {
+        group.settings.endGroup();
+        group.settings.beginGroup(section);
+    }
     group.settings.setValue(key, text);
     group.settings.sync();
     const QSettings::Status status = group.settings.status();
@@ -152,14 +208,20 @@ bool CalendarEntryStore::readsCleanly() const
     if (settings.status() == QSettings::FormatError)
         return false;
     settings.beginGroup(ProductInfo::productName);
-    const QMap<QString, QString> lines = LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName);
+    const LenientIniReader::Section section = LenientIniReader::section(fileBytes(settings.fileName()), ProductInfo::productName);
+    // QSettings reads only the last line of a key written twice (the section written twice,
+    // say, by hand): the next write would drop the others.
+    if (section.headings > 1 || !section.repeatedKeys.isEmpty())
+        return false;
+    const QMap<QString, QString> &lines = section.entries;
     for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
         if (!settings.contains(line.key()))
             return false;
         // What the next write would put back for the value: a list is written joined by
         // ", ". Other kinds of value (@Rect(…), …) go back as they were.
+        // Byte-order marks QSettings dropped are given back at every write.
         const QVariant value = settings.value(line.key());
-        if (value.typeId() == QMetaType::QString && value.toString() != line.value())
+        if (value.typeId() == QMetaType::QString && withoutMarks(value.toString()) != withoutMarks(line.value()))
             return false;
         if (value.typeId() == QMetaType::QStringList && value.toStringList().join(QStringLiteral(", ")) != line.value())
             return false;
@@ -170,8 +232,6 @@ bool CalendarEntryStore::readsCleanly() const
 QString CalendarEntryStore::writeProblem() const
 {
     const QString file = fileName();
-    if (!QFileInfo::exists(file))
-        return QString();
     const QString reason = whyNotWritable(file);
     return reason.isEmpty() ? QString() : cannotWrite(file, reason);
 }

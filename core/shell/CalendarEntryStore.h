@@ -34,13 +34,15 @@ public:
     WriteResult setOption(const QString &key, const QString &value);
 
     // False when QSettings cannot read the file cleanly: it reports a format error, an
-    // entry line of the section is lost to it, or it reads a value other than its line
-    // means (bytes that are not UTF-8, a comma written without quotes where the list
-    // QSettings makes of it would be written back otherwise). The next write would rewrite
+    // entry line of the section is lost to it (the section or a key written twice: only
+    // the last line counts), or it reads a value other than its line means (bytes that
+    // are not UTF-8, a comma written without quotes where the list QSettings makes of it
+    // would be written back otherwise). The next write would rewrite
     // the file from what QSettings could read, and those entries would be lost or changed.
     bool readsCleanly() const;
     // Why a write would be refused now, worded as a refused write describes it; empty when
-    // the file can be written or does not exist yet. Changes nothing on disk.
+    // the file can be written, or made where it belongs when there is none yet. Changes
+    // nothing on disk.
     QString writeProblem() const;
 
     // The settings file, for messages.

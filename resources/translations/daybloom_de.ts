@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>sie konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Sie werden angezeigt, sind aber noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Manche Tage stehen mehrfach darin (%1): Für jeden wird der zuletzt geschriebene Text verwendet.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +699,17 @@ Zum Kalender hinzufügen?</translation>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>Die Umgebungsvariable HOME ist nicht gesetzt, und Ihr Benutzerkonto nennt keinen Persönlichen Ordner: Die Einstellungsdatei ist %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>Die Umgebungsvariable HOME ist nicht gesetzt: Der Persönliche Ordner Ihres Benutzerkontos, %1, wird verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -977,6 +996,25 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>er ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>auf seinem Datenträger ist kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Stattdessen wird ein eigener privater Ordner verwendet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Das Programm kann nicht fortfahren und wird beendet.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>ein Fehler unbekannter Art</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>no se pudo escribir</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ entiende la línea de órdenes.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Se muestran, pero aún no se han guardado.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Algunos días aparecen en él más de una vez (%1): para cada uno se usa el último texto escrito.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +699,17 @@ Add them to the calendar?</source>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variable de entorno HOME no está definida y su cuenta de usuario no indica ninguna carpeta personal: el archivo de configuración es %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variable de entorno HOME no está definida: se usa la carpeta personal de su cuenta de usuario, %1.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -977,6 +996,25 @@ Software libre bajo la licencia MIT.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>no se puede escribir en ella</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>no queda espacio en su disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>En su lugar se usa una carpeta privada propia: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>El programa no puede continuar y se cierra.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un error de tipo desconocido</translation>
     </message>
 </context>
 <context>

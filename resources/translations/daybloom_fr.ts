@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>il n&apos;a pas pu être écrit</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ pour une ligne de commande incomprise.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Elles sont affichées mais pas encore enregistrées.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Certains jours y figurent plusieurs fois (%1) : pour chacun, le dernier texte écrit est utilisé.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +699,17 @@ Les ajouter au calendrier ?</translation>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variable d’environnement HOME n’est pas définie et votre compte utilisateur n’indique aucun dossier personnel : le fichier de réglages est %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variable d’environnement HOME n’est pas définie : le dossier personnel de votre compte utilisateur, %1, est utilisé.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -977,6 +996,25 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>on ne peut pas y écrire</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>il n’y a plus de place sur son disque</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Un dossier privé qui vous est propre est utilisé à la place : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Le programme ne peut pas continuer et s’arrête.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>une erreur de nature inconnue</translation>
     </message>
 </context>
 <context>

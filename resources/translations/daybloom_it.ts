@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>non è stato possibile scriverlo</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ comando non capita.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Sono visualizzate ma non ancora salvate.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Alcuni giorni vi compaiono più di una volta (%1): per ciascuno si usa l’ultimo testo scritto.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +699,17 @@ Aggiungerle al calendario?</translation>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variabile d’ambiente HOME non è impostata e il suo account utente non indica alcuna cartella personale: il file delle impostazioni è %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variabile d’ambiente HOME non è impostata: viene usata la cartella personale del suo account utente, %1.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -977,6 +996,25 @@ Software libero con licenza MIT.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>non è possibile scriverci</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>non c’è più spazio sul suo disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Al suo posto viene usata una cartella privata tutta sua: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Il programma non può proseguire e termina.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un errore di tipo sconosciuto</translation>
     </message>
 </context>
 <context>

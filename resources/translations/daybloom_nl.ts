@@ -15,6 +15,10 @@
         <source>it could not be written</source>
         <translation>het kon niet worden geschreven</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is geen map</translation>
+    </message>
 </context>
 <context>
     <name>CalendarExport</name>
@@ -239,6 +243,10 @@ voor een opdrachtregel die niet wordt begrepen.
     <message>
         <source>They are shown but not saved yet.</source>
         <translation>Ze worden getoond, maar zijn nog niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Sommige dagen staan er meer dan eens in (%1): voor elke dag wordt de laatst geschreven tekst gebruikt.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +699,17 @@ Toevoegen aan de kalender?</translation>
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>De omgevingsvariabele HOME is niet ingesteld en uw gebruikersaccount noemt geen persoonlijke map: het instellingenbestand is %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>De omgevingsvariabele HOME is niet ingesteld: de persoonlijke map van uw gebruikersaccount, %1, wordt gebruikt.</translation>
+    </message>
+</context>
+<context>
     <name>ICalendarReader</name>
     <message>
         <source>the file holds no calendar events</source>
@@ -977,6 +996,25 @@ Vrije software onder de MIT-licentie.</translation>
     <message>
         <source>it cannot be written</source>
         <translation>er kan niet in worden geschreven</translation>
+    </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>er is geen ruimte meer op de schijf</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>In plaats daarvan wordt een eigen privémap gebruikt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Het programma kan niet verder en wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>een fout van onbekende aard</translation>
     </message>
 </context>
 <context>
