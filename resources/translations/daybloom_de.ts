@@ -428,6 +428,14 @@ Zum Kalender hinzufügen?</translation>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 im Jahr %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -908,6 +916,64 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>Silberhochzeit</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>Perlenhochzeit</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>Rubinhochzeit</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>goldene Hochzeit</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>diamantene Hochzeit</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 Geburtstag</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 Hochzeitstag</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -1075,6 +1141,14 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Menüleiste</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29. Feb.: %1</translation>
     </message>
 </context>
 <context>
