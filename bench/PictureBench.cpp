@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     for (const QString &photo : photos) {
         QElapsedTimer timer;
         timer.start();
-        bytes += PicturePreparation::prepare(photo, place).size();
+        bytes += PicturePreparation::prepare(photo, {place}).first().size();
         prepared.append(timer.nsecsElapsed() / 1e6);
     }
     const double peak = memoryOf(QStringLiteral("self")).peak;

@@ -28,19 +28,26 @@ double PicturePreparation::printedResolution(const QSize &pixels, const QSizeF &
     return pixels.width() / (printedMillimetres.width() / millimetresPerInch);
 }
 
-QByteArray PicturePreparation::prepare(const QString &file, const QSizeF &printedMillimetres)
+QList<QByteArray> PicturePreparation::prepare(const QString &file, const QList<QSizeF> &printedMillimetres)
 {
-    QImage picture = PictureReader::readCentred(file, printedMillimetres, pixelsFor(printedMillimetres));
+    QList<PictureReader::Part> parts;
+    for (const QSizeF &size : printedMillimetres)
+        parts.append({size, pixelsFor(size)});
+    QImage picture = PictureReader::readUpright(file, parts);
     // Printers and PDF readers take untagged pictures as sRGB: a wide-gamut photo (most
     // phones') is converted rather than printed dull.
     if (picture.colorSpace().isValid() && picture.colorSpace() != QColorSpace(QColorSpace::SRgb))
         picture.convertToColorSpace(QColorSpace::SRgb);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(jpegQuality);
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        throw PictureReader::Failure(file, writer.errorString());
-    return jpeg;
+    QList<QByteArray> copies;
+    for (const PictureReader::Part &part : parts) {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(jpegQuality);
+        if (!writer.write(PictureReader::centredPart(picture, part).convertToFormat(QImage::Format_RGB32)))
+            throw PictureReader::Failure(file, writer.errorString());
+        copies.append(jpeg);
+    }
+    return copies;
 }

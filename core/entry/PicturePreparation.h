@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
+#include <QList>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
-// Makes the copy of a person's picture that a calendar prints: cropped to its place's shape
-// (centred), scaled to print at 300 pixels per inch at its printed size and never more
-// (a smaller picture keeps its own pixels), turned upright, in sRGB, as a JPEG of high
-// quality.
+// Makes the copies of a person's picture that a calendar prints: each cropped to a place's
+// shape (centred), scaled to print at 300 pixels per inch at the place's printed size and
+// never more (a smaller picture keeps its own pixels), turned upright, in sRGB, as a JPEG of
+// high quality. A place may have several shapes (a design lays it out differently on each
+// paper): the picture is read once for all of them.
 namespace PicturePreparation {
 
 inline constexpr double printedPixelsPerInch = 300.0;
@@ -21,8 +23,8 @@ QSize pixelsFor(const QSizeF &printedMillimetres);
 // How many pixels per inch a picture of that many pixels prints at in a place of that size.
 double printedResolution(const QSize &pixels, const QSizeF &printedMillimetres);
 
-// The prepared copy of the file for a place of that printed size. Throws
-// PictureReader::Failure naming the file and the reason.
-QByteArray prepare(const QString &file, const QSizeF &printedMillimetres);
+// The prepared copy of the file for each printed size (millimetres), in that order.
+// Throws PictureReader::Failure naming the file and the reason.
+QList<QByteArray> prepare(const QString &file, const QList<QSizeF> &printedMillimetres);
 
 } // namespace PicturePreparation

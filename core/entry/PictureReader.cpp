@@ -103,12 +103,26 @@ QSize reduced(const QSize &part, const QSize &largest)
     return largest;
 }
 
+// The size to decode an upright picture of that size at: the smallest that still gives
+// every part its pixels, or the picture's own when it has fewer.
+QSize decodedSize(const QSize &upright, const QList<PictureReader::Part> &parts)
+{
+    double scale = 0;
+    for (const PictureReader::Part &part : parts) {
+        const QSize cut = centred(upright, part.shape).size();
+        scale = std::max({scale, double(part.pixels.width()) / cut.width(), double(part.pixels.height()) / cut.height()});
+    }
+    if (scale >= 1 || scale <= 0)
+        return upright;
+    return QSize(std::max(1, int(std::ceil(upright.width() * scale))), std::max(1, int(std::ceil(upright.height() * scale))));
+}
+
 QString sizeText(const QSize &size)
 {
     return QStringLiteral("%1 × %2").arg(size.width()).arg(size.height());
 }
 
-QImage readHeif(const QString &file, const QSizeF &shape, const QSize &largest)
+QImage readHeif(const QString &file, const QList<PictureReader::Part> &parts)
 {
     const std::unique_ptr<heif_context, decltype(&heif_context_free)> context(heif_context_alloc(), heif_context_free);
     heif_error error = heif_context_read_from_file(context.get(), QFile::encodeName(file).constData(), nullptr);
@@ -134,11 +148,10 @@ QImage readHeif(const QString &file, const QSizeF &shape, const QSize &largest)
     const QSize upright(heif_image_get_width(image.get(), heif_channel_interleaved),
                         heif_image_get_height(image.get(), heif_channel_interleaved));
     const QImage whole(pixels, upright.width(), upright.height(), stride, QImage::Format_RGB888);
-    const QRect part = centred(upright, shape);
-    return whole.copy(part).scaled(reduced(part.size(), largest), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return whole.scaled(decodedSize(upright, parts), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage readWithQt(const QString &file, const QSizeF &shape, const QSize &largest)
+QImage readWithQt(const QString &file, const QList<PictureReader::Part> &parts)
 {
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
@@ -160,14 +173,8 @@ QImage readWithQt(const QString &file, const QSizeF &shape, const QSize &largest
     if (pixels > (decodesReduced ? largestScaledPicture : PictureReader::largestWholePicture))
         throw PictureReader::Failure(file, QCoreApplication::translate("PictureReader", "it is too large: %1 pixels").arg(sizeText(stored)));
 
-    // The part is centred, so it is the same part of the stored picture however the picture
-    // is turned or mirrored to stand upright: only its width and height swap.
     const QImageIOHandler::Transformations turn = reader.transformation();
-    const QRect uprightPart = centred(swappedWhenTurned(stored, turn), shape);
-    const QSize storedPart = swappedWhenTurned(uprightPart.size(), turn);
-    reader.setClipRect(QRect(QPoint((stored.width() - storedPart.width()) / 2, (stored.height() - storedPart.height()) / 2),
-                             storedPart));
-    reader.setScaledSize(swappedWhenTurned(reduced(uprightPart.size(), largest), turn));
+    reader.setScaledSize(swappedWhenTurned(decodedSize(swappedWhenTurned(stored, turn), parts), turn));
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull())
@@ -185,13 +192,19 @@ PictureReader::Failure::Failure(const QString &file, const QString &reason)
 {
 }
 
-QImage PictureReader::readCentred(const QString &file, const QSizeF &shape, const QSize &largest)
+QImage PictureReader::readUpright(const QString &file, const QList<Part> &parts)
 {
     checkFile(file);
     QFile head(file);
     if (!head.open(QIODevice::ReadOnly))
         throw Failure(file, head.errorString());
     if (isHeif(head.read(12)))
-        return readHeif(file, shape, largest);
-    return readWithQt(file, shape, largest);
+        return readHeif(file, parts);
+    return readWithQt(file, parts);
+}
+
+QImage PictureReader::centredPart(const QImage &upright, const Part &part)
+{
+    const QRect cut = centred(upright.size(), part.shape);
+    return upright.copy(cut).scaled(reduced(cut.size(), part.pixels), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

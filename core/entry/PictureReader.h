@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -29,8 +30,17 @@ public:
     // reduced size (about 200 MB in memory).
     static constexpr qint64 largestWholePicture = 50'000'000;
 
-    // The centred part of the picture in the shape given (its width to its height), at
-    // most `largest` pixels (fewer when the picture has fewer: it is never enlarged).
-    // Throws Failure naming the file and the reason.
-    static QImage readCentred(const QString &file, const QSizeF &shape, const QSize &largest);
+    // A part of a picture: the shape it is cut to (its width to its height, centred) and the
+    // most pixels it needs.
+    struct Part {
+        QSizeF shape;
+        QSize pixels;
+    };
+
+    // The whole picture, upright, decoded no larger than the parts need: each part's cut
+    // keeps its pixels, or all the picture has. Throws Failure naming the file and the
+    // reason.
+    static QImage readUpright(const QString &file, const QList<Part> &parts);
+    // The centred cut of the part's shape, at most its pixels: never enlarged.
+    static QImage centredPart(const QImage &upright, const Part &part);
 };

@@ -118,7 +118,7 @@ void PicturePreparationTest::cropsUprightToThePlace()
                                   TestPictures::encoded(seen.transformed(QTransform().rotate(undone)), "JPEG"),
                                   quint16(orientation)));
 
-    const QImage prepared = decoded(PicturePreparation::prepare(path, monthPlace));
+    const QImage prepared = decoded(PicturePreparation::prepare(path, {monthPlace}).first());
     QTEST(prepared.size(), "prepared");
     QFETCH(bool, redOnTheLeft);
     const int middle = prepared.height() / 2;
@@ -149,7 +149,7 @@ void PicturePreparationTest::refusesWhatItCannotUse()
     QFETCH(QString, path);
     QFETCH(QString, reason);
     try {
-        PicturePreparation::prepare(path, monthPlace);
+        PicturePreparation::prepare(path, {monthPlace});
         QFAIL("the file was used");
     } catch (const PictureReader::Failure &failure) {
         const QString message = QString::fromStdString(failure.what());
@@ -166,7 +166,7 @@ void PicturePreparationTest::readsHeic()
     const QString heic = file(QStringLiteral("phone.heic"));
     TestPictures::write(jpeg, TestPictures::encoded(TestPictures::marked(1600, 1200), "JPEG"));
     QCOMPARE(QProcess::execute(encoder, {QStringLiteral("-q"), QStringLiteral("90"), jpeg, QStringLiteral("-o"), heic}), 0);
-    const QImage prepared = decoded(PicturePreparation::prepare(heic, monthPlace));
+    const QImage prepared = decoded(PicturePreparation::prepare(heic, {monthPlace}).first());
     QCOMPARE(prepared.size(), QSize(1600, 840));
     QVERIFY(near(prepared.pixelColor(100, prepared.height() / 2), Qt::red));
 }
@@ -176,22 +176,29 @@ void PicturePreparationTest::keptCopyOutlivesTheOriginal()
     CalendarEntryStore store;
     PictureLibrary library(store);
     const QString original = file(QStringLiteral("cover.jpg"));
-    TestPictures::write(original, TestPictures::encoded(TestPictures::marked(1000, 1000), "JPEG"));
-    library.choose(PicturePlaces::cover, original, QSizeF(150, 150));
-    const QString kept = library.path(PicturePlaces::cover);
-    QVERIFY(kept.startsWith(PictureLibrary::folder()));
+    TestPictures::write(original, TestPictures::encoded(TestPictures::marked(1200, 1000), "JPEG"));
+    // The cover on two papers: a square place and a taller one, one copy each.
+    const QSizeF square(100, 100);
+    const QSizeF tall(100, 120);
+    library.choose(PicturePlaces::cover, original, {square, tall});
     QVERIFY(QFile::remove(original));
-    QCOMPARE(decoded(contentOf(kept)).size(), QSize(1000, 1000));
-    QCOMPARE(store.picture(QStringLiteral("cover")), QFileInfo(kept).fileName());
+    QCOMPARE(decoded(contentOf(library.path(PicturePlaces::cover, square))).size(), QSize(1000, 1000));
+    QCOMPARE(decoded(contentOf(library.path(PicturePlaces::cover, tall))).size(), QSize(833, 1000));
+    // A shape it has no copy for takes the nearest one.
+    QCOMPARE(library.path(PicturePlaces::cover, QSizeF(90, 91)), library.path(PicturePlaces::cover, square));
+    const QString kept = library.path(PicturePlaces::cover, square);
+    QVERIFY(kept.startsWith(PictureLibrary::folder()));
 
-    // A new choice replaces the copy; removing leaves no copy and no name.
+    // A new choice replaces the copies; removing leaves no copy and no name.
     TestPictures::write(original, TestPictures::encoded(TestPictures::marked(900, 900), "JPEG"));
-    library.choose(PicturePlaces::cover, original, QSizeF(150, 150));
-    QVERIFY(library.path(PicturePlaces::cover) != kept);
-    QVERIFY(!QFile::exists(kept));
+    library.choose(PicturePlaces::cover, original, {square});
+    QVERIFY(library.path(PicturePlaces::cover, square) != kept);
+    QCOMPARE(QDir(PictureLibrary::folder()).entryList(QDir::Files).size(), 1);
     library.remove(PicturePlaces::cover);
-    QVERIFY(library.path(PicturePlaces::cover).isEmpty());
+    QVERIFY(!library.hasPicture(PicturePlaces::cover));
+    QVERIFY(library.path(PicturePlaces::cover, square).isEmpty());
     QCOMPARE(QDir(PictureLibrary::folder()).entryList(QDir::Files), QStringList());
+    QCOMPARE(store.picture(QStringLiteral("cover")), QString());
 }
 
 DAYBLOOM_TEST_MAIN(PicturePreparationTest)
