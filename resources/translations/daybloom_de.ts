@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Wandkalender</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Schlicht</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>

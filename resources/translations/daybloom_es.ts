@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendario de pared</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Cálido</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobrio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>

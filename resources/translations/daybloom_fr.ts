@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendrier mural</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Chaleureux</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
