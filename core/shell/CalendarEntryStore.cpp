@@ -20,8 +20,10 @@
 
 namespace {
 
-// The section of the program's own settings, apart from the day entries.
+// The sections of the program's own settings, apart from the day entries: its options and
+// the pictures the person chose (each place's kept copy).
 const QString optionsSection = QStringLiteral("Options");
+const QString picturesSection = QStringLiteral("Pictures");
 
 // A new object for every access: after a failed sync an object keeps reporting the
 // failure, and a fresh one tells whether the file can be written now.
@@ -173,11 +175,27 @@ QString CalendarEntryStore::option(const QString &key) const
 
 CalendarEntryStore::WriteResult CalendarEntryStore::setOption(const QString &key, const QString &value)
 {
+    return setSetting(optionsSection, key, value);
+}
+
+QString CalendarEntryStore::picture(const QString &place) const
+{
+    return EntryGroup(picturesSection).settings.value(place).toString();
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::setPicture(const QString &place, const QString &fileName)
+{
+    return setSetting(picturesSection, place, fileName);
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::setSetting(const QString &section, const QString &key,
+                                                               const QString &value)
+{
     // Writing rewrites the whole file from what QSettings read of it: entries it could not
-    // read would be lost to a mere option.
+    // read would be lost to a mere setting.
     if (!readsCleanly())
         return {false, describe(QSettings::FormatError, fileName())};
-    return writeIn(optionsSection, key, value);
+    return writeIn(section, key, value);
 }
 
 CalendarEntryStore::WriteResult CalendarEntryStore::writeIn(const QString &section, const QString &key,
@@ -253,10 +271,12 @@ CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &pat
             for (auto it = entries.cbegin(); it != entries.cend(); ++it)
                 settings.setValue(it.key(), it.value());
             settings.endGroup();
-            // The program's options go along as the settings file holds them.
-            const EntryGroup options(optionsSection);
-            for (const QString &key : options.settings.childKeys())
-                settings.setValue(optionsSection + QLatin1Char('/') + key, options.settings.value(key));
+            // The program's options and pictures go along as the settings file holds them.
+            for (const QString &section : {optionsSection, picturesSection}) {
+                const EntryGroup kept(section);
+                for (const QString &key : kept.settings.childKeys())
+                    settings.setValue(section + QLatin1Char('/') + key, kept.settings.value(key));
+            }
             settings.sync();
             if (settings.status() != QSettings::NoError) {
                 const QString reason = whyNotWritable(newFile);

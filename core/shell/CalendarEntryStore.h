@@ -32,6 +32,10 @@ public:
     QString option(const QString &key) const;
     // Refused, the file unchanged, while the file does not read cleanly.
     WriteResult setOption(const QString &key, const QString &value);
+    // The file name of the picture kept for a place ("cover", "1" … "12"), in a section of
+    // its own; empty when there is none. Refused like an option.
+    QString picture(const QString &place) const;
+    WriteResult setPicture(const QString &place, const QString &fileName);
 
     // False when QSettings cannot read the file cleanly: it reports a format error, an
     // entry line of the section is lost to it (the section or a key written twice: only
@@ -59,6 +63,7 @@ public:
     void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
 
 private:
+    WriteResult setSetting(const QString &section, const QString &key, const QString &value);
     static WriteResult writeIn(const QString &section, const QString &key, const QString &text);
 
     WriteObserver m_writeObserver;

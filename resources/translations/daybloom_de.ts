@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Wandkalender</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Schlicht</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -993,6 +1012,60 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Seite %1 von %2, Zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>Das Bild kann nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Titelseite</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>%1 kann nicht als Bild verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>es ist ein beschädigtes HEIC-Bild (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>es ist zu groß: %1 Pixel</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>es ist kein Bild, das das Programm lesen kann (JPEG, PNG, WebP, TIFF, BMP oder HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>das Bild ist beschädigt: es endet vor seinem letzten Teil</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>das Bild ist beschädigt: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendario de pared</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Cálido</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobrio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -993,6 +1012,60 @@ Software libre bajo la licencia MIT.</translation>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Página %1 de %2, zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>No se puede guardar la imagen en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Portada</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>No se puede usar %1 como imagen: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>es una imagen HEIC dañada (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>es demasiado grande: %1 píxeles</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>no es una imagen que el programa pueda leer (JPEG, PNG, WebP, TIFF, BMP o HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>la imagen está dañada: termina antes de su última parte</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>la imagen está dañada: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendrier mural</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Chaleureux</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -993,6 +1012,60 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Page %1 sur %2, zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>L&apos;image ne peut pas être conservée dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Couverture</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>Impossible d&apos;utiliser %1 comme image : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>c&apos;est une image HEIC endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>elle est trop grande : %1 pixels</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>ce n&apos;est pas une image que le programme sait lire (JPEG, PNG, WebP, TIFF, BMP ou HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>l&apos;image est endommagée : elle s&apos;arrête avant sa dernière partie</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;image est endommagée : %1</translation>
     </message>
 </context>
 <context>

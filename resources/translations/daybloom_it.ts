@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendario da parete</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Caldo</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobrio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -993,6 +1012,60 @@ Software libero con licenza MIT.</translation>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Pagina %1 di %2, zoom %3%</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>Impossibile conservare l&apos;immagine in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Copertina</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>Impossibile usare %1 come immagine: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>è un&apos;immagine HEIC danneggiata (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>è troppo grande: %1 pixel</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>non è un&apos;immagine che il programma sa leggere (JPEG, PNG, WebP, TIFF, BMP o HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>l&apos;immagine è danneggiata: finisce prima della sua ultima parte</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;immagine è danneggiata: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Wandkalender</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Rustig</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -993,6 +1012,60 @@ Vrije software onder de MIT-licentie.</translation>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Pagina %1 van %2, zoom %3%</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>De afbeelding kan niet in %1 worden bewaard: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Omslag</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>%1 kan niet als afbeelding worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>het is een beschadigde HEIC-afbeelding (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>het is te groot: %1 pixels</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>het is geen afbeelding die het programma kan lezen (JPEG, PNG, WebP, TIFF, BMP of HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>de afbeelding is beschadigd: ze houdt op voor haar laatste deel</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>de afbeelding is beschadigd: %1</translation>
     </message>
 </context>
 <context>
