@@ -265,7 +265,7 @@ CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &pat
     // Written through QSettings, so that the values are encoded exactly as the settings
     // file's own.
     try {
-        FileReplacement::replace(path, [&](const QString &newFile) {
+        FileReplacement::replace(path, FileReplacement::Kind::Programs, [&](const QString &newFile) {
             QSettings settings(newFile, QSettings::IniFormat);
             settings.beginGroup(ProductInfo::productName);
             for (auto it = entries.cbegin(); it != entries.cend(); ++it)
