@@ -1,6 +1,7 @@
 #include "core/shell/FileReplacement.h"
 
 #include "core/shell/ProgramFiles.h"
+#include "core/shell/UserMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -215,6 +216,15 @@ QString FileReplacement::overwriteQuestion(const Target &target)
         return QCoreApplication::translate("FileReplacement", "%1 is a link to %2.\n\nAre you sure you wish to overwrite %2 ?")
             .arg(native(target.named), native(target.real));
     return QCoreApplication::translate("FileReplacement", "Are you sure you wish to overwrite %1 ?").arg(native(target.named));
+}
+
+bool FileReplacement::writeAgreed(const Target &target)
+{
+    if (!target.refusal.isEmpty()) {
+        UserMessages::information(refusalMessage(target));
+        return false;
+    }
+    return !target.exists || UserMessages::question(overwriteQuestion(target)) == UserMessages::Answer::Yes;
 }
 
 void FileReplacement::replace(const QString &target, Kind kind, const std::function<void(const QString &newFile)> &write)

@@ -62,6 +62,9 @@ QString refusalMessage(const Target &target);
 // "Are you sure you wish to overwrite <name> ?", for a link
 // "<name> is a link to <file>. Are you sure you wish to overwrite <file> ?".
 QString overwriteQuestion(const Target &target);
+// Before a file the person named is written: says why it is refused, or asks before an
+// existing file is replaced. True when it may be written.
+bool writeAgreed(const Target &target);
 
 // write gets the path of the new file beside the target and fills it. Throws Failure when
 // the target is refused or the new file cannot be made, synced or put in place; what write

@@ -26,7 +26,7 @@ void DateExporter::exportDates()
         return;
     }
     const FileReplacement::Target file = FileReplacement::resolve(target);
-    if (file.exists && UserMessages::question(FileReplacement::overwriteQuestion(file)) != UserMessages::Answer::Yes)
+    if (!FileReplacement::writeAgreed(file))
         return;
     try {
         const int days = DatesExport::write(m_entries, target);

@@ -65,25 +65,15 @@ void DocumentSaving::save(const QString &wordFile)
         return;
     Target chosen{};
     report.step(114, [&] { chosen = target(answer.fileName, answer.filter); });
-    // A file that may not be written is said before anything is asked, in plain words.
+    // A file that may not be written is said in plain words before anything is asked.
     FileReplacement::Target file;
     report.step(116, [&] { file = FileReplacement::resolve(chosen.fileName); });
-    if (!file.refusal.isEmpty()) {
-        UserMessages::information(FileReplacement::refusalMessage(file));
-        return;
-    }
-
     bool agreed = false;
-    report.step(120, [&] { agreed = overwriteAgreed(file); });
+    report.step(120, [&] { agreed = FileReplacement::writeAgreed(file); });
     if (!agreed)
         return;
     if (report.step(130, [&] { write(wordFile, chosen); }))
         report.step(132, [&] { UserMessages::information(QCoreApplication::translate("Form2", "Done.")); });
-}
-
-bool DocumentSaving::overwriteAgreed(const FileReplacement::Target &file)
-{
-    return !file.exists || UserMessages::question(FileReplacement::overwriteQuestion(file)) == UserMessages::Answer::Yes;
 }
 
 // The generated document itself, or a file an office writes from it.

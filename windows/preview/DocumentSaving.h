@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/shell/FileReplacement.h"
 #include "core/wordgen/DocumentFormat.h"
 
 #include <QString>
@@ -34,7 +33,6 @@ public:
     static Target target(const QString &chosenName, int filter);
 
 private:
-    static bool overwriteAgreed(const FileReplacement::Target &file);
     void write(const QString &wordFile, const Target &target) const;
 
     QWidget &m_window;
