@@ -3,6 +3,7 @@
 #include "core/entry/PicturePlaces.h"
 #include "core/entry/PicturePreparation.h"
 #include "core/shell/CalendarEntryStore.h"
+#include "core/shell/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <stdexcept>
@@ -48,7 +48,7 @@ PictureLibrary::PictureLibrary(CalendarEntryStore &store)
 
 QString PictureLibrary::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/daybloom/pictures");
+    return ProgramFiles::dataFolder() + QStringLiteral("/pictures");
 }
 
 QStringList PictureLibrary::copiesOf(const QString &name) const

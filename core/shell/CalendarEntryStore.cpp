@@ -260,12 +260,12 @@ QString CalendarEntryStore::fileName()
 }
 
 CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &path,
-                                                              const QMap<QString, QString> &entries)
+                                                              const QMap<QString, QString> &entries, FileReplacement::Kind whose)
 {
     // Written through QSettings, so that the values are encoded exactly as the settings
     // file's own.
     try {
-        FileReplacement::replace(path, [&](const QString &newFile) {
+        FileReplacement::replace(path, whose, [&](const QString &newFile) {
             QSettings settings(newFile, QSettings::IniFormat);
             settings.beginGroup(ProductInfo::productName);
             for (auto it = entries.cbegin(); it != entries.cend(); ++it)

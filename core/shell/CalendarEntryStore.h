@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shell/FileReplacement.h"
+
 #include <QMap>
 #include <QString>
 
@@ -53,10 +55,10 @@ public:
     static QString fileName();
 
     // Writes a file of the settings file's layout holding exactly these entries (and the
-    // settings file's options) and puts it
-    // in place of whatever the path held, in one step: a failed write leaves the old file.
+    // settings file's options) and puts it in place of whatever the path held, in one step,
+    // under FileReplacement's rule for whose file it is: a failed write leaves the old file.
     // The problem, when there is one, is the reason alone ("Permission denied").
-    static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries);
+    static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries, FileReplacement::Kind whose);
 
     // Called after every write with its key, text and result (benchmarks and tests).
     using WriteObserver = std::function<void(const QString &key, const QString &text, bool saved)>;

@@ -65,7 +65,7 @@ DamagedSettingsRescue::Outcome DamagedSettingsRescue::rescue(const QString &file
                        .arg(damaged.errorString());
     } else {
         message += QCoreApplication::translate("DamagedSettingsRescue", " A copy of it as it was is kept as %1.").arg(native(aside));
-        const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries);
+        const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries, FileReplacement::Kind::Programs);
         outcome.saved = clean.saved;
         if (!clean.saved)
             message += QCoreApplication::translate("DamagedSettingsRescue", " A clean settings file could not be written (%1).").arg(clean.problem);

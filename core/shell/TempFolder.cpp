@@ -158,6 +158,13 @@ const Location &location()
     return found;
 }
 
+// A folder of this user's, itself and not a link to one.
+bool isOwnFolder(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
+}
+
 // Removes the folders named after a process in folder whose process no longer runs, except
 // this process's own. Folders only: a link is never followed.
 void removeEndedProcessFolders(const QString &folder, const QString &prefix)
@@ -172,9 +179,7 @@ void removeEndedProcessFolders(const QString &folder, const QString &prefix)
         const qint64 pid = pidText.toLongLong(&isNumber);
         if (!isNumber || pidText == own || pid <= 0 || ProcessState::exists(pid))
             continue;
-        struct stat info {};
-        const QString path = dir.filePath(name);
-        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
+        if (const QString path = dir.filePath(name); isOwnFolder(path))
             QDir(path).removeRecursively();
     }
 }
@@ -203,6 +208,23 @@ QString TempFolder::notice()
     return found.usualRefused->text() + QLatin1Char(' ')
         + QCoreApplication::translate("TempFolder", "A private folder of your own is used instead: %1.")
               .arg(QDir::toNativeSeparators(found.userFolder.isEmpty() ? used : found.userFolder));
+}
+
+QStringList TempFolder::userFolders()
+{
+    QStringList bases = systemFolders();
+    if (const QString temp = qEnvironmentVariable("TEMP"); !temp.isEmpty())
+        bases.prepend(temp);
+    QStringList folders;
+    for (const QString &base : std::as_const(bases)) {
+        const QDir dir(base);
+        QStringList names = dir.entryList({uniqueFolderPrefix() + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+        names.prepend(userFolderName());
+        for (const QString &name : std::as_const(names))
+            if (isOwnFolder(dir.filePath(name)))
+                folders.append(dir.filePath(name));
+    }
+    return folders;
 }
 
 void TempFolder::removeOrphans()

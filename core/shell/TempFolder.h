@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder for this program's temporary files (the template written out for a build,
 // the generated document, the page snapshot, the offices' private folders).
@@ -23,6 +24,10 @@ public:
     static QString path();
     // path() + "/" + name.
     static QString file(const QString &name);
+    // The private folders this user's runs of the program work in, as far as they are there:
+    // those of the usual name inside TEMP and the system's temporary folders, and those of
+    // a name of their own. Makes nothing.
+    static QStringList userFolders();
 
     // What the person is told once at start when the private folder of the usual name could
     // not be used and another one is: which folder, why, and the one used instead. Empty

@@ -271,14 +271,6 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
 <context>
     <name>DateExporter</name>
     <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 gibt es schon.
-
-Ersetzen?</translation>
-    </message>
-    <message>
         <source>1 day</source>
         <translation>1 Tag</translation>
     </message>
@@ -492,10 +484,6 @@ Zum Kalender hinzufügen?</translation>
         <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>ihre Verknüpfungen führen im Kreis</translation>
     </message>
@@ -510,6 +498,42 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (sie verweist auf %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer im gemeinsamen Ordner %2 angelegt hat, und einer solchen wird nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>sie gehört zu den eigenen Dateien dieses Programms</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>sie gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 ist eine Verknüpfung auf %2.
+
+Möchten Sie %2 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>sie ist eine Verknüpfung, die ein anderer Benutzer im gemeinsamen Ordner %1 angelegt hat, und einer solchen wird nicht gefolgt</translation>
     </message>
 </context>
 <context>
@@ -659,10 +683,6 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
     </message>
     <message>
         <source>No office is available to write the document.</source>
@@ -998,13 +1018,6 @@ Freie Software unter der MIT-Lizenz.</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2. %1</translation>
-    </message>
-</context>
-<context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Von Seite %1 wurde kein Bild aufgenommen.</translation>
     </message>
 </context>
 <context>

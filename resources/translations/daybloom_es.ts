@@ -271,14 +271,6 @@ entiende la línea de órdenes.
 <context>
     <name>DateExporter</name>
     <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 ya existe.
-
-¿Reemplazarlo?</translation>
-    </message>
-    <message>
         <source>1 day</source>
         <translation>1 día</translation>
     </message>
@@ -492,10 +484,6 @@ Add them to the calendar?</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>No se puede escribir %1: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>sus enlaces forman un círculo</translation>
     </message>
@@ -510,6 +498,42 @@ Add them to the calendar?</source>
     <message>
         <source> (it links to %1)</source>
         <translation> (apunta a %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 es un enlace que otro usuario creó en la carpeta compartida %2, y un enlace así no se sigue</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>es uno de los archivos propios de este programa</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 es un enlace a %2.
+
+¿Seguro que quiere sobrescribir %2?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Seguro que quiere sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>es un enlace que otro usuario creó en la carpeta compartida %1, y un enlace así no se sigue</translation>
     </message>
 </context>
 <context>
@@ -659,10 +683,6 @@ Add them to the calendar?</source>
     <message>
         <source>Save File</source>
         <translation>Guardar el archivo</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>¿Seguro que quiere sobrescribir %1?</translation>
     </message>
     <message>
         <source>No office is available to write the document.</source>
@@ -998,13 +1018,6 @@ Software libre bajo la licencia MIT.</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 de %1</translation>
-    </message>
-</context>
-<context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>No se capturó ninguna imagen de la página %1.</translation>
     </message>
 </context>
 <context>

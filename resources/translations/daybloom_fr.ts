@@ -271,14 +271,6 @@ pour une ligne de commande incomprise.
 <context>
     <name>DateExporter</name>
     <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 existe déjà.
-
-Le remplacer ?</translation>
-    </message>
-    <message>
         <source>1 day</source>
         <translation>1 jour</translation>
     </message>
@@ -492,10 +484,6 @@ Les ajouter au calendrier ?</translation>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>ses liens tournent en rond</translation>
     </message>
@@ -510,6 +498,42 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (il pointe vers %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 est un lien créé par un autre utilisateur dans le dossier partagé %2, et un tel lien n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>c&apos;est un des fichiers propres à ce programme</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>le dossier %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 est un lien vers %2.
+
+Voulez-vous vraiment remplacer %2 ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>c&apos;est un lien créé par un autre utilisateur dans le dossier partagé %1, et un tel lien n&apos;est pas suivi</translation>
     </message>
 </context>
 <context>
@@ -659,10 +683,6 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
     </message>
     <message>
         <source>No office is available to write the document.</source>
@@ -998,13 +1018,6 @@ Logiciel libre sous licence MIT.</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
-    </message>
-</context>
-<context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Aucune image de la page %1 n&apos;a été prise.</translation>
     </message>
 </context>
 <context>

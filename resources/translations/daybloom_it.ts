@@ -271,14 +271,6 @@ comando non capita.
 <context>
     <name>DateExporter</name>
     <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 esiste già.
-
-Sostituirlo?</translation>
-    </message>
-    <message>
         <source>1 day</source>
         <translation>1 giorno</translation>
     </message>
@@ -492,10 +484,6 @@ Aggiungerle al calendario?</translation>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>i suoi collegamenti girano in tondo</translation>
     </message>
@@ -510,6 +498,42 @@ Aggiungerle al calendario?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (rimanda a %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 è un collegamento creato da un altro utente nella cartella condivisa %2, e un collegamento simile non viene seguito</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>è uno dei file propri di questo programma</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la cartella %1 è di sola lettura</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 è un collegamento a %2.
+
+Vuoi davvero sovrascrivere %2?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Vuoi davvero sovrascrivere %1?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>è un collegamento creato da un altro utente nella cartella condivisa %1, e un collegamento simile non viene seguito</translation>
     </message>
 </context>
 <context>
@@ -659,10 +683,6 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Save File</source>
         <translation>Salva il file</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Vuoi davvero sovrascrivere %1?</translation>
     </message>
     <message>
         <source>No office is available to write the document.</source>
@@ -998,13 +1018,6 @@ Software libero con licenza MIT.</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
-    </message>
-</context>
-<context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Non è stata acquisita nessuna immagine della pagina %1.</translation>
     </message>
 </context>
 <context>

@@ -271,14 +271,6 @@ voor een opdrachtregel die niet wordt begrepen.
 <context>
     <name>DateExporter</name>
     <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 bestaat al.
-
-Vervangen?</translation>
-    </message>
-    <message>
         <source>1 day</source>
         <translation>1 dag</translation>
     </message>
@@ -492,10 +484,6 @@ Toevoegen aan de kalender?</translation>
         <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>de koppelingen ervan gaan in een kringetje rond</translation>
     </message>
@@ -510,6 +498,42 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (het verwijst naar %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 is een koppeling die een andere gebruiker in de gedeelde map %2 heeft gemaakt, en zo’n koppeling wordt niet gevolgd</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>het is een van de eigen bestanden van dit programma</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>het is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>de map %1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 is een koppeling naar %2.
+
+Weet je zeker dat je %2 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Weet je zeker dat je %1 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>het is een koppeling die een andere gebruiker in de gedeelde map %1 heeft gemaakt, en zo’n koppeling wordt niet gevolgd</translation>
     </message>
 </context>
 <context>
@@ -659,10 +683,6 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Save File</source>
         <translation>Bestand opslaan</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Weet je zeker dat je %1 wilt overschrijven?</translation>
     </message>
     <message>
         <source>No office is available to write the document.</source>
@@ -998,13 +1018,6 @@ Vrije software onder de MIT-licentie.</translation>
         <source>%1 %2</source>
         <extracomment>A day in a message: %1 is the month&apos;s name, %2 the day of the month (&quot;April 13&quot;).</extracomment>
         <translation>%2 %1</translation>
-    </message>
-</context>
-<context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Er is geen afbeelding van pagina %1 vastgelegd.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "tests/support/ChildProcesses.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/SettingsFile.h"
+#include "tests/support/SpecialTargets.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -335,40 +336,36 @@ private slots:
         QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
     }
 
-    // A folder that cannot be written, and a read-only file in a folder that can.
-    void exportRefusedByPermissionsKeepsTheOldFile_data()
+    // Both exports refuse each special target (a read-only file or folder, a link to the
+    // settings file, another user's link in a shared folder, …) before any office starts:
+    // exit status 1, one line in the words every write path uses, nothing changed. Run as a
+    // person ("nobody"), with folders of its own; the targets' folder is not one of them.
+    void exportsRefuseTheSpecialTargets_data()
     {
-        QTest::addColumn<QString>("folderMode");
-        QTest::addColumn<QString>("fileMode");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("folder not writable") << "755" << "666" << "Permission denied";
-        QTest::newRow("read-only file") << "777" << "444" << "it is read-only";
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("special");
+        for (const char *option : {"--export", "--export-dates"})
+            for (const QString &special : SpecialTargets::names())
+                QTest::addRow("%s: %s", option, qPrintable(special)) << QString::fromLatin1(option) << special;
     }
 
-    void exportRefusedByPermissionsKeepsTheOldFile()
+    void exportsRefuseTheSpecialTargets()
     {
-        QFETCH(QString, folderMode);
-        QFETCH(QString, fileMode);
-        QFETCH(QString, cause);
+        QFETCH(QString, option);
+        QFETCH(QString, special);
         if (::getuid() != 0)
             QSKIP("needs root to run the program as another user");
-        // The program runs as "nobody", with folders of its own; the target's folder is not
-        // one of them.
         QTemporaryDir world;
         QVERIFY(QFile::setPermissions(world.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                         | QFile::ReadOther | QFile::ExeOther));
-        for (const char *folder : {"config", "temp", "home", "locked"})
+        for (const char *folder : {"config", "temp", "home", "targets"})
             QVERIFY(QDir(world.path()).mkpath(QString::fromLatin1(folder)));
-        QVERIFY(QFile::copy(settingsFile(), world.filePath(QStringLiteral("config/Quillmoor.ini"))));
+        const QString settings = world.filePath(QStringLiteral("config/Quillmoor.ini"));
+        QVERIFY(QFile::copy(settingsFile(), settings));
         for (const char *folder : {"config", "config/Quillmoor.ini", "temp", "home"})
             QVERIFY(::chown(QFile::encodeName(world.filePath(QString::fromLatin1(folder))).constData(), 65534, 65534) == 0);
-        const QString target = world.filePath(QStringLiteral("locked/calendar.pdf"));
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("last year's calendar");
-        old.close();
-        QCOMPARE(::chmod(QFile::encodeName(world.filePath(QStringLiteral("locked"))).constData(), mode_t(folderMode.toUInt(nullptr, 8))), 0);
-        QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(fileMode.toUInt(nullptr, 8))), 0);
+        const SpecialTargets targets(world.filePath(QStringLiteral("targets")), settings,
+                                     option == QLatin1String("--export") ? QStringLiteral("pdf") : QStringLiteral("csv"));
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -378,13 +375,14 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                                   QStringLiteral("--clear-groups"), QStringLiteral(DAYBLOOM_PROGRAM),
-                                                  QStringLiteral("--export"), target});
+                                                  option, targets.target(special)});
         QVERIFY(program.waitForFinished(120000));
         const QStringList errors = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains(cause), qPrintable(errors.first()));
-        QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
+        QVERIFY2(errors.first().startsWith(QStringLiteral("daybloom: ")) && targets.isRefusal(special, errors.first().mid(10)),
+                 qPrintable(errors.first()));
+        QCOMPARE(targets.changes(), QStringList());
     }
 
     // Told to end (a logout, a kill, Ctrl+C), the program ends as a close that asks

@@ -557,7 +557,7 @@ private slots:
                                                         .arg(CalendarEntryStore::fileName())),
                          qPrintable(records[i].text));
             }
-            QVERIFY2(records[2].text.startsWith(QStringLiteral("The entries could not be saved to ")),
+            QVERIFY2(records[2].text.startsWith(QStringLiteral("Cannot write %1/missing/entries.ini: the folder ").arg(elsewhere)),
                      qPrintable(records[2].text));
 
             ScriptedMessages::queueChoice(QStringLiteral("Save to Another File..."));
