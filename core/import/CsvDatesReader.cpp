@@ -4,6 +4,8 @@
 #include "core/import/DateLabels.h"
 #include "core/import/DateParts.h"
 #include "core/import/FileText.h"
+#include "core/import/FormulaGuard.h"
+#include "core/import/ImportCancelled.h"
 #include "core/shell/PlainText.h"
 
 #include <QCoreApplication>
@@ -68,7 +70,7 @@ QChar separatorOf(QStringView text)
 // quoted field a doubled quote stands for one and separators and line breaks are text. A
 // line break is CRLF, LF or CR. An empty line is a record of one empty field, so that rows
 // keep the numbers a spreadsheet gives them.
-QList<CsvRecord> recordsOf(QStringView text, QChar separator)
+QList<CsvRecord> recordsOf(QStringView text, QChar separator, const std::stop_token &stop)
 {
     QList<CsvRecord> records;
     CsvRecord record;
@@ -84,6 +86,7 @@ QList<CsvRecord> recordsOf(QStringView text, QChar separator)
         endField();
         records.append(std::move(record));
         record = {};
+        ImportCancelled::throwIfRequested(stop);
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
@@ -350,11 +353,13 @@ bool isEntryList(const CsvRecord &header)
     return header.cells.join(u',') == QLatin1String(CsvDatesWriter::header);
 }
 
-// The rows of an exported calendar: month and day as numbers, the entry untouched.
-ImportedDates entriesOf(const QList<CsvRecord> &rows)
+// The rows of an exported calendar: month and day as numbers, the entry as it was before
+// the export guarded it against spreadsheet formulas.
+ImportedDates entriesOf(const QList<CsvRecord> &rows, const std::stop_token &stop)
 {
     ImportedDates result;
     for (qsizetype r = 1; r < rows.size(); ++r) {
+        ImportCancelled::throwIfRequested(stop);
         const CsvRecord &row = rows.at(r);
         if (row.isBlank())
             continue;
@@ -364,24 +369,38 @@ ImportedDates entriesOf(const QList<CsvRecord> &rows)
             result.skipped.append(QCoreApplication::translate("CsvDatesReader", "row %1: not a month, a day and an entry").arg(r + 1));
             continue;
         }
-        result.dates.append({.month = month, .day = day, .kind = Kind::Entry, .name = row.cells.at(2), .year = {}});
+        result.dates.append({.month = month, .day = day, .kind = Kind::Entry, .name = FormulaGuard::removed(row.cells.at(2)), .year = {}});
     }
     return result;
 }
 
 // ---- Rows ----
 
-QString nameOf(const CsvRecord &row, const ColumnLayout &layout)
+// The row's name; *controlsDropped says whether its cells held control characters.
+QString nameOf(const CsvRecord &row, const ColumnLayout &layout, bool *controlsDropped)
 {
     for (const QList<qsizetype> &source : layout.nameSources) {
         QStringList parts;
-        for (const qsizetype column : source)
-            if (const QString part = PlainText::asTyped(row.cell(column)); !part.isEmpty())
+        for (const qsizetype column : source) {
+            bool dropped = false;
+            if (const QString part = PlainText::asTyped(row.cell(column), &dropped); !part.isEmpty()) {
                 parts.append(part);
+                *controlsDropped = *controlsDropped || dropped;
+            }
+        }
         if (!parts.isEmpty())
             return parts.join(u' ');
     }
     return {};
+}
+
+// Cells as a message quotes them.
+QStringList excerpts(const QStringList &cells)
+{
+    QStringList quoted;
+    for (const QString &cell : cells)
+        quoted.append(PlainText::excerpt(cell));
+    return quoted;
 }
 
 // How the file's slashed dates show their order: by a number above 12, or not at all.
@@ -401,7 +420,7 @@ SlashEvidence slashEvidenceOf(const QList<CsvRecord> &rows, const ColumnLayout &
             if (text.form != DateText::Form::Slashed || text.yearDigits != 4)
                 continue;
             if (example.isEmpty())
-                example = QStringLiteral("row %1: \"%2\"").arg(r + 1).arg(rows.at(r).cells.join(QStringLiteral("\", \"")));
+                example = QStringLiteral("row %1: \"%2\"").arg(r + 1).arg(excerpts(rows.at(r).cells).join(QStringLiteral("\", \"")));
             dayFirst = dayFirst || (text.first > 12 && text.first <= 31);
             monthFirst = monthFirst || (text.second > 12 && text.second <= 31);
         }
@@ -422,11 +441,14 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
     }
     if (row.isBlank())
         return;
-    const QString name = nameOf(row, layout);
+    bool controlsDropped = false;
+    const QString name = nameOf(row, layout, &controlsDropped);
     if (name.isEmpty()) {
         result.skipped.append(where + QCoreApplication::translate("CsvDatesReader", "no name"));
         return;
     }
+    const QString who = where + PlainText::excerpt(name);
+    const auto quoted = [](const QString &cell) { return u'"' + PlainText::excerpt(cell) + u'"'; };
     bool hasDate = false;
     for (const DateColumn &column : layout.dateColumns) {
         const QString cell = row.cell(column.column);
@@ -438,36 +460,37 @@ void readRow(const CsvRecord &row, qsizetype rowNumber, const ColumnLayout &layo
             const QString type = row.cell(column.typeColumn);
             const std::optional<Kind> typed = DateLabels::kindOf(type);
             if (!typed) {
-                result.skipped.append(where + name + QStringLiteral(": \"") + cell + QStringLiteral("\" is ")
+                result.skipped.append(who + QStringLiteral(": ") + quoted(cell) + QStringLiteral(" is ")
                                       + (type.isEmpty() ? QCoreApplication::translate("CsvDatesReader", "a date of no type")
-                                                        : u'"' + type + QStringLiteral("\", not a birthday or anniversary")));
+                                                        : quoted(type) + QStringLiteral(", not a birthday or anniversary")));
                 continue;
             }
             kind = *typed;
         }
         const DayReading day = dayOf(dateTextOf(cell), slashedDayFirst);
         if (!day.problem.isEmpty()) {
-            result.skipped.append(where + name + QStringLiteral(": \"") + cell + QStringLiteral("\" ") + day.problem);
+            result.skipped.append(who + QStringLiteral(": ") + quoted(cell) + u' ' + day.problem);
             continue;
         }
-        result.dates.append({.month = day.month, .day = day.day, .kind = kind, .name = name, .year = day.year});
+        result.dates.append({.month = day.month, .day = day.day, .kind = kind, .name = name, .year = day.year,
+                             .controlsDropped = controlsDropped});
     }
     if (!hasDate)
-        result.skipped.append(where + name + QCoreApplication::translate("CsvDatesReader", ": no date"));
+        result.skipped.append(who + QCoreApplication::translate("CsvDatesReader", ": no date"));
 }
 
 } // namespace
 
-ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, bool *ambiguous)
+ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, bool *ambiguous, const std::stop_token &stop)
 {
     if (ambiguous)
         *ambiguous = false;
     ImportedDates result;
     // Text files hold no NUL bytes; a file that does is a picture, an archive or the like.
     const QString text = FileText::text(content);
-    const QList<CsvRecord> rows = text.contains(QChar(u'\0')) ? QList<CsvRecord>() : recordsOf(text, separatorOf(text));
+    const QList<CsvRecord> rows = text.contains(QChar(u'\0')) ? QList<CsvRecord>() : recordsOf(text, separatorOf(text), stop);
     if (!rows.isEmpty() && isEntryList(rows.first()))
-        return entriesOf(rows);
+        return entriesOf(rows, stop);
     const std::optional<ColumnLayout> layout = rows.isEmpty() ? std::nullopt : layoutOf(rows);
     if (!layout) {
         result.skipped.append(noRowsLine());
@@ -484,8 +507,10 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
     }
     const bool slashedDayFirst =
         order == SlashOrder::DayFirst || (order == SlashOrder::Ask && evidence == SlashEvidence::DayFirst);
-    for (qsizetype r = layout->firstDataRow; r < rows.size(); ++r)
+    for (qsizetype r = layout->firstDataRow; r < rows.size(); ++r) {
+        ImportCancelled::throwIfRequested(stop);
         readRow(rows.at(r), r + 1, *layout, slashedDayFirst, result);
+    }
     if (result.dates.isEmpty() && result.skipped.isEmpty())
         result.skipped.append(noRowsLine());
     return result;

@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+#include <stop_token>
+
 // Reads the birthdays and anniversaries of a .csv file as spreadsheet and contacts programs
 // export it: quoted fields with commas, doubled quotes and line breaks in them, CRLF or LF,
 // "," or ";" between fields (whichever splits the first line into more fields), UTF-8 with
@@ -21,12 +23,15 @@
 // spreadsheet numbers them, the header being row 1.
 //
 // A file with the header "Month,Day,Entry" is a calendar this program exported: each row
-// gives a day by its numbers and its entry exactly as it was.
+// gives a day by its numbers and its entry exactly as it was, the apostrophe that kept a
+// spreadsheet from reading it as a formula taken off again (FormulaGuard).
 class CsvDatesReader
 {
 public:
     // The dates of the file. With SlashOrder::Ask and slashed dates that could be month/day
     // or day/month, there are no dates, one skipped line saying so and *ambiguous is true:
-    // the caller asks the person and reads again with the answer.
-    static ImportedDates read(const QByteArray &content, SlashOrder order = SlashOrder::Ask, bool *ambiguous = nullptr);
+    // the caller asks the person and reads again with the answer. Throws ImportCancelled
+    // once `stop` is requested.
+    static ImportedDates read(const QByteArray &content, SlashOrder order = SlashOrder::Ask, bool *ambiguous = nullptr,
+                              const std::stop_token &stop = {});
 };

@@ -1,9 +1,12 @@
 #include "core/import/CsvDatesWriter.h"
 
+#include "core/import/FormulaGuard.h"
+
 namespace {
 
-QString field(const QString &text)
+QString field(const QString &entry)
 {
+    const QString text = FormulaGuard::added(entry);
     const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n')
         || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     if (!quoted)

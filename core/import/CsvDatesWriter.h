@@ -6,8 +6,10 @@
 
 // Writes the days as a spreadsheet file (RFC 4180): a header row "Month,Day,Entry", then
 // one row per day with the month as a number, fields quoted where they hold a comma, a
-// quote, a line break or blanks at either end, lines ended by CRLF. UTF-8 after a
-// byte-order mark, which spreadsheet programs need to tell it from their local encoding.
+// quote, a line break or blanks at either end, lines ended by CRLF, and an entry that a
+// spreadsheet would take for a formula guarded by an apostrophe (FormulaGuard). UTF-8
+// after a byte-order mark, which spreadsheet programs need to tell it from their local
+// encoding.
 namespace CsvDatesWriter {
 
 // The header's cells, which a reader recognizes the file by.

@@ -95,7 +95,7 @@ QString DateFileReader::knownKinds()
     return QCoreApplication::translate("DateFileReader", "contact cards (.vcf), spreadsheet rows (.csv, .tsv, .txt) or calendar events (.ics)");
 }
 
-ImportedDates DateFileReader::read(const QString &path, SlashOrder order, bool *ambiguous)
+ImportedDates DateFileReader::read(const QString &path, SlashOrder order, bool *ambiguous, const std::stop_token &stop)
 {
     if (!isKnown(path))
         fail(path, QCoreApplication::translate("DateFileReader", "it is none of %1").arg(knownKinds()));
@@ -104,10 +104,10 @@ ImportedDates DateFileReader::read(const QString &path, SlashOrder order, bool *
         *ambiguous = false;
     const QString suffix = suffixOf(path);
     if (isOneOf(suffix, {"ics", "ical"}))
-        return ICalendarReader::read(content);
+        return ICalendarReader::read(content, stop);
     if (isOneOf(suffix, {"vcf", "vcard"}))
-        return VCardReader::read(content);
+        return VCardReader::read(content, stop);
     // Spreadsheets save tables as .csv, and as .txt or .tsv when the cells are separated
     // by tabs ("Unicode text").
-    return CsvDatesReader::read(content, order, ambiguous);
+    return CsvDatesReader::read(content, order, ambiguous, stop);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <stop_token>
 
 // Reads the dates of a contacts, spreadsheet or calendar file, told apart by its suffix:
 // .vcf (contact cards), .csv, .tsv or .txt (rows of names and dates), .ics (calendar
@@ -20,7 +21,7 @@ QString knownKinds();
 // The file's dates. Throws std::runtime_error naming the file and the cause when it cannot
 // be read at all (missing, too large, an unknown suffix, a pipe, a device, a folder). When
 // the file's dates could be read either way and the order is Ask, it gives no dates and
-// sets *ambiguous.
-ImportedDates read(const QString &path, SlashOrder order, bool *ambiguous);
+// sets *ambiguous. Throws ImportCancelled once `stop` is requested.
+ImportedDates read(const QString &path, SlashOrder order, bool *ambiguous, const std::stop_token &stop = {});
 
 } // namespace DateFileReader

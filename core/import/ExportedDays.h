@@ -10,7 +10,7 @@ class DayEntries;
 struct ExportedDay {
     int month = 0; // 1 (January) … 12
     int day = 0;   // 1 … 31; February 29 is a day like any other
-    QString text;  // the entry exactly as stored
+    QString text;  // the entry as stored, without control characters (PlainText::isControl)
 };
 
 // The days of a calendar that hold text, in calendar order, and what tells this calendar
@@ -21,6 +21,6 @@ struct ExportedDays {
     QString calendarId; // letters and digits only
     QDateTime revised;  // when the entries last changed, in UTC
 
-    // Every day whose entry is more than blanks.
+    // Every day whose entry is more than blanks and control characters.
     static QList<ExportedDay> of(const DayEntries &entries);
 };

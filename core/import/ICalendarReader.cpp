@@ -2,6 +2,7 @@
 
 #include "core/import/DateParts.h"
 #include "core/import/FileText.h"
+#include "core/import/ImportCancelled.h"
 #include "core/import/ICalendarWriter.h"
 #include "core/shell/PlainText.h"
 
@@ -74,7 +75,7 @@ std::optional<QByteArray> componentBoundary(const char *line, const char *keywor
 // here with the END lines the file lacks, so that the ones completed before the cut are
 // kept; icalparser_clean would do the same, but libical 3.0 frees what it returns a second
 // time in icalparser_free.
-ParsedFile parseFile(const QByteArray &content)
+ParsedFile parseFile(const QByteArray &content, const std::stop_token &stop)
 {
     ParsedFile parsed;
     const std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
@@ -91,6 +92,7 @@ ParsedFile parseFile(const QByteArray &content)
         const std::unique_ptr<char, LineFree> line(icalparser_get_line(parser.get(), nextPiece));
         if (!line)
             break;
+        ImportCancelled::throwIfRequested(stop);
         if (const auto begun = componentBoundary(line.get(), "BEGIN")) {
             open.append(*begun);
         } else if (componentBoundary(line.get(), "END")) {
@@ -149,13 +151,35 @@ bool isExportedEntry(icalcomponent *event)
     return id && std::strcmp(id, ICalendarWriter::productId) == 0;
 }
 
-// The event's title on one line: line breaks and other control characters become blanks.
-// An exported entry stays exactly as it was.
-QString summaryOf(icalcomponent *event)
+// The entry an exported event carries exactly, where its summary could not
+// (ICalendarWriter); nothing where it carries none.
+std::optional<QString> exactEntryOf(icalcomponent *event)
 {
+    for (icalproperty *property = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); property;
+         property = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
+        const char *name = icalproperty_get_x_name(property);
+        if (name && qstricmp(name, ICalendarWriter::exactEntryProperty) == 0)
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray(icalproperty_get_x(property))));
+    }
+    return std::nullopt;
+}
+
+// The event's title on one line: line breaks and control characters as blanks. An
+// exported entry stays exactly as it was; ImportPlan leaves its control characters out.
+ImportedDate titleOf(icalcomponent *event)
+{
+    ImportedDate title;
+    if (isExportedEntry(event)) {
+        title.kind = ImportedDate::Kind::Entry;
+        if (const std::optional<QString> exact = exactEntryOf(event)) {
+            title.name = *exact;
+            return title;
+        }
+    }
     const icalproperty *property = icalcomponent_get_first_property(event, ICAL_SUMMARY_PROPERTY);
     const QString text = QString::fromUtf8(property ? icalproperty_get_summary(property) : nullptr);
-    return isExportedEntry(event) ? text : PlainText::asTyped(text);
+    title.name = title.kind == ImportedDate::Kind::Entry ? text : PlainText::asTyped(text, &title.controlsDropped);
+    return title;
 }
 
 bool isEmptyList(const short *list)
@@ -192,9 +216,10 @@ EventOutcome skippedBecause(const char *reason)
     return {std::nullopt, QString::fromLatin1(reason)};
 }
 
-EventOutcome readEvent(icalcomponent *event, const QString &name)
+// The event's date, its title taken as `title` gives it.
+EventOutcome readEvent(icalcomponent *event, ImportedDate title)
 {
-    if (name.isEmpty())
+    if (title.name.isEmpty())
         return skippedBecause("no summary");
     icalproperty *startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
     if (!startProperty)
@@ -217,16 +242,18 @@ EventOutcome readEvent(icalcomponent *event, const QString &name)
         // The calendar holds the dates that come back each year.
         return skippedBecause("happens once");
     }
-    const ImportedDate::Kind kind = isExportedEntry(event) ? ImportedDate::Kind::Entry : ImportedDate::Kind::Event;
-    return {ImportedDate{start.month, start.day, kind, name, DateParts::meantYear(start.year)}, {}};
+    title.month = start.month;
+    title.day = start.day;
+    title.year = DateParts::meantYear(start.year);
+    return {title, {}};
 }
 
 } // namespace
 
-ImportedDates ICalendarReader::read(const QByteArray &content)
+ImportedDates ICalendarReader::read(const QByteArray &content, const std::stop_token &stop)
 {
     ImportedDates result;
-    const ParsedFile parsed = parseFile(FileText::withoutByteOrderMark(content));
+    const ParsedFile parsed = parseFile(FileText::withoutByteOrderMark(content), stop);
     std::vector<icalcomponent *> events;
     for (const OwnedComponent &component : parsed.components)
         collectEvents(component.get(), events);
@@ -235,15 +262,16 @@ ImportedDates ICalendarReader::read(const QByteArray &content)
         return result;
     }
     for (size_t i = 0; i < events.size(); ++i) {
-        const QString name = summaryOf(events[i]);
+        ImportCancelled::throwIfRequested(stop);
+        const ImportedDate title = titleOf(events[i]);
         const bool cutOff = parsed.lastEventCutOff && i + 1 == events.size();
         const EventOutcome outcome =
-            cutOff ? skippedBecause("cut off at the end of the file") : readEvent(events[i], name);
+            cutOff ? skippedBecause("cut off at the end of the file") : readEvent(events[i], title);
         if (outcome.date)
             result.dates << *outcome.date;
         else
             result.skipped << QStringLiteral("%1: %2").arg(
-                name.isEmpty() ? QStringLiteral("event %1").arg(i + 1) : name, outcome.reason);
+                title.name.isEmpty() ? QStringLiteral("event %1").arg(i + 1) : PlainText::excerpt(title.name), outcome.reason);
     }
     return result;
 }

@@ -52,6 +52,30 @@ icalrecurrencetype yearlyRule(const ExportedDay &day)
     return rule;
 }
 
+// Whether the summary gives the entry back exactly: iCalendar text has no way to write a
+// carriage return, and readers drop blanks at either end of a value.
+bool summaryKeepsExactly(const QString &text)
+{
+    return !text.contains(u'\r') && !text.front().isSpace() && !text.back().isSpace();
+}
+
+// The entry in the form of its exact copy: UTF-8 with "%" and every byte that readers take
+// apart or drop written as %XX, so that no reader changes it.
+QByteArray exactCopyOf(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    QByteArray copy;
+    copy.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value <= ' ' || value == 0x7F || QByteArrayView("%,;:\\\"").contains(byte))
+            copy += '%' + QByteArray::number(value, 16).rightJustified(2, '0').toUpper();
+        else
+            copy += byte;
+    }
+    return copy;
+}
+
 // Seconds of the revision since 2020 as the event's sequence number: it grows with every
 // change of the entries and stays the same while they do not.
 int sequenceOf(const QDateTime &revised)
@@ -79,6 +103,12 @@ icalcomponent *eventOf(const ExportedDay &day, const ExportedDays &calendar)
     icalcomponent_add_property(event, icalproperty_new_dtend(dateOf(start.addDays(1))));
     icalcomponent_add_property(event, icalproperty_new_rrule(yearlyRule(day)));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
+    if (!summaryKeepsExactly(day.text)) {
+        const QByteArray copy = exactCopyOf(day.text);
+        icalproperty *exact = icalproperty_new_x(copy.constData());
+        icalproperty_set_x_name(exact, ICalendarWriter::exactEntryProperty);
+        icalcomponent_add_property(event, exact);
+    }
     // A birthday does not make the person busy.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;

@@ -1,8 +1,9 @@
 #include "core/import/ImportPlan.h"
-#include "core/shell/MonthNames.h"
 
-#include "core/shell/CalendarMonths.h"
 #include "core/entry/DayEntries.h"
+#include "core/import/ImportCancelled.h"
+#include "core/shell/CalendarMonths.h"
+#include "core/shell/MonthNames.h"
 #include "core/shell/PlainText.h"
 
 #include <QCoreApplication>
@@ -10,46 +11,75 @@
 #include <QLocale>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const QString separator = QStringLiteral("; ");
 
-} // namespace
-
-QString ImportPlan::entryText(const ImportedDate &date)
+bool isBlank(const QString &text)
 {
-    if (date.kind == ImportedDate::Kind::Entry)
-        return date.name;
-    const QString name = PlainText::asTyped(date.name);
-    switch (date.kind) {
-    case ImportedDate::Kind::Birthday:
-        //: An imported birthday as it goes into the calendar: %1 is the name.
-        return QCoreApplication::translate("ImportPlan", "%1 Birthday").arg(name);
-    case ImportedDate::Kind::Anniversary:
-        //: An imported anniversary as it goes into the calendar: %1 is the name.
-        return QCoreApplication::translate("ImportPlan", "%1 Anniversary").arg(name);
-    case ImportedDate::Kind::Event:
-    case ImportedDate::Kind::Entry:
-        break;
-    }
-    return name;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isSpace(); });
 }
 
-ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &imported)
+// The text an imported date goes in as, as the person would have typed it: control
+// characters left out, line breaks as spaces, no blanks around it. An exported entry goes
+// in as it was, without control characters only. The words are translated once for a
+// whole import, which may bring a million dates.
+class EntryTexts
+{
+public:
+    struct Text {
+        QString text;
+        bool controlsDropped = false;
+    };
+
+    Text of(const ImportedDate &date) const
+    {
+        Text entry;
+        if (date.kind == ImportedDate::Kind::Entry) {
+            entry.text = PlainText::withoutControls(date.name, &entry.controlsDropped);
+            return entry;
+        }
+        entry.text = PlainText::asTyped(date.name, &entry.controlsDropped);
+        entry.controlsDropped = entry.controlsDropped || date.controlsDropped;
+        if (date.kind == ImportedDate::Kind::Birthday)
+            entry.text = m_birthday.arg(entry.text);
+        else if (date.kind == ImportedDate::Kind::Anniversary)
+            entry.text = m_anniversary.arg(entry.text);
+        return entry;
+    }
+
+private:
+    //: An imported birthday as it goes into the calendar: %1 is the name.
+    const QString m_birthday = QCoreApplication::translate("ImportPlan", "%1 Birthday");
+    //: An imported anniversary as it goes into the calendar: %1 is the name.
+    const QString m_anniversary = QCoreApplication::translate("ImportPlan", "%1 Anniversary");
+};
+
+} // namespace
+
+ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &imported, const std::stop_token &stop)
 {
     ImportPlan plan;
-    plan.m_skipped = imported.skipped;
+    for (const QString &line : imported.skipped)
+        plan.m_skipped.add([&] { return line; });
     plan.m_found = imported.dates.size();
+    const EntryTexts texts;
     QHash<int, qsizetype> changeOfDay; // day of the year → its change in the list
     QHash<int, QSet<QString>> textsOfDay; // day of the year → the texts it holds
     for (const ImportedDate &date : imported.dates) {
+        ImportCancelled::throwIfRequested(stop);
         const int month = date.month - 1;
         const int index = date.day - 1;
+        const EntryTexts::Text entry = texts.of(date);
         if (month < 0 || month >= CalendarMonths::count || index < 0 || index >= CalendarMonths::month(month).days) {
-            plan.m_skipped.append(QCoreApplication::translate("ImportPlan", "%1: no such day").arg(entryText(date)));
+            plan.m_skipped.add([&] {
+                return QCoreApplication::translate("ImportPlan", "%1: no such day").arg(PlainText::excerpt(entry.text));
+            });
             continue;
         }
-        const QString text = entryText(date);
+        const QString &text = entry.text;
         if (text.isEmpty())
             continue;
         const int day = CalendarMonths::dayOfYear(month, index);
@@ -65,15 +95,20 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
         QSet<QString> &held = textsOfDay[day];
         if (held.contains(text))
             continue;
-        held.insert(text);
         Change &change = plan.m_changes[changeOfDay.value(day)];
-        const QString after = change.after.trimmed().isEmpty() ? text : change.after + separator + text;
-        if (after.size() > longestDayText) {
-            plan.m_leftOut.append(QStringLiteral("%1: %2").arg(MonthNames::dayName(month, index), text));
+        const bool replacesBlanks = isBlank(change.after);
+        const qsizetype size = replacesBlanks ? text.size() : change.after.size() + separator.size() + text.size();
+        if (date.kind != ImportedDate::Kind::Entry && size > longestDayText) {
+            plan.m_leftOut.add([&] { return QStringLiteral("%1: %2").arg(MonthNames::dayName(month, index), PlainText::excerpt(text)); });
             continue;
         }
-        change.after = after;
+        held.insert(text);
+        if (replacesBlanks)
+            change.after = text;
+        else
+            change.after += separator + text;
         ++plan.m_newTexts;
+        plan.m_withoutControls += entry.controlsDropped ? 1 : 0;
     }
     plan.m_changes.removeIf([](const Change &change) { return change.after == change.before; });
     return plan;
@@ -82,24 +117,19 @@ ImportPlan ImportPlan::make(const DayEntries &entries, const ImportedDates &impo
 int ImportPlan::daysWithText() const
 {
     return int(std::count_if(m_changes.cbegin(), m_changes.cend(),
-                             [](const Change &change) { return !change.before.trimmed().isEmpty(); }));
+                             [](const Change &change) { return !isBlank(change.before); }));
 }
 
-namespace {
-
-// "\n\nSkipped (3):\n…", the first 20 lines and how many more there are.
-QString listed(const QString &heading, const QStringList &lines)
+// "\n\nSkipped (3):\n…", the lines shown and how many more there are.
+QString ImportPlan::listed(const QString &heading, const Listed &lines)
 {
-    if (lines.isEmpty())
+    if (lines.count == 0)
         return QString();
-    constexpr qsizetype shown = 20;
-    QString text = QStringLiteral("\n\n%1 (%2):\n%3").arg(heading).arg(lines.size()).arg(lines.mid(0, shown).join(u'\n'));
-    if (lines.size() > shown)
-        text += QCoreApplication::translate("ImportPlan", "\n… and %1 more.").arg(lines.size() - shown);
+    QString text = QStringLiteral("\n\n%1 (%2):\n%3").arg(heading).arg(lines.count).arg(lines.first.join(u'\n'));
+    if (lines.count > lines.first.size())
+        text += QCoreApplication::translate("ImportPlan", "\n… and %1 more.").arg(lines.count - lines.first.size());
     return text;
 }
-
-} // namespace
 
 QString ImportPlan::summary(const QStringList &notRead) const
 {
@@ -111,15 +141,21 @@ QString ImportPlan::summary(const QStringList &notRead) const
                    .arg(daysWithText());
     else if (m_found == 0)
         text = QCoreApplication::translate("ImportPlan", "No dates found.");
-    else if (m_leftOut.isEmpty())
+    else if (m_leftOut.count == 0)
         text = QCoreApplication::translate("ImportPlan", "Nothing new to add: every date is in the calendar already.");
     else
         text = QCoreApplication::translate("ImportPlan", "Nothing can be added.");
+    if (m_withoutControls > 0)
+        text += QCoreApplication::translate("ImportPlan", " Control characters (invisible codes) were left out of %1 of them.")
+                    .arg(m_withoutControls);
     text += listed(QCoreApplication::translate("ImportPlan", "Left out, as the day's text would be over %1 characters")
                        .arg(QLocale(QLocale::English).toString(longestDayText)),
                    m_leftOut);
     text += listed(QCoreApplication::translate("ImportPlan", "Skipped"), m_skipped);
-    text += listed(QCoreApplication::translate("ImportPlan", "Not read"), notRead);
+    Listed unread;
+    for (const QString &line : notRead)
+        unread.add([&] { return line; });
+    text += listed(QCoreApplication::translate("ImportPlan", "Not read"), unread);
     return text;
 }
 

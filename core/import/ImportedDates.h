@@ -20,6 +20,8 @@ struct ImportedDate {
     // The year, where the file gives one and means it (a year standing for "no year" is
     // left out).
     std::optional<int> year;
+    // The file's text held control characters, which `name` leaves out.
+    bool controlsDropped = false;
 };
 
 // What a reader made of a file: the dates it found, in file order, and for every record it

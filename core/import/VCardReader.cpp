@@ -3,6 +3,7 @@
 #include "core/import/DateLabels.h"
 #include "core/import/DateParts.h"
 #include "core/import/FileText.h"
+#include "core/import/ImportCancelled.h"
 #include "core/shell/PlainText.h"
 
 #include <QCoreApplication>
@@ -240,9 +241,23 @@ QString unescaped(QStringView text)
     return plain;
 }
 
+// A name of the card as it goes into the calendar, and whether control characters were
+// left out of it.
+struct CardName {
+    QString text;
+    bool controlsDropped = false;
+
+    static CardName typed(const QString &written)
+    {
+        CardName name;
+        name.text = PlainText::asTyped(written, &name.controlsDropped);
+        return name;
+    }
+};
+
 // "Given Family" from the structured name "Family;Given;Additional;Prefix;Suffix"; a
 // component holding several names (separated by commas) keeps them all.
-QString structuredName(const QString &value)
+CardName structuredName(const QString &value)
 {
     const QList<QStringView> components = splitUnescaped(value, u';');
     QStringList words;
@@ -252,7 +267,7 @@ QString structuredName(const QString &value)
                 words += unescaped(name);
         }
     }
-    return PlainText::asTyped(words.join(u' '));
+    return CardName::typed(words.join(u' '));
 }
 
 struct CalendarDay {
@@ -306,7 +321,7 @@ DateReading readDate(const WrittenDate &written)
     const QString kindWord =
         written.kind == ImportedDate::Kind::Birthday ? QStringLiteral("birthday") : QStringLiteral("anniversary");
     const QString value = written.value.trimmed();
-    const auto quoted = [&] { return u'"' + value + u'"'; };
+    const auto quoted = [&] { return u'"' + PlainText::excerpt(value) + u'"'; };
     if (written.isText)
         return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is text, not a date")};
     std::optional<CalendarDay> day = writtenDay(value);
@@ -338,12 +353,12 @@ public:
     void add(const ContentLine &line)
     {
         const QByteArray &name = line.name();
-        if (name == "FN" && mFormattedName.isEmpty())
-            mFormattedName = PlainText::asTyped(unescaped(line.text()));
-        else if (name == "N" && mStructuredName.isEmpty())
+        if (name == "FN" && mFormattedName.text.isEmpty())
+            mFormattedName = CardName::typed(unescaped(line.text()));
+        else if (name == "N" && mStructuredName.text.isEmpty())
             mStructuredName = structuredName(line.text());
-        else if (name == "NICKNAME" && mNickname.isEmpty())
-            mNickname = PlainText::asTyped(unescaped(splitUnescaped(line.text(), u',').front()));
+        else if (name == "NICKNAME" && mNickname.text.isEmpty())
+            mNickname = CardName::typed(unescaped(splitUnescaped(line.text(), u',').front()));
         else if (name == "BDAY")
             addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Birthday});
         else if (name == "ANNIVERSARY" || name == "X-ANNIVERSARY" || name == "X-EVOLUTION-ANNIVERSARY")
@@ -359,9 +374,10 @@ public:
     void finish(ImportedDates &result)
     {
         resolveGroupedDates();
-        const QString name = personName();
+        const CardName &person = personName();
+        const QString &name = person.text;
         const QString label = name.isEmpty() ? QStringLiteral("card %1").arg(mNumber)
-                                             : QStringLiteral("card %1 (%2)").arg(mNumber).arg(name);
+                                             : QStringLiteral("card %1 (%2)").arg(mNumber).arg(PlainText::excerpt(name));
         for (const QString &problem : std::as_const(mNotUnderstood))
             result.skipped += label + QStringLiteral(": ") + problem;
         if (mDates.isEmpty()) {
@@ -380,7 +396,8 @@ public:
                 result.skipped += label + QStringLiteral(": ") + reading.problem;
                 continue;
             }
-            const ImportedDate date{reading.day->month, reading.day->day, written.kind, name, reading.day->year};
+            const ImportedDate date{reading.day->month, reading.day->day, written.kind, name, reading.day->year,
+                                    person.controlsDropped};
             // Programs that write a date under two names (an anniversary, an Android
             // birthday beside BDAY) give it once.
             const bool repeated = std::any_of(found.cbegin(), found.cend(), [&](const ImportedDate &other) {
@@ -413,7 +430,9 @@ private:
             addDate({date, false, *kind});
         else
             mNotUnderstood += QStringLiteral("date \"%1\" of type %2 is not a birthday or anniversary")
-                                  .arg(date.trimmed(), label.isEmpty() ? fields.at(2).trimmed().toString() : u'"' + label + u'"');
+                                  .arg(PlainText::excerpt(date.trimmed()),
+                                       label.isEmpty() ? PlainText::excerpt(fields.at(2).trimmed().toString())
+                                                       : u'"' + PlainText::excerpt(label) + u'"');
     }
 
     // Apple's dates with a label of their own ("item1.X-ABDATE" with "item1.X-ABLabel").
@@ -424,25 +443,25 @@ private:
             if (const std::optional<ImportedDate::Kind> kind = DateLabels::kindOf(label))
                 addDate({it.value(), false, *kind});
             else if (label.isEmpty())
-                mNotUnderstood += QStringLiteral("date \"%1\" has no label").arg(it.value().trimmed());
+                mNotUnderstood += QStringLiteral("date \"%1\" has no label").arg(PlainText::excerpt(it.value().trimmed()));
             else
                 mNotUnderstood += QStringLiteral("date \"%1\" labelled \"%2\" is not a birthday or anniversary")
-                                      .arg(it.value().trimmed(), DateLabels::readable(label));
+                                      .arg(PlainText::excerpt(it.value().trimmed()), PlainText::excerpt(DateLabels::readable(label)));
         }
         mGroupedDates.clear();
     }
 
-    QString personName() const
+    const CardName &personName() const
     {
-        if (!mFormattedName.isEmpty())
+        if (!mFormattedName.text.isEmpty())
             return mFormattedName;
-        return mStructuredName.isEmpty() ? mNickname : mStructuredName;
+        return mStructuredName.text.isEmpty() ? mNickname : mStructuredName;
     }
 
     int mNumber;
-    QString mFormattedName;
-    QString mStructuredName;
-    QString mNickname;
+    CardName mFormattedName;
+    CardName mStructuredName;
+    CardName mNickname;
     QList<WrittenDate> mDates;
     QMap<QByteArray, QString> mGroupedDates; // group → date value, in the order of the groups
     QMap<QByteArray, QString> mGroupLabels;  // group → label
@@ -456,7 +475,7 @@ bool isCardBoundary(const ContentLine &line, QByteArrayView which)
 
 } // namespace
 
-ImportedDates VCardReader::read(const QByteArray &content)
+ImportedDates VCardReader::read(const QByteArray &content, const std::stop_token &stop)
 {
     ImportedDates result;
     const QByteArray bytes = FileText::withoutByteOrderMark(content);
@@ -466,6 +485,7 @@ ImportedDates VCardReader::read(const QByteArray &content)
     int cards = 0;
     QByteArray text;
     while (lines.next(text)) {
+        ImportCancelled::throwIfRequested(stop);
         const ContentLine line(text, fileEncoding);
         if (isCardBoundary(line, "BEGIN")) {
             // A card that never ended is read as far as it goes.

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <stop_token>
+
 // Reads the birthdays (BDAY) and anniversaries (ANNIVERSARY, X-ANNIVERSARY,
 // X-EVOLUTION-ANNIVERSARY) of the contact cards in a .vcf file, as contacts programs, phones
 // and web mail export them in vCard 2.1, 3.0 and 4.0.
@@ -22,5 +24,6 @@
 class VCardReader
 {
 public:
-    static ImportedDates read(const QByteArray &content);
+    // Throws ImportCancelled once `stop` is requested.
+    static ImportedDates read(const QByteArray &content, const std::stop_token &stop = {});
 };

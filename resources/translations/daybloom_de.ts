@@ -379,6 +379,18 @@ Zum Kalender hinzufügen?</translation>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Reading %1 (file %2 of %3)…</source>
+        <translation>%1 wird gelesen (Datei %2 von %3)…</translation>
+    </message>
+    <message>
+        <source>Working out what the dates change…</source>
+        <translation>Es wird ermittelt, was die Termine ändern…</translation>
+    </message>
+    <message>
+        <source>Reading the files…</source>
+        <translation>Die Dateien werden gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>DatesExport</name>
@@ -389,6 +401,17 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>The calendar holds no entries, so there are no dates to export.</source>
         <translation>Der Kalender enthält keine Einträge, es gibt also keine Termine zu exportieren.</translation>
+    </message>
+</context>
+<context>
+    <name>DayBox</name>
+    <message>
+        <source>Control characters (invisible codes) were left out.</source>
+        <translation>Steuerzeichen (unsichtbare Codes) wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
+        <translation>Das Feld eines Tages fasst höchstens %1 Zeichen: Der Rest wurde weggelassen.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +835,10 @@ Möchten Sie %2 wirklich überschreiben?</translation>
     <message>
         <source>Not read</source>
         <translation>Nicht gelesen</translation>
+    </message>
+    <message>
+        <source> Control characters (invisible codes) were left out of %1 of them.</source>
+        <translation> Aus %1 davon wurden Steuerzeichen (unsichtbare Codes) weggelassen.</translation>
     </message>
 </context>
 <context>

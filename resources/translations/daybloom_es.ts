@@ -379,6 +379,18 @@ Add them to the calendar?</source>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Reading %1 (file %2 of %3)…</source>
+        <translation>Leyendo %1 (archivo %2 de %3)…</translation>
+    </message>
+    <message>
+        <source>Working out what the dates change…</source>
+        <translation>Calculando qué cambian las fechas…</translation>
+    </message>
+    <message>
+        <source>Reading the files…</source>
+        <translation>Leyendo los archivos…</translation>
+    </message>
 </context>
 <context>
     <name>DatesExport</name>
@@ -389,6 +401,17 @@ Add them to the calendar?</source>
     <message>
         <source>The calendar holds no entries, so there are no dates to export.</source>
         <translation>El calendario no tiene entradas, así que no hay fechas que exportar.</translation>
+    </message>
+</context>
+<context>
+    <name>DayBox</name>
+    <message>
+        <source>Control characters (invisible codes) were left out.</source>
+        <translation>Se omitieron los caracteres de control (códigos invisibles).</translation>
+    </message>
+    <message>
+        <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
+        <translation>La casilla de un día admite como máximo %1 caracteres: se omitió el resto.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +835,10 @@ Are you sure you wish to overwrite %2 ?</source>
     <message>
         <source>Not read</source>
         <translation>No leídos</translation>
+    </message>
+    <message>
+        <source> Control characters (invisible codes) were left out of %1 of them.</source>
+        <translation> Se omitieron caracteres de control (códigos invisibles) en %1 de ellas.</translation>
     </message>
 </context>
 <context>

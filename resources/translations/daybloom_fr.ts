@@ -379,6 +379,18 @@ Les ajouter au calendrier ?</translation>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Reading %1 (file %2 of %3)…</source>
+        <translation>Lecture de %1 (fichier %2 sur %3)…</translation>
+    </message>
+    <message>
+        <source>Working out what the dates change…</source>
+        <translation>Calcul de ce que les dates changent…</translation>
+    </message>
+    <message>
+        <source>Reading the files…</source>
+        <translation>Lecture des fichiers…</translation>
+    </message>
 </context>
 <context>
     <name>DatesExport</name>
@@ -389,6 +401,17 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>The calendar holds no entries, so there are no dates to export.</source>
         <translation>Le calendrier ne contient aucune entrée : il n&apos;y a donc aucune date à exporter.</translation>
+    </message>
+</context>
+<context>
+    <name>DayBox</name>
+    <message>
+        <source>Control characters (invisible codes) were left out.</source>
+        <translation>Les caractères de contrôle (codes invisibles) ont été omis.</translation>
+    </message>
+    <message>
+        <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
+        <translation>La case d&apos;un jour contient au plus %1 caractères : le reste a été omis.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +835,10 @@ Voulez-vous vraiment remplacer %2 ?</translation>
     <message>
         <source>Not read</source>
         <translation>Non lus</translation>
+    </message>
+    <message>
+        <source> Control characters (invisible codes) were left out of %1 of them.</source>
+        <translation> Les caractères de contrôle (codes invisibles) ont été omis dans %1 d&apos;entre elles.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,18 @@ Aggiungerle al calendario?</translation>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>Reading %1 (file %2 of %3)…</source>
+        <translation>Lettura di %1 (file %2 di %3)…</translation>
+    </message>
+    <message>
+        <source>Working out what the dates change…</source>
+        <translation>Calcolo di ciò che le date cambiano…</translation>
+    </message>
+    <message>
+        <source>Reading the files…</source>
+        <translation>Lettura dei file…</translation>
+    </message>
 </context>
 <context>
     <name>DatesExport</name>
@@ -389,6 +401,17 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>The calendar holds no entries, so there are no dates to export.</source>
         <translation>Il calendario non contiene annotazioni, quindi non ci sono date da esportare.</translation>
+    </message>
+</context>
+<context>
+    <name>DayBox</name>
+    <message>
+        <source>Control characters (invisible codes) were left out.</source>
+        <translation>I caratteri di controllo (codici invisibili) sono stati omessi.</translation>
+    </message>
+    <message>
+        <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
+        <translation>La casella di un giorno contiene al massimo %1 caratteri: il resto è stato omesso.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +835,10 @@ Vuoi davvero sovrascrivere %2?</translation>
     <message>
         <source>Not read</source>
         <translation>Non letti</translation>
+    </message>
+    <message>
+        <source> Control characters (invisible codes) were left out of %1 of them.</source>
+        <translation> I caratteri di controllo (codici invisibili) sono stati omessi in %1 di esse.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,18 @@ Toevoegen aan de kalender?</translation>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>Reading %1 (file %2 of %3)…</source>
+        <translation>%1 wordt gelezen (bestand %2 van %3)…</translation>
+    </message>
+    <message>
+        <source>Working out what the dates change…</source>
+        <translation>Nagaan wat de datums veranderen…</translation>
+    </message>
+    <message>
+        <source>Reading the files…</source>
+        <translation>De bestanden worden gelezen…</translation>
+    </message>
 </context>
 <context>
     <name>DatesExport</name>
@@ -389,6 +401,17 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>The calendar holds no entries, so there are no dates to export.</source>
         <translation>De kalender bevat geen notities, dus er zijn geen datums om te exporteren.</translation>
+    </message>
+</context>
+<context>
+    <name>DayBox</name>
+    <message>
+        <source>Control characters (invisible codes) were left out.</source>
+        <translation>Besturingstekens (onzichtbare codes) zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
+        <translation>Het vak van een dag bevat hoogstens %1 tekens: de rest is weggelaten.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +835,10 @@ Weet je zeker dat je %2 wilt overschrijven?</translation>
     <message>
         <source>Not read</source>
         <translation>Niet gelezen</translation>
+    </message>
+    <message>
+        <source> Control characters (invisible codes) were left out of %1 of them.</source>
+        <translation> Bij %1 daarvan zijn besturingstekens (onzichtbare codes) weggelaten.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 
 // One day's entry box: a single-line text box with a one-pixel border that knows its
 // month and index, and tells the panel when it takes the focus and when the pointer
-// moves over it.
+// moves over it. It takes no control characters and at most
+// EntryTextValidator::longestText characters, and says so when it leaves out some of what
+// the person typed, pasted or dropped.
 class DayBox : public QLineEdit
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
 signals:
     void focused(DayBox *box, Qt::FocusReason reason);
     void mouseMoved();
+    // A short notice for the person: what was left out of their typing or paste.
+    void leftOut(const QString &notice);
 
 protected:
     bool event(QEvent *event) override;
@@ -26,6 +30,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void tellLeftOut(bool controls, bool rest);
+
     int m_month;
     int m_index;
+    bool m_personActing = false; // the box handles the person's keys, mouse, drop or input method
+
 };

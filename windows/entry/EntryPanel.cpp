@@ -1,6 +1,7 @@
 #include "windows/entry/EntryPanel.h"
 
 #include "windows/entry/DayBox.h"
+#include "windows/entry/EntryTextValidator.h"
 #include "windows/entry/PanelGeometry.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/MonthNames.h"
@@ -132,6 +133,7 @@ void EntryPanel::connectBox(DayBox *box)
     connect(box, &QLineEdit::textChanged, this, [this, box](const QString &text) { txtJan_Change(box, text); });
     connect(box, &DayBox::focused, this, &EntryPanel::boxFocused);
     connect(box, &DayBox::mouseMoved, this, [this] { m_pointer.movedOverSurface(); });
+    connect(box, &DayBox::leftOut, this, &EntryPanel::notice);
 }
 
 QLineEdit *EntryPanel::box(int month, int index) const
@@ -148,7 +150,7 @@ QString EntryPanel::entryText(int month, int index) const
 void EntryPanel::setEntryText(int month, int index, const QString &text)
 {
     QLineEdit *changedBox = box(month, index);
-    if (text.size() <= changedBox->maxLength()) {
+    if (text.size() <= EntryTextValidator::longestText) {
         changedBox->setText(text);
         return;
     }

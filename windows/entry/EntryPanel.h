@@ -45,6 +45,10 @@ public:
     PictureBox *panel() const { return m_panel; }
     QScrollBar *scrollBar() const { return m_scrollBar; }
 
+signals:
+    // A short notice for the person, such as what a box left out of a paste.
+    void notice(const QString &text);
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 

@@ -1,20 +1,24 @@
 #include "windows/import/DateImporter.h"
 
-#include "core/import/DateImport.h"
+#include "core/import/BackgroundImport.h"
 #include "core/import/ImportPlan.h"
 #include "core/import/LocaleSlashOrder.h"
+#include "core/shell/FreedMemory.h"
 #include "core/shell/UserMessages.h"
 #include "windows/widgets/CommonDialog.h"
+#include "windows/widgets/PausedControls.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 // Asks how a file writes dates such as 04/05/1990, showing the file's own example; Enter
 // takes the order of the person's locale.
-SlashOrder askOrder(const QString &path, const QString &example)
+SlashOrder orderOf(const QString &path, const QString &example)
 {
     const int usual = LocaleSlashOrder::of(QLocale::system()) == SlashOrder::DayFirst ? 1 : 0;
     const int answer = UserMessages::choice(
@@ -37,24 +41,97 @@ DateImporter::DateImporter(QWidget &window, CommonDialog &commonDialog, DayEntri
 {
 }
 
+DateImporter::~DateImporter()
+{
+    end();
+    m_endingWork.clear();
+}
+
 void DateImporter::chooseFiles()
 {
     const QStringList paths = m_commonDialog.showOpen(
-        &m_window, QCoreApplication::translate("DateImporter", "Import Dates"),
-        {QCoreApplication::translate("DateImporter", "Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), QCoreApplication::translate("DateImporter", "All Files (*)")});
+        &m_window, tr("Import Dates"),
+        {tr("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), tr("All Files (*)")});
     if (!paths.isEmpty())
         importFiles(paths);
 }
 
 void DateImporter::importFiles(const QStringList &paths)
 {
-    const DateImport::Collected collected = DateImport::readAll(paths, askOrder);
-    const ImportPlan plan = ImportPlan::make(m_entries, collected.dates);
-    const QString text = plan.summary(collected.unreadable);
+    if (isImporting() || paths.isEmpty())
+        return;
+    m_paths = paths;
+    m_paused = std::make_unique<PausedControls>(m_window);
+    m_work = std::make_unique<BackgroundImport>(paths, m_entries);
+    QObject::connect(m_work.get(), &BackgroundImport::readingFile, &m_heard, [this](qsizetype index) {
+        // In one go: a file's name may hold "%2".
+        showStep(tr("Reading %1 (file %2 of %3)…")
+                     .arg(QFileInfo(m_paths.at(index)).fileName(), QString::number(index + 1), QString::number(m_paths.size())));
+    });
+    QObject::connect(m_work.get(), &BackgroundImport::planning, &m_heard,
+                     [this] { showStep(tr("Working out what the dates change…")); });
+    QObject::connect(m_work.get(), &BackgroundImport::orderAsked, &m_heard,
+                     [this](const QString &path, const QString &example) { askOrder(path, example); });
+    QObject::connect(m_work.get(), &BackgroundImport::finished, &m_heard, [this] { confirm(); });
+    QObject::connect(m_work.get(), &BackgroundImport::ended, &m_endings, [this, work = m_work.get()] { forget(work); });
+    m_progress = m_commonDialog.showProgress(&m_window, tr("Import Dates"), tr("Reading the files…"), [this] { cancel(); });
+    m_work->start();
+}
+
+void DateImporter::cancel()
+{
+    end();
+}
+
+void DateImporter::showStep(const QString &text)
+{
+    if (m_progress)
+        m_progress->setText(text);
+}
+
+void DateImporter::askOrder(const QString &path, const QString &example)
+{
+    const SlashOrder order = orderOf(path, example);
+    // The person may have cancelled the import, or closed the window, while asked.
+    if (m_work)
+        m_work->answerOrder(order);
+}
+
+// The files are read: the person sees what would change and decides.
+void DateImporter::confirm()
+{
+    const QString text = m_work->outcome().plan.summary(m_work->outcome().unreadable);
+    const ImportPlan plan = m_work->outcome().plan;
+    end();
     if (plan.isEmpty()) {
         UserMessages::information(text);
         return;
     }
-    if (UserMessages::question(text + QCoreApplication::translate("DateImporter", "\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
-        m_wholeChange(QCoreApplication::translate("DateImporter", "Dates imported"), [&] { plan.apply(m_entries); });
+    if (UserMessages::question(text + tr("\n\nAdd them to the calendar?")) == UserMessages::Answer::Yes)
+        m_wholeChange(tr("Dates imported"), [&] { plan.apply(m_entries); });
+}
+
+// Stops the work, if it still runs, and gives the window back at once; the work's thread
+// winds down in the background. Nothing more it says is heard.
+void DateImporter::end()
+{
+    if (!m_work)
+        return;
+    m_work->cancel();
+    QObject::disconnect(m_work.get(), nullptr, &m_heard, nullptr);
+    QCoreApplication::removePostedEvents(&m_heard);
+    m_endingWork.push_back(std::move(m_work));
+    m_progress.reset();
+    m_paused.reset();
+    FreedMemory::giveBack();
+}
+
+void DateImporter::forget(const BackgroundImport *work)
+{
+    const auto ended = std::find_if(m_endingWork.begin(), m_endingWork.end(),
+                                    [work](const std::unique_ptr<BackgroundImport> &ending) { return ending.get() == work; });
+    if (ended == m_endingWork.end())
+        return;
+    m_endingWork.erase(ended);
+    FreedMemory::giveBack();
 }

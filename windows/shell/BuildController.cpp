@@ -1,5 +1,6 @@
 #include "windows/shell/BuildController.h"
 
+#include "core/shell/FreedMemory.h"
 #include "core/shell/PaperPreference.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/WordEngine.h"
@@ -7,8 +8,6 @@
 #include "windows/preview/Form2.h"
 #include "windows/shell/ProgramEnd.h"
 #include "windows/widgets/MousePointer.h"
-
-#include <malloc.h>
 
 BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries,
                                  MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
@@ -32,7 +31,7 @@ void BuildController::build()
         return;
     // What the build's threads freed (the connections' type libraries, page pictures) goes
     // back to the system rather than staying in their heaps while the program sits idle.
-    malloc_trim(0);
+    FreedMemory::giveBack();
     getOfficesReady();
 }
 

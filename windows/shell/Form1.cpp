@@ -114,6 +114,7 @@ void Form1::connectButtons()
     connect(PushButton22, &PushButton::clicked, this, &Form1::PushButton22_Click);
     connect(PushButton1, &PushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &PushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(m_entryPanel, &EntryPanel::notice, this, &Form1::showNotice);
 }
 
 void Form1::createMenu()
@@ -234,12 +235,15 @@ void Form1::showNotice(const QString &text)
 void Form1::closeWithoutAsking()
 {
     m_closing = true;
+    m_importer.cancel();
     m_unsavedEntries.keepWithoutAsking();
     ProgramEnd::now();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // An import not yet confirmed ends with nothing changed.
+    m_importer.cancel();
     if (!m_unsavedEntries.mayClose()) {
         event->ignore();
         return;
@@ -301,7 +305,9 @@ void Form1::dropEvent(QDropEvent *event)
     if (files.isEmpty())
         return;
     event->acceptProposedAction();
-    m_importer.importFiles(files);
+    // After the drop has been answered, so that the program the files came from is not
+    // kept waiting.
+    QTimer::singleShot(0, this, [this, files] { m_importer.importFiles(files); });
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

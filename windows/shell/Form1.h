@@ -27,7 +27,7 @@ class WordEngine;
 // When that step finds that no office can be started, the program must end without
 // showing the window (programEnded()). Closing it ends the program at once, unless entries
 // the settings file refused are still unsaved: then the user decides first (as when the
-// preview window closes).
+// preview window closes); an import still running ends first, with nothing changed.
 class Form1 : public QWidget
 {
     Q_OBJECT

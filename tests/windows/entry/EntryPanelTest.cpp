@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QAccessible>
+#include <QClipboard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -160,6 +162,45 @@ private slots:
         typeText(box(0, 10), QStringLiteral("Zoë "));
         typeText(box(0, 10), QStringLiteral("🎂"));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtJan10")), QStringLiteral("Zoë 🎂"));
+    }
+
+    // A paste keeps no control character and no more than the box holds, and a short
+    // notice says what was left out; a plain paste says nothing.
+    void pastesLeaveOutWhatNoDayHolds_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("notice");
+        const QString full(32767, u'f');
+        QTest::newRow("plain") << QStringLiteral("Mom ") << QStringLiteral("Birthday\r\n\t!") << QStringLiteral("Mom Birthday\r\n\t!")
+                               << QString();
+        QTest::newRow("control characters") << QString() << QStringLiteral("Ann\x07\x1b[31m Bob\x7f\u0085") << QStringLiteral("Ann[31m Bob")
+                                            << QStringLiteral("Control characters (invisible codes) were left out.");
+        QTest::newRow("40,000 characters") << QStringLiteral("A: ") << QString(40000, u'x')
+                                           << QStringLiteral("A: ") + QString(32764, u'x')
+                                           << QStringLiteral("A day's box holds at most 32,767 characters: the rest was left out.");
+        QTest::newRow("into a full box") << full << QStringLiteral("more") << full
+                                         << QStringLiteral("A day's box holds at most 32,767 characters: the rest was left out.");
+    }
+
+    void pastesLeaveOutWhatNoDayHolds()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QFETCH(QString, notice);
+        m_form->entryPanel().setEntryText(3, 12, before);
+        focus(box(3, 12));
+        QTest::keyClick(box(3, 12), Qt::Key_End);
+        QSignalSpy notices(&m_form->entryPanel(), &EntryPanel::notice);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box(3, 12), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box(3, 12)->text(), after);
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), after);
+        QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty())
+            QCOMPARE(notices.at(0).at(0).toString(), notice);
     }
 
     void focusScrollsTheBoxToTheLastVisibleRow_data()

@@ -1,4 +1,5 @@
 #include "windows/entry/EntryPanel.h"
+#include "windows/entry/EntryTextValidator.h"
 #include "windows/entry/PanelGeometry.h"
 #include "windows/widgets/Twips.h"
 #include "core/shell/PaperPreference.h"
@@ -15,6 +16,7 @@
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/FileReaders.h"
+#include "tests/support/HostileFiles.h"
 #include "tests/support/OfficeAdvice.h"
 #include "tests/support/SettingsFile.h"
 #include "tests/support/TestMain.h"
@@ -32,6 +34,7 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -111,6 +114,7 @@ private slots:
         const QByteArray stored = settingsFileBytes();
         FakeWordEngine engine;
         Form1 form(engine, m_dialogs);
+        const QSignalSpy notices(&form.entryPanel(), &EntryPanel::notice);
         form.Form_Load();
         const EntryPanel &panel = form.entryPanel();
         QStringList shown;
@@ -124,7 +128,8 @@ private slots:
                                      QStringLiteral("txtFeb1=Mom, Dad Birthday"), QStringLiteral("txtFeb28=Leap"),
                                      QStringLiteral("txtDec30=Eve")}));
         // Too long for its box: shown cut, kept whole.
-        QCOMPARE(panel.box(2, 0)->text(), longEntry.left(panel.box(2, 0)->maxLength()));
+        QCOMPARE(panel.box(2, 0)->text(), longEntry.left(EntryTextValidator::longestText));
+        QCOMPARE(notices.size(), 0);
         QCOMPARE(panel.entryText(2, 0), longEntry);
         QVERIFY(settingsFileBytes() == stored);
         QCOMPARE(ScriptedMessages::recordCount(), 0);
@@ -409,8 +414,13 @@ private slots:
             QCoreApplication::sendEvent(&form, &dropped);
         };
 
+        // The files are read once the drop is answered, in the background.
+        const auto dropAndWait = [&] {
+            drop();
+            QTRY_VERIFY(ScriptedMessages::recordCount() > 0 && !m_dialogs.progress().last()->open);
+        };
         ScriptedMessages::queueAnswer(MessagePresenter::Answer::No);
-        drop();
+        dropAndWait();
         QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
         QVERIFY2(records.at(0).text.startsWith(QStringLiteral("1 new entries on 1 days, 1 of which already hold text")),
@@ -419,18 +429,19 @@ private slots:
         QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic"));
 
         ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
-        drop();
+        dropAndWait();
         QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
         QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday"));
 
-        drop();
+        dropAndWait();
         records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
         QCOMPARE(records.at(0).kind, MessagePresenter::Kind::Information);
         QVERIFY(records.at(0).text.startsWith(QStringLiteral("Nothing new to add")));
     }
 
+    // ... also while a large file is imported: the import ends with nothing said or changed.
     void closingTheMainWindowEndsTheProgramAtOnce()
     {
         // Stands in for the preview window: its closing handler must not run.
@@ -444,12 +455,21 @@ private slots:
         OtherWindow other;
         form.show();
         other.show();
+        const QString cards = writtenFile(QDir(qEnvironmentVariable("TEMP")).filePath(QStringLiteral("huge.vcf")),
+                                          cardWithHugeName(40 * 1024 * 1024));
+        m_dialogs.queueOpen({cards});
+        chooseMenuItem(form, QStringLiteral("importDates"));
+        QVERIFY(m_dialogs.progress().last()->open);
         QEventLoop loop;
         QTimer::singleShot(0, &form, [&] { form.close(); });
         QTimer::singleShot(10000, &loop, [&] { loop.exit(99); });
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!form.isVisible() && !other.isVisible());
         QCOMPARE(other.closeRequests, 0);
+        QVERIFY(!m_dialogs.progress().last()->open);
+        QTest::qWait(300);
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
+        QVERIFY(QFile::remove(cards));
     }
 
     // The program has been ended once above, so no event loop runs any more: the tests
