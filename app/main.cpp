@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/TerminationSignals.h"
+#include "app/UnexpectedError.h"
+#include "app/WindowApplication.h"
 #include "core/preview/CalendarExport.h"
 #include "core/import/DateImport.h"
 #include "core/import/DatesExport.h"
@@ -7,6 +9,7 @@
 #include "core/entry/StoredDayEntries.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/DamagedSettingsRescue.h"
+#include "core/shell/HomeFolder.h"
 #include "core/shell/LanguagePreference.h"
 #include "core/shell/PaperPreference.h"
 #include "core/shell/ProgramTranslation.h"
@@ -19,7 +22,6 @@
 #include "windows/shell/MessageBoxPresenter.h"
 #include "windows/widgets/SystemCommonDialog.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QLockFile>
 #include <QScopeGuard>
@@ -63,36 +65,66 @@ auto cleanTemporaryFiles()
     });
 }
 
-// 0 when the work succeeds, 1 with its cause on one line when it throws.
-int exitStatusOf(const std::function<void()> &work)
+void complain(const QString &line)
+{
+    std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line));
+}
+
+// What the person is told once at start about the folders the program had to choose
+// itself, each notice that is not empty.
+void tellNotices(const QStringList &notices, void (*tell)(const QString &))
+{
+    for (const QString &notice : notices) {
+        if (!notice.isEmpty())
+            tell(notice);
+    }
+}
+
+// 0 when the work succeeds, 1 with its cause on one line when it throws; nothing is said
+// when quiet() is true by then.
+int exitStatusOf(const std::function<void()> &work, const std::function<bool()> &quiet = [] { return false; })
 {
     try {
         work();
         return 0;
     } catch (const std::exception &error) {
-        const QString cause = QString::fromUtf8(error.what()).simplified();
-        std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(cause));
+        if (!quiet())
+            complain(QString::fromUtf8(error.what()).simplified());
         return 1;
     }
 }
 
-int exportCalendar(const QString &target, std::optional<PaperSize> paper)
+// Told to end (Ctrl+C, a kill), the export stops at its next office call, which ends its
+// office; its temporary files go, and the exit status says which signal it was (128 + its
+// number), as a shell expects.
+int exportCalendar(const QString &target, std::optional<PaperSize> paper, const HomeFolder &home)
 {
-    const auto temporaryFiles = cleanTemporaryFiles();
-    return exitStatusOf([&] {
-        LibreOfficeEngine engine;
-        CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
+    TerminationSignals termination;
+    int signalled = 0;
+    termination.whenSignalled([&signalled](int signal) {
+        signalled = signal;
+        QCoreApplication::exit();
     });
+    const auto temporaryFiles = cleanTemporaryFiles();
+    tellNotices({home.notice(), TempFolder::notice()}, complain);
+    const int status = exitStatusOf(
+        [&] {
+            LibreOfficeEngine engine;
+            CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
+        },
+        [&signalled] { return signalled != 0; });
+    return signalled != 0 ? 128 + signalled : status;
 }
 
-int exportDates(const QString &target)
+int exportDates(const QString &target, const HomeFolder &home)
 {
+    tellNotices({home.notice()}, complain);
     return exitStatusOf([&] { DatesExport::write(StoredDayEntries(), target); });
 }
 
-int importDates(const QStringList &files, SlashOrder order)
+int importDates(const QStringList &files, SlashOrder order, const HomeFolder &home)
 {
-    const auto complain = [](const QString &line) { std::fprintf(stderr, "daybloom: %s\n", qUtf8Printable(line)); };
+    tellNotices({home.notice()}, complain);
     // A script cannot be asked how a file writes its dates: such a file is refused unless
     // --date-order says.
     const DateImport::Collected collected =
@@ -132,42 +164,59 @@ void setUpApplication()
     ProgramTranslation::install(LanguagePreference::current());
 }
 
-// The office the start-up check asks for starts first, since it takes longer to start than
-// the windows take to be built: the windows are built while it starts.
-int openWindow(int &argc, char **argv)
+// The work of the program with its window, once the window can say what goes wrong: an
+// error nobody expected is shown in a message box and ends the program (status 1).
+int withinWindow(const std::function<int()> &work)
 {
+    try {
+        return work();
+    } catch (...) {
+        return UnexpectedError::report(UnexpectedError::causeOfCurrent());
+    }
+}
+
+// The office the start-up check asks for starts first, since it takes longer to start than
+// the windows take to be built: the windows are built while it starts. Signals are caught
+// from the first moment: one that comes while the window is built ends the program
+// quietly, as a close, at the first event the window handles.
+int openWindow(int &argc, char **argv, const HomeFolder &home)
+{
+    TerminationSignals termination;
     const auto temporaryFiles = cleanTemporaryFiles();
     LibreOfficeEngine engine;
-    engine.startInstanceAhead();
+    try {
+        engine.startInstanceAhead();
+    } catch (const std::exception &) {
+        // No office could start (no temporary folder): the start-up says why.
+    }
 
-    QApplication app(argc, argv);
+    WindowApplication app(argc, argv);
     setUpApplication();
     // The launcher's name, so that a desktop ties the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daybloom.Daybloom"));
     MessageBoxPresenter messageBoxes;
     UserMessages::setPresenter(&messageBoxes);
+    const auto noPresenter = qScopeGuard([] { UserMessages::setPresenter(nullptr); });
 
-    SystemCommonDialog commonDialog;
-    Form1 form(engine, commonDialog);
-    const TerminationSignals endWithoutAsking([&form] { form.closeWithoutAsking(); });
-    form.Form_Load();
-    if (form.programEnded())
-        return 0;
-    form.show();
-    return app.exec();
+    return withinWindow([&] {
+        SystemCommonDialog commonDialog;
+        Form1 form(engine, commonDialog);
+        termination.whenSignalled([&form](int) { form.closeWithoutAsking(); });
+        const auto formGone = qScopeGuard([&termination] { termination.whenSignalled([](int) { QCoreApplication::exit(); }); });
+        tellNotices({home.notice(), TempFolder::notice()}, UserMessages::information);
+        if (!form.programEnded())
+            form.Form_Load();
+        if (form.programEnded())
+            return 0;
+        form.show();
+        return app.exec();
+    });
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int run(int argc, char *argv[], const HomeFolder &home)
 {
-    // Page pictures are large and short-lived, and are made on several threads: with a
-    // fixed threshold each is mapped on its own and goes back to the system when freed,
-    // instead of staying in the heap of whichever thread made it.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-
     if (CommandLine::parse(argumentsOf(argc, argv)).mode() == CommandLine::Mode::Window)
-        return openWindow(argc, argv);
+        return openWindow(argc, argv, home);
 
     // The command line is read again once the language is set up, so that what it says
     // about a mistake is in that language too.
@@ -187,13 +236,33 @@ int main(int argc, char *argv[])
                      qUtf8Printable(QCoreApplication::translate("main", "Try 'daybloom --help' for more information.")));
         return 2;
     case CommandLine::Mode::Export:
-        return exportCalendar(command.value(), command.paper());
+        return exportCalendar(command.value(), command.paper(), home);
     case CommandLine::Mode::ExportDates:
-        return exportDates(command.value());
+        return exportDates(command.value(), home);
     case CommandLine::Mode::Import:
-        return importDates(command.files(), command.dateOrder());
+        return importDates(command.files(), command.dateOrder(), home);
     case CommandLine::Mode::Window:
         break;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Page pictures are large and short-lived, and are made on several threads: with a
+    // fixed threshold each is mapped on its own and goes back to the system when freed,
+    // instead of staying in the heap of whichever thread made it.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    // Before anything looks for the settings file or the cache by it.
+    const HomeFolder home = HomeFolder::settle();
+
+    // No error leaves main: what nobody expected is said (on standard error once the
+    // window is gone) and ends the program with status 1, after its offices have ended.
+    try {
+        return run(argc, argv, home);
+    } catch (...) {
+        return UnexpectedError::report(UnexpectedError::causeOfCurrent());
+    }
 }

@@ -361,7 +361,7 @@ int main(int argc, char **argv)
                 QElapsedTimer save;
                 save.start();
                 DocumentExport::fromDocument(office, preview->wordFile(), sandbox.filePath(QStringLiteral("saved.pdf")),
-                                             DocumentFormat::Pdf);
+                                             DocumentFormat::Pdf, FileReplacement::Kind::Persons);
                 pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
             }
         }

@@ -1,12 +1,12 @@
 #include "office/ProfileSeed.h"
 
+#include "core/shell/ProgramFiles.h"
 #include "core/shell/TempFolder.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -20,9 +20,8 @@ ProfileSeed::ProfileSeed(QString folder, QString officeProgram)
 
 QString ProfileSeed::keptFolder()
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty())
-        return cache + QStringLiteral("/daybloom/office-profile");
+    if (const QString cache = ProgramFiles::cacheFolder(); !cache.isEmpty())
+        return cache + QStringLiteral("/office-profile");
     try {
         return TempFolder::file(QStringLiteral("office-profile"));
     } catch (const std::runtime_error &) {

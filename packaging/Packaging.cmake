@@ -131,9 +131,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The linked libraries (Qt 6, Poppler-Qt6, the UNO runtime) come from dpkg-shlibdeps;
 # the office that the program starts and the fonts its calendar is laid out with are
-# not linked, so they are named here, and so are Qt's translations of its own dialogs.
+# not linked, so they are named here, and so are Qt's translations of its own dialogs and
+# the image plugins that read the family's WebP and TIFF pictures.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libreoffice-writer-nogui | libreoffice-writer, fonts-liberation2, qt6-translations-l10n")
+    "libreoffice-writer-nogui | libreoffice-writer, fonts-liberation2, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -27,6 +27,8 @@ packages=(
   libpoppler-qt6-dev
   libical-dev
   libuchardet-dev
+  # the HEIC pictures phones take; Qt's plugins read WebP and TIFF
+  libheif-dev qt6-image-formats-plugins
   fonts-liberation2
   python3
 )
@@ -41,7 +43,9 @@ test_packages=(xvfb xdotool x11-apps x11-utils imagemagick antiword catdoc poppl
   # A second reader of the exported calendar files.
   python3-icalendar python3-dateutil
   # The start-up benchmark's session bus.
-  dbus-daemon)
+  dbus-daemon
+  # HEIC pictures made for the tests.
+  libheif-examples)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -46,15 +46,25 @@ bool DatesExport::isKnown(const QString &path)
     return suffix == QLatin1String("ics") || suffix == QLatin1String("csv");
 }
 
-int DatesExport::write(const DayEntries &entries, const QString &target)
+QString DatesExport::refusal(const DayEntries &entries, const QString &target)
 {
     if (!isKnown(target))
-        fail(QCoreApplication::translate("DatesExport", "%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.")
-                 .arg(QDir::toNativeSeparators(target)));
+        return QCoreApplication::translate("DatesExport", "%1 does not end in a known suffix: use .ics for calendar programs or .csv for spreadsheets.")
+            .arg(QDir::toNativeSeparators(target));
+    if (ExportedDays::of(entries).isEmpty())
+        return QCoreApplication::translate("DatesExport", "The calendar holds no entries, so there are no dates to export.");
+    if (const FileReplacement::Target file = FileReplacement::resolve(target); !file.refusal.isEmpty())
+        return FileReplacement::refusalMessage(file);
+    return QString();
+}
+
+int DatesExport::write(const DayEntries &entries, const QString &target)
+{
+    if (const QString refused = refusal(entries, target); !refused.isEmpty())
+        fail(refused);
     const ExportedDays calendar = calendarOf(entries);
-    if (calendar.days.isEmpty())
-        fail(QCoreApplication::translate("DatesExport", "The calendar holds no entries, so there are no dates to export."));
-    FileReplacement::replace(target, suffixOf(target) == QLatin1String("ics") ? ICalendarWriter::write(calendar)
-                                                                              : CsvDatesWriter::write(calendar.days));
+    FileReplacement::replace(target, FileReplacement::Kind::Persons,
+                             suffixOf(target) == QLatin1String("ics") ? ICalendarWriter::write(calendar)
+                                                                      : CsvDatesWriter::write(calendar.days));
     return int(calendar.days.size());
 }

@@ -14,8 +14,13 @@ namespace DatesExport {
 // True for the suffixes written here.
 bool isKnown(const QString &path);
 
+// Why these entries cannot be written to the target, in one line: an unknown suffix, no
+// entries to export, a target the rule for the person's files refuses (FileReplacement);
+// empty when they can.
+QString refusal(const DayEntries &entries, const QString &target);
+
 // Returns how many days were written. Throws std::runtime_error with one line naming the
-// cause: an unknown suffix, no entries to export, a target that cannot be written.
+// cause: the refusal, or a target that cannot be written.
 int write(const DayEntries &entries, const QString &target);
 
 } // namespace DatesExport

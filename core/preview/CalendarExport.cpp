@@ -26,18 +26,18 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperS
                                      .arg(target, DocumentFormats::knownSuffixes())
                                      .toStdString());
     // Refused before any office starts.
-    if (const QString refused = FileReplacement::refusal(target); !refused.isEmpty())
-        throw FileReplacement::Failure(target, refused);
+    if (const FileReplacement::Target file = FileReplacement::resolve(target); !file.refusal.isEmpty())
+        throw FileReplacement::Failure(file.named, file.refusal);
 
     const QString templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
     const auto removeTemplate = qScopeGuard([&] { DeleteFileRobust(templatePath); });
-    WriteBytesToFile(CalendarTemplate::bytes(paper), templatePath);
+    FileReplacement::replace(templatePath, FileReplacement::Kind::Private, CalendarTemplate::bytes(paper));
 
     const std::unique_ptr<WordApplication> word = engine.createApplication();
     word->openDocument(templatePath, true);
     for (int month = 0; month < CalendarMonths::count; ++month)
         CalendarColumns::fillMonth(*word, entries, month);
-    DocumentExport::fromOpenDocument(*word, QFileInfo(target).absoluteFilePath(), *format);
+    DocumentExport::fromOpenDocument(*word, QFileInfo(target).absoluteFilePath(), *format, FileReplacement::Kind::Persons);
     word->closeDocumentWithoutSaving();
     word->quit();
 }

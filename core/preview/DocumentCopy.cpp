@@ -13,7 +13,7 @@ void DocumentCopy::copy(const QString &source, const QString &target)
     if (!input.open(QIODevice::ReadOnly))
         throw std::runtime_error(QCoreApplication::translate("DocumentCopy", "Cannot read %1: %2").arg(source, input.errorString()).toStdString());
 
-    FileReplacement::replace(target, [&](const QString &newFile) {
+    FileReplacement::replace(target, FileReplacement::Kind::Persons, [&](const QString &newFile) {
         QFile output(newFile);
         if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw FileReplacement::Failure(target, output.errorString());

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// Copies a file to a target that may already exist, without ever leaving the target
-// half-written or lost (FileReplacement): when anything fails, an existing target stays as
-// it was.
+// Copies a file to a target the person named, which may already exist, without ever
+// leaving the target half-written or lost (FileReplacement): when anything fails, an
+// existing target stays as it was.
 class DocumentCopy
 {
 public:

@@ -9,9 +9,10 @@
 
 #include <memory>
 
-void DocumentExport::fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format)
+void DocumentExport::fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format,
+                                      FileReplacement::Kind whose)
 {
-    FileReplacement::replace(target, [&](const QString &newFile) {
+    FileReplacement::replace(target, whose, [&](const QString &newFile) {
         word.saveCopyAs(newFile, format);
         if (QFileInfo(newFile).size() == 0)
             throw FileReplacement::Failure(target, QCoreApplication::translate("DocumentExport", "the office wrote nothing"));
@@ -19,11 +20,11 @@ void DocumentExport::fromOpenDocument(WordApplication &word, const QString &targ
 }
 
 void DocumentExport::fromDocument(WordEngine &engine, const QString &document, const QString &target,
-                                  DocumentFormat format)
+                                  DocumentFormat format, FileReplacement::Kind whose)
 {
     const std::unique_ptr<WordApplication> word = engine.createApplication();
     word->openDocument(document, true);
-    fromOpenDocument(*word, target, format);
+    fromOpenDocument(*word, target, format, whose);
     word->closeDocumentWithoutSaving();
     word->quit();
 }

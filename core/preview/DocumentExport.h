@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/shell/FileReplacement.h"
 #include "core/wordgen/DocumentFormat.h"
 
 #include <QString>
@@ -7,17 +8,20 @@
 class WordApplication;
 class WordEngine;
 
-// Writes the calendar to a file the person chose, in the format its name asks for. The
-// office writes the new file beside the target, which then takes the target's place in one
+// Writes the calendar to a file in the format asked for: one the person chose, or one in
+// the program's private folder (whose = Private), each under its rule for links. The office
+// writes the new file beside the target, which then takes the target's place in one
 // step (FileReplacement): an existing file is replaced only by a complete one, and when
 // anything fails it stays as it was and nothing else is left in its folder. Every failure throws
 // std::runtime_error (OfficeError from the office) with a description a person can read.
 namespace DocumentExport {
 
 // From a document on disk, which an office instance of the engine opens.
-void fromDocument(WordEngine &engine, const QString &document, const QString &target, DocumentFormat format);
+void fromDocument(WordEngine &engine, const QString &document, const QString &target, DocumentFormat format,
+                  FileReplacement::Kind whose);
 
 // From the document the instance has open.
-void fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format);
+void fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format,
+                      FileReplacement::Kind whose);
 
 } // namespace DocumentExport

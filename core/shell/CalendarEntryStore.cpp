@@ -12,12 +12,18 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
-// The section of the program's own settings, apart from the day entries.
+// The sections of the program's own settings, apart from the day entries: its options and
+// the pictures the person chose (each place's kept copy).
 const QString optionsSection = QStringLiteral("Options");
+const QString picturesSection = QStringLiteral("Pictures");
 
 // A new object for every access: after a failed sync an object keeps reporting the
 // failure, and a fresh one tells whether the file can be written now.
@@ -39,11 +45,29 @@ QByteArray fileBytes(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Why QSettings could not write the file now. It opens an existing file for writing, then
-// writes the new content to a file beside it and renames that over the old one; both
-// are tried here without changing the file. Empty when both work.
+// Why the folder cannot be made: QSettings makes the folders on the way to the file, so
+// the nearest of them that exists must be a folder this program may write in.
+QString whyFolderCannotBeMade(const QString &folder)
+{
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
+        existing = QFileInfo(existing).path();
+    if (!QFileInfo(existing).isDir())
+        return QCoreApplication::translate("CalendarEntryStore", "%1 is not a folder").arg(QDir::toNativeSeparators(existing));
+    if (::euidaccess(QFile::encodeName(existing).constData(), W_OK | X_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
+}
+
+// Why QSettings could not write the file now. It makes the file's folder when there is
+// none, opens an existing file for writing, then writes the new content to a file beside
+// it and renames that over the old one; all are tried here without changing the file.
+// Empty when they work.
 QString whyNotWritable(const QString &fileName)
 {
+    const QString folder = QFileInfo(fileName).path();
+    if (!QFileInfo(folder).isDir())
+        return whyFolderCannotBeMade(folder);
     if (QFileInfo::exists(fileName)) {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadWrite))
@@ -90,6 +114,30 @@ QString textOf(const QSettings &settings, const QString &key, std::optional<QMap
     return lenient->value(key, value.toString());
 }
 
+QString withoutMarks(QString text)
+{
+    return text.remove(QChar::ByteOrderMark);
+}
+
+// QSettings writes a byte-order mark (U+FEFF) in a value as it is, but its reader drops one
+// that starts the value or follows a quote or an escape in it. The values it read so are
+// the texts their lines mean, found when the file holds a mark after its start; settings
+// is in the entries' section.
+QMap<QString, QString> valuesMissingMarks(const QSettings &settings)
+{
+    QMap<QString, QString> found;
+    const QByteArray bytes = fileBytes(settings.fileName());
+    if (bytes.indexOf("\xef\xbb\xbf", 1) < 0)
+        return found;
+    const QMap<QString, QString> lines = LenientIniReader::entries(bytes, ProductInfo::productName);
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
+        const QString read = settings.value(line.key()).toString();
+        if (read != line.value() && withoutMarks(read) == withoutMarks(line.value()))
+            found.insert(line.key(), line.value());
+    }
+    return found;
+}
+
 } // namespace
 
 QString CalendarEntryStore::read(const QString &key) const
@@ -98,16 +146,17 @@ QString CalendarEntryStore::read(const QString &key) const
     if (!group.settings.contains(key))
         return QString();
     std::optional<QMap<QString, QString>> lenient;
-    return textOf(group.settings, key, lenient);
+    return valuesMissingMarks(group.settings).value(key, textOf(group.settings, key, lenient));
 }
 
 QMap<QString, QString> CalendarEntryStore::readAll() const
 {
     EntryGroup group;
+    const QMap<QString, QString> marked = valuesMissingMarks(group.settings);
     std::optional<QMap<QString, QString>> lenient;
     QMap<QString, QString> entries;
     for (const QString &key : group.settings.childKeys())
-        entries.insert(key, textOf(group.settings, key, lenient));
+        entries.insert(key, marked.value(key, textOf(group.settings, key, lenient)));
     return entries;
 }
 
@@ -126,17 +175,42 @@ QString CalendarEntryStore::option(const QString &key) const
 
 CalendarEntryStore::WriteResult CalendarEntryStore::setOption(const QString &key, const QString &value)
 {
+    return setSetting(optionsSection, key, value);
+}
+
+QString CalendarEntryStore::picture(const QString &place) const
+{
+    return EntryGroup(picturesSection).settings.value(place).toString();
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::setPicture(const QString &place, const QString &fileName)
+{
+    return setSetting(picturesSection, place, fileName);
+}
+
+CalendarEntryStore::WriteResult CalendarEntryStore::setSetting(const QString &section, const QString &key,
+                                                               const QString &value)
+{
     // Writing rewrites the whole file from what QSettings read of it: entries it could not
-    // read would be lost to a mere option.
+    // read would be lost to a mere setting.
     if (!readsCleanly())
         return {false, describe(QSettings::FormatError, fileName())};
-    return writeIn(optionsSection, key, value);
+    return writeIn(section, key, value);
 }
 
 CalendarEntryStore::WriteResult CalendarEntryStore::writeIn(const QString &section, const QString &key,
                                                             const QString &text)
 {
-    EntryGroup group(section);
+    // QSettings writes the whole file again from what it read: the marks its reader dropped
+    // are given back first.
+    EntryGroup group;
+    const QMap<QString, QString> marked = valuesMissingMarks(group.settings);
+    for (auto value = marked.cbegin(); value != marked.cend(); ++value)
+        group.settings.setValue(value.key(), value.value());
+    if (section != ProductInfo::productName) {
+        group.settings.endGroup();
+        group.settings.beginGroup(section);
+    }
     group.settings.setValue(key, text);
     group.settings.sync();
     const QSettings::Status status = group.settings.status();
@@ -152,14 +226,20 @@ bool CalendarEntryStore::readsCleanly() const
     if (settings.status() == QSettings::FormatError)
         return false;
     settings.beginGroup(ProductInfo::productName);
-    const QMap<QString, QString> lines = LenientIniReader::entries(fileBytes(settings.fileName()), ProductInfo::productName);
+    const LenientIniReader::Section section = LenientIniReader::section(fileBytes(settings.fileName()), ProductInfo::productName);
+    // QSettings reads only the last line of a key written twice (the section written twice,
+    // say, by hand): the next write would drop the others.
+    if (section.headings > 1 || !section.repeatedKeys.isEmpty())
+        return false;
+    const QMap<QString, QString> &lines = section.entries;
     for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
         if (!settings.contains(line.key()))
             return false;
         // What the next write would put back for the value: a list is written joined by
         // ", ". Other kinds of value (@Rect(…), …) go back as they were.
+        // Byte-order marks QSettings dropped are given back at every write.
         const QVariant value = settings.value(line.key());
-        if (value.typeId() == QMetaType::QString && value.toString() != line.value())
+        if (value.typeId() == QMetaType::QString && withoutMarks(value.toString()) != withoutMarks(line.value()))
             return false;
         if (value.typeId() == QMetaType::QStringList && value.toStringList().join(QStringLiteral(", ")) != line.value())
             return false;
@@ -170,8 +250,6 @@ bool CalendarEntryStore::readsCleanly() const
 QString CalendarEntryStore::writeProblem() const
 {
     const QString file = fileName();
-    if (!QFileInfo::exists(file))
-        return QString();
     const QString reason = whyNotWritable(file);
     return reason.isEmpty() ? QString() : cannotWrite(file, reason);
 }
@@ -182,21 +260,23 @@ QString CalendarEntryStore::fileName()
 }
 
 CalendarEntryStore::WriteResult CalendarEntryStore::writeFile(const QString &path,
-                                                              const QMap<QString, QString> &entries)
+                                                              const QMap<QString, QString> &entries, FileReplacement::Kind whose)
 {
     // Written through QSettings, so that the values are encoded exactly as the settings
     // file's own.
     try {
-        FileReplacement::replace(path, [&](const QString &newFile) {
+        FileReplacement::replace(path, whose, [&](const QString &newFile) {
             QSettings settings(newFile, QSettings::IniFormat);
             settings.beginGroup(ProductInfo::productName);
             for (auto it = entries.cbegin(); it != entries.cend(); ++it)
                 settings.setValue(it.key(), it.value());
             settings.endGroup();
-            // The program's options go along as the settings file holds them.
-            const EntryGroup options(optionsSection);
-            for (const QString &key : options.settings.childKeys())
-                settings.setValue(optionsSection + QLatin1Char('/') + key, options.settings.value(key));
+            // The program's options and pictures go along as the settings file holds them.
+            for (const QString &section : {optionsSection, picturesSection}) {
+                const EntryGroup kept(section);
+                for (const QString &key : kept.settings.childKeys())
+                    settings.setValue(section + QLatin1Char('/') + key, kept.settings.value(key));
+            }
             settings.sync();
             if (settings.status() != QSettings::NoError) {
                 const QString reason = whyNotWritable(newFile);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shell/FileReplacement.h"
+
 #include <QMap>
 #include <QString>
 
@@ -32,31 +34,38 @@ public:
     QString option(const QString &key) const;
     // Refused, the file unchanged, while the file does not read cleanly.
     WriteResult setOption(const QString &key, const QString &value);
+    // The file name of the picture kept for a place ("cover", "1" … "12"), in a section of
+    // its own; empty when there is none. Refused like an option.
+    QString picture(const QString &place) const;
+    WriteResult setPicture(const QString &place, const QString &fileName);
 
     // False when QSettings cannot read the file cleanly: it reports a format error, an
-    // entry line of the section is lost to it, or it reads a value other than its line
-    // means (bytes that are not UTF-8, a comma written without quotes where the list
-    // QSettings makes of it would be written back otherwise). The next write would rewrite
+    // entry line of the section is lost to it (the section or a key written twice: only
+    // the last line counts), or it reads a value other than its line means (bytes that
+    // are not UTF-8, a comma written without quotes where the list QSettings makes of it
+    // would be written back otherwise). The next write would rewrite
     // the file from what QSettings could read, and those entries would be lost or changed.
     bool readsCleanly() const;
     // Why a write would be refused now, worded as a refused write describes it; empty when
-    // the file can be written or does not exist yet. Changes nothing on disk.
+    // the file can be written, or made where it belongs when there is none yet. Changes
+    // nothing on disk.
     QString writeProblem() const;
 
     // The settings file, for messages.
     static QString fileName();
 
     // Writes a file of the settings file's layout holding exactly these entries (and the
-    // settings file's options) and puts it
-    // in place of whatever the path held, in one step: a failed write leaves the old file.
+    // settings file's options) and puts it in place of whatever the path held, in one step,
+    // under FileReplacement's rule for whose file it is: a failed write leaves the old file.
     // The problem, when there is one, is the reason alone ("Permission denied").
-    static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries);
+    static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries, FileReplacement::Kind whose);
 
     // Called after every write with its key, text and result (benchmarks and tests).
     using WriteObserver = std::function<void(const QString &key, const QString &text, bool saved)>;
     void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
 
 private:
+    WriteResult setSetting(const QString &section, const QString &key, const QString &value);
     static WriteResult writeIn(const QString &section, const QString &key, const QString &text);
 
     WriteObserver m_writeObserver;

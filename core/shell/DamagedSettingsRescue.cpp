@@ -3,6 +3,7 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/LenientIniReader.h"
+#include "core/shell/MonthNames.h"
 #include "core/shell/ProductInfo.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,19 @@ namespace {
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// The days among the keys, in words and in calendar order: "January 1, March 3".
+QString dayNames(const QStringList &keys)
+{
+    QStringList names;
+    for (int month = 0; month < CalendarMonths::count; ++month) {
+        for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
+            if (keys.contains(CalendarMonths::entryName(month, index)))
+                names.append(MonthNames::dayName(month, index));
+        }
+    }
+    return names.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -33,22 +47,25 @@ DamagedSettingsRescue::Outcome DamagedSettingsRescue::rescue(const QString &file
 {
     Outcome outcome;
     QFile damaged(fileName);
-    const QMap<QString, QString> lines = LenientIniReader::entries(
+    const LenientIniReader::Section section = LenientIniReader::section(
         damaged.open(QIODevice::ReadOnly) ? damaged.readAll() : QByteArray(), ProductInfo::productName);
     damaged.close();
     for (const QString &key : CalendarMonths::entryNames()) {
-        if (lines.contains(key))
-            outcome.entries.insert(key, lines.value(key));
+        if (section.entries.contains(key))
+            outcome.entries.insert(key, section.entries.value(key));
     }
 
     QString message = QCoreApplication::translate("DamagedSettingsRescue", "The settings file %1 could not be read cleanly.").arg(native(fileName));
+    if (const QString repeated = dayNames(section.repeatedKeys); !repeated.isEmpty())
+        message += QCoreApplication::translate("DamagedSettingsRescue", " Some days are written in it more than once (%1): the last text written for each is used.")
+                       .arg(repeated);
     const QString aside = asidePath(fileName, now);
     if (!damaged.copy(aside)) {
         message += QCoreApplication::translate("DamagedSettingsRescue", " It could not be copied aside (%1), so it was left as it is.")
                        .arg(damaged.errorString());
     } else {
         message += QCoreApplication::translate("DamagedSettingsRescue", " A copy of it as it was is kept as %1.").arg(native(aside));
-        const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries);
+        const CalendarEntryStore::WriteResult clean = CalendarEntryStore::writeFile(fileName, outcome.entries, FileReplacement::Kind::Programs);
         outcome.saved = clean.saved;
         if (!clean.saved)
             message += QCoreApplication::translate("DamagedSettingsRescue", " A clean settings file could not be written (%1).").arg(clean.problem);

@@ -59,7 +59,8 @@ void appendEscape(QByteArrayView value, qsizetype &i, QString &text)
 // in Windows-1252 (of which Latin-1 is part).
 QString decoded(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A byte-order mark that starts a value is part of its text, as QSettings reads it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
@@ -147,11 +148,16 @@ QString LenientIniReader::unescapedName(QByteArrayView name)
 
 QMap<QString, QString> LenientIniReader::entries(const QByteArray &fileBytes, const QString &section)
 {
+    return LenientIniReader::section(fileBytes, section).entries;
+}
+
+LenientIniReader::Section LenientIniReader::section(const QByteArray &fileBytes, const QString &name)
+{
     QByteArrayView data(fileBytes);
     if (data.startsWith("\xef\xbb\xbf"))
         data = data.sliced(3);
 
-    QMap<QString, QString> found;
+    Section found;
     bool inSection = false;
     qsizetype lineStart = 0;
     while (lineStart < data.size()) {
@@ -163,16 +169,22 @@ QMap<QString, QString> LenientIniReader::entries(const QByteArray &fileBytes, co
 
         if (line.startsWith('[')) {
             const qsizetype close = line.indexOf(']');
-            if (close > 0)
-                inSection = unescapedName(line.sliced(1, close - 1).trimmed()) == section;
+            if (close > 0) {
+                inSection = unescapedName(line.sliced(1, close - 1).trimmed()) == name;
+                found.headings += inSection ? 1 : 0;
+            }
             continue;
         }
         const qsizetype equals = line.indexOf('=');
         if (!inSection || equals < 0)
             continue;
         const QByteArrayView key = line.first(equals).trimmed();
-        if (isEntryKey(key))
-            found.insert(QString::fromLatin1(key), valueText(line.sliced(equals + 1)));
+        if (!isEntryKey(key))
+            continue;
+        const QString keyText = QString::fromLatin1(key);
+        if (found.entries.contains(keyText) && !found.repeatedKeys.contains(keyText))
+            found.repeatedKeys.append(keyText);
+        found.entries.insert(keyText, valueText(line.sliced(equals + 1)));
     }
     return found;
 }

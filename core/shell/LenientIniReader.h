@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // Reads the day entries of one section of an INI file line by line, as a person would,
 // for the files QSettings reads differently from what they say: a file damaged by stray
@@ -18,7 +19,15 @@
 class LenientIniReader
 {
 public:
-    // Key → text of the entry lines of the section; a key written twice keeps its last line.
+    // The entry lines of one section, however many times its heading is written.
+    struct Section {
+        QMap<QString, QString> entries; // key → text; a key written twice keeps its last line
+        QStringList repeatedKeys;       // the keys written on more than one line, in file order
+        int headings = 0;               // how many times the section's heading is written
+    };
+    static Section section(const QByteArray &fileBytes, const QString &name);
+
+    // The entries of section(): key → text.
     static QMap<QString, QString> entries(const QByteArray &fileBytes, const QString &section);
 
     // The text of one value as written after the "=" of its line.

@@ -18,7 +18,7 @@ QString SettingsBackup::keep()
     if (!settings.open(QIODevice::ReadOnly))
         return settings.errorString();
     try {
-        FileReplacement::replace(fileName(), settings.readAll());
+        FileReplacement::replace(fileName(), FileReplacement::Kind::Programs, settings.readAll());
     } catch (const FileReplacement::Failure &failure) {
         return failure.reason();
     }

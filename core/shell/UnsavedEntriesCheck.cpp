@@ -70,7 +70,8 @@ void UnsavedEntriesCheck::keepWithoutAsking()
     QStringList refusals;
     for (const QString &folder : {QFileInfo(CalendarEntryStore::fileName()).path(), QDir::homePath()}) {
         const QString path = QDir(folder).filePath(name);
-        const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(path, m_writer.currentEntries());
+        const CalendarEntryStore::WriteResult result =
+            CalendarEntryStore::writeFile(path, m_writer.currentEntries(), FileReplacement::Kind::Programs);
         if (result.saved) {
             qWarning("%d entries could not be stored in the settings file (%s); all entries were saved to %s",
                      m_writer.unsavedCount(), qUtf8Printable(m_writer.problem()), qUtf8Printable(QDir::toNativeSeparators(path)));
@@ -87,7 +88,10 @@ bool UnsavedEntriesCheck::saveToChosenFile()
     const QString path = m_chooseFile();
     if (path.isEmpty())
         return false;
-    const CalendarEntryStore::WriteResult result = CalendarEntryStore::writeFile(path, m_writer.currentEntries());
+    if (!FileReplacement::writeAgreed(FileReplacement::resolve(path)))
+        return false;
+    const CalendarEntryStore::WriteResult result =
+        CalendarEntryStore::writeFile(path, m_writer.currentEntries(), FileReplacement::Kind::Persons);
     if (!result.saved) {
         UserMessages::information(QCoreApplication::translate("UnsavedEntriesCheck", "The entries could not be saved to %1: %2.")
                                       .arg(QDir::toNativeSeparators(path), result.problem));

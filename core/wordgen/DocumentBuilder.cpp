@@ -7,6 +7,7 @@
 #include "core/entry/DayEntries.h"
 #include "core/wordgen/DocumentNameGenerator.h"
 #include "core/shell/ErrorReport.h"
+#include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
 #include "core/wordgen/OfficeSession.h"
 #include "core/wordgen/PageCapture.h"
@@ -15,7 +16,7 @@
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/WordApplication.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -77,15 +78,19 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     const PaperSize paper = m_window.paperSize();
     QByteArray templateBytes;
     report.step(110, [&] { templateBytes = CalendarTemplate::bytes(paper); });
-    // The template is written afresh for every build: a file left under its name (by a
-    // build that was cut short, say) is never trusted.
+    // The template is written afresh for every build and takes the place of whatever was
+    // under its name (a file left by a build that was cut short, a link: never followed).
+    bool templateWritten = false;
     report.step(112, [&] {
         templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
         if (!templateBytes.isEmpty()) {
-            QFile::remove(templatePath);
-            WriteBytesToFile(templateBytes, templatePath);
+            FileReplacement::replace(templatePath, FileReplacement::Kind::Private, templateBytes);
+            templateWritten = true;
         }
     });
+    // Without its template the office has nothing to open: the failure reported is all.
+    if (!templateWritten)
+        office.abandon();
     office.open(114, templatePath, true);
     fillCells(office);
 
@@ -142,7 +147,7 @@ void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
 QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)
 {
     // A whole new name is drawn while the name is taken: an existing file is never
-    // overwritten.
+    // overwritten, and a link under the name (dangling or not) is never written through.
     QString path;
     do {
         path.clear();
@@ -155,7 +160,7 @@ QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)
             report.step(198, [&] { baseName += QString::number(digit); });
         }
         report.step(202, [&] { path = TempFolder::file(baseName + DocumentNameGenerator::suffix()); });
-    } while (FileExists(path));
+    } while (FileExists(path) || QFileInfo(path).isSymLink());
     return path;
 }
 

@@ -25,7 +25,7 @@ QString WordUnavailableAdvice()
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
-bool CheckWordAvailable(WordEngine &engine)
+bool CheckWordAvailable(WordEngine &engine, const std::function<bool()> &closing)
 {
     // The person sees the advice; the real reason goes to the log for whoever helps them.
     QString reason;
@@ -44,6 +44,8 @@ bool CheckWordAvailable(WordEngine &engine)
     }
     if (reason.isEmpty())
         return true;
+    if (closing && closing())
+        return false;
     qWarning("No office instance could be started: %s", qUtf8Printable(reason));
     UserMessages::information(WordUnavailableAdvice() + QStringLiteral("\r\n\r\n") + QStringLiteral("Cause: ") + reason);
     return false;

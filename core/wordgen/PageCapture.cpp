@@ -1,6 +1,7 @@
 #include "core/wordgen/PageCapture.h"
 
 #include "core/shell/ErrorReport.h"
+#include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/ClipboardPicture.h"
@@ -8,10 +9,6 @@
 #include "core/wordgen/PageSnapshot.h"
 #include "core/wordgen/PreviewPages.h"
 #include "core/wordgen/WordApplication.h"
-
-#include <QCoreApplication>
-
-#include <stdexcept>
 
 PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy)
     : m_engine(engine)
@@ -88,22 +85,29 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
         }
 
         QString snapshot;
-        // A failed copy hands no picture of this page over.
-        const bool captured = report.step(148, [&] {
+        // A failed copy (reported) hands no picture of this page over.
+        const bool captured = copied && report.step(148, [&] {
             snapshot = TempFolder::file(PageSnapshot::fileName());
-            PageSnapshot::save(copied ? ClipboardPicture::GetClipboardPicture(0) : QImage(), snapshot);
+            try {
+                PageSnapshot::save(ClipboardPicture::GetClipboardPicture(0), snapshot);
+            } catch (const FileReplacement::Failure &) {
+                // The picture file cannot be made: no later page would fare better.
+                office.abandon();
+                throw;
+            }
         });
         report.step(150, [&] { m_preview.addPageListItem(QStringLiteral("Page ") + QString::number(pageNumber)); });
         const int element = pageNumber - 1;
         if (element > 0)
             report.step(156, [&] { m_preview.ensurePageImage(element); });
         // A page without a picture shows none, never the picture an earlier build left
-        // in its element (nor a stale snapshot file).
+        // in its element (nor a stale snapshot file); why it has none is reported already.
         report.step(element == 0 ? 154 : 158, [&] {
+            if (!captured) {
+                m_preview.clearPageImage(element);
+                return;
+            }
             try {
-                if (!captured)
-                    throw std::runtime_error(
-                        QCoreApplication::translate("PageCapture", "No picture of page %1 was captured.").arg(pageNumber).toStdString());
                 m_preview.loadPageImage(element, snapshot);
             } catch (...) {
                 m_preview.clearPageImage(element);

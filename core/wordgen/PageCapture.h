@@ -14,7 +14,9 @@ class WordEngine;
 // over the clipboard and the snapshot file into the preview's page pictures, and the
 // page is deleted from the office's copy until the last one is done. Each page adds
 // "Page n" to the page list. The office's copy is closed unsaved, so the file on disk
-// keeps its content and timestamp.
+// keeps its content and timestamp. Each failure is reported once: a page whose picture
+// was not copied or could not be put in the snapshot file shows none, and a snapshot file
+// that cannot be written ends the capture there.
 class PageCapture
 {
 public:

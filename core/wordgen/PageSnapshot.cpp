@@ -1,6 +1,8 @@
 #include "core/wordgen/PageSnapshot.h"
 
-#include <QFile>
+#include "core/shell/FileReplacement.h"
+
+#include <QBuffer>
 #include <QImageWriter>
 
 #include <stdexcept>
@@ -61,16 +63,15 @@ void PageSnapshot::save(const QImage &picture, const QString &file)
     if (picture.isNull())
         throw std::runtime_error("The clipboard holds no picture of the page.");
     const bool opaque = !picture.hasAlphaChannel();
-    if (const QByteArray greys = opaque ? greyBitmap(picture) : QByteArray(); !greys.isEmpty()) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(greys) != greys.size() || !out.flush())
-            throw std::runtime_error(
-                QStringLiteral("Cannot write the page picture to %1: %2").arg(file, out.errorString()).toStdString());
-        return;
+    QByteArray bytes = opaque ? greyBitmap(picture) : QByteArray();
+    if (bytes.isEmpty()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, opaque ? "bmp" : "png");
+        if (!writer.write(picture))
+            throw std::runtime_error(QStringLiteral("Cannot write the page picture to %1: %2")
+                                         .arg(file, writer.errorString())
+                                         .toStdString());
     }
-    QImageWriter writer(file, opaque ? "bmp" : "png");
-    if (!writer.write(picture))
-        throw std::runtime_error(QStringLiteral("Cannot write the page picture to %1: %2")
-                                     .arg(file, writer.errorString())
-                                     .toStdString());
+    FileReplacement::replace(file, FileReplacement::Kind::Private, bytes);
 }

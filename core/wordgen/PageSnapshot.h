@@ -14,6 +14,8 @@ class PageSnapshot
 public:
     static QString fileName() { return QStringLiteral("temp.bmp"); }
 
-    // Throws std::runtime_error when there is no picture or it cannot be written.
+    // Takes the place of whatever is under the file's name in the private folder, never
+    // writing through a link (FileReplacement). Throws std::runtime_error when there is no
+    // picture, FileReplacement::Failure when the file cannot be written.
     static void save(const QImage &picture, const QString &file);
 };

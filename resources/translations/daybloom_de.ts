@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Wandkalender</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Schlicht</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -14,6 +33,10 @@
     <message>
         <source>it could not be written</source>
         <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -240,17 +263,13 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
         <source>They are shown but not saved yet.</source>
         <translation>Sie werden angezeigt, sind aber noch nicht gespeichert.</translation>
     </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Manche Tage stehen mehrfach darin (%1): Für jeden wird der zuletzt geschriebene Text verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>DateExporter</name>
-    <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 gibt es schon.
-
-Ersetzen?</translation>
-    </message>
     <message>
         <source>1 day</source>
         <translation>1 Tag</translation>
@@ -420,6 +439,14 @@ Zum Kalender hinzufügen?</translation>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 im Jahr %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -457,10 +484,6 @@ Zum Kalender hinzufügen?</translation>
         <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>ihre Verknüpfungen führen im Kreis</translation>
     </message>
@@ -475,6 +498,42 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (sie verweist auf %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer im gemeinsamen Ordner %2 angelegt hat, und einer solchen wird nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>sie gehört zu den eigenen Dateien dieses Programms</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>sie gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 ist eine Verknüpfung auf %2.
+
+Möchten Sie %2 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>sie ist eine Verknüpfung, die ein anderer Benutzer im gemeinsamen Ordner %1 angelegt hat, und einer solchen wird nicht gefolgt</translation>
     </message>
 </context>
 <context>
@@ -626,10 +685,6 @@ Zum Kalender hinzufügen?</translation>
         <translation>Datei speichern</translation>
     </message>
     <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
-    </message>
-    <message>
         <source>No office is available to write the document.</source>
         <translation>Kein Office-Programm steht bereit, um das Dokument zu schreiben.</translation>
     </message>
@@ -688,6 +743,17 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Zoom &amp;out</source>
         <translation>Ver&amp;kleinern</translation>
+    </message>
+</context>
+<context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>Die Umgebungsvariable HOME ist nicht gesetzt, und Ihr Benutzerkonto nennt keinen Persönlichen Ordner: Die Einstellungsdatei ist %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>Die Umgebungsvariable HOME ist nicht gesetzt: Der Persönliche Ordner Ihres Benutzerkontos, %1, wird verwendet.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +955,64 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>Silberhochzeit</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>Perlenhochzeit</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>Rubinhochzeit</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>goldene Hochzeit</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>diamantene Hochzeit</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 Geburtstag</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 Hochzeitstag</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -897,17 +1021,64 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Von Seite %1 wurde kein Bild aufgenommen.</translation>
-    </message>
-</context>
-<context>
     <name>PageViewport</name>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Seite %1 von %2, Zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>Das Bild kann nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Titelseite</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>%1 kann nicht als Bild verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>es ist ein beschädigtes HEIC-Bild (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>es ist zu groß: %1 Pixel</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>es ist kein Bild, das das Programm lesen kann (JPEG, PNG, WebP, TIFF, BMP oder HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>das Bild ist beschädigt: es endet vor seinem letzten Teil</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>das Bild ist beschädigt: %1</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1156,25 @@ Freie Software unter der MIT-Lizenz.</translation>
         <source>it cannot be written</source>
         <translation>er ist nicht beschreibbar</translation>
     </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>auf seinem Datenträger ist kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Stattdessen wird ein eigener privater Ordner verwendet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Das Programm kann nicht fortfahren und wird beendet.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>ein Fehler unbekannter Art</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEntriesCheck</name>
@@ -1044,6 +1234,14 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Menüleiste</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29. Feb.: %1</translation>
     </message>
 </context>
 <context>

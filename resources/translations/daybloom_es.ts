@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendario de pared</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Cálido</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobrio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -14,6 +33,10 @@
     <message>
         <source>it could not be written</source>
         <translation>no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -240,17 +263,13 @@ entiende la línea de órdenes.
         <source>They are shown but not saved yet.</source>
         <translation>Se muestran, pero aún no se han guardado.</translation>
     </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Algunos días aparecen en él más de una vez (%1): para cada uno se usa el último texto escrito.</translation>
+    </message>
 </context>
 <context>
     <name>DateExporter</name>
-    <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 ya existe.
-
-¿Reemplazarlo?</translation>
-    </message>
     <message>
         <source>1 day</source>
         <translation>1 día</translation>
@@ -420,6 +439,14 @@ Add them to the calendar?</source>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -457,10 +484,6 @@ Add them to the calendar?</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>No se puede escribir %1: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>sus enlaces forman un círculo</translation>
     </message>
@@ -475,6 +498,42 @@ Add them to the calendar?</source>
     <message>
         <source> (it links to %1)</source>
         <translation> (apunta a %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 es un enlace que otro usuario creó en la carpeta compartida %2, y un enlace así no se sigue</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>es uno de los archivos propios de este programa</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 es un enlace a %2.
+
+¿Seguro que quiere sobrescribir %2?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Seguro que quiere sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>es un enlace que otro usuario creó en la carpeta compartida %1, y un enlace así no se sigue</translation>
     </message>
 </context>
 <context>
@@ -626,10 +685,6 @@ Add them to the calendar?</source>
         <translation>Guardar el archivo</translation>
     </message>
     <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>¿Seguro que quiere sobrescribir %1?</translation>
-    </message>
-    <message>
         <source>No office is available to write the document.</source>
         <translation>No hay ninguna suite ofimática disponible para escribir el documento.</translation>
     </message>
@@ -688,6 +743,17 @@ Add them to the calendar?</source>
     <message>
         <source>Zoom &amp;out</source>
         <translation>&amp;Reducir</translation>
+    </message>
+</context>
+<context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variable de entorno HOME no está definida y su cuenta de usuario no indica ninguna carpeta personal: el archivo de configuración es %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variable de entorno HOME no está definida: se usa la carpeta personal de su cuenta de usuario, %1.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +955,64 @@ Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>bodas de plata</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>bodas de perla</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>bodas de rubí</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>bodas de oro</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>bodas de diamante</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 cumpleaños</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 aniversario de boda</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -897,17 +1021,64 @@ Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>No se capturó ninguna imagen de la página %1.</translation>
-    </message>
-</context>
-<context>
     <name>PageViewport</name>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Página %1 de %2, zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>No se puede guardar la imagen en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Portada</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>No se puede usar %1 como imagen: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>es una imagen HEIC dañada (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>es demasiado grande: %1 píxeles</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>no es una imagen que el programa pueda leer (JPEG, PNG, WebP, TIFF, BMP o HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>la imagen está dañada: termina antes de su última parte</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>la imagen está dañada: %1</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1156,25 @@ Software libre bajo la licencia MIT.</translation>
         <source>it cannot be written</source>
         <translation>no se puede escribir en ella</translation>
     </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>no queda espacio en su disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>En su lugar se usa una carpeta privada propia: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>El programa no puede continuar y se cierra.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un error de tipo desconocido</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEntriesCheck</name>
@@ -1044,6 +1234,14 @@ Software libre bajo la licencia MIT.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Barra de menús</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29 feb.: %1</translation>
     </message>
 </context>
 <context>

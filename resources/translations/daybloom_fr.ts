@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendrier mural</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Chaleureux</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -14,6 +33,10 @@
     <message>
         <source>it could not be written</source>
         <translation>il n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -240,17 +263,13 @@ pour une ligne de commande incomprise.
         <source>They are shown but not saved yet.</source>
         <translation>Elles sont affichées mais pas encore enregistrées.</translation>
     </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Certains jours y figurent plusieurs fois (%1) : pour chacun, le dernier texte écrit est utilisé.</translation>
+    </message>
 </context>
 <context>
     <name>DateExporter</name>
-    <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 existe déjà.
-
-Le remplacer ?</translation>
-    </message>
     <message>
         <source>1 day</source>
         <translation>1 jour</translation>
@@ -420,6 +439,14 @@ Les ajouter au calendrier ?</translation>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -457,10 +484,6 @@ Les ajouter au calendrier ?</translation>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>ses liens tournent en rond</translation>
     </message>
@@ -475,6 +498,42 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (il pointe vers %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 est un lien créé par un autre utilisateur dans le dossier partagé %2, et un tel lien n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>c&apos;est un des fichiers propres à ce programme</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>le dossier %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 est un lien vers %2.
+
+Voulez-vous vraiment remplacer %2 ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>c&apos;est un lien créé par un autre utilisateur dans le dossier partagé %1, et un tel lien n&apos;est pas suivi</translation>
     </message>
 </context>
 <context>
@@ -626,10 +685,6 @@ Les ajouter au calendrier ?</translation>
         <translation>Enregistrer le fichier</translation>
     </message>
     <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
-    </message>
-    <message>
         <source>No office is available to write the document.</source>
         <translation>Aucune suite bureautique n&apos;est disponible pour écrire le document.</translation>
     </message>
@@ -688,6 +743,17 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Zoom &amp;out</source>
         <translation>Zoom a&amp;rrière</translation>
+    </message>
+</context>
+<context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variable d’environnement HOME n’est pas définie et votre compte utilisateur n’indique aucun dossier personnel : le fichier de réglages est %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variable d’environnement HOME n’est pas définie : le dossier personnel de votre compte utilisateur, %1, est utilisé.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +955,64 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>noces d&apos;argent</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>noces de perle</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>noces de rubis</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>noces d&apos;or</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>noces de diamant</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 anniversaire</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 anniversaire de mariage</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -897,17 +1021,64 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Aucune image de la page %1 n&apos;a été prise.</translation>
-    </message>
-</context>
-<context>
     <name>PageViewport</name>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Page %1 sur %2, zoom %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>L&apos;image ne peut pas être conservée dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Couverture</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>Impossible d&apos;utiliser %1 comme image : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>c&apos;est une image HEIC endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>elle est trop grande : %1 pixels</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>ce n&apos;est pas une image que le programme sait lire (JPEG, PNG, WebP, TIFF, BMP ou HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>l&apos;image est endommagée : elle s&apos;arrête avant sa dernière partie</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;image est endommagée : %1</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1156,25 @@ Logiciel libre sous licence MIT.</translation>
         <source>it cannot be written</source>
         <translation>on ne peut pas y écrire</translation>
     </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>il n’y a plus de place sur son disque</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Un dossier privé qui vous est propre est utilisé à la place : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Le programme ne peut pas continuer et s’arrête.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>une erreur de nature inconnue</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEntriesCheck</name>
@@ -1044,6 +1234,14 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Barre de menus</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29 févr. : %1</translation>
     </message>
 </context>
 <context>

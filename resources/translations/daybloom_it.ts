@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Calendario da parete</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Caldo</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Sobrio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -14,6 +33,10 @@
     <message>
         <source>it could not be written</source>
         <translation>non è stato possibile scriverlo</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
     </message>
 </context>
 <context>
@@ -240,17 +263,13 @@ comando non capita.
         <source>They are shown but not saved yet.</source>
         <translation>Sono visualizzate ma non ancora salvate.</translation>
     </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Alcuni giorni vi compaiono più di una volta (%1): per ciascuno si usa l’ultimo testo scritto.</translation>
+    </message>
 </context>
 <context>
     <name>DateExporter</name>
-    <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 esiste già.
-
-Sostituirlo?</translation>
-    </message>
     <message>
         <source>1 day</source>
         <translation>1 giorno</translation>
@@ -420,6 +439,14 @@ Aggiungerle al calendario?</translation>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 nel %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -457,10 +484,6 @@ Aggiungerle al calendario?</translation>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>i suoi collegamenti girano in tondo</translation>
     </message>
@@ -475,6 +498,42 @@ Aggiungerle al calendario?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (rimanda a %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 è un collegamento creato da un altro utente nella cartella condivisa %2, e un collegamento simile non viene seguito</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>è uno dei file propri di questo programma</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la cartella %1 è di sola lettura</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 è un collegamento a %2.
+
+Vuoi davvero sovrascrivere %2?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Vuoi davvero sovrascrivere %1?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>è un collegamento creato da un altro utente nella cartella condivisa %1, e un collegamento simile non viene seguito</translation>
     </message>
 </context>
 <context>
@@ -626,10 +685,6 @@ Aggiungerle al calendario?</translation>
         <translation>Salva il file</translation>
     </message>
     <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Vuoi davvero sovrascrivere %1?</translation>
-    </message>
-    <message>
         <source>No office is available to write the document.</source>
         <translation>Nessuna suite per ufficio è disponibile per scrivere il documento.</translation>
     </message>
@@ -688,6 +743,17 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Zoom &amp;out</source>
         <translation>&amp;Riduci</translation>
+    </message>
+</context>
+<context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>La variabile d’ambiente HOME non è impostata e il suo account utente non indica alcuna cartella personale: il file delle impostazioni è %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>La variabile d’ambiente HOME non è impostata: viene usata la cartella personale del suo account utente, %1.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +955,64 @@ Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>nozze d&apos;argento</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>nozze di perla</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>nozze di rubino</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>nozze d&apos;oro</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>nozze di diamante</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 compleanno</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 anniversario di matrimonio</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -897,17 +1021,64 @@ Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Non è stata acquisita nessuna immagine della pagina %1.</translation>
-    </message>
-</context>
-<context>
     <name>PageViewport</name>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Pagina %1 di %2, zoom %3%</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>Impossibile conservare l&apos;immagine in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Copertina</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>Impossibile usare %1 come immagine: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>è un&apos;immagine HEIC danneggiata (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>è troppo grande: %1 pixel</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>non è un&apos;immagine che il programma sa leggere (JPEG, PNG, WebP, TIFF, BMP o HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>l&apos;immagine è danneggiata: finisce prima della sua ultima parte</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;immagine è danneggiata: %1</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1156,25 @@ Software libero con licenza MIT.</translation>
         <source>it cannot be written</source>
         <translation>non è possibile scriverci</translation>
     </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>non c’è più spazio sul suo disco</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>Al suo posto viene usata una cartella privata tutta sua: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Il programma non può proseguire e termina.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>un errore di tipo sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEntriesCheck</name>
@@ -1044,6 +1234,14 @@ Software libero con licenza MIT.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Barra dei menu</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29 feb: %1</translation>
     </message>
 </context>
 <context>

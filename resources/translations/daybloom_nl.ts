@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CalendarDesigns</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Wall calendar</source>
+        <translation>Wandkalender</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Rustig</translation>
+    </message>
+</context>
+<context>
     <name>CalendarEntryStore</name>
     <message>
         <source>the settings file %1 cannot be written</source>
@@ -14,6 +33,10 @@
     <message>
         <source>it could not be written</source>
         <translation>het kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is geen map</translation>
     </message>
 </context>
 <context>
@@ -240,17 +263,13 @@ voor een opdrachtregel die niet wordt begrepen.
         <source>They are shown but not saved yet.</source>
         <translation>Ze worden getoond, maar zijn nog niet opgeslagen.</translation>
     </message>
+    <message>
+        <source> Some days are written in it more than once (%1): the last text written for each is used.</source>
+        <translation> Sommige dagen staan er meer dan eens in (%1): voor elke dag wordt de laatst geschreven tekst gebruikt.</translation>
+    </message>
 </context>
 <context>
     <name>DateExporter</name>
-    <message>
-        <source>%1 already exists.
-
-Replace it?</source>
-        <translation>%1 bestaat al.
-
-Vervangen?</translation>
-    </message>
     <message>
         <source>1 day</source>
         <translation>1 dag</translation>
@@ -420,6 +439,14 @@ Toevoegen aan de kalender?</translation>
     </message>
 </context>
 <context>
+    <name>EntryYears</name>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>What a calendar for one year makes of a year in an entry: %1 is the count of years, %2 the calendar&apos;s year (&quot;71 in 2027&quot;).</extracomment>
+        <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -457,10 +484,6 @@ Toevoegen aan de kalender?</translation>
         <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>its links lead round in a circle</source>
         <translation>de koppelingen ervan gaan in een kringetje rond</translation>
     </message>
@@ -475,6 +498,42 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source> (it links to %1)</source>
         <translation> (het verwijst naar %1)</translation>
+    </message>
+    <message>
+        <source>%1 is a link another user made in the shared folder %2, and such a link is not followed</source>
+        <translation>%1 is een koppeling die een andere gebruiker in de gedeelde map %2 heeft gemaakt, en zo’n koppeling wordt niet gevolgd</translation>
+    </message>
+    <message>
+        <source>it is one of this program&apos;s own files</source>
+        <translation>het is een van de eigen bestanden van dit programma</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>het is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>de map %1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2.
+
+Are you sure you wish to overwrite %2 ?</source>
+        <translation>%1 is een koppeling naar %2.
+
+Weet je zeker dat je %2 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Weet je zeker dat je %1 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in the shared folder %1, and such a link is not followed</source>
+        <translation>het is een koppeling die een andere gebruiker in de gedeelde map %1 heeft gemaakt, en zo’n koppeling wordt niet gevolgd</translation>
     </message>
 </context>
 <context>
@@ -626,10 +685,6 @@ Toevoegen aan de kalender?</translation>
         <translation>Bestand opslaan</translation>
     </message>
     <message>
-        <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Weet je zeker dat je %1 wilt overschrijven?</translation>
-    </message>
-    <message>
         <source>No office is available to write the document.</source>
         <translation>Er is geen kantoorpakket beschikbaar om het document te schrijven.</translation>
     </message>
@@ -688,6 +743,17 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Zoom &amp;out</source>
         <translation>&amp;Uitzoomen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeFolder</name>
+    <message>
+        <source>The environment variable HOME is not set, and your user account names no home folder: the settings file is %1.</source>
+        <translation>De omgevingsvariabele HOME is niet ingesteld en uw gebruikersaccount noemt geen persoonlijke map: het instellingenbestand is %1.</translation>
+    </message>
+    <message>
+        <source>The environment variable HOME is not set: the home folder of your user account, %1, is used.</source>
+        <translation>De omgevingsvariabele HOME is niet ingesteld: de persoonlijke map van uw gebruikersaccount, %1, wordt gebruikt.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +955,64 @@ Vrije software onder de MIT-licentie.</translation>
     </message>
 </context>
 <context>
+    <name>Milestones</name>
+    <message>
+        <source>silver wedding</source>
+        <translation>zilveren bruiloft</translation>
+    </message>
+    <message>
+        <source>pearl wedding</source>
+        <translation>parelen bruiloft</translation>
+    </message>
+    <message>
+        <source>ruby wedding</source>
+        <translation>robijnen bruiloft</translation>
+    </message>
+    <message>
+        <source>golden wedding</source>
+        <translation>gouden bruiloft</translation>
+    </message>
+    <message>
+        <source>diamond wedding</source>
+        <translation>diamanten bruiloft</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <extracomment>The ordinal of one (&quot;1st&quot;), as in &quot;1st anniversary&quot;.</extracomment>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <extracomment>Ordinals: %1 is a count that ends in 1 but not 11 (&quot;21st&quot;, &quot;101st&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 2 but not 12 (&quot;22nd&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>Ordinals: %1 is a count that ends in 3 but not 13 (&quot;23rd&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Ordinals: %1 is any other count (&quot;70th&quot;, &quot;11th&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1 birthday</source>
+        <extracomment>A round birthday: %1 is its ordinal (&quot;70th birthday&quot;).</extracomment>
+        <translation>%1 verjaardag</translation>
+    </message>
+    <message>
+        <source>%1 anniversary</source>
+        <extracomment>A wedding anniversary worth celebrating: %1 is its ordinal (&quot;10th anniversary&quot;).</extracomment>
+        <translation>%1 trouwdag</translation>
+    </message>
+</context>
+<context>
     <name>MonthNames</name>
     <message>
         <source>%1 %2</source>
@@ -897,17 +1021,64 @@ Vrije software onder de MIT-licentie.</translation>
     </message>
 </context>
 <context>
-    <name>PageCapture</name>
-    <message>
-        <source>No picture of page %1 was captured.</source>
-        <translation>Er is geen afbeelding van pagina %1 vastgelegd.</translation>
-    </message>
-</context>
-<context>
     <name>PageViewport</name>
     <message>
         <source>Page %1 of %2, zoom %3 %</source>
         <translation>Pagina %1 van %2, zoom %3%</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be kept in %1: %2</source>
+        <translation>De afbeelding kan niet in %1 worden bewaard: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePlaces</name>
+    <message>
+        <source>Cover</source>
+        <extracomment>The calendar&apos;s cover page, as a place for a picture.</extracomment>
+        <translation>Omslag</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Cannot use %1 as a picture: %2</source>
+        <translation>%1 kan niet als afbeelding worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is a damaged HEIC picture (%1)</source>
+        <translation>het is een beschadigde HEIC-afbeelding (%1)</translation>
+    </message>
+    <message>
+        <source>it is too large: %1 pixels</source>
+        <translation>het is te groot: %1 pixels</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can read (JPEG, PNG, WebP, TIFF, BMP or HEIC)</source>
+        <translation>het is geen afbeelding die het programma kan lezen (JPEG, PNG, WebP, TIFF, BMP of HEIC)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: it ends before its last part</source>
+        <translation>de afbeelding is beschadigd: ze houdt op voor haar laatste deel</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>de afbeelding is beschadigd: %1</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1156,25 @@ Vrije software onder de MIT-licentie.</translation>
         <source>it cannot be written</source>
         <translation>er kan niet in worden geschreven</translation>
     </message>
+    <message>
+        <source>there is no space left on its disk</source>
+        <translation>er is geen ruimte meer op de schijf</translation>
+    </message>
+    <message>
+        <source>A private folder of your own is used instead: %1.</source>
+        <translation>In plaats daarvan wordt een eigen privémap gebruikt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>The program cannot go on and ends.</source>
+        <translation>Het programma kan niet verder en wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>an error of an unknown kind</source>
+        <translation>een fout van onbekende aard</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEntriesCheck</name>
@@ -1044,6 +1234,14 @@ Vrije software onder de MIT-licentie.</translation>
     <message>
         <source>Menu bar</source>
         <translation>Menubalk</translation>
+    </message>
+</context>
+<context>
+    <name>YearEdition</name>
+    <message>
+        <source>Feb 29: %1</source>
+        <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
+        <translation>29 feb: %1</translation>
     </message>
 </context>
 <context>

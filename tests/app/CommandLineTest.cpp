@@ -1,6 +1,7 @@
 #include "tests/support/ChildProcesses.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/SettingsFile.h"
+#include "tests/support/SpecialTargets.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -17,6 +18,7 @@
 
 #include <csignal>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -334,40 +336,36 @@ private slots:
         QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
     }
 
-    // A folder that cannot be written, and a read-only file in a folder that can.
-    void exportRefusedByPermissionsKeepsTheOldFile_data()
+    // Both exports refuse each special target (a read-only file or folder, a link to the
+    // settings file, another user's link in a shared folder, …) before any office starts:
+    // exit status 1, one line in the words every write path uses, nothing changed. Run as a
+    // person ("nobody"), with folders of its own; the targets' folder is not one of them.
+    void exportsRefuseTheSpecialTargets_data()
     {
-        QTest::addColumn<QString>("folderMode");
-        QTest::addColumn<QString>("fileMode");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("folder not writable") << "755" << "666" << "Permission denied";
-        QTest::newRow("read-only file") << "777" << "444" << "it is read-only";
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("special");
+        for (const char *option : {"--export", "--export-dates"})
+            for (const QString &special : SpecialTargets::names())
+                QTest::addRow("%s: %s", option, qPrintable(special)) << QString::fromLatin1(option) << special;
     }
 
-    void exportRefusedByPermissionsKeepsTheOldFile()
+    void exportsRefuseTheSpecialTargets()
     {
-        QFETCH(QString, folderMode);
-        QFETCH(QString, fileMode);
-        QFETCH(QString, cause);
+        QFETCH(QString, option);
+        QFETCH(QString, special);
         if (::getuid() != 0)
             QSKIP("needs root to run the program as another user");
-        // The program runs as "nobody", with folders of its own; the target's folder is not
-        // one of them.
         QTemporaryDir world;
         QVERIFY(QFile::setPermissions(world.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                         | QFile::ReadOther | QFile::ExeOther));
-        for (const char *folder : {"config", "temp", "home", "locked"})
+        for (const char *folder : {"config", "temp", "home", "targets"})
             QVERIFY(QDir(world.path()).mkpath(QString::fromLatin1(folder)));
-        QVERIFY(QFile::copy(settingsFile(), world.filePath(QStringLiteral("config/Quillmoor.ini"))));
+        const QString settings = world.filePath(QStringLiteral("config/Quillmoor.ini"));
+        QVERIFY(QFile::copy(settingsFile(), settings));
         for (const char *folder : {"config", "config/Quillmoor.ini", "temp", "home"})
             QVERIFY(::chown(QFile::encodeName(world.filePath(QString::fromLatin1(folder))).constData(), 65534, 65534) == 0);
-        const QString target = world.filePath(QStringLiteral("locked/calendar.pdf"));
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("last year's calendar");
-        old.close();
-        QCOMPARE(::chmod(QFile::encodeName(world.filePath(QStringLiteral("locked"))).constData(), mode_t(folderMode.toUInt(nullptr, 8))), 0);
-        QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(fileMode.toUInt(nullptr, 8))), 0);
+        const SpecialTargets targets(world.filePath(QStringLiteral("targets")), settings,
+                                     option == QLatin1String("--export") ? QStringLiteral("pdf") : QStringLiteral("csv"));
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -377,60 +375,120 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                                   QStringLiteral("--clear-groups"), QStringLiteral(DAYBLOOM_PROGRAM),
-                                                  QStringLiteral("--export"), target});
+                                                  option, targets.target(special)});
         QVERIFY(program.waitForFinished(120000));
         const QStringList errors = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains(cause), qPrintable(errors.first()));
-        QCOMPARE(fileContent(target), QByteArray("last year's calendar"));
+        QVERIFY2(errors.first().startsWith(QStringLiteral("daybloom: ")) && targets.isRefusal(special, errors.first().mid(10)),
+                 qPrintable(errors.first()));
+        QCOMPARE(targets.changes(), QStringList());
     }
 
-    // Told to end (a logout, a kill), the window ends as a close that asks nothing: its
-    // offices end and nothing of them or of the program stays behind; the settings file's
-    // lock a killed run left goes at the start.
+    // Told to end (a logout, a kill, Ctrl+C), the program ends as a close that asks
+    // nothing, whether its window is up or still starting (its office stopped, so that the
+    // start-up check is surely waiting), and also with a temporary folder it had to choose
+    // itself (the usual one taken by another user, TMPDIR missing): its offices end,
+    // nothing of them or of the program stays behind, and it says nothing about the office.
+    // An export from the command line ends the same way, with the shell's status for the
+    // signal. The settings file's lock a killed run left goes at the start.
     void aSignalEndsTheProgramAndLeavesNothing_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::addColumn<int>("offices"); // running when the signal comes: 1 while starting
+        QTest::addColumn<QString>("temp"); // "TEMP" (set), "taken", "missing" (TEMP unset)
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        const QStringList window;
+        QTest::newRow("SIGTERM, window up") << SIGTERM << 2 << "TEMP" << window << 0;
+        QTest::newRow("SIGHUP, window up") << SIGHUP << 2 << "TEMP" << window << 0;
+        QTest::newRow("SIGINT, window up") << SIGINT << 2 << "TEMP" << window << 0;
+        QTest::newRow("SIGTERM, window starting") << SIGTERM << 1 << "TEMP" << window << 0;
+        QTest::newRow("SIGINT, window starting") << SIGINT << 1 << "TEMP" << window << 0;
+        QTest::newRow("SIGTERM, window starting, usual folder taken") << SIGTERM << 1 << "taken" << window << 0;
+        QTest::newRow("SIGTERM, window starting, TMPDIR missing") << SIGTERM << 1 << "missing" << window << 0;
+        QTest::newRow("SIGINT, export") << SIGINT << 1 << "TEMP" << QStringList{QStringLiteral("--export"), QStringLiteral("signalled.pdf")}
+                                        << 128 + SIGINT;
     }
 
     void aSignalEndsTheProgramAndLeavesNothing()
     {
         QFETCH(int, signal);
+        QFETCH(int, offices);
+        QFETCH(QString, temp);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
         const QByteArray settingsBefore = fileContent(settingsFile());
         QFile staleLock(settingsFile() + QStringLiteral(".lock"));
         QVERIFY(staleLock.open(QIODevice::WriteOnly));
         staleLock.write("999999\ndaybloom\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         staleLock.close();
+        // The system's temporary folder: one of the test's own where the private folder's
+        // usual name belongs to another user, or one that does not exist.
+        QTemporaryDir system;
+        const QString usual = system.filePath(QStringLiteral("daybloom-%1").arg(::getuid()));
+        if (temp == QStringLiteral("taken")) {
+            if (::getuid() != 0)
+                QSKIP("needs root to give a folder to another user");
+            QVERIFY(QDir().mkpath(usual));
+            QCOMPARE(::chown(QFile::encodeName(usual).constData(), 65534, 65534), 0);
+        }
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
+        if (temp == QStringLiteral("TEMP"))
+            environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
+        else
+            environment.remove(QStringLiteral("TEMP"));
+        environment.insert(QStringLiteral("TMPDIR"), temp == QStringLiteral("missing") ? QStringLiteral("/nonexistent/x") : system.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(DAYBLOOM_PROGRAM), {});
+        program.setWorkingDirectory(m_home.filePath(QStringLiteral("out")));
+        program.start(QStringLiteral(DAYBLOOM_PROGRAM), arguments);
         QVERIFY(program.waitForStarted());
         const pid_t pid = pid_t(program.processId());
-        // The window is up once the two offices of the next build are getting ready.
-        QTRY_COMPARE_WITH_TIMEOUT(childProcesses("soffice.bin", pid).size(), 2, 60000);
-        const QList<pid_t> offices = childProcesses("soffice.bin", pid);
+        QTRY_COMPARE_WITH_TIMEOUT(childProcesses("soffice.bin", pid).size(), offices, 60000);
+        const QList<pid_t> running = childProcesses("soffice.bin", pid);
         QVERIFY(!QFile::exists(staleLock.fileName()));
 
+        if (offices == 1)
+            ::kill(running.first(), SIGSTOP);
         ::kill(pid, signal);
         QVERIFY(program.waitForFinished(30000));
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        for (const pid_t office : offices)
+        QVERIFY2(program.exitCode() == exitCode, qPrintable(errors));
+        for (const char *unsaid : {"terminate called", "842001", "program is closing"})
+            QVERIFY2(!errors.contains(QLatin1String(unsaid)), qPrintable(errors));
+        for (const pid_t office : running)
             QVERIFY(::kill(office, 0) != 0);
         const QStringList sockets = QDir(QStringLiteral("/tmp")).entryList(
             {QStringLiteral("OSL_PIPE_%1_daybloom-%2-*").arg(::getuid()).arg(pid)}, QDir::System | QDir::Hidden);
         QVERIFY2(sockets.isEmpty(), qPrintable(sockets.join(QLatin1Char(' '))));
-        const QString ownTemp = m_home.filePath(QStringLiteral("temp/daybloom-%1/%2").arg(::getuid()).arg(pid));
-        QVERIFY2(!QFileInfo::exists(ownTemp), qPrintable(ownTemp));
+        const QStringList ownTemp{m_home.filePath(QStringLiteral("temp/daybloom-%1/%2").arg(::getuid()).arg(pid)),
+                                  QStringLiteral("/tmp/daybloom-%1/%2").arg(::getuid()).arg(pid)};
+        for (const QString &folder : ownTemp)
+            QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+        // Beside the taken folder, which stays another user's, nothing of the program.
+        QCOMPARE(QDir(system.path()).entryList({QStringLiteral("daybloom-*")}, QDir::AllEntries),
+                 temp == QStringLiteral("taken") ? QStringList{QFileInfo(usual).fileName()} : QStringList());
+        if (temp == QStringLiteral("taken"))
+            QCOMPARE(QFileInfo(usual).ownerId(), 65534u);
+        QVERIFY(!QFileInfo::exists(m_home.filePath(QStringLiteral("out/signalled.pdf"))));
         QCOMPARE(fileContent(settingsFile()), settingsBefore);
+    }
+
+    // Without HOME the home folder of the account is used, and the person is told.
+    void anUnsetHomeIsTold()
+    {
+        const QString target = m_home.filePath(QStringLiteral("out/without-home.csv"));
+        const Run exported = run({QStringLiteral("--export-dates"), target}, {{QStringLiteral("HOME"), QString()}});
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.errorLines, QStringList{QStringLiteral("daybloom: The environment variable HOME is not set: the home "
+                                                                 "folder of your user account, %1, is used.")
+                                                      .arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir))});
+        QVERIFY(fileContent(target).contains("New Year Brunch"));
     }
 
     // A TEMP on a full disk is passed over for the private folder in the system's
@@ -480,15 +538,19 @@ private slots:
 private:
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 
-    // changes: environment variables set for this run.
+    // changes: environment variables set for this run (a null value: removed).
     Run run(const QStringList &arguments, const QMap<QString, QString> &changes = {})
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
-        for (auto change = changes.cbegin(); change != changes.cend(); ++change)
-            environment.insert(change.key(), change.value());
+        for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+            if (change.value().isNull())
+                environment.remove(change.key());
+            else
+                environment.insert(change.key(), change.value());
+        }
         // No display: the command line needs none.
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -242,7 +242,7 @@ private slots:
         const QString pdf = temp(QStringLiteral("a4.pdf"));
         std::unique_ptr<WordApplication> word = engine.createApplication();
         word->openDocument(a4Template, true);
-        DocumentExport::fromOpenDocument(*word, pdf, DocumentFormat::Pdf);
+        DocumentExport::fromOpenDocument(*word, pdf, DocumentFormat::Pdf, FileReplacement::Kind::Private);
         word->closeDocumentWithoutSaving();
         word->quit();
         const QString info = readerOutput(QStringLiteral("pdfinfo"), {pdf});
@@ -284,7 +284,7 @@ private slots:
         const QString target = temp(QStringLiteral("calendar.") + DocumentFormats::suffix(format));
 
         LibreOfficeEngine engine;
-        DocumentExport::fromDocument(engine, document, target, format);
+        DocumentExport::fromDocument(engine, document, target, format, FileReplacement::Kind::Private);
 
         QString text;
         int pages = 0;

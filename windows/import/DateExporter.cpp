@@ -1,11 +1,11 @@
 #include "windows/import/DateExporter.h"
 
 #include "core/import/DatesExport.h"
+#include "core/shell/FileReplacement.h"
 #include "core/shell/UserMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <exception>
 
@@ -20,14 +20,18 @@ void DateExporter::exportDates()
     const QString target = m_chooseFile();
     if (target.isEmpty())
         return;
-    const QString shown = QDir::toNativeSeparators(target);
-    if (QFileInfo(target).isFile()
-        && UserMessages::question(QCoreApplication::translate("DateExporter", "%1 already exists.\n\nReplace it?").arg(shown)) != UserMessages::Answer::Yes)
+    // What would refuse the file is said before anything is asked.
+    if (const QString refused = DatesExport::refusal(m_entries, target); !refused.isEmpty()) {
+        UserMessages::information(refused);
+        return;
+    }
+    const FileReplacement::Target file = FileReplacement::resolve(target);
+    if (!FileReplacement::writeAgreed(file))
         return;
     try {
         const int days = DatesExport::write(m_entries, target);
         const QString written = days == 1 ? QCoreApplication::translate("DateExporter", "1 day") : QCoreApplication::translate("DateExporter", "%1 days").arg(days);
-        UserMessages::information(QCoreApplication::translate("DateExporter", "The entries of %1 are written to %2.").arg(written, shown));
+        UserMessages::information(QCoreApplication::translate("DateExporter", "The entries of %1 are written to %2.").arg(written, QDir::toNativeSeparators(file.real)));
     } catch (const std::exception &error) {
         UserMessages::information(QString::fromUtf8(error.what()));
     }

@@ -1,6 +1,7 @@
 #include "windows/preview/CalendarPrinting.h"
 
 #include "core/preview/DocumentExport.h"
+#include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
@@ -36,7 +37,7 @@ void CalendarPrinting::print(const QString &wordFile)
         if (!m_engine)
             throw std::runtime_error(QCoreApplication::translate("Form2", "no office is available to lay the pages out").toStdString());
         busy(true);
-        DocumentExport::fromDocument(*m_engine, wordFile, pdf, DocumentFormat::Pdf);
+        DocumentExport::fromDocument(*m_engine, wordFile, pdf, DocumentFormat::Pdf, FileReplacement::Kind::Private);
         busy(false);
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(QCoreApplication::translate("Form2", "Daybloom calendar"));
@@ -44,11 +45,35 @@ void CalendarPrinting::print(const QString &wordFile)
         printer.setPageSize(DocumentPrinter::pageSize(pdf));
         if (!m_commonDialog.showPrinter(&m_window, printer, DocumentPrinter::pageCount(pdf)))
             return;
+        const QString file = printer.outputFileName();
+        if (!file.isEmpty() && !fileAgreed(file))
+            return;
         busy(true);
-        DocumentPrinter::print(pdf, printer);
+        if (file.isEmpty())
+            DocumentPrinter::print(pdf, printer);
+        else
+            FileReplacement::replace(file, FileReplacement::Kind::Persons, [&](const QString &newFile) {
+                printer.setOutputFileName(newFile);
+                DocumentPrinter::print(pdf, printer);
+            });
         busy(false);
+    } catch (const FileReplacement::Failure &failure) {
+        busy(false);
+        UserMessages::information(QString::fromUtf8(failure.what()));
     } catch (const std::exception &error) {
         busy(false);
         UserMessages::information(QCoreApplication::translate("Form2", "The calendar could not be printed: %1.").arg(QString::fromUtf8(error.what())));
     }
+}
+
+// Printed to a file, the file goes under the rule for every file written for the person:
+// checked before anything else is asked, then written beside and put in place whole. The
+// print dialog asked about the name it was given; a link's file, which is what is
+// replaced, is asked about here.
+bool CalendarPrinting::fileAgreed(const QString &fileName)
+{
+    const FileReplacement::Target file = FileReplacement::resolve(fileName);
+    if (!file.refusal.isEmpty())
+        throw FileReplacement::Failure(file.named, file.refusal);
+    return !file.isLink || !file.exists || UserMessages::question(FileReplacement::overwriteQuestion(file)) == UserMessages::Answer::Yes;
 }

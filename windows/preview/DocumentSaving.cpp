@@ -4,7 +4,6 @@
 #include "core/preview/DocumentExport.h"
 #include "core/shell/ErrorReport.h"
 #include "core/shell/FileReplacement.h"
-#include "core/shell/FileRoutines.h"
 #include "core/shell/UserMessages.h"
 #include "windows/widgets/CommonDialog.h"
 
@@ -66,28 +65,15 @@ void DocumentSaving::save(const QString &wordFile)
         return;
     Target chosen{};
     report.step(114, [&] { chosen = target(answer.fileName, answer.filter); });
-    // A file that cannot be replaced is said before anything is asked.
-    QString refused;
-    report.step(116, [&] { refused = FileReplacement::refusal(chosen.fileName); });
-    if (!refused.isEmpty()) {
-        UserMessages::information(QString::fromUtf8(FileReplacement::Failure(chosen.fileName, refused).what()) + QLatin1Char('.'));
-        return;
-    }
-
+    // A file that may not be written is said in plain words before anything is asked.
+    FileReplacement::Target file;
+    report.step(116, [&] { file = FileReplacement::resolve(chosen.fileName); });
     bool agreed = false;
-    report.step(120, [&] { agreed = overwriteAgreed(chosen.fileName); });
+    report.step(120, [&] { agreed = FileReplacement::writeAgreed(file); });
     if (!agreed)
         return;
     if (report.step(130, [&] { write(wordFile, chosen); }))
         report.step(132, [&] { UserMessages::information(QCoreApplication::translate("Form2", "Done.")); });
-}
-
-bool DocumentSaving::overwriteAgreed(const QString &fileName) const
-{
-    if (!FileExists(fileName))
-        return true;
-    const QString question = QCoreApplication::translate("Form2", "Are you sure you wish to overwrite %1 ?").arg(fileName);
-    return UserMessages::question(question) == UserMessages::Answer::Yes;
 }
 
 // The generated document itself, or a file an office writes from it.
@@ -96,7 +82,7 @@ void DocumentSaving::write(const QString &wordFile, const Target &target) const
     if (target.format == DocumentFormat::Word97)
         DocumentCopy::copy(wordFile, target.fileName);
     else if (m_engine)
-        DocumentExport::fromDocument(*m_engine, wordFile, target.fileName, target.format);
+        DocumentExport::fromDocument(*m_engine, wordFile, target.fileName, target.format, FileReplacement::Kind::Persons);
     else
         throw std::runtime_error(QCoreApplication::translate("Form2", "No office is available to write the document.").toStdString());
 }

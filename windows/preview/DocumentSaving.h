@@ -11,10 +11,11 @@ class WordEngine;
 // "Save Results To Word File": the person names a file in the save dialog and the generated
 // document is written there, as Word 97-2003 (a copy of the document itself), PDF, Word
 // 2007-365 or OpenDocument Text. The type is the one the typed name's suffix names, else
-// the chosen filter's, whose suffix the name then gets. A file that may not be replaced (a
-// read-only file, a folder, a device) is refused with one message; an existing file is
-// replaced only after the person agreed, and only by a complete file. "Done." only when
-// something was written.
+// the chosen filter's, whose suffix the name then gets. A file that may not be written
+// (FileReplacement's rule for the person's files: a read-only file or folder, a folder, a
+// device, the program's own files, another user's link in a shared folder) is refused with
+// one plain message before anything is asked; an existing file is replaced only after the
+// person agreed, and only by a complete file. "Done." only when something was written.
 class DocumentSaving
 {
 public:
@@ -32,7 +33,6 @@ public:
     static Target target(const QString &chosenName, int filter);
 
 private:
-    bool overwriteAgreed(const QString &fileName) const;
     void write(const QString &wordFile, const Target &target) const;
 
     QWidget &m_window;

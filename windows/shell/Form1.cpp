@@ -142,7 +142,7 @@ void Form1::Form_Load()
 
     restoreEntries(report);
 
-    report.step(226, [&] { m_programEnded = !CheckWordAvailable(m_engine); });
+    report.step(226, [&] { m_programEnded = !CheckWordAvailable(m_engine, [this] { return m_closing; }); });
 }
 
 // Gives the 366 boxes the keyboard positions 0-365 in calendar order and their stored
@@ -233,6 +233,7 @@ void Form1::showNotice(const QString &text)
 
 void Form1::closeWithoutAsking()
 {
+    m_closing = true;
     m_unsavedEntries.keepWithoutAsking();
     ProgramEnd::now();
 }
@@ -244,6 +245,7 @@ void Form1::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    m_closing = true;
     ProgramEnd::now();
 }
 

@@ -41,10 +41,12 @@ public:
     // Skin, caption, cursor, the entries restored from the settings file, and last the
     // office check.
     void Form_Load();
-    // True when the load step ended the program: the window must not be shown.
-    bool programEnded() const { return m_programEnded; }
+    // True when the load step ended the program, or the program was told to end before the
+    // window was shown: the window must not be shown.
+    bool programEnded() const { return m_programEnded || m_closing; }
     // Ends the program without asking anything (the session ends, the program is told to
-    // end): entries the settings file refused are kept in a file beside it.
+    // end): entries the settings file refused are kept in a file beside it. During the
+    // load step the office check then ends quietly, without its advice.
     void closeWithoutAsking();
 
     EntryPanel &entryPanel() { return *m_entryPanel; }
@@ -103,4 +105,5 @@ private:
     PushButton *PushButton2 = nullptr;
     MainMenu *m_menu = nullptr;
     bool m_programEnded = false;
+    bool m_closing = false; // the program is ending: told to, or its window closed
 };

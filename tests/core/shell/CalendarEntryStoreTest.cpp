@@ -6,20 +6,25 @@
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QTest>
 
 namespace {
 
 
-QStringList readInOtherProcess(const QStringList &keys)
+// written: "--write", a key and a text, for an entry the other process writes first.
+QStringList readInOtherProcess(const QStringList &keys, const QStringList &written = {})
 {
     QProcess probe;
-    probe.start(QStringLiteral(ENTRY_STORE_PROBE), keys);
+    probe.start(QStringLiteral(ENTRY_STORE_PROBE), written + keys);
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
         return {};
     QStringList values;
-    for (const QByteArray &line : probe.readAllStandardOutput().split('\n').mid(0, keys.size()))
-        values << QString::fromUtf8(QByteArray::fromHex(line));
+    for (const QByteArray &line : probe.readAllStandardOutput().split('\n').mid(0, keys.size())) {
+        // A byte-order mark that starts a value is part of it.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        values << utf8.decode(QByteArray::fromHex(line));
+    }
     return values;
 }
 
@@ -38,6 +43,7 @@ private slots:
             QStringLiteral("back\\slash \\n \\\\ end\\"), QStringLiteral("comma, list, like"),
             QStringLiteral("@Variant(x) @@ [Section] %20"), QStringLiteral("Zoë Ünal – 生日 🎂"),
             QStringLiteral("@at"), QStringLiteral("\t\n\r\a\x01") + QStringLiteral("2b \x7f\u00a0 end "),
+            QStringLiteral("\ufeffbyte-order mark first"), QStringLiteral("\"\ufeff after a quote"),
         };
         CalendarEntryStore store;
         QStringList keys;
@@ -46,12 +52,16 @@ private slots:
             QVERIFY(store.write(keys.last(), values[i]).saved);
         }
         QCOMPARE(readInOtherProcess(keys), values);
+        // ... and stay so when another run writes another day.
+        QCOMPARE(readInOtherProcess(keys, {QStringLiteral("--write"), QStringLiteral("txtApr0"), QStringLiteral("x")}), values);
         // The lenient reader decodes the file's lines as QSettings wrote them.
         const QMap<QString, QString> lines = LenientIniReader::entries(settingsFileBytes(), settingsSection);
         QStringList decoded;
         for (const QString &key : keys)
             decoded << lines.value(key, QStringLiteral("absent"));
         QCOMPARE(decoded, values);
+        // So the next start finds nothing to rescue, and keeps each value as it is.
+        QVERIFY(store.readsCleanly());
 
         // The published layout: the file, the group, the key names.
         QCOMPARE(CalendarEntryStore::fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillmoor.ini"));
@@ -90,6 +100,33 @@ private slots:
             QCOMPARE(store.read(QStringLiteral("txtFeb2")), QString::fromUtf8(meant));
             QVERIFY2(!store.readsCleanly(), line);
         }
+    }
+
+    // QSettings reads only the last line of a day written twice: the next write would drop
+    // the others, so such a file does not read cleanly. A key of another section does not
+    // count.
+    void repeatedLinesDoNotReadCleanly_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<bool>("clean");
+        const QByteArray heading(settingsSectionHeading);
+        QTest::newRow("the section twice") << heading + "txtJan0=First\n[Options]\nPaperSize=A4\n" + heading + "txtJan0=Second\n" << false;
+        QTest::newRow("a key twice") << heading + "txtJan0=First\ntxtJan1=x\ntxtJan0=Second\n" << false;
+        QTest::newRow("the section twice, other days") << heading + "txtJan1=x\n" + heading + "txtJan0=Second\n" << false;
+        QTest::newRow("the key in another section") << "[Other]\ntxtJan0=First\n" + heading + "txtJan0=Second\n" << true;
+    }
+
+    void repeatedLinesDoNotReadCleanly()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(bool, clean);
+        QFile file(CalendarEntryStore::fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines);
+        file.close();
+        const CalendarEntryStore store;
+        QCOMPARE(store.readsCleanly(), clean);
+        QCOMPARE(store.read(QStringLiteral("txtJan0")), QStringLiteral("Second"));
     }
 
     void refusedWriteIsReportedAndALaterWriteSucceeds()

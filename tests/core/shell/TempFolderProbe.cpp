@@ -1,6 +1,7 @@
 // Finds the program's temporary folder in a process of its own, as the program does at
-// start, and prints it and its mode in octal; why TEMP was not used goes to standard
-// error, as in the program. It removes its folder again before it ends.
+// start, and prints it and its mode in octal; why TEMP was not used, and the notice when
+// another private folder is used, go to standard error, as in the program. It removes its
+// folder again before it ends.
 #include "core/shell/TempFolder.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     try {
         const QString folder = TempFolder::path();
+        if (const QString notice = TempFolder::notice(); !notice.isEmpty())
+            std::fprintf(stderr, "%s\n", qUtf8Printable(notice));
         struct stat info {};
         ::stat(QFile::encodeName(folder).constData(), &info);
         std::printf("%s\n%o\n", qUtf8Printable(folder), info.st_mode & 0777);

@@ -18,16 +18,20 @@ struct ProbeResult {
     QString folder;
     QString mode;
     QString problem; // what the program says about TEMP on standard error
+    qint64 pid = 0;
 };
 
-// Runs the probe with TEMP set to temp (unset when null), as the user given (root only).
-ProbeResult probe(const QString &temp, std::optional<uid_t> asUser = std::nullopt)
+// Runs the probe with TEMP set to temp (unset when null), as the user given (root only),
+// with TMPDIR set to tmpdir when given.
+ProbeResult probe(const QString &temp, std::optional<uid_t> asUser = std::nullopt, const QString &tmpdir = QString())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (temp.isNull())
         environment.remove(QStringLiteral("TEMP"));
     else
         environment.insert(QStringLiteral("TEMP"), temp);
+    if (!tmpdir.isNull())
+        environment.insert(QStringLiteral("TMPDIR"), tmpdir);
     QProcess process;
     process.setProcessEnvironment(environment);
     if (asUser) {
@@ -37,9 +41,10 @@ ProbeResult probe(const QString &temp, std::optional<uid_t> asUser = std::nullop
     } else {
         process.start(QStringLiteral(TEMP_FOLDER_PROBE));
     }
+    const qint64 pid = process.processId();
     process.waitForFinished();
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    return {lines.value(0), lines.value(1), QString::fromUtf8(process.readAllStandardError()).trimmed()};
+    return {lines.value(0), lines.value(1), QString::fromUtf8(process.readAllStandardError()).trimmed(), pid};
 }
 
 QString userFolderName(uid_t uid = ::getuid())
@@ -119,6 +124,65 @@ private slots:
         QDir(QDir::tempPath() + QLatin1Char('/') + userFolderName(nobody)).removeRecursively();
     }
 
+    // The private folder's usual name in the system's temporary folder taken by someone
+    // else, or TMPDIR naming no folder: the program gets a private folder of its own
+    // instead, says so, and touches nothing of what it found.
+    void aTakenUsualFolderGivesAPrivateOneOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("another user's folder") << QStringLiteral("other user") << QStringLiteral("it belongs to another user");
+        QTest::newRow("a file") << QStringLiteral("file") << QStringLiteral("it is not a folder");
+        QTest::newRow("a link to a folder") << QStringLiteral("link") << QStringLiteral("it is not a folder");
+        QTest::newRow("TMPDIR missing") << QStringLiteral("missing") << QStringLiteral("No such file or directory");
+    }
+
+    void aTakenUsualFolderGivesAPrivateOneOfItsOwn()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, cause);
+        QTemporaryDir work;
+        QString system = work.path();
+        const QString usual = work.filePath(userFolderName());
+        if (kind == QStringLiteral("other user")) {
+            if (::getuid() != 0)
+                QSKIP("needs root to give a folder to another user");
+            QVERIFY(QDir().mkpath(usual));
+            QCOMPARE(::chown(QFile::encodeName(usual).constData(), 65534, 65534), 0);
+        } else if (kind == QStringLiteral("file")) {
+            QFile file(usual);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind == QStringLiteral("link")) {
+            QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("elsewhere"))));
+            QVERIFY(QFile::link(work.filePath(QStringLiteral("elsewhere")), usual));
+        } else {
+            system = work.filePath(QStringLiteral("missing/x"));
+        }
+
+        const ProbeResult result = probe(QString(), std::nullopt, system);
+
+        // In /tmp's usual folder when TMPDIR is missing, else a folder of its own in TMPDIR
+        // under a name nobody could take ahead.
+        const bool missing = kind == QStringLiteral("missing");
+        const QString used = missing ? QFileInfo(result.folder).path() : result.folder;
+        QCOMPARE(used, missing ? QStringLiteral("/tmp/") + userFolderName() : result.folder);
+        QVERIFY2(missing || result.folder.startsWith(usual + QStringLiteral("-%1-").arg(result.pid)), qPrintable(result.folder));
+        QCOMPARE(result.mode, QStringLiteral("700"));
+        const QString refused = system + QLatin1Char('/') + userFolderName();
+        QCOMPARE(result.problem, QStringLiteral("The temporary folder %1 cannot be used: %2. A private folder of your own is used instead: %3.")
+                                     .arg(refused, cause, used));
+        // The probe's folder went with it; what was there stays as it was.
+        QVERIFY(!QFileInfo::exists(result.folder));
+        QStringList found{userFolderName()};
+        if (missing)
+            found.clear();
+        else if (kind == QStringLiteral("link"))
+            found.append(QStringLiteral("elsewhere"));
+        QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), found);
+        if (kind == QStringLiteral("link"))
+            QVERIFY(QDir(work.filePath(QStringLiteral("elsewhere"))).isEmpty());
+    }
+
     // What a killed run left goes at the next start; the folder of a run that still goes
     // on stays.
     void orphansOfEndedRunsAreRemoved()
@@ -135,15 +199,24 @@ private slots:
         QVERIFY(running.waitForStarted());
         const QString alive = userFolder.filePath(QString::number(running.processId()));
         QVERIFY(QDir().mkpath(alive));
+        // The folders of their own that runs made when the usual one was taken.
+        const QString system = QDir::tempPath() + QLatin1Char('/') + userFolderName();
+        const QString endedOwn = system + QStringLiteral("-2147483646-Ab12Cd");
+        const QString aliveOwn = system + QStringLiteral("-%1-Ef34Gh").arg(running.processId());
+        QVERIFY(QDir().mkpath(endedOwn + QStringLiteral("/daybloom-office-x")));
+        QVERIFY(QDir().mkpath(aliveOwn));
 
         TempFolder::removeOrphans();
 
         QVERIFY(!QFileInfo::exists(ended));
+        QVERIFY(!QFileInfo::exists(endedOwn));
         QVERIFY(QFileInfo::exists(alive));
+        QVERIFY(QFileInfo::exists(aliveOwn));
         QVERIFY(QFileInfo::exists(TempFolder::path()));
         running.kill();
         running.waitForFinished();
         QDir(alive).removeRecursively();
+        QDir(aliveOwn).removeRecursively();
     }
 };
 

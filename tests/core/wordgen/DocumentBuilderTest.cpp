@@ -2,6 +2,7 @@
 #include "tests/support/ReportedErrors.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/FileReaders.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/SmallTempDisk.h"
 #include "tests/support/TestMain.h"
 
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
@@ -481,6 +483,51 @@ private slots:
         QCOMPARE(documentsLeft(), QStringList());
         QVERIFY(!window.preview || window.preview->showCount == 0);
         QVERIFY(!window.hidden);
+        QCOMPARE(engine.liveInstances(), 0);
+    }
+
+    // What lies under the names of the private folder's files (a link, a read-only file, a
+    // folder) is never written through: the build replaces it, or reports once that it
+    // cannot. Built as the person, for whom a read-only file is one.
+    void obstaclesInThePrivateFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<int>("pages");
+        for (const char *name : {"template.dot", "temp.bmp"}) {
+            QTest::addRow("%s: a link", name) << name << "link" << QStringList() << 6;
+            QTest::addRow("%s: read-only", name) << name << "read-only" << QStringList() << 6;
+        }
+        QTest::newRow("template.dot: a folder") << "template.dot" << "folder" << QStringList{"PushButton22_Click:112"} << 0;
+        QTest::newRow("temp.bmp: a folder") << "temp.bmp" << "folder" << QStringList{"SaveDocAsJPG:148"} << 1;
+    }
+
+    void obstaclesInThePrivateFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, obstacle);
+        QFETCH(QStringList, reports);
+        QFETCH(int, pages);
+        const QString victim = writeFile(TempFolder::file(QStringLiteral("victim.txt")), "the person's own file");
+        QFile::setPermissions(victim, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther | QFileDevice::WriteOther);
+        const QString path = TempFolder::file(name);
+        if (obstacle == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, path));
+        else if (obstacle == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(writeFile(path, "left behind"), QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        else
+            QVERIFY(QDir().mkpath(path));
+        const auto removeObstacle = qScopeGuard([&] { QDir(path).removeRecursively() || QFile::remove(path); });
+        FakeWordEngine engine;
+        TestBuildSurface window(engine);
+        {
+            AsNobody person(TempFolder::path(), 0777);
+            DocumentBuilder(engine, window, DocumentNameGenerator::shared()).PushButton22_Click();
+        }
+        QCOMPARE(takeReportedErrors(), reports);
+        QCOMPARE(window.preview ? window.preview->items.size() : 0, pages);
+        QCOMPARE(fileContent(victim), QByteArray("the person's own file"));
         QCOMPARE(engine.liveInstances(), 0);
     }
 

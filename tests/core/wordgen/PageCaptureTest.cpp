@@ -174,16 +174,16 @@ private slots:
     }
 
     // A page without a picture in both tries never shows what an earlier build left in its
-    // element, nor the picture of the page before it that is still on the clipboard.
+    // element, nor the picture of the page before it that is still on the clipboard; its
+    // one failure is reported once.
     void pageWithoutPictureIsCleared_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("copyFails");
         QTest::addColumn<QStringList>("reports");
-        QTest::newRow("clipboard empty, page 1") << 1 << false << QStringList{"SaveDocAsJPG:148", "SaveDocAsJPG:154"};
-        QTest::newRow("clipboard empty, page 4") << 4 << false << QStringList{"SaveDocAsJPG:148", "SaveDocAsJPG:158"};
-        QTest::newRow("copy fails, page 4")
-            << 4 << true << QStringList{"SaveDocAsJPG:132", "SaveDocAsJPG:148", "SaveDocAsJPG:158"};
+        QTest::newRow("clipboard empty, page 1") << 1 << false << QStringList{"SaveDocAsJPG:148"};
+        QTest::newRow("clipboard empty, page 4") << 4 << false << QStringList{"SaveDocAsJPG:148"};
+        QTest::newRow("copy fails, page 4") << 4 << true << QStringList{"SaveDocAsJPG:132"};
     }
 
     void pageWithoutPictureIsCleared()

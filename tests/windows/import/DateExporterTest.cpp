@@ -1,8 +1,12 @@
 #include "windows/import/DateExporter.h"
+#include "core/shell/CalendarEntryStore.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/MemoryDayEntries.h"
+#include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/SpecialTargets.h"
 #include "tests/support/TestMain.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,8 +45,7 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write("mine") == 4);
             ScriptedMessages::queueAnswer(agree ? MessagePresenter::Answer::Yes : MessagePresenter::Answer::No);
         }
-        MemoryDayEntries entries;
-        entries.texts.insert(QStringLiteral("txtFeb28"), QStringLiteral("Leap Day"));
+        const MemoryDayEntries entries = leapDay();
 
         DateExporter(entries, [&] { return target; }).exportDates();
 
@@ -51,6 +54,37 @@ private slots:
         if (!told.isEmpty())
             QVERIFY2(shown.last().text.contains(told), qPrintable(shown.last().text));
         QCOMPARE(fileContent(target).contains("2,29,Leap Day"), written);
+    }
+
+    // Ctrl+E refuses each special target with one plain message before asking anything.
+    void refusedBeforeAnything_data()
+    {
+        QTest::addColumn<QString>("special");
+        for (const QString &special : SpecialTargets::names())
+            QTest::newRow(qPrintable(special)) << special;
+    }
+
+    void refusedBeforeAnything()
+    {
+        QFETCH(QString, special);
+        const QTemporaryDir folder(QDir::homePath() + QStringLiteral("/targets-XXXXXX"));
+        const SpecialTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("csv"));
+        {
+            AsNobody person(folder.path(), 0777);
+            DateExporter(leapDay(), [&] { return targets.target(special); }).exportDates();
+        }
+        const QList<ScriptedMessages::Record> shown = ScriptedMessages::takeRecords();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(targets.isRefusal(special, shown.at(0).text), qPrintable(shown.at(0).text));
+        QCOMPARE(targets.changes(), QStringList());
+    }
+
+private:
+    static MemoryDayEntries leapDay()
+    {
+        MemoryDayEntries entries;
+        entries.texts.insert(QStringLiteral("txtFeb28"), QStringLiteral("Leap Day"));
+        return entries;
     }
 };
 

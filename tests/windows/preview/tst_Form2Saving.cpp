@@ -2,12 +2,15 @@
 #include "windows/widgets/SystemCommonDialog.h"
 #include "tests/support/ScriptedCommonDialog.h"
 #include "core/shell/ApplicationTitle.h"
+#include "core/shell/CalendarEntryStore.h"
 #include "tests/support/ScriptedMessages.h"
 #include "core/shell/TempFolder.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/FileReaders.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/SpecialTargets.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
@@ -15,10 +18,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -55,6 +60,8 @@ private slots:
     void otherFormatFailingKeepsTheOldFile();
     void specialTargets_data();
     void specialTargets();
+    void refusedBeforeAnything_data();
+    void refusedBeforeAnything();
 
 private:
     void save(const QString &chosenName, int filterIndex = 0);
@@ -351,12 +358,52 @@ void Form2SavingTest::specialTargets()
         QVERIFY(QFileInfo(target).isSymLink());
         QVERIFY(fileContent(m_folder->filePath(QStringLiteral("real.") + suffix)).startsWith(suffix == QLatin1String("doc") ? m_document : QByteArray("pdf\n")));
         QCOMPARE(records.size(), 2);
+        QVERIFY2(records.at(0).text.startsWith(target + QStringLiteral(" is a link to ")), qPrintable(records.at(0).text));
         QCOMPARE(records.at(1).text, QStringLiteral("Done."));
     } else {
         QCOMPARE(records.size(), 1);
         QCOMPARE(records.at(0).text, QStringLiteral("Cannot write %1: %2.").arg(target, refusal));
         QCOMPARE(fileContent(m_folder->filePath(QStringLiteral("locked.") + suffix)), QByteArray("last year's calendar"));
     }
+}
+
+// The save and a print to a file follow the one rule for the person's files: each special
+// target is refused with one plain message before anything is asked, and nothing changes.
+void Form2SavingTest::refusedBeforeAnything_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("special");
+    for (const char *path : {"save", "print to a file"})
+        for (const QString &special : SpecialTargets::names())
+            QTest::addRow("%s: %s", path, qPrintable(special)) << QString::fromLatin1(path) << special;
+}
+
+void Form2SavingTest::refusedBeforeAnything()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, special);
+    const QTemporaryDir folder(QDir::homePath() + QStringLiteral("/targets-XXXXXX"));
+    const SpecialTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("pdf"));
+    std::optional<AsNobody> person;
+    if (path == QLatin1String("save")) {
+        person.emplace(folder.path(), 0777);
+        save(targets.target(special), 1);
+    } else {
+        m_dialogs.queuePrinter([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(targets.target(special));
+            person.emplace(folder.path(), 0777);
+            return true;
+        });
+        chooseMenuItem(*m_form, QStringLiteral("print"));
+    }
+    person.reset();
+
+    const QList<ScriptedMessages::Record> records = ScriptedMessages::takeRecords();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.at(0).kind, MessagePresenter::Kind::Information);
+    QVERIFY2(targets.isRefusal(special, records.at(0).text), qPrintable(records.at(0).text));
+    QCOMPARE(targets.changes(), QStringList());
 }
 
 DAYBLOOM_TEST_MAIN(Form2SavingTest)
