@@ -1,8 +1,9 @@
 // Builds calendars again and again in one program run while offices are killed or stopped
 // at random, and prints what a person would have seen and what is left behind: previews
-// shown, reports shown, the longest wait for a build, the office processes alive and their
-// memory after the run and after the program has closed, files left in TEMP and /tmp, and
-// whether the settings file is byte for byte what it was.
+// shown (and those without a page), reports shown, the longest wait for a build, the office
+// processes alive and their memory after the run and after the program has closed, office
+// sockets nobody listens on left in /tmp while the program still runs and after it, files
+// left in TEMP, and whether the settings file is byte for byte what it was.
 //
 // Before each build, at random: nothing, one office child killed, or one stopped, at a
 // random moment from the click to four seconds after it (so also between builds, hitting
@@ -28,6 +29,7 @@
 #include <QEventLoop>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -84,11 +86,34 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
-// This user's office sockets in /tmp.
-QStringList officeSockets()
+// The paths some socket is bound to, from the kernel's table of Unix sockets.
+QSet<QString> boundSocketPaths()
 {
-    return QDir(QStringLiteral("/tmp")).entryList({QStringLiteral("OSL_PIPE_%1_*").arg(::getuid())},
-                                                  QDir::System | QDir::Hidden);
+    QSet<QString> paths;
+    QFile table(QStringLiteral("/proc/net/unix"));
+    if (table.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : table.readAll().split('\n'))
+            if (const QList<QByteArray> fields = line.simplified().split(' '); fields.size() >= 8)
+                paths.insert(QFile::decodeName(fields.at(7)));
+    return paths;
+}
+
+// This user's office sockets in /tmp that nobody listens on (whoever left them: other
+// programs' offices may run meanwhile) and that were not there before.
+QStringList staleOfficeSockets(const QStringList &before = {})
+{
+    const QSet<QString> bound = boundSocketPaths();
+    QStringList sockets = QDir(QStringLiteral("/tmp")).entryList({QStringLiteral("OSL_PIPE_%1_*").arg(::getuid())},
+                                                                 QDir::System | QDir::Hidden);
+    sockets.removeIf([&](const QString &socket) {
+        return before.contains(socket) || bound.contains(QStringLiteral("/tmp/") + socket);
+    });
+    return sockets;
+}
+
+QString listed(const QStringList &names)
+{
+    return QString::number(names.size()) + (names.isEmpty() ? QString() : QLatin1Char(' ') + names.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -103,9 +128,10 @@ int main(int argc, char **argv)
     const int builds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 100;
     const quint32 seed = argc > 2 ? QByteArray(argv[2]).toUInt() : QRandomGenerator::system()->generate();
     QRandomGenerator random(seed);
-    const QStringList socketsBefore = officeSockets();
+    const QStringList socketsBefore = staleOfficeSockets();
 
     int previews = 0;
+    int emptyPreviews = 0;
     int reports = 0;
     int buildsWithMoreThanOneReport = 0;
     int buildsWithoutPreviewOrReport = 0;
@@ -113,6 +139,7 @@ int main(int argc, char **argv)
     int stops = 0;
     double longestWait = 0;
     Offices afterRun;
+    QStringList socketsDuringRun;
     QByteArray settingsBefore;
     {
         LibreOfficeEngine engine;
@@ -153,6 +180,7 @@ int main(int argc, char **argv)
             const bool shown = preview && preview->isVisible();
             const int reported = ScriptedMessages::recordCount();
             previews += shown;
+            emptyPreviews += shown && preview->pageListCount() == 0;
             reports += reported;
             buildsWithMoreThanOneReport += reported > 1;
             buildsWithoutPreviewOrReport += !shown && reported == 0;
@@ -161,32 +189,32 @@ int main(int argc, char **argv)
             idle(200);
         }
         engine.waitForEndedInstances();
-        engine.waitForReadyInstances();
+        // The offices got ready for a next build finish starting meanwhile (waiting for them
+        // would wait for ever for one the last fault stopped).
+        idle(3000);
         afterRun = officesNow();
+        socketsDuringRun = staleOfficeSockets(socketsBefore);
     }
     // As the program ends: its temporary folder and the sockets its offices left go.
     TempFolder::removeOwn();
     OfficeSocketLeftovers::removeStale();
     idle(500);
     const Offices afterClose = officesNow();
-    QStringList socketsLeft;
-    for (const QString &socket : officeSockets())
-        if (!socketsBefore.contains(socket))
-            socketsLeft.append(socket);
+    const QStringList socketsLeft = staleOfficeSockets(socketsBefore);
     const QStringList tempLeft = filesBelow(sandbox.filePath(QStringLiteral("temp")));
 
     std::printf("Faults injected: %d kills, %d stops\n", kills, stops);
-    std::printf("Previews shown: %d of %d builds; reports shown: %d; builds with more than one report: %d; "
-                "builds with neither: %d\n",
-                previews, builds, reports, buildsWithMoreThanOneReport, buildsWithoutPreviewOrReport);
+    std::printf("Previews shown: %d of %d builds (%d without a page); reports shown: %d; builds with more than one "
+                "report: %d; builds with neither: %d\n",
+                previews, builds, emptyPreviews, reports, buildsWithMoreThanOneReport, buildsWithoutPreviewOrReport);
     std::printf("Longest wait for a build: %.1f s\n", longestWait);
     std::printf("After the run: %d office processes (%d stopped), %.0f MB\n", afterRun.alive, afterRun.stopped,
                 afterRun.memory);
     std::printf("After the program closed: %d office processes, %.0f MB\n", afterClose.alive, afterClose.memory);
-    std::printf("Files left in TEMP: %d%s%s\n", int(tempLeft.size()), tempLeft.isEmpty() ? "" : " ",
-                qPrintable(tempLeft.join(QLatin1Char(' '))));
-    std::printf("Office sockets left in /tmp: %d%s%s\n", int(socketsLeft.size()), socketsLeft.isEmpty() ? "" : " ",
-                qPrintable(socketsLeft.join(QLatin1Char(' '))));
+    std::printf("Files left in TEMP: %s\n", qPrintable(listed(tempLeft)));
+    std::printf("Stale office sockets in /tmp after the run, the program still running: %s\n",
+                qPrintable(listed(socketsDuringRun)));
+    std::printf("Stale office sockets left in /tmp: %s\n", qPrintable(listed(socketsLeft)));
     std::printf("Settings file byte-identical: %s\n",
                 fileBytes(CalendarEntryStore::fileName()) == settingsBefore ? "yes" : "NO");
     return 0;

@@ -20,6 +20,9 @@
 
 namespace {
 
+// How often an ending office is looked at: a stopped one cannot end and is killed at once.
+constexpr std::chrono::milliseconds endingWatchInterval{50};
+
 // The device pixels of a screen pixel on the screen with the most, for the page pictures;
 // read on the program's main thread, which keeps the screens. One without any screen.
 double screensPixelRatio()
@@ -58,7 +61,7 @@ public:
     }
 
     // Ends the office on its own thread, after whatever was queued there. An office that
-    // has not ended within its limit (stopped, or not answering the close) is killed,
+    // is stopped, or has not ended within its limit (not answering the close), is killed,
     // which makes whatever it holds up return.
     ~Instance()
     {
@@ -76,8 +79,13 @@ public:
             pages.forget();
             office.end();
         });
-        if (!calls.waitUntilIdle(limits.end))
-            OfficeProcess::signalKill(pid);
+        const auto deadline = std::chrono::steady_clock::now() + limits.end;
+        while (!calls.waitUntilIdle(endingWatchInterval)) {
+            if (OfficeProcess::isStopped(pid) || std::chrono::steady_clock::now() >= deadline) {
+                OfficeProcess::signalKill(pid);
+                break;
+            }
+        }
     }
 
     // On the office's thread, in a new office.

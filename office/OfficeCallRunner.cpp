@@ -13,6 +13,10 @@ namespace {
 // after it with -1.
 constexpr int callFinished = 1;
 constexpr int callTimedOut = 2;
+constexpr int callLost = 3;
+
+// How often a waiting call looks whether its office can still answer: well within a second.
+constexpr std::chrono::milliseconds watchInterval{100};
 
 } // namespace
 
@@ -83,12 +87,19 @@ bool OfficeCallRunner::waitUntilIdle(std::chrono::milliseconds limit)
 }
 
 void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit, std::function<void()> work,
-                           const std::function<void()> &giveUp)
+                           const std::function<void()> &giveUp, const std::function<QString()> &lost)
 {
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&loop] { loop.exit(callTimedOut); });
+    QString lostReason;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        lostReason = lost();
+        if (!lostReason.isEmpty())
+            loop.exit(callLost);
+    });
     std::uint64_t job = 0;
     {
         const std::lock_guard lock(m_mutex);
@@ -100,6 +111,7 @@ void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit,
     }
 
     deadline.start(limit);
+    watch.start(watchInterval);
     int outcome = callFinished;
     {
         std::unique_lock lock(m_mutex);
@@ -120,6 +132,8 @@ void OfficeCallRunner::run(const QString &what, std::chrono::milliseconds limit,
         m_changed.wait(lock, [&] { return finished(job); });
         m_lastFailure = nullptr;
         lock.unlock();
+        if (outcome == callLost)
+            throw OfficeInstanceLost(lostReason);
         const QString reason = outcome == callTimedOut
             ? QStringLiteral("The office did not answer within %1 seconds while %2; it was stopped.")
                   .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count())

@@ -18,10 +18,13 @@ class QObject;
 //
 // run() waits for its call with the calling thread's events flowing: the windows keep
 // painting and can be closed while the office works. Each call has a time limit, counted
-// from when it is asked for (work posted before it runs first). When the limit passes, or
-// when the program ends while waiting, the caller's give-up action runs (it kills the
-// office, which makes the pending call return), the runner waits for the call to come
-// back, and the call fails with OfficeInstanceLost.
+// from when it is asked for (work posted before it runs first). While it waits, the runner
+// asks the caller several times a second whether the office can still answer at all (a
+// stopped process cannot): one that cannot is not waited for until the limit. When the
+// limit passes, when the office is found unable to answer, or when the program ends while
+// waiting, the caller's give-up action runs (it kills the office, which makes the pending
+// call return), the runner waits for the call to come back, and the call fails with
+// OfficeInstanceLost.
 //
 // post() queues work without waiting: an office is started and warmed up this way while
 // nobody needs it yet. A failure of posted work is kept and reported by failure().
@@ -36,9 +39,10 @@ public:
     OfficeCallRunner &operator=(const OfficeCallRunner &) = delete;
 
     // Runs work on the office thread and returns when it has finished, rethrowing what it
-    // threw. what names the call in the message of a call given up.
+    // threw. what names the call in the message of a call given up. lost tells, while the
+    // call is waited for, why the office can no longer answer; empty while it can.
     void run(const QString &what, std::chrono::milliseconds limit, std::function<void()> work,
-             const std::function<void()> &giveUp);
+             const std::function<void()> &giveUp, const std::function<QString()> &lost);
     void post(std::function<void()> work);
 
     // The first failure of posted work, if any.

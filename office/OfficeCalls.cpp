@@ -3,6 +3,8 @@
 #include "core/wordgen/OfficeError.h"
 #include "office/RunningOffice.h"
 
+#include <atomic>
+
 OfficeCalls::OfficeCalls(RunningOffice &office)
     : m_office(office)
     , m_pid(office.livePid())
@@ -15,16 +17,39 @@ void OfficeCalls::throwIfLost() const
         throw OfficeInstanceLost(*m_lost);
 }
 
+QString OfficeCalls::lostWhile(const QString &what, bool callRuns) const
+{
+    if (OfficeProcess::isStopped(m_pid))
+        return QStringLiteral("The office was stopped while %1 and could not answer; it was ended.").arg(what);
+    if (callRuns && !OfficeProcess::isAlive(m_pid))
+        return QStringLiteral("The office ended unexpectedly while %1.").arg(what);
+    return QString();
+}
+
+void OfficeCalls::endLostOffice()
+{
+    m_runner.post([this] { m_office.kill(); });
+}
+
 void OfficeCalls::start(std::chrono::milliseconds limit, const std::function<void()> &connect)
 {
-    m_runner.run(QStringLiteral("starting"), limit, connect, [this] { OfficeProcess::signalKill(m_pid); });
+    const QString what = QStringLiteral("starting");
+    try {
+        m_runner.run(what, limit, connect, [this] { OfficeProcess::signalKill(m_pid); },
+                     [this, what] { return lostWhile(what, false); });
+    } catch (const OfficeInstanceLost &) {
+        endLostOffice();
+        throw;
+    }
 }
 
 void OfficeCalls::call(const QString &what, std::chrono::milliseconds limit, const std::function<void()> &work)
 {
     throwIfLost();
+    std::atomic<bool> runs{false};
     try {
         m_runner.run(what, limit, [&] {
+            runs = true;
             m_office.requireLive(m_runner.failure());
             try {
                 work();
@@ -35,9 +60,10 @@ void OfficeCalls::call(const QString &what, std::chrono::milliseconds limit, con
                     throw OfficeInstanceLost(QString::fromUtf8(error.what()));
                 throw;
             }
-        }, [this] { OfficeProcess::signalKill(m_pid); });
+        }, [this] { OfficeProcess::signalKill(m_pid); }, [&] { return lostWhile(what, runs); });
     } catch (const OfficeInstanceLost &error) {
         m_lost = QString::fromUtf8(error.what());
+        endLostOffice();
         throw;
     }
 }

@@ -14,7 +14,8 @@
 class RunningOffice;
 
 // The calls to one office, each on the office's thread within its time limit. An office
-// that does not answer in time is killed; once the office has died or been killed, the
+// that does not answer in time, or that is found stopped while a call waits for it, is
+// killed and its process reaped at once; once the office has died or been killed, the
 // instance is lost, and every later call fails at once with OfficeInstanceLost saying why.
 class OfficeCalls
 {
@@ -38,6 +39,13 @@ public:
     bool waitUntilIdle(std::chrono::milliseconds limit) { return m_runner.waitUntilIdle(limit); }
 
 private:
+    // Why the office cannot answer, from its process's state; empty while it can. Only a
+    // stopped office counts while the call waits behind earlier work (an office may end by
+    // itself while it starts, to be started again); once the call runs, an ended one too.
+    QString lostWhile(const QString &what, bool callRuns) const;
+    // Kills and reaps the process of an instance given up, on the office's thread.
+    void endLostOffice();
+
     RunningOffice &m_office;
     const OfficeProcess::LivePid m_pid;
     std::optional<QString> m_lost; // why the instance is gone, once it is

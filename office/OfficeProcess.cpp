@@ -55,7 +55,7 @@ OfficeProcess::OfficeProcess(QString program, std::shared_ptr<ProfileSeed> seed)
     , m_program(std::move(program))
     , m_seed(std::move(seed))
     , m_pipeName(uniquePipeName())
-    , m_sockets(m_pipeName)
+    , m_sockets(m_pipeName, profileUrl())
 {
     if (!m_folder.isValid())
         throw OfficeError(QStringLiteral("Cannot create a private folder for the office: %1").arg(m_folder.errorString()));
@@ -85,13 +85,17 @@ QString OfficeProcess::profileFolder() const
     return m_folder.filePath(QStringLiteral("profile"));
 }
 
+QString OfficeProcess::profileUrl() const
+{
+    return UnoStrings::toQString(UnoStrings::fileUrl(profileFolder()));
+}
+
 std::vector<std::string> OfficeProcess::commandLine() const
 {
-    const QString profileUrl = UnoStrings::toQString(UnoStrings::fileUrl(profileFolder()));
     return {
         QFile::encodeName(m_program).toStdString(),
         "--headless", "--invisible", "--norestore", "--nologo", "--nodefault", "--nolockcheck",
-        "-env:UserInstallation=" + profileUrl.toStdString(),
+        "-env:UserInstallation=" + profileUrl().toStdString(),
         "--accept=pipe,name=" + m_pipeName.toStdString() + ";urp;StarOffice.ComponentContext",
     };
 }
@@ -184,6 +188,8 @@ void OfficeProcess::reap(int status)
 {
     m_running = false;
     m_livePid->store(0);
+    // An office that was killed could not remove its sockets: they go as soon as it has.
+    m_sockets.remove();
     if (WIFEXITED(status))
         m_exitCode = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
@@ -203,7 +209,8 @@ bool OfficeProcess::waitForExit(std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (isRunning()) {
-        if (std::chrono::steady_clock::now() >= deadline)
+        // A stopped process ends only once it is let go on: not worth waiting for.
+        if (std::chrono::steady_clock::now() >= deadline || ProcessState::stopped(m_pid))
             return false;
         std::this_thread::sleep_for(pollInterval);
     }

@@ -20,8 +20,9 @@ class ProfileSeed;
 // name, so a client never reaches an office the user already runs.
 //
 // The process is started with a parent-death signal: should this program die, the office
-// dies with it. The destructor ends a process that is still running (it waits briefly,
-// then kills it) and removes the private folder and any socket the office left behind.
+// dies with it. Once the process has ended, the sockets it could not remove go; the
+// destructor ends a process that is still running (it waits briefly, then kills it) and
+// removes the private folder and any socket the office left behind.
 class OfficeProcess
 {
 public:
@@ -49,7 +50,8 @@ public:
     // How the ended process ended, for messages ("exit code 1", "signal 9").
     QString exitDescription() const;
 
-    // Waits up to timeout for the process to end by itself; true when it has ended.
+    // Waits up to timeout for the process to end by itself; true when it has ended. A
+    // stopped process is not waited for.
     bool waitForExit(std::chrono::milliseconds timeout);
     // Kills the process and reaps it.
     void kill();
@@ -80,6 +82,7 @@ public:
 
 private:
     QString profileFolder() const;
+    QString profileUrl() const;
     std::vector<std::string> commandLine() const;
     std::vector<std::string> environment() const;
     void reap(int status);

@@ -32,6 +32,8 @@ public:
     // Asks the office to end and kills it when it does not; the private folder goes with
     // this object.
     void end() { m_connection.reset(); }
+    // Kills the process of an office given up and reaps it.
+    void kill() { m_process.kill(); }
 
 private:
     OfficeProcess m_process;

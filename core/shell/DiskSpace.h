@@ -16,4 +16,17 @@ inline bool isShort(const QString &folder)
     return disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < neededForWork;
 }
 
+// Where the disk holding folder is mounted ("/", "/tmp"), to name it.
+inline QString mountPoint(const QString &folder)
+{
+    return QStorageInfo(folder).rootPath();
+}
+
+// The bytes this user may still write on the disk holding folder; -1 when unknown.
+inline qint64 available(const QString &folder)
+{
+    const QStorageInfo disk(folder);
+    return disk.isValid() ? disk.bytesAvailable() : -1;
+}
+
 } // namespace DiskSpace

@@ -29,7 +29,18 @@ QString ErrorReport::text(const QString &description, const QString &location, i
 
 void ErrorReport::report(int label, const QString &description) const
 {
-    UserMessages::applicationError(text(description, location(), label));
+    const QString shown = text(description, location(), label);
+    if (m_withheld)
+        m_withheld->append(shown);
+    else
+        UserMessages::applicationError(shown);
+}
+
+ErrorReport ErrorReport::withholdingInto(QStringList &withheld) const
+{
+    ErrorReport withholding(*this);
+    withholding.m_withheld = &withheld;
+    return withholding;
 }
 
 bool ErrorReport::step(int label, const std::function<void()> &statement) const

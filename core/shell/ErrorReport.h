@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,6 +19,12 @@ public:
     // Shows the report for a failure that the caller detected itself.
     void report(int label, const QString &description) const;
 
+    // The same procedure's report that keeps the text of each failure in withheld instead
+    // of showing it: for a try that is made once more when it fails.
+    ErrorReport withholdingInto(QStringList &withheld) const;
+    // Shows the failures from now on, as the report it was made from does.
+    void stopWithholding() { m_withheld = nullptr; }
+
     // "description CR LF in Tessaly2021/08/31.Window.Procedure at line N CR CR Please email …"
     static QString text(const QString &description, const QString &location, int label);
 
@@ -26,4 +33,5 @@ public:
 private:
     QString m_windowName;
     QString m_procedureName;
+    QStringList *m_withheld = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "core/wordgen/OfficeSession.h"
 #include "core/wordgen/PageCapture.h"
 #include "core/wordgen/PreviewPages.h"
+#include "core/wordgen/SpaceCheckedSave.h"
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/WordApplication.h"
 
@@ -30,6 +31,15 @@ PreviewPages &available(PreviewPages *preview)
     if (!preview)
         throw std::runtime_error("The preview window could not be created.");
     return *preview;
+}
+
+// True when some page of the page list has its picture.
+bool hasPicturedPage(const PreviewPages &preview)
+{
+    for (int page = 0; page < preview.pageListCount(); ++page)
+        if (!preview.pageImage(page).isNull())
+            return true;
+    return false;
 }
 
 } // namespace
@@ -85,7 +95,9 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     fillCells(office);
 
     const QString documentPath = drawDocumentPath(report);
-    office.step(206, [&](WordApplication &word) { word.saveAs(documentPath); });
+    // What a failed save left under the new name is no calendar: it is not shown, and it goes.
+    if (!office.step(206, [&](WordApplication &word) { SpaceCheckedSave::saveAs(word, documentPath); }))
+        DeleteFileRobust(documentPath);
     office.step(208, [](WordApplication &word) { word.setDisplayAlerts(false); });
     office.step(210, [](WordApplication &word) { word.closeDocument(); });
     office.quit(212);
@@ -169,10 +181,15 @@ void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &
         PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
     });
     report.step(222, [&] { m_window.showBusy(false); });
-    bool hasPages = false;
-    report.step(224, [&] { hasPages = available(preview).pageListCount() > 0; });
-    if (hasPages)
-        report.step(226, [&] { available(preview).showFirstPage(); });
+    // A preview without a single picture would show a blank page: the capture has reported
+    // why, that one report is all, the main window stays and the document goes.
+    bool pictured = false;
+    report.step(224, [&] { pictured = hasPicturedPage(available(preview)); });
+    if (!pictured) {
+        DeleteFileRobust(documentPath);
+        return;
+    }
+    report.step(226, [&] { available(preview).showFirstPage(); });
     report.step(228, [&] { available(preview).setWordFile(documentPath); });
     report.step(230, [&] { available(preview).showPreview(); });
     report.step(232, [&] { m_window.hideWindow(); });

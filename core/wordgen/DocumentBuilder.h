@@ -13,7 +13,8 @@ class WordEngine;
 // folder, has its pages pictured into the preview window (SaveDocAsJPG), and shows the
 // preview window in place of the main window. Every statement is labelled for the error
 // report; after a failure the build goes on, so it always ends idle with painting
-// unfrozen.
+// unfrozen. A build that saved no document, or whose pages could not be pictured at all,
+// shows no preview: the main window stays, and no document is left behind.
 class DocumentBuilder
 {
 public:

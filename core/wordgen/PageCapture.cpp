@@ -20,7 +20,27 @@ PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::functio
 void PageCapture::SaveDocAsJPG(const QString &inFile)
 {
     const ErrorReport report(QStringLiteral("Form1"), QStringLiteral("SaveDocAsJPG"));
+    QStringList firstTryFailures;
+    ErrorReport firstTry = report.withholdingInto(firstTryFailures);
+    {
+        OfficeSession office(m_engine, firstTry);
+        picture(firstTry, office, inFile);
+        // Every page pictured: what fails while the office's copy is closed is reported.
+        if (firstTryFailures.isEmpty())
+            firstTry.stopWithholding();
+        close(office);
+    }
+    if (firstTryFailures.isEmpty())
+        return;
+    // The second try pictures every page anew.
+    m_preview.clearPageList();
     OfficeSession office(m_engine, report);
+    picture(report, office, inFile);
+    close(office);
+}
+
+void PageCapture::picture(const ErrorReport &report, OfficeSession &office, const QString &inFile)
+{
     office.start(116);
     // Not read-only: the pages are deleted one by one from the office's copy.
     office.open(118, inFile, false);
@@ -32,6 +52,10 @@ void PageCapture::SaveDocAsJPG(const QString &inFile)
     ClipboardPicture::clear();
     if (office.isUsable())
         capturePages(report, office, pageCount);
+}
+
+void PageCapture::close(OfficeSession &office)
+{
     office.step(166, [](WordApplication &word) { word.closeDocumentWithoutSaving(); });
     office.quit(168);
     office.release();

@@ -23,9 +23,16 @@ public:
     // showBusy: shows the hourglass while the pages are pictured.
     PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy);
 
+    // A try that fails (its office killed, stopped or not starting, say) is made once more
+    // by a fresh office before anything is reported: only the second try's failures are.
     void SaveDocAsJPG(const QString &inFile);
 
 private:
+    // Steps 116 to 164: opens the document in the session's new instance and pictures its
+    // pages.
+    void picture(const ErrorReport &report, OfficeSession &office, const QString &inFile);
+    // Steps 166 and 168: closes the office's copy unsaved and ends the instance.
+    void close(OfficeSession &office);
     void capturePages(const ErrorReport &report, OfficeSession &office, int pageCount);
 
     WordEngine &m_engine;

@@ -1144,6 +1144,13 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>SpaceCheckedSave</name>
+    <message>
+        <source>The calendar cannot be saved in %1: there is not enough space left on its disk (%2 free on %3).</source>
+        <translation>Der Kalender kann nicht in %1 gespeichert werden: Auf seinem Datenträger ist nicht mehr genug Platz frei (%2 frei auf %3).</translation>
+    </message>
+</context>
+<context>
     <name>StartupEntries</name>
     <message>
         <source>Changes to the calendar cannot be saved: %1.</source>

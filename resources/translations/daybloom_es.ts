@@ -1144,6 +1144,13 @@ Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>SpaceCheckedSave</name>
+    <message>
+        <source>The calendar cannot be saved in %1: there is not enough space left on its disk (%2 free on %3).</source>
+        <translation>No se puede guardar el calendario en %1: no queda suficiente espacio libre en su disco (%2 libres en %3).</translation>
+    </message>
+</context>
+<context>
     <name>StartupEntries</name>
     <message>
         <source>Changes to the calendar cannot be saved: %1.</source>

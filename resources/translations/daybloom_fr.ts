@@ -1144,6 +1144,13 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>SpaceCheckedSave</name>
+    <message>
+        <source>The calendar cannot be saved in %1: there is not enough space left on its disk (%2 free on %3).</source>
+        <translation>Impossible d&apos;enregistrer le calendrier dans %1 : il ne reste pas assez d&apos;espace libre sur son disque (%2 libres sur %3).</translation>
+    </message>
+</context>
+<context>
     <name>StartupEntries</name>
     <message>
         <source>Changes to the calendar cannot be saved: %1.</source>

@@ -1144,6 +1144,13 @@ Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
+    <name>SpaceCheckedSave</name>
+    <message>
+        <source>The calendar cannot be saved in %1: there is not enough space left on its disk (%2 free on %3).</source>
+        <translation>Impossibile salvare il calendario in %1: sul suo disco non è rimasto abbastanza spazio libero (%2 liberi su %3).</translation>
+    </message>
+</context>
+<context>
     <name>StartupEntries</name>
     <message>
         <source>Changes to the calendar cannot be saved: %1.</source>

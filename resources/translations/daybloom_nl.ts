@@ -1144,6 +1144,13 @@ Vrije software onder de MIT-licentie.</translation>
     </message>
 </context>
 <context>
+    <name>SpaceCheckedSave</name>
+    <message>
+        <source>The calendar cannot be saved in %1: there is not enough space left on its disk (%2 free on %3).</source>
+        <translation>De kalender kan niet in %1 worden opgeslagen: er is niet genoeg ruimte meer vrij op de schijf (%2 vrij op %3).</translation>
+    </message>
+</context>
+<context>
     <name>StartupEntries</name>
     <message>
         <source>Changes to the calendar cannot be saved: %1.</source>

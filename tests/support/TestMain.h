@@ -13,9 +13,18 @@ using TestApplication = QGuiApplication;
 #include <QTemporaryDir>
 #include <QTest>
 
+// Nothing to set up in the sandbox.
+struct PlainSandbox {
+    explicit PlainSandbox(const QString &) {}
+};
+
 // Runs a Qt Test class with its own empty settings, temporary and home folders, so that
 // no test touches the user's real settings, and with message boxes answered by the test.
-#define DAYBLOOM_TEST_MAIN(TestClass)                                                              \
+#define DAYBLOOM_TEST_MAIN(TestClass) DAYBLOOM_TEST_MAIN_WITH(TestClass, PlainSandbox)
+
+// The same, with SandboxSetup made over the sandbox's folder once its folders are there,
+// before the application (or any thread) exists, and ended after the tests have run.
+#define DAYBLOOM_TEST_MAIN_WITH(TestClass, SandboxSetup)                                           \
     int main(int argc, char **argv)                                                               \
     {                                                                                              \
         QTemporaryDir sandbox;                                                                     \
@@ -29,6 +38,7 @@ using TestApplication = QGuiApplication;
         qputenv("HOME", QFile::encodeName(sandbox.path() + QStringLiteral("/home")));              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        const SandboxSetup setup(sandbox.path());                                                  \
         TestApplication app(argc, argv);                                                           \
         ScriptedMessages::install();                                                               \
         TestClass test;                                                                            \

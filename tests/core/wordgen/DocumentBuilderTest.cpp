@@ -3,6 +3,7 @@
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/SmallTempDisk.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -23,6 +24,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -92,9 +94,17 @@ QStringList drawnNames(const DocumentNameGenerator::Clock &clock, int count)
     return names;
 }
 
+constexpr qint64 megabyte = 1024 * 1024;
+
 QString templatePath()
 {
     return TempFolder::file(QStringLiteral("template.dot"));
+}
+
+// The generated documents in the temporary folder.
+QStringList documentsLeft()
+{
+    return QDir(TempFolder::path()).entryList({QStringLiteral("kestrel*")}, QDir::Files);
 }
 
 } // namespace
@@ -376,27 +386,35 @@ private slots:
 
     // An office that is lost in the middle of a phase (it died, or stopped answering and
     // was stopped) costs one report; the phase skips its other office statements and the
-    // build ends idle, unfrozen, with nothing left running, ready for the next click.
+    // build ends idle, unfrozen, with nothing left running, ready for the next click. The
+    // pages are pictured once more by a fresh office before that: only when no page could
+    // be pictured does the build report, and then no preview opens, the main window stays
+    // and the document goes.
     void lostOfficeReportsOnce_data()
     {
         QTest::addColumn<FakeOperation>("losing");
-        QTest::addColumn<int>("call");
+        QTest::addColumn<QList<int>>("calls");
         QTest::addColumn<QStringList>("reports");
         QTest::addColumn<int>("pages");
         // April's column is filled in the call of April's loop, statement 134.
-        QTest::newRow("while filling") << FakeOperation::FillColumn << 4 << QStringList{"PushButton22_Click:134"} << 0;
-        QTest::newRow("while saving") << FakeOperation::SaveAs << 1 << QStringList{"PushButton22_Click:206"} << 0;
-        QTest::newRow("while picturing page 3") << FakeOperation::CopyAsPicture << 3 << QStringList{"SaveDocAsJPG:132"} << 2;
+        QTest::newRow("while filling") << FakeOperation::FillColumn << QList<int>{4} << QStringList{"PushButton22_Click:134"} << 0;
+        QTest::newRow("while saving") << FakeOperation::SaveAs << QList<int>{1} << QStringList{"PushButton22_Click:206"} << 0;
+        QTest::newRow("while picturing page 3") << FakeOperation::CopyAsPicture << QList<int>{3} << QStringList() << 6;
+        QTest::newRow("while picturing, in both tries")
+            << FakeOperation::CopyAsPicture << QList<int>{1, 2} << QStringList{"SaveDocAsJPG:132"} << 0;
+        QTest::newRow("while opening, in both tries")
+            << FakeOperation::OpenDocument << QList<int>{2, 3} << QStringList{"SaveDocAsJPG:118"} << 0;
     }
 
     void lostOfficeReportsOnce()
     {
         QFETCH(FakeOperation, losing);
-        QFETCH(int, call);
+        QFETCH(QList<int>, calls);
         QFETCH(QStringList, reports);
         QFETCH(int, pages);
         FakeWordEngine engine;
-        engine.loseInstanceAt(losing, call);
+        for (const int call : calls)
+            engine.loseInstanceAt(losing, call);
         TestBuildSurface window(engine);
         DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
 
@@ -404,6 +422,9 @@ private slots:
 
         QCOMPARE(takeReportedErrors(), reports);
         QCOMPARE(window.preview ? window.preview->items.size() : 0, pages);
+        QCOMPARE(window.preview ? window.preview->showCount : 0, pages > 0 ? 1 : 0);
+        QCOMPARE(window.hidden, pages > 0);
+        QCOMPARE(documentsLeft().size(), pages > 0 ? 1 : 0);
         QVERIFY(!builder.isCreating());
         QVERIFY(!window.frozen);
         QVERIFY(!window.busy);
@@ -416,6 +437,53 @@ private slots:
         DocumentBuilder(healthy, again, DocumentNameGenerator::shared()).PushButton22_Click();
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(again.preview->items.size(), 6);
+    }
+
+    // A full disk is named as the cause of a failed save (the folder, and its disk), not
+    // left to look like a failing office: before the office is asked, and when the space
+    // runs out while it saves. What the failed save left goes, and no preview opens.
+    void aFullDiskIsNamed_data()
+    {
+        QTest::addColumn<bool>("fullBeforeTheSave");
+        QTest::newRow("full before the save") << true;
+        QTest::newRow("full while saving") << false;
+    }
+
+    void aFullDiskIsNamed()
+    {
+        QFETCH(bool, fullBeforeTheSave);
+        if (!SmallTempDisk::isMounted())
+            QSKIP("TEMP cannot be put on a small disk of its own here (mounting needs root)");
+        FakeWordEngine engine;
+        TestBuildSurface window(engine);
+        std::optional<SmallTempDisk::Filled> full;
+        if (fullBeforeTheSave) {
+            full.emplace(megabyte);
+        } else {
+            engine.failCall(FakeOperation::SaveAs, 1);
+            engine.setBeforeCall([&](const FakeCall &call) {
+                window.noteCall(call);
+                if (call.operation == FakeOperation::SaveAs) {
+                    writeFile(call.arguments, "the start of a document");
+                    full.emplace(megabyte);
+                }
+            });
+        }
+        DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
+
+        builder.PushButton22_Click();
+
+        const QList<ScriptedMessages::Record> shown = ScriptedMessages::takeRecords();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().text.contains(QStringLiteral("PushButton22_Click at line 206")), qPrintable(shown.first().text));
+        QVERIFY2(shown.first().text.contains(QStringLiteral("not enough space left on its disk"))
+                     && shown.first().text.contains(TempFolder::path()),
+                 qPrintable(shown.first().text));
+        QCOMPARE(engine.calls(FakeOperation::SaveAs).size(), fullBeforeTheSave ? 0 : 1);
+        QCOMPARE(documentsLeft(), QStringList());
+        QVERIFY(!window.preview || window.preview->showCount == 0);
+        QVERIFY(!window.hidden);
+        QCOMPARE(engine.liveInstances(), 0);
     }
 
     // What lies under the names of the private folder's files (a link, a read-only file, a
@@ -488,5 +556,5 @@ private slots:
     }
 };
 
-DAYBLOOM_TEST_MAIN(DocumentBuilderTest)
+DAYBLOOM_TEST_MAIN_WITH(DocumentBuilderTest, SmallTempDisk)
 #include "DocumentBuilderTest.moc"

@@ -13,6 +13,9 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 QString makeDocument(const QString &name)
@@ -130,9 +133,49 @@ private slots:
             QVERIFY(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(first, n)));
     }
 
-    // A page without a picture never shows what an earlier build left in its element, nor
-    // the picture of the page before it that is still on the clipboard; its one failure is
-    // reported once.
+    // A first try that fails is made good by a second one with a fresh office: nothing is
+    // reported and every page is there, pictured once, by the second office alone.
+    void firstTryFailureIsMadeGoodBySecondTry_data()
+    {
+        QTest::addColumn<std::function<void(FakeWordEngine &)>>("fault");
+        QTest::newRow("office lost at page 3") << std::function([](FakeWordEngine &engine) { engine.loseInstanceAt(FakeOperation::CopyAsPicture, 3); });
+        QTest::newRow("cannot start") << std::function([](FakeWordEngine &engine) { engine.failCall(FakeOperation::CreateApplication, 1); });
+        QTest::newRow("cannot open") << std::function([](FakeWordEngine &engine) { engine.failCall(FakeOperation::OpenDocument, 1); });
+        QTest::newRow("no picture of page 2") << std::function([](FakeWordEngine &engine) { engine.leaveNoPictureOnCopy(2); });
+        QTest::newRow("page 1 not deleted") << std::function([](FakeWordEngine &engine) { engine.failCall(FakeOperation::DeleteSelection, 1); });
+    }
+
+    void firstTryFailureIsMadeGoodBySecondTry()
+    {
+        QFETCH(std::function<void(FakeWordEngine &)>, fault);
+        FakeWordEngine engine;
+        fault(engine);
+        RecordingPreviewPages preview;
+        BusyCount busy;
+        const QString document = makeDocument(QStringLiteral("kestrel12121212.doc"));
+
+        PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(document);
+
+        QCOMPARE(takeReportedErrors(), QStringList());
+        QCOMPARE(preview.items, pageItems(6));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY2(samePicture(preview.images[n - 1], FakeWordEngine::pagePicture(document, n)),
+                     qPrintable(QStringLiteral("page %1").arg(n)));
+        QCOMPARE(engine.liveInstances(), 0);
+        // The first try's office is done with before the second one is made, and only the
+        // second one pictures pages after that.
+        const QList<FakeCall> calls = engine.calls();
+        const auto secondOfficeStarts = std::find_if(calls.crbegin(), calls.crend(), [](const FakeCall &call) {
+            return call.operation == FakeOperation::CreateApplication;
+        });
+        QVERIFY(secondOfficeStarts != calls.crend());
+        QVERIFY(std::all_of(calls.crbegin(), secondOfficeStarts,
+                            [&](const FakeCall &call) { return call.instance == secondOfficeStarts->instance; }));
+    }
+
+    // A page without a picture in both tries never shows what an earlier build left in its
+    // element, nor the picture of the page before it that is still on the clipboard; its
+    // one failure is reported once.
     void pageWithoutPictureIsCleared_data()
     {
         QTest::addColumn<int>("page");
@@ -153,10 +196,13 @@ private slots:
         BusyCount busy;
         PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(makeDocument(QStringLiteral("kestrel55555555.doc")));
         preview.clearPageList();
-        if (copyFails)
-            engine.failCall(FakeOperation::CopyAsPicture, 6 + page);
-        else
-            engine.leaveNoPictureOnCopy(6 + page);
+        // The page's copy in each try: the build above made six copies, each try makes six.
+        for (const int copy : {6 + page, 12 + page}) {
+            if (copyFails)
+                engine.failCall(FakeOperation::CopyAsPicture, copy);
+            else
+                engine.leaveNoPictureOnCopy(copy);
+        }
         const QString document = makeDocument(QStringLiteral("kestrel66666666.doc"));
 
         PageCapture(engine, preview, busy.showBusy()).SaveDocAsJPG(document);
@@ -199,29 +245,36 @@ private slots:
         QCOMPARE(engine.liveInstances(), 0);
     }
 
+    // The statement's first call fails in each try (the second try's first call of it is
+    // call secondTry); closing and ending the office come after the pages are pictured, and
+    // their failure costs no second try.
     void failingStatementReportsItsLabel_data()
     {
         QTest::addColumn<FakeOperation>("failing");
+        QTest::addColumn<int>("secondTry");
         QTest::addColumn<int>("pageCount");
         QTest::addColumn<QString>("report");
-        QTest::newRow("repaginate") << FakeOperation::Repaginate << 6 << QStringLiteral("SaveDocAsJPG:120");
-        QTest::newRow("page count") << FakeOperation::PageCount << 1 << QStringLiteral("SaveDocAsJPG:122");
-        QTest::newRow("end key") << FakeOperation::EndKeyExtend << 6 << QStringLiteral("SaveDocAsJPG:140");
-        QTest::newRow("go to") << FakeOperation::GoToNextPage << 6 << QStringLiteral("SaveDocAsJPG:142");
-        QTest::newRow("home key") << FakeOperation::HomeKeyExtend << 6 << QStringLiteral("SaveDocAsJPG:144");
-        QTest::newRow("delete") << FakeOperation::DeleteSelection << 6 << QStringLiteral("SaveDocAsJPG:146");
-        QTest::newRow("close") << FakeOperation::CloseDocumentWithoutSaving << 6 << QStringLiteral("SaveDocAsJPG:166");
-        QTest::newRow("quit") << FakeOperation::Quit << 6 << QStringLiteral("SaveDocAsJPG:168");
+        QTest::newRow("repaginate") << FakeOperation::Repaginate << 2 << 6 << QStringLiteral("SaveDocAsJPG:120");
+        QTest::newRow("page count") << FakeOperation::PageCount << 2 << 1 << QStringLiteral("SaveDocAsJPG:122");
+        QTest::newRow("end key") << FakeOperation::EndKeyExtend << 2 << 6 << QStringLiteral("SaveDocAsJPG:140");
+        QTest::newRow("go to") << FakeOperation::GoToNextPage << 6 << 6 << QStringLiteral("SaveDocAsJPG:142");
+        QTest::newRow("home key") << FakeOperation::HomeKeyExtend << 6 << 6 << QStringLiteral("SaveDocAsJPG:144");
+        QTest::newRow("delete") << FakeOperation::DeleteSelection << 6 << 6 << QStringLiteral("SaveDocAsJPG:146");
+        QTest::newRow("close") << FakeOperation::CloseDocumentWithoutSaving << 0 << 6 << QStringLiteral("SaveDocAsJPG:166");
+        QTest::newRow("quit") << FakeOperation::Quit << 0 << 6 << QStringLiteral("SaveDocAsJPG:168");
     }
 
     // One failing statement costs one report and the capture goes on with the next one.
     void failingStatementReportsItsLabel()
     {
         QFETCH(FakeOperation, failing);
+        QFETCH(int, secondTry);
         QFETCH(int, pageCount);
         QFETCH(QString, report);
         FakeWordEngine engine;
         engine.failCall(failing, 1);
+        if (secondTry > 0)
+            engine.failCall(failing, secondTry);
         RecordingPreviewPages preview;
         BusyCount busy;
 
@@ -230,6 +283,7 @@ private slots:
         QCOMPARE(takeReportedErrors(), QStringList{report});
         QCOMPARE(preview.items, pageItems(pageCount));
         QCOMPARE(engine.liveInstances(), 0);
+        QCOMPARE(engine.instancesCreated(), secondTry > 0 ? 2 : 1);
     }
 };
 
