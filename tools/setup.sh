@@ -27,7 +27,8 @@ packages=(
   libpoppler-qt6-dev
   libical-dev
   libuchardet-dev
-  fonts-liberation2
+  # the fonts of the calendar designs (resources/template/designs.json names them)
+  fonts-liberation2 fonts-lato fonts-ebgaramond fonts-open-sans
   python3
 )
 # The office itself: either writer package will do (they conflict with each other).
