@@ -38,6 +38,8 @@ NS = {
     "table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
     "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
     "meta": "urn:oasis:names:tc:opendocument:xmlns:meta:1.0",
+    "svg": "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+    "draw": "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",
 }
 TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440.0 / 2.54, "mm": 1440.0 / 25.4, "pt": 20.0}
 LONG_ENTRY = "Long keepsake note: " + " ".join(f"wrapping{i:02d}" for i in range(60))
