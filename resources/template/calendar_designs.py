@@ -141,9 +141,9 @@ WALL = Design(
     rule="0.5pt solid #c9d6d4", heading_rule="1pt solid #2e5a5c", heading_gap=3,
     day_fill="", day_column=16, cell_padding=4, spare_lines=3,
     plan="month-pages",
-    margins={"letter": Margins(13, 12, 15), "a4": Margins(14, 13, 15),
+    margins={"letter": Margins(12, 11, 15), "a4": Margins(14, 13, 15),
              "a5": Margins(9, 9, 10, 0.8)},
-    cover=True, pictures=True, row_padding=1, picture_gap=5,
+    cover=True, pictures=True, row_padding=0.75, picture_gap=5,
     title=Look("Lato Light", 34, 42, "#2b3033", align="center"),
     year=Look("Lato", 18, 26, "#c0603c", tracking=6, align="center"),
     ornament=OrnamentPalette("#f4eee6", "#f6dcc8", "#e1e8e4", "#e8a27c",
@@ -378,7 +378,8 @@ def font_faces(layout):
 
 def styles(layout):
     design = layout.design
-    entry, day, month = layout.look(design.entry), layout.look(design.day), layout.look(design.month)
+    entry, day = layout.look(design.entry), layout.look(design.day)
+    month = layout.look(design.month)
     weekend = dataclasses.replace(day, colour=design.weekend_colour)
     spacer = dataclasses.replace(entry, size=7.0, line=SPACER_LINE)
     parts = [
@@ -531,7 +532,8 @@ def cover(layout):
     return [picture(layout, "CoverPicture", layout.cover_picture_height, 0, "Picture"),
             '<text:p text:style-name="Cover_20_Title"><text:bookmark-start text:name="CoverTitle"/>'
             + escape(COVER_TITLE) + '<text:bookmark-end text:name="CoverTitle"/></text:p>',
-            '<text:p text:style-name="Cover_20_Year"><text:bookmark text:name="CoverYear"/></text:p>']
+            '<text:p text:style-name="Cover_20_Year">'
+            '<text:bookmark text:name="CoverYear"/></text:p>']
 
 
 def body(layout):

@@ -30,7 +30,6 @@ Layout notes that matter for Word export:
 import argparse
 import dataclasses
 import json
-import math
 import os
 import pathlib
 import re
@@ -106,7 +105,7 @@ DATED_PAPERS = {name: dataclasses.replace(PAPERS[name], edition="dated", day_col
                                           entry_column=entry)
                 for name, day, entry in (("letter", "0.85in", "2.15in"),
                                          ("a4", "22mm", "55mm"),
-                                         ("a5", "17mm", "41mm"))}
+                                         ("a5", "18mm", "40mm"))}
 
 # The year edition sets weekends and milestones off in the classic calendar's red.
 CLASSIC_ACCENT = "#c00000"
