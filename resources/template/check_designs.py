@@ -40,8 +40,8 @@ import xml.etree.ElementTree as ET
 sys.dont_write_bytecode = True  # keep the source folder clean
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 from calendar_designs import COVER_TITLE, MONTH_DAYS, MONTH_NAMES  # noqa: E402
-from check_template import (Checker, ReloadedDocument, page_info, paragraph_text,  # noqa: E402
-                            q, rows_of)
+from check_template import (Checker, ReloadedDocument, keep_files, page_info,  # noqa: E402
+                            paragraph_text, q, rows_of)
 from generate_calendar import PAPERS, convert_all, day_label, manifest, points  # noqa: E402
 
 # What the builder writes into a year edition, in the six languages the program speaks.
@@ -84,32 +84,34 @@ class FontMetrics:
 
     @staticmethod
     def _character_map(cmap):
+        """Character code to glyph from the Unicode subtable (format 4 or 12)."""
+        def numbers(data, at, count, kind="H"):
+            return struct.unpack(f">{count}{kind}", data[at:at + count * struct.calcsize(kind)])
+
         glyphs = {}
-        for index in range(struct.unpack(">H", cmap[2:4])[0]):
+        for index in range(numbers(cmap, 2, 1)[0]):
             platform, encoding, offset = struct.unpack(">HHI", cmap[4 + 8 * index:12 + 8 * index])
             if (platform, encoding) not in ((3, 1), (3, 10), (0, 3), (0, 4)):
                 continue
             table = cmap[offset:]
-            form = struct.unpack(">H", table[:2])[0]
-            if form == 4:
-                segments = struct.unpack(">H", table[6:8])[0] // 2
-                ends = struct.unpack(f">{segments}H", table[14:14 + 2 * segments])
-                base = 16 + 2 * segments
-                starts = struct.unpack(f">{segments}H", table[base:base + 2 * segments])
-                deltas = struct.unpack(f">{segments}h", table[base + 2 * segments:base + 4 * segments])
-                range_base = base + 4 * segments
-                for s, (start, end, delta) in enumerate(zip(starts, ends, deltas)):
-                    range_offset = struct.unpack(">H", table[range_base + 2 * s:range_base + 2 * s + 2])[0]
-                    for code in range(start, min(end, 0x2FFF) + 1):
-                        if range_offset == 0:
-                            glyphs[code] = (code + delta) & 0xFFFF
-                        else:
-                            at = range_base + 2 * s + range_offset + 2 * (code - start)
-                            glyph = struct.unpack(">H", table[at:at + 2])[0]
-                            glyphs[code] = (glyph + delta) & 0xFFFF if glyph else 0
-            elif form == 12:
-                for group in range(struct.unpack(">I", table[12:16])[0]):
-                    start, end, first = struct.unpack(">III", table[16 + 12 * group:28 + 12 * group])
+            if numbers(table, 0, 1)[0] == 4:
+                segments = numbers(table, 6, 1)[0] // 2
+                ends = numbers(table, 14, segments)
+                starts = numbers(table, 16 + 2 * segments, segments)
+                deltas = numbers(table, 16 + 4 * segments, segments, "h")
+                range_base = 16 + 6 * segments
+                range_offsets = numbers(table, range_base, segments)
+                for s in range(segments):
+                    for code in range(starts[s], min(ends[s], 0x2FFF) + 1):
+                        if range_offsets[s] == 0:
+                            glyphs[code] = (code + deltas[s]) & 0xFFFF
+                            continue
+                        at = range_base + 2 * s + range_offsets[s] + 2 * (code - starts[s])
+                        glyph = numbers(table, at, 1)[0]
+                        glyphs[code] = (glyph + deltas[s]) & 0xFFFF if glyph else 0
+            elif numbers(table, 0, 1)[0] == 12:
+                for group in range(numbers(table, 12, 1, "I")[0]):
+                    start, end, first = numbers(table, 16 + 12 * group, 3, "I")
                     for code in range(start, min(end, 0x2FFF) + 1):
                         glyphs[code] = first + code - start
         return glyphs
@@ -209,8 +211,8 @@ def check_structure(check, template, document, label):
     text_styles = {n for (family, name) in document.styles if family == "text"
                    for n in style_names(document, family, name)[:1]}
     needed = {"Day Number"} | ({"Weekend Day Number"} if "dated" in template.editions else set())
-    check.expect(needed <= paragraph_styles, f"{label}: paragraph styles {needed - paragraph_styles}"
-                 " missing")
+    check.expect(needed <= paragraph_styles,
+                 f"{label}: paragraph styles {needed - paragraph_styles} missing")
     if "dated" in template.editions:
         check.expect("Milestone" in text_styles, f"{label}: no character style Milestone")
     check_bookmarks(check, template, document, tables, label)
@@ -397,7 +399,8 @@ class Fills:
                 filling.heading(month, self.headings[month])
             for day in range(1, days + 1):
                 if dated:
-                    filling.day_number(month, day, self.widest_label(day), weekend=day % 7 in (2, 3))
+                    filling.day_number(month, day, self.widest_label(day),
+                                       weekend=day % 7 in (2, 3))
                     text = self.entry_text.replace("(1956)", "(70)")
                     filling.entry(month, day, text, milestone="(70)" if day % 5 == 0 else None)
                 else:
@@ -686,13 +689,8 @@ def main():
     with tempfile.TemporaryDirectory(prefix="daybloom-designs-") as work_name:
         work = pathlib.Path(work_name)
         check_paper(check, paper, here, options.soffice, work)
-        if options.keep:
-            shutil.copytree(work, options.keep, dirs_exist_ok=True,
-                            ignore=shutil.ignore_patterns("profile"))
-    for failure in check.failures:
-        print("FAIL:", failure)
-    print(f"{paper.label} design check:", "failed" if check.failures else "passed")
-    return 1 if check.failures else 0
+        keep_files(work, options.keep)
+    return check.report(f"{paper.label} design check")
 
 
 if __name__ == "__main__":

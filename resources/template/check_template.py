@@ -71,6 +71,13 @@ class Checker:
             self.failures.append(what)
         return condition
 
+    def report(self, title):
+        """Prints each failure and the verdict; the exit status."""
+        for failure in self.failures:
+            print("FAIL:", failure)
+        print(f"{title}:", "failed" if self.failures else "passed")
+        return 1 if self.failures else 0
+
     def near(self, length, expected_twips, what):
         try:
             value = twips(length)
@@ -374,14 +381,14 @@ def main():
         check.expect(long_pages > 6, f"long entry: {long_pages} pages, the month did not grow")
         check_antiword(check, long_doc, {(0, 5): LONG_ENTRY_HEAD}, "long entry")
 
-        if options.keep:
-            shutil.copytree(work, options.keep, dirs_exist_ok=True,
-                            ignore=shutil.ignore_patterns("profile"))
+        keep_files(work, options.keep)
+    return check.report(f"{paper.label} template check")
 
-    for failure in check.failures:
-        print("FAIL:", failure)
-    print(f"{paper.label} template check:", "failed" if check.failures else "passed")
-    return 1 if check.failures else 0
+
+def keep_files(work, keep):
+    """Copies a check's intermediate files (not the office profile) where asked."""
+    if keep:
+        shutil.copytree(work, keep, dirs_exist_ok=True, ignore=shutil.ignore_patterns("profile"))
 
 
 if __name__ == "__main__":
