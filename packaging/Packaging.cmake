@@ -130,11 +130,17 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The linked libraries (Qt 6, Poppler-Qt6, the UNO runtime) come from dpkg-shlibdeps;
-# the office that the program starts and the fonts its calendar is laid out with are
-# not linked, so they are named here, and so are Qt's translations of its own dialogs and
+# the office that the program starts and the fonts its calendar designs are laid out with
+# (as the designs' manifest names their packages) are not linked, so they are named here,
+# and so are Qt's translations of its own dialogs and
 # the image plugins that read the family's WebP and TIFF pictures.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+get_property(DAYBLOOM_FONT_PACKAGES GLOBAL PROPERTY DAYBLOOM_FONT_PACKAGES)
+if(NOT DAYBLOOM_FONT_PACKAGES)
+  message(FATAL_ERROR "The designs' manifest names no font packages")
+endif()
+list(JOIN DAYBLOOM_FONT_PACKAGES ", " DAYBLOOM_FONT_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libreoffice-writer-nogui | libreoffice-writer, fonts-liberation2, qt6-translations-l10n, qt6-image-formats-plugins")
+    "libreoffice-writer-nogui | libreoffice-writer, ${DAYBLOOM_FONT_DEPENDS}, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -29,7 +29,8 @@ packages=(
   libuchardet-dev
   # the HEIC pictures phones take; Qt's plugins read WebP and TIFF
   libheif-dev qt6-image-formats-plugins
-  fonts-liberation2
+  # the fonts of the calendar designs (resources/template/designs.json names them)
+  fonts-liberation2 fonts-lato fonts-ebgaramond fonts-open-sans
   python3
 )
 # The office itself: either writer package will do (they conflict with each other).

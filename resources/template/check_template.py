@@ -38,6 +38,8 @@ NS = {
     "table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
     "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
     "meta": "urn:oasis:names:tc:opendocument:xmlns:meta:1.0",
+    "svg": "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+    "draw": "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",
 }
 TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440.0 / 2.54, "mm": 1440.0 / 25.4, "pt": 20.0}
 LONG_ENTRY = "Long keepsake note: " + " ".join(f"wrapping{i:02d}" for i in range(60))
@@ -68,6 +70,13 @@ class Checker:
         if not condition:
             self.failures.append(what)
         return condition
+
+    def report(self, title):
+        """Prints each failure and the verdict; the exit status."""
+        for failure in self.failures:
+            print("FAIL:", failure)
+        print(f"{title}:", "failed" if self.failures else "passed")
+        return 1 if self.failures else 0
 
     def near(self, length, expected_twips, what):
         try:
@@ -372,14 +381,14 @@ def main():
         check.expect(long_pages > 6, f"long entry: {long_pages} pages, the month did not grow")
         check_antiword(check, long_doc, {(0, 5): LONG_ENTRY_HEAD}, "long entry")
 
-        if options.keep:
-            shutil.copytree(work, options.keep, dirs_exist_ok=True,
-                            ignore=shutil.ignore_patterns("profile"))
+        keep_files(work, options.keep)
+    return check.report(f"{paper.label} template check")
 
-    for failure in check.failures:
-        print("FAIL:", failure)
-    print(f"{paper.label} template check:", "failed" if check.failures else "passed")
-    return 1 if check.failures else 0
+
+def keep_files(work, keep):
+    """Copies a check's intermediate files (not the office profile) where asked."""
+    if keep:
+        shutil.copytree(work, keep, dirs_exist_ok=True, ignore=shutil.ignore_patterns("profile"))
 
 
 if __name__ == "__main__":

@@ -1,17 +1,23 @@
 #!/usr/bin/env python3
-"""Builds the calendar templates: twelve month tables on six pages, one per paper size.
+"""Builds the calendar templates of every design and the manifest that describes them.
 
-Writes the calendar as LibreOffice flat ODF text (calendar.fodt) and converts it with
-a private, headless LibreOffice into the Word 97-2003 template calendar.dot that the
-program embeds; Letter has these names, A4 and A5 calendar-a4.* and calendar-a5.*.
+Writes each calendar as LibreOffice flat ODF text (calendar.fodt) and converts it with
+a private, headless LibreOffice into the Word 97-2003 template (calendar.dot) that the
+program embeds, one per design, paper and, where the day column has to be wider for
+weekdays, edition; designs.json, the manifest, names them and gives the geometry the
+program needs to know about each.
 
-    python3 generate_calendar.py [--paper letter|a4|a5|all] [--outdir DIR]
+    python3 generate_calendar.py [--design classic|wall|warm|quiet|all]
+                                 [--paper letter|a4|a5|all] [--outdir DIR]
                                  [--soffice PATH] [--fodt-only]
 
-Every paper has two month tables a page, one in each column, and rows as high as the
-page allows: a column holds the month's table and three one-line paragraphs (the one
-before the table, the one after it and the carrier of the break), so the row height is
-what is left of the column's height for the 31 day rows, less a little.
+The classic design is the plain calendar: two month tables a page, one in each column,
+and rows as high as the page allows: a column holds the month's table and three one-line
+paragraphs (the one before the table, the one after it and the carrier of the break), so
+the row height is what is left of the column's height for the 31 day rows, less a
+little. Letter has the names calendar.*, A4 and A5 calendar-a4.* and calendar-a5.*; its
+dated edition (calendar-dated*.dot) has a day column wide enough for "31 Wed". The other
+designs are data in calendar_designs.py.
 
 Layout notes that matter for Word export:
 - The cells have no top or bottom padding: with LibreOffice's default padding every
@@ -23,6 +29,7 @@ Layout notes that matter for Word export:
 
 import argparse
 import dataclasses
+import json
 import os
 import pathlib
 import re
@@ -32,6 +39,10 @@ import subprocess
 import sys
 import tempfile
 from xml.sax.saxutils import escape
+
+sys.dont_write_bytecode = True  # keep the source folder clean
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import calendar_designs  # noqa: E402
 
 # The calendar is not tied to a year: February always has its 29th.
 MONTHS = [
@@ -64,9 +75,11 @@ class Paper:
     day_size: str
     month_size: str
     layout_name: str
+    edition: str = "perpetual"  # "dated": weekdays beside the day numbers
 
     def file_stem(self):
-        return "calendar" if self.name == "letter" else f"calendar-{self.name}"
+        stem = "calendar-dated" if self.edition == "dated" else "calendar"
+        return stem if self.name == "letter" else f"{stem}-{self.name}"
 
     def table_width(self):
         return add_lengths(self.day_column, self.entry_column)
@@ -85,6 +98,23 @@ PAPERS = {paper.name: paper for paper in (
     Paper("a5", "A5", "148mm", "210mm", "10mm", "15mm", "10mm", "48mm", "14.7pt",
           "10pt", "11pt", "16pt", "A5TwoColumns"),
 )}
+
+
+# The dated edition: "31 Wed" in the bold day number on one line, the entries narrower.
+DATED_PAPERS = {name: dataclasses.replace(PAPERS[name], edition="dated", day_column=day,
+                                          entry_column=entry)
+                for name, day, entry in (("letter", "0.85in", "2.15in"),
+                                         ("a4", "22mm", "55mm"),
+                                         ("a5", "18mm", "40mm"))}
+
+# The year edition sets weekends and milestones off in the classic calendar's red.
+CLASSIC_ACCENT = "#c00000"
+# Liberation Serif, which stands in for Times New Roman with the same metrics, sets a
+# line 1.15 times its size in a Word document (ascent, descent and the line gap).
+CLASSIC_LINE_PER_SIZE = 1.15
+# A laid-out month's page or column holds the table and two one-line paragraphs: the
+# one before it and the one after it (a column break moves the next one on).
+CLASSIC_PARAGRAPHS_PER_COLUMN = 2
 
 
 def add_lengths(*lengths, signs=None):
@@ -180,7 +210,20 @@ def common_styles(paper):
         ' style:family="paragraph" style:parent-style-name="Standard">'
         '<style:text-properties style:font-name="Tahoma" fo:font-size="8pt"/>'
         "</style:style>"
-        "</office:styles>")
+        + (dated_styles() if paper.edition == "dated" else "")
+        + "</office:styles>")
+
+
+def dated_styles():
+    """What the builder sets in a year edition: weekend days and milestones in red."""
+    return (
+        '<style:style style:name="Weekend_20_Day_20_Number"'
+        ' style:display-name="Weekend Day Number" style:family="paragraph"'
+        ' style:parent-style-name="Day_20_Number">'
+        f'<style:text-properties fo:color="{CLASSIC_ACCENT}"/></style:style>'
+        '<style:style style:name="Milestone" style:family="text">'
+        f'<style:text-properties fo:color="{CLASSIC_ACCENT}" fo:font-weight="bold"/>'
+        "</style:style>")
 
 
 def automatic_styles(paper):
@@ -313,20 +356,132 @@ def run_office(soffice, arguments, profile_dir):
 
 def convert(soffice, source, target_filter, outdir, profile_dir):
     """Converts source with a LibreOffice filter ('dot:MS Word 97 Vorlage') into outdir."""
+    return convert_all(soffice, [source], target_filter, outdir, profile_dir)[0]
+
+
+def convert_all(soffice, sources, target_filter, outdir, profile_dir):
+    """Converts every source with one filter in one office session; the targets in order."""
     extension = target_filter.split(":", 1)[0]
-    target = pathlib.Path(outdir) / (pathlib.Path(source).stem + "." + extension)
-    if target.exists():
-        target.unlink()
-    run_office(soffice, ["--convert-to", target_filter, "--outdir", str(outdir), str(source)],
-               profile_dir)
-    if not target.is_file():
-        raise RuntimeError(f"LibreOffice wrote no {target.name} from {source}")
-    return target
+    targets = [pathlib.Path(outdir) / (pathlib.Path(source).stem + "." + extension)
+               for source in sources]
+    for target in targets:
+        if target.exists():
+            target.unlink()
+    run_office(soffice, ["--convert-to", target_filter, "--outdir", str(outdir),
+                         *map(str, sources)], profile_dir)
+    for source, target in zip(sources, targets):
+        if not target.is_file():
+            raise RuntimeError(f"LibreOffice wrote no {target.name} from {source}")
+    return targets
+
+
+# --- the manifest ----------------------------------------------------------------------
+
+def points(length):
+    """A length such as "0.5in", "13mm" or "18.7pt" in points."""
+    number, unit = re.fullmatch(r"([0-9.]+)([a-z]+)", length).groups()
+    return float(number) * {"in": 72.0, "mm": 72 / 25.4, "pt": 1.0}[unit]
+
+
+def classic_geometry(paper, dated_paper):
+    """The plain calendar's entry in the manifest. Its rows are taller than a line, so a
+    day's first extra line costs only what the second line adds beyond the row."""
+    line = points(paper.text_size) * CLASSIC_LINE_PER_SIZE
+    border = points(CELL_BORDER.split()[0])
+    row = points(paper.row_height)
+    heading = max(row, points(paper.month_size) * CLASSIC_LINE_PER_SIZE + 2 * border)
+    column = points(paper.page_height) - 2 * points(paper.top_margin)
+    fixed = CLASSIC_PARAGRAPHS_PER_COLUMN * line + heading + border
+    spare = [calendar_designs.spare_lines(column - fixed - days * row, line,
+                                          2 * line + border - row)
+             for days in calendar_designs.MONTH_DAYS]
+
+    def entry_width(edition_paper):
+        return calendar_designs.twips(points(edition_paper.entry_column)
+                                      - 2 * points(CELL_SIDE_PADDING) - border)
+
+    return {
+        "templates": {"perpetual": paper.file_stem() + ".dot",
+                      "dated": dated_paper.file_stem() + ".dot"},
+        "pages": 6,
+        "entryLine": {"widthPt": entry_width(paper), "datedWidthPt": entry_width(dated_paper),
+                      "font": "Liberation Serif", "sizePt": points(paper.text_size)},
+        "spareLines": spare,
+    }
+
+
+def design_geometry(layout):
+    entry = layout.look(layout.design.entry)
+    geometry = {
+        "templates": {"perpetual": layout.design.file_name(layout.paper),
+                      "dated": layout.design.file_name(layout.paper)},
+        "pages": layout.pages(),
+    }
+    if layout.design.pictures:
+        geometry["picturePlaces"] = layout.picture_places()
+    geometry["entryLine"] = {"widthPt": layout.entry_width, "datedWidthPt": layout.entry_width,
+                             "font": entry.family, "sizePt": entry.size}
+    geometry["spareLines"] = layout.spare_lines()
+    return geometry
+
+
+def manifest():
+    """Every design in menu order, the plain calendar first, with what the program needs
+    to know of each on each paper."""
+    classic = {
+        "name": "classic", "cover": False, "pictures": False,
+        # The template names Times New Roman and Arial; these stand in with their metrics.
+        "fonts": [{"family": "Liberation Serif", "package": "fonts-liberation2"},
+                  {"family": "Liberation Sans", "package": "fonts-liberation2"}],
+        "papers": {name: classic_geometry(PAPERS[name], DATED_PAPERS[name]) for name in PAPERS},
+    }
+    designs = [{
+        "name": design.name, "cover": design.cover, "pictures": design.pictures,
+        "fonts": [{"family": t.family, "package": t.package} for t in design.typefaces],
+        "papers": {name: design_geometry(design_layout(design, PAPERS[name]))
+                   for name in PAPERS},
+    } for design in calendar_designs.DESIGNS]
+    return {"designs": [classic, *designs]}
+
+
+def manifest_json(data):
+    """Indented JSON with each list of numbers on one line."""
+    text = json.dumps(data, indent=2)
+    return re.sub(r"\[\s+([-0-9.,\s]+?)\s+\]",
+                  lambda match: "[" + ", ".join(number.strip() for number
+                                                in match.group(1).split(",")) + "]",
+                  text) + "\n"
+
+
+def design_layout(design, paper):
+    return calendar_designs.Layout(design, paper, points(paper.page_width),
+                                   points(paper.page_height))
+
+
+# --- generation ------------------------------------------------------------------------
+
+def flat_documents(design_name, paper_name):
+    """(file stem, flat ODF text) of every template asked for."""
+    names = list(PAPERS) if paper_name == "all" else [paper_name]
+    documents = []
+    if design_name in ("classic", "all"):
+        for name in names:
+            for paper in (PAPERS[name], DATED_PAPERS[name]):
+                documents.append((paper.file_stem(), flat_odf(paper)))
+    for design in calendar_designs.DESIGNS:
+        if design_name in (design.name, "all"):
+            for name in names:
+                layout = design_layout(design, PAPERS[name])
+                documents.append((pathlib.Path(design.file_name(PAPERS[name])).stem,
+                                  calendar_designs.flat_odf(layout)))
+    return documents
 
 
 def main():
     here = pathlib.Path(__file__).resolve().parent
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--design", default="all",
+                        choices=["classic", *(d.name for d in calendar_designs.DESIGNS), "all"])
     parser.add_argument("--paper", choices=[*PAPERS, "all"], default="all")
     parser.add_argument("--outdir", default=str(here), help="where the .fodt and .dot go")
     parser.add_argument("--soffice", default=shutil.which("soffice") or "soffice")
@@ -335,18 +490,21 @@ def main():
 
     outdir = pathlib.Path(options.outdir).resolve()
     outdir.mkdir(parents=True, exist_ok=True)
-    papers = PAPERS.values() if options.paper == "all" else [PAPERS[options.paper]]
-    for paper in papers:
-        fodt = outdir / (paper.file_stem() + ".fodt")
-        fodt.write_text(flat_odf(paper), encoding="utf-8")
-        print(f"wrote {fodt}")
-        if options.fodt_only:
-            continue
-        with tempfile.TemporaryDirectory(prefix="daybloom-template-") as work:
-            profile = pathlib.Path(work) / "profile"
-            dot = convert(options.soffice, fodt, "dot:MS Word 97 Vorlage", work, profile)
-            shutil.copyfile(dot, outdir / (paper.file_stem() + ".dot"))
-        print(f"wrote {outdir / (paper.file_stem() + '.dot')}")
+    manifest_file = outdir / "designs.json"
+    manifest_file.write_text(manifest_json(manifest()), encoding="utf-8")
+    print(f"wrote {manifest_file}")
+    fodts = []
+    for stem, text in flat_documents(options.design, options.paper):
+        fodts.append(outdir / (stem + ".fodt"))
+        fodts[-1].write_text(text, encoding="utf-8")
+        print(f"wrote {fodts[-1]}")
+    if options.fodt_only:
+        return 0
+    with tempfile.TemporaryDirectory(prefix="daybloom-template-") as work:
+        profile = pathlib.Path(work) / "profile"
+        for dot in convert_all(options.soffice, fodts, "dot:MS Word 97 Vorlage", work, profile):
+            shutil.copyfile(dot, outdir / dot.name)
+            print(f"wrote {outdir / dot.name}")
     return 0
 
 
