@@ -5,6 +5,7 @@
 #include "core/shell/TempFolder.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
+#include "core/shell/ProcessState.h"
 #include "core/wordgen/OfficeError.h"
 #include "office/LibreOfficeApplication.h"
 #include "office/LibreOfficeEngine.h"
@@ -387,6 +388,9 @@ private slots:
         QCOMPARE(ready.size(), 2);
         for (const pid_t office : ready)
             ::kill(office, SIGSTOP);
+        // A loaded machine takes a moment to stop a process; the build comes after.
+        for (const pid_t office : ready)
+            QTRY_VERIFY(ProcessState::stopped(office));
 
         try {
             std::unique_ptr<WordApplication> word = engine.createApplication();
