@@ -6,14 +6,14 @@
 #include "core/import/DateImport.h"
 #include "core/import/DatesExport.h"
 #include "core/import/ImportPlan.h"
-#include "core/entry/StoredDayEntries.h"
+#include "core/entry/Calendar.h"
+#include "core/entry/CalendarChanges.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/DamagedSettingsRescue.h"
 #include "core/shell/HomeFolder.h"
 #include "core/shell/LanguagePreference.h"
 #include "core/shell/PaperPreference.h"
 #include "core/shell/ProgramTranslation.h"
-#include "core/shell/SettingsBackup.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
 #include "office/LibreOfficeEngine.h"
@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <memory>
 
 #include <malloc.h>
 
@@ -80,6 +81,14 @@ void tellNotices(const QStringList &notices, void (*tell)(const QString &))
     }
 }
 
+// The entries as the settings file holds them, for a command without a window.
+std::unique_ptr<Calendar> storedCalendar()
+{
+    auto calendar = std::make_unique<Calendar>();
+    calendar->loadStored();
+    return calendar;
+}
+
 // 0 when the work succeeds, 1 with its cause on one line when it throws; nothing is said
 // when quiet() is true by then.
 int exitStatusOf(const std::function<void()> &work, const std::function<bool()> &quiet = [] { return false; })
@@ -110,7 +119,7 @@ int exportCalendar(const QString &target, std::optional<PaperSize> paper, const 
     const int status = exitStatusOf(
         [&] {
             LibreOfficeEngine engine;
-            CalendarExport::write(engine, StoredDayEntries(), paper.value_or(PaperPreference::current()), target);
+            CalendarExport::write(engine, *storedCalendar(), paper.value_or(PaperPreference::current()), target);
         },
         [&signalled] { return signalled != 0; });
     return signalled != 0 ? 128 + signalled : status;
@@ -119,7 +128,7 @@ int exportCalendar(const QString &target, std::optional<PaperSize> paper, const 
 int exportDates(const QString &target, const HomeFolder &home)
 {
     tellNotices({home.notice()}, complain);
-    return exitStatusOf([&] { DatesExport::write(StoredDayEntries(), target); });
+    return exitStatusOf([&] { DatesExport::write(*storedCalendar(), target); });
 }
 
 int importDates(const QStringList &files, SlashOrder order, const HomeFolder &home)
@@ -141,17 +150,21 @@ int importDates(const QStringList &files, SlashOrder order, const HomeFolder &ho
         if (!rescue.saved)
             return 1;
     }
-    StoredDayEntries entries(StoredDayEntries::Access::ReadWrite);
-    const ImportPlan plan = ImportPlan::make(entries, collected.dates);
+    // Refused before anything changes when the settings file cannot be written now.
+    if (const QString problem = CalendarEntryStore().writeProblem(); !problem.isEmpty()) {
+        complain(problem);
+        return 1;
+    }
+    const std::unique_ptr<Calendar> calendar = storedCalendar();
+    const ImportPlan plan = ImportPlan::make(*calendar, collected.dates);
     std::printf("%s\n", qUtf8Printable(plan.summary(collected.unreadable)));
     if (plan.isEmpty())
         return status;
-    if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
-        complain(QCoreApplication::translate("main", "the safety copy %1 could not be written: %2").arg(SettingsBackup::fileName(), problem));
-    try {
-        plan.apply(entries);
-    } catch (const std::exception &error) {
-        complain(QString::fromUtf8(error.what()));
+    CalendarChanges changes(*calendar, complain);
+    changes.run(QCoreApplication::translate("DateImporter", "Dates imported"), [&] { plan.apply(*calendar); });
+    // The settings file refused some of them meanwhile (its disk filled up, say).
+    if (calendar->writer().unsavedCount() > 0) {
+        complain(calendar->writer().problem());
         return 1;
     }
     return status;

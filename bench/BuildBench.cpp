@@ -5,6 +5,7 @@
 // and after the last: memory, office processes, open files. Usage: build_bench [runs]
 // (timed runs, 20 by default; at least 50 builds are made whatever the number)
 
+#include "tests/support/WindowParts.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "bench/FilledWindow.h"
@@ -330,7 +331,7 @@ int main(int argc, char **argv)
         sampler.start(20);
         const qint64 clickNs = engine.nowNs();
         startButton->click();
-        Form2 *preview = form.build().previewWindow();
+        Form2 *preview = WindowParts::previewWindow();
         // The preview is there for a person once its page is drawn, when events flow again
         // after the click.
         if (preview)

@@ -9,6 +9,7 @@
 // random moment from the click to four seconds after it (so also between builds, hitting
 // the offices got ready for the next one). Usage: fault_bench [builds] [seed]
 
+#include "tests/support/WindowParts.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "bench/FilledWindow.h"
@@ -176,7 +177,7 @@ int main(int argc, char **argv)
             // A fault meant for after the build hits the offices got ready for the next one.
             while (injector.isActive())
                 idle(50);
-            Form2 *preview = form.build().previewWindow();
+            Form2 *preview = WindowParts::previewWindow();
             const bool shown = preview && preview->isVisible();
             const int reported = ScriptedMessages::recordCount();
             previews += shown;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/WindowParts.h"
 #include "core/shell/CalendarMonths.h"
 #include "windows/entry/EntryPanel.h"
 #include "windows/shell/Form1.h"
@@ -21,6 +22,6 @@ inline bool loadFilledWindow(Form1 &form, const std::function<QString(int)> &ent
     }
     for (int month = 0; month < CalendarMonths::count; ++month)
         for (int index = 0; index < CalendarMonths::month(month).days; ++index)
-            form.entryPanel().setEntryText(month, index, entryOf(CalendarMonths::dayOfYear(month, index)));
+            WindowParts::calendar(form).setEntryText(month, index, entryOf(CalendarMonths::dayOfYear(month, index)));
     return true;
 }

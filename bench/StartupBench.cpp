@@ -4,6 +4,7 @@
 //
 //   startup_bench [runs]
 
+#include "tests/support/WindowParts.h"
 #include "bench/BareConversion.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
@@ -107,10 +108,10 @@ int main(int argc, char **argv)
     SystemCommonDialog dialogs;
     Form1 form(engine, dialogs);
     form.Form_Load();
-    EntryPanel &panel = form.entryPanel();
+    EntryPanel &panel = WindowParts::entryPanel(form);
     for (int month = 0; month < CalendarMonths::count; ++month) {
         for (int index = 0; index < CalendarMonths::month(month).days; ++index)
-            panel.setEntryText(month, index, QStringLiteral("Entry for %1").arg(CalendarMonths::entryName(month, index)));
+            WindowParts::calendar(form).setEntryText(month, index, QStringLiteral("Entry for %1").arg(CalendarMonths::entryName(month, index)));
     }
     QList<double> keystrokes;
     QLineEdit *box = panel.box(6, 21);

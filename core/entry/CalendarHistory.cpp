@@ -18,7 +18,7 @@ QStringList allTexts(const DayEntries &entries)
 
 } // namespace
 
-void CalendarHistory::record(const QString &what, DayEntries &entries, const std::function<void()> &change)
+bool CalendarHistory::record(const QString &what, DayEntries &entries, const std::function<void()> &change)
 {
     const QStringList before = allTexts(entries);
     change();
@@ -32,10 +32,11 @@ void CalendarHistory::record(const QString &what, DayEntries &entries, const std
         }
     }
     if (step.changes.isEmpty())
-        return;
+        return false;
     m_steps.resize(m_done); // a new step ends what could be done again
     m_steps.append(step);
     m_done = m_steps.size();
+    return true;
 }
 
 QString CalendarHistory::undo(DayEntries &entries)

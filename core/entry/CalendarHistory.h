@@ -15,8 +15,8 @@ class CalendarHistory
 public:
     // Runs the change on the entries and keeps what it did to every day as one step named
     // by what (shown in notices: "Calendar cleared"). A change that changes nothing leaves
-    // no step.
-    void record(const QString &what, DayEntries &entries, const std::function<void()> &change);
+    // no step: false then.
+    bool record(const QString &what, DayEntries &entries, const std::function<void()> &change);
 
     bool canUndo() const { return m_done > 0; }
     bool canRedo() const { return m_done < m_steps.size(); }

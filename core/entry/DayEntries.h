@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The 366 day entries as the person sees them now: the boxes of the entry panel. month is
-// 0 (January) … 11, index the day of the month less one.
+// The 366 day entries: the calendar's (Calendar), or a copy of them for work on another
+// thread. month is 0 (January) … 11, index the day of the month less one.
 class DayEntries
 {
 public:

@@ -162,10 +162,7 @@ QMap<QString, QString> CalendarEntryStore::readAll() const
 
 CalendarEntryStore::WriteResult CalendarEntryStore::write(const QString &key, const QString &text)
 {
-    const WriteResult result = writeIn(ProductInfo::productName, key, text);
-    if (m_writeObserver)
-        m_writeObserver(key, text, result.saved);
-    return result;
+    return writeIn(ProductInfo::productName, key, text);
 }
 
 QString CalendarEntryStore::option(const QString &key) const

@@ -5,8 +5,6 @@
 #include <QMap>
 #include <QString>
 
-#include <functional>
-
 // The day entries in the user's settings file: application "Quillmoor" (the file
 // $XDG_CONFIG_HOME/Quillmoor.ini), the product name as the group, one key per day box
 // ("txtJan0" … "txtDec30") holding the box's text verbatim; the program's options in the
@@ -60,13 +58,7 @@ public:
     // The problem, when there is one, is the reason alone ("Permission denied").
     static WriteResult writeFile(const QString &path, const QMap<QString, QString> &entries, FileReplacement::Kind whose);
 
-    // Called after every write with its key, text and result (benchmarks and tests).
-    using WriteObserver = std::function<void(const QString &key, const QString &text, bool saved)>;
-    void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
-
 private:
     WriteResult setSetting(const QString &section, const QString &key, const QString &value);
     static WriteResult writeIn(const QString &section, const QString &key, const QString &text);
-
-    WriteObserver m_writeObserver;
 };

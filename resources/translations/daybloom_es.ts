@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarChanges</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>no se pudo escribir la copia de seguridad %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendarDesigns</name>
     <message>
         <source>Classic</source>
@@ -1273,10 +1280,6 @@ Software libre bajo la licencia MIT.</translation>
 </context>
 <context>
     <name>main</name>
-    <message>
-        <source>the safety copy %1 could not be written: %2</source>
-        <translation>no se pudo escribir la copia de seguridad %1: %2</translation>
-    </message>
     <message>
         <source>Try &apos;daybloom --help&apos; for more information.</source>
         <translation>Pruebe «daybloom --help» para más información.</translation>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarChanges</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>la copie de sécurité %1 n&apos;a pas pu être écrite : %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendarDesigns</name>
     <message>
         <source>Classic</source>
@@ -1273,10 +1280,6 @@ Logiciel libre sous licence MIT.</translation>
 </context>
 <context>
     <name>main</name>
-    <message>
-        <source>the safety copy %1 could not be written: %2</source>
-        <translation>la copie de sécurité %1 n&apos;a pas pu être écrite : %2</translation>
-    </message>
     <message>
         <source>Try &apos;daybloom --help&apos; for more information.</source>
         <translation>Essayez « daybloom --help » pour en savoir plus.</translation>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CalendarChanges</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>non è stato possibile scrivere la copia di sicurezza %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendarDesigns</name>
     <message>
         <source>Classic</source>
@@ -1273,10 +1280,6 @@ Software libero con licenza MIT.</translation>
 </context>
 <context>
     <name>main</name>
-    <message>
-        <source>the safety copy %1 could not be written: %2</source>
-        <translation>non è stato possibile scrivere la copia di sicurezza %1: %2</translation>
-    </message>
     <message>
         <source>Try &apos;daybloom --help&apos; for more information.</source>
         <translation>Prova «daybloom --help» per maggiori informazioni.</translation>

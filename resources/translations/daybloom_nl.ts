@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CalendarChanges</name>
+    <message>
+        <source>the safety copy %1 could not be written: %2</source>
+        <translation>de reservekopie %1 kon niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendarDesigns</name>
     <message>
         <source>Classic</source>
@@ -1273,10 +1280,6 @@ Vrije software onder de MIT-licentie.</translation>
 </context>
 <context>
     <name>main</name>
-    <message>
-        <source>the safety copy %1 could not be written: %2</source>
-        <translation>de reservekopie %1 kon niet worden geschreven: %2</translation>
-    </message>
     <message>
         <source>Try &apos;daybloom --help&apos; for more information.</source>
         <translation>Probeer &apos;daybloom --help&apos; voor meer informatie.</translation>

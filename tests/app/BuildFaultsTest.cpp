@@ -2,6 +2,7 @@
 // pictures the pages killed or stopped in the middle of its work, and a full disk. The
 // temporary folder is a small disk of its own that the test can fill.
 
+#include "tests/support/WindowParts.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/ReportedErrors.h"
@@ -170,7 +171,7 @@ private slots:
             QCOMPARE(preview().pageListCount(), 6);
             QCOMPARE(picturedPages(preview()), 6);
         }
-        QVERIFY(!m_form->build().isCreating());
+        QCOMPARE(WindowParts::pointer(*m_form).value(), MousePointer::Default); // the build is over
         // Every office struck is gone at once, reaped, and none is left stopped.
         for (const pid_t victim : std::as_const(victims))
             QTRY_VERIFY2_WITH_TIMEOUT(!processExists(victim), qPrintable(QString::number(victim)), 5000);
@@ -204,7 +205,7 @@ private slots:
     }
 
 private:
-    Form2 &preview() { return *m_form->build().previewWindow(); }
+    Form2 &preview() { return *WindowParts::previewWindow(); }
 
     std::unique_ptr<LibreOfficeEngine> m_engine = std::make_unique<LibreOfficeEngine>();
     ScriptedCommonDialog m_dialogs;

@@ -1,3 +1,4 @@
+#include "tests/support/WindowParts.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/ReportedErrors.h"
@@ -153,7 +154,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        if (Form2 *preview = m_form->build().previewWindow()) {
+        if (Form2 *preview = WindowParts::previewWindow()) {
             QFile::remove(preview->wordFile());
             preview->hide();
         }
@@ -179,7 +180,7 @@ private slots:
         m_entries.append({2, 4, QStringLiteral("Tab\there")});
         m_entries.append({2, 5, QStringLiteral("Control\x01" "character")});
         for (int n = m_entries.size() - 2; n < m_entries.size(); ++n)
-            m_form->entryPanel().box(m_entries[n].month, m_entries[n].index)->setText(m_entries[n].text);
+            WindowParts::entryPanel(*m_form).box(m_entries[n].month, m_entries[n].index)->setText(m_entries[n].text);
         // The person's clipboard is theirs: a build leaves it as it was.
         QGuiApplication::clipboard()->setText(QStringLiteral("the person's own text"));
 
@@ -374,7 +375,7 @@ private slots:
         const QStringList reports = takeReportedErrors();
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports.first().startsWith(QStringLiteral("PushButton22_Click:")), qPrintable(reports.first()));
-        QVERIFY(!form.build().isCreating());
+        QCOMPARE(WindowParts::pointer(form).value(), MousePointer::Default); // the build is over
         QVERIFY(form.updatesEnabled());
         // The build's office was given up, and so was the office got ready for the next
         // build, stopped too: none is left stopped.
@@ -385,7 +386,7 @@ private slots:
         form.show();
         clickButton(form, QStringLiteral("PushButton22"));
         QCOMPARE(takeReportedErrors(), QStringList());
-        Form2 *preview = form.build().previewWindow();
+        Form2 *preview = WindowParts::previewWindow();
         QVERIFY(preview && preview->isVisible());
         QCOMPARE(pageListTexts(*preview), pageItems(6));
         QFile::remove(preview->wordFile());
@@ -393,11 +394,11 @@ private slots:
     }
 
 private:
-    Form2 &preview() { return *m_form->build().previewWindow(); }
+    Form2 &preview() { return *WindowParts::previewWindow(); }
 
     void typeInto(const Entry &entry)
     {
-        QLineEdit *box = m_form->entryPanel().box(entry.month, entry.index);
+        QLineEdit *box = WindowParts::entryPanel(*m_form).box(entry.month, entry.index);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
         // Qt Test's keyClicks accepts only Latin-1 text; anything else goes as one event.
@@ -423,7 +424,7 @@ private:
     void checkBuild(QList<QImage> &pages)
     {
         QCOMPARE(takeReportedErrors(), QStringList());
-        QVERIFY(!m_form->build().isCreating());
+        QCOMPARE(WindowParts::pointer(*m_form).value(), MousePointer::Default); // the build is over
         QVERIFY(!m_form->isVisible());
         QVERIFY(m_form->updatesEnabled());
         QVERIFY(preview().isVisible());

@@ -334,6 +334,13 @@ private slots:
         const Run again = run({QStringLiteral("--import"), files.first()});
         QCOMPARE(again.exitCode, 0);
         QVERIFY2(again.out.startsWith(QStringLiteral("Nothing new to add")), qPrintable(again.out));
+
+        // A settings file that cannot be written fails the import, with its cause.
+        const QString notAFolder = m_home.filePath(QStringLiteral("family.vcf"));
+        const Run refused = run({QStringLiteral("--import"), files.first()}, {{QStringLiteral("XDG_CONFIG_HOME"), notAFolder + QStringLiteral("/config")}});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.errorLines.size(), 1);
+        QVERIFY2(refused.errorLines.first().contains(QStringLiteral("cannot be written")), qPrintable(refused.errorLines.first()));
     }
 
     // Both exports refuse each special target (a read-only file or folder, a link to the

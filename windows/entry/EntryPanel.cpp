@@ -1,8 +1,8 @@
 #include "windows/entry/EntryPanel.h"
 
 #include "windows/entry/DayBox.h"
-#include "windows/entry/EntryTextValidator.h"
 #include "windows/entry/PanelGeometry.h"
+#include "core/entry/Calendar.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/MonthNames.h"
 #include "core/shell/CheckedArithmetic.h"
@@ -42,9 +42,9 @@ QString dayNumberText(int day)
 
 } // namespace
 
-EntryPanel::EntryPanel(CalendarEntryStore &store, MousePointer &pointer, QWidget *parent)
+EntryPanel::EntryPanel(Calendar &calendar, MousePointer &pointer, QWidget *parent)
     : QGroupBox(tr("Calendar"), parent)
-    , m_writer(store)
+    , m_calendar(calendar)
     , m_pointer(pointer)
 {
     setObjectName(QStringLiteral("Frame3"));
@@ -55,6 +55,7 @@ EntryPanel::EntryPanel(CalendarEntryStore &store, MousePointer &pointer, QWidget
     for (int month = 0; month < CalendarMonths::count; ++month)
         createMonth(month);
     createPlaceholders();
+    connect(&calendar, &Calendar::entryChanged, this, &EntryPanel::showEntry);
 }
 
 // The boxes are deleted after this object's members: they must no longer reach it, for
@@ -141,35 +142,15 @@ QLineEdit *EntryPanel::box(int month, int index) const
     return m_boxes.at(static_cast<size_t>(month)).at(static_cast<size_t>(index));
 }
 
-QString EntryPanel::entryText(int month, int index) const
+void EntryPanel::showEntry(int month, int index, const QString &text)
 {
-    // The writer holds every change of a box, whole, also where the box shows it cut.
-    return m_writer.current(CalendarMonths::entryName(month, index));
-}
-
-void EntryPanel::setEntryText(int month, int index, const QString &text)
-{
-    QLineEdit *changedBox = box(month, index);
-    if (text.size() <= EntryTextValidator::longestText) {
-        changedBox->setText(text);
+    // A box the person types in already shows what it gives the calendar.
+    QLineEdit *shownBox = box(month, index);
+    if (shownBox->text() == text)
         return;
-    }
-    // The box would cut the text and store it cut: it shows it cut, the store gets it whole.
-    showWithoutStoring(changedBox, text);
-    m_writer.write(CalendarMonths::entryName(month, index), text, CalendarMonths::dayName(month, index));
-}
-
-void EntryPanel::restoreEntryText(int month, int index, const QString &text)
-{
-    showWithoutStoring(box(month, index), text);
-    m_writer.restored(CalendarMonths::entryName(month, index), text);
-}
-
-void EntryPanel::showWithoutStoring(QLineEdit *shownBox, const QString &text)
-{
-    m_restoring = true;
+    m_showing = true;
     shownBox->setText(text);
-    m_restoring = false;
+    m_showing = false;
 }
 
 void EntryPanel::mouseMoveEvent(QMouseEvent *event)
@@ -180,10 +161,9 @@ void EntryPanel::mouseMoveEvent(QMouseEvent *event)
 
 void EntryPanel::txtJan_Change(const DayBox *box, const QString &text)
 {
-    if (m_restoring)
+    if (m_showing)
         return;
-    m_writer.write(CalendarMonths::entryName(box->month(), box->index()), text,
-                   MonthNames::dayName(box->month(), box->index()));
+    m_calendar.setEntryText(box->month(), box->index(), text);
 }
 
 void EntryPanel::boxFocused(DayBox *box, Qt::FocusReason reason)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "core/entry/DayEntries.h"
-#include "core/shell/EntryWriter.h"
-
 #include <QGroupBox>
 #include <QPointer>
 
 #include <array>
 #include <vector>
 
-class CalendarEntryStore;
+class Calendar;
 class DayBox;
 class MousePointer;
 class PictureBox;
@@ -18,28 +15,19 @@ class QScrollBar;
 
 // The calendar entry panel, "Frame3" of the main window: the year as twelve month columns
 // of day boxes on a panel (Picture2) that slides inside a fixed viewport (Picture1) under
-// one scroll bar (VScroll1). Every change of a box is stored at once; the box that takes
-// the focus is scrolled into view and, outside January, has its text selected.
-class EntryPanel : public QGroupBox, public DayEntries
+// one scroll bar (VScroll1). It shows the calendar's entries and writes every change of a
+// box to the calendar at once; the box that takes the focus is scrolled into view and,
+// outside January, has its text selected.
+class EntryPanel : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    EntryPanel(CalendarEntryStore &store, MousePointer &pointer, QWidget *parent);
+    EntryPanel(Calendar &calendar, MousePointer &pointer, QWidget *parent);
     ~EntryPanel() override;
 
     // month 0 (January) … 11; index = day of the month - 1.
     QLineEdit *box(int month, int index) const;
-    // The day's text, whole even where its box shows it cut.
-    QString entryText(int month, int index) const override;
-    // Sets the text as if typed; a text longer than the box takes is shown cut and stored
-    // whole.
-    void setEntryText(int month, int index, const QString &text) override;
-    // Shows the day's stored text without storing it again. An entry longer than the box
-    // takes is shown cut and stays whole in the store until the box is edited.
-    void restoreEntryText(int month, int index, const QString &text);
-
-    EntryWriter &entryWriter() { return m_writer; }
 
     PictureBox *viewport() const { return m_viewport; }
     PictureBox *panel() const { return m_panel; }
@@ -58,17 +46,19 @@ private:
     void createPlaceholders();
     void connectBox(DayBox *box);
 
-    // The change handler of every day box, txtJan … txtDec alike: stores the box's text at
-    // once under its key, unless the text is being restored from the store.
+    // The change handler of every day box, txtJan … txtDec alike: gives the box's text to
+    // the calendar, which stores it at once, unless the box is only showing the calendar's.
     void txtJan_Change(const DayBox *box, const QString &text);
-    void showWithoutStoring(QLineEdit *shownBox, const QString &text);
+    // Shows the day's entry in its box without handing it back. An entry longer than the
+    // box takes stays whole in the calendar until the box is edited.
+    void showEntry(int month, int index, const QString &text);
     void boxFocused(DayBox *box, Qt::FocusReason reason);
     void scrollToBox(const DayBox *box);
     static void selectWholeText(DayBox *box);
     void movePanel(int scrollValue);
 
-    EntryWriter m_writer;
-    bool m_restoring = false; // a box's text is being restored, not changed
+    Calendar &m_calendar;
+    bool m_showing = false; // a box is showing the calendar's entry, not changing it
     MousePointer &m_pointer;
     PictureBox *m_viewport = nullptr;   // Picture1
     PictureBox *m_panel = nullptr;      // Picture2

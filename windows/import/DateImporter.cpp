@@ -1,6 +1,7 @@
 #include "windows/import/DateImporter.h"
 
 #include "core/import/BackgroundImport.h"
+#include "core/import/DateFileReader.h"
 #include "core/import/ImportPlan.h"
 #include "core/import/LocaleSlashOrder.h"
 #include "core/shell/FreedMemory.h"
@@ -11,6 +12,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -29,6 +34,18 @@ SlashOrder orderOf(const QString &path, const QString &example)
     return answer == 0 ? SlashOrder::MonthFirst
         : answer == 1  ? SlashOrder::DayFirst
                        : SlashOrder::Ask;
+}
+
+// The local files among what is dragged, that are of a kind the import reads.
+QStringList importableFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && DateFileReader::isKnown(url.toLocalFile()))
+            files.append(url.toLocalFile());
+    return files;
 }
 
 } // namespace
@@ -54,6 +71,20 @@ void DateImporter::chooseFiles()
         {tr("Contacts and Calendars (*.vcf *.vcard *.csv *.tsv *.txt *.ics *.ical)"), tr("All Files (*)")});
     if (!paths.isEmpty())
         importFiles(paths);
+}
+
+bool DateImporter::takesDropped(const QMimeData *dragged)
+{
+    return !importableFiles(dragged).isEmpty();
+}
+
+bool DateImporter::importDropped(const QMimeData *dropped)
+{
+    const QStringList files = importableFiles(dropped);
+    if (files.isEmpty())
+        return false;
+    QTimer::singleShot(0, &m_window, [this, files] { importFiles(files); });
+    return true;
 }
 
 void DateImporter::importFiles(const QStringList &paths)

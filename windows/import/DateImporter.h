@@ -13,6 +13,7 @@ class CommonDialog;
 class DayEntries;
 class PausedControls;
 class ProgressDialog;
+class QMimeData;
 class QWidget;
 
 // Brings the family's dates in from contacts, spreadsheet and calendar files dropped on
@@ -38,6 +39,12 @@ public:
 
     // Ctrl+I: the file dialog "Import Dates".
     void chooseFiles();
+    // True when what is dragged over the window holds local files of a kind the import
+    // reads.
+    static bool takesDropped(const QMimeData *dragged);
+    // Imports those of the dropped files, once the drop has been answered (so that the
+    // program they came from is not kept waiting); false when there is none.
+    bool importDropped(const QMimeData *dropped);
     // Starts reading the files and returns; what they would change is shown when they are
     // read. Does nothing while an import runs.
     void importFiles(const QStringList &paths);

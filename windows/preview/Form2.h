@@ -54,10 +54,6 @@ public:
     void setWordFile(const QString &path) override;
     void showPreview() override;
 
-    PageViewport &pageViewport() const { return *m_viewport; }
-    MousePointer &mousePointer() { return m_pointer; }
-    bool firstActivationPending() const { return mFirstActivate; }
-
     // Asked before the window closes and ends the program; false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     // What ends the program once the window has unloaded.

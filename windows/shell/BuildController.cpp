@@ -1,15 +1,15 @@
 #include "windows/shell/BuildController.h"
 
-#include "core/shell/FreedMemory.h"
 #include "core/shell/PaperPreference.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/WordEngine.h"
-#include "windows/entry/EntryPanel.h"
 #include "windows/preview/Form2.h"
 #include "windows/shell/ProgramEnd.h"
 #include "windows/widgets/MousePointer.h"
 
-BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries,
+#include <QTimer>
+
+BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const DayEntries &entries,
                                  MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
     : m_engine(engine)
     , m_commonDialog(commonDialog)
@@ -27,12 +27,14 @@ void BuildController::build()
 {
     const bool nested = m_builder.isCreating();
     m_builder.PushButton22_Click();
-    if (nested)
-        return;
-    // What the build's threads freed (the connections' type libraries, page pictures) goes
-    // back to the system rather than staying in their heaps while the program sits idle.
-    FreedMemory::giveBack();
-    getOfficesReady();
+    if (!nested)
+        getOfficesReady();
+}
+
+void BuildController::windowShown()
+{
+    constexpr int afterFirstPaint = 250; // milliseconds
+    QTimer::singleShot(afterFirstPaint, &m_mainWindow, [this] { getOfficesReady(); });
 }
 
 void BuildController::getOfficesReady()

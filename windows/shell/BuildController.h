@@ -7,34 +7,32 @@
 #include <memory>
 
 class CommonDialog;
+class DayEntries;
 class DocumentNameGenerator;
-class EntryPanel;
 class Form2;
 class MousePointer;
 class QWidget;
 class WordEngine;
 
 // The main window's part in building a calendar: it runs the document builder with the
-// window's day entries, pointer and painting, and owns the preview window, which the first
-// build makes and every later build reuses. Closing the preview window ends the program,
-// so it asks the main window's close guard first.
+// window's calendar, pointer and painting, owns the preview window, which the first build
+// makes and every later build reuses, and has the office engine get the offices of the
+// next build ready whenever the window is up. Closing the preview window ends the
+// program, so it asks the main window's close guard first.
 class BuildController : public BuildSurface
 {
 public:
     // mayClose: asked before the preview window closes and ends the program.
-    BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries, MousePointer &pointer,
-                    DocumentNameGenerator &names, std::function<bool()> mayClose);
+    BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const DayEntries &entries,
+                    MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose);
     ~BuildController() override;
 
     // "Start Creating Template". Afterwards the offices of the next build get ready.
     void build();
-    // Has the office engine get the next build's instances ready in the background, the
-    // first with the calendar template of the chosen paper open.
-    void getOfficesReady();
-    bool isCreating() const { return m_builder.isCreating(); }
-
-    // The preview window; null until the first build has asked for it.
-    Form2 *previewWindow() const { return m_preview.get(); }
+    // The main window is up (at start, and back from the preview, where saving or printing
+    // may have used an office): shortly after its first paint, the offices of the next
+    // build get ready in the background.
+    void windowShown();
 
     const DayEntries &dayEntries() const override;
     // The paper stored in the settings file, or the locale's.
@@ -45,10 +43,14 @@ public:
     PreviewPages &previewPages() override;
 
 private:
+    // Has the office engine get the next build's instances ready in the background, the
+    // first with the calendar template of the chosen paper open.
+    void getOfficesReady();
+
     WordEngine &m_engine;
     CommonDialog &m_commonDialog;
     QWidget &m_mainWindow;
-    const EntryPanel &m_entries;
+    const DayEntries &m_entries;
     MousePointer &m_pointer;
     DocumentBuilder m_builder;
     std::function<bool()> m_mayClose;

@@ -1,5 +1,6 @@
 #include "windows/shell/Form1.h"
 
+#include "core/entry/Calendar.h"
 #include "core/entry/CalendarCommands.h"
 #include "windows/entry/EntryPanel.h"
 #include "core/shell/ApplicationTitle.h"
@@ -17,20 +18,15 @@
 #include "windows/widgets/CommonDialog.h"
 #include "windows/widgets/WindowSetup.h"
 #include "core/wordgen/DocumentNameGenerator.h"
-#include "core/import/DateFileReader.h"
 #include "core/wordgen/IsInstalled.h"
-#include "core/shell/SettingsBackup.h"
 #include "core/shell/StartupEntries.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolTip>
 
 #include <stdexcept>
@@ -59,15 +55,17 @@ Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &prod
     , m_engine(engine)
     , m_commonDialog(commonDialog)
     , m_productName(productName)
+    , m_calendar(new Calendar(this))
     , m_window(WindowSetup::shape(*this, QStringLiteral("Form1"), clientWidth, clientHeight))
-    , m_entryPanel(new EntryPanel(m_entryStore, m_mousePointer, m_window.clientArea))
-    , m_unsavedEntries(m_entryPanel->entryWriter(), [this] { return chooseEntriesFile(); })
-    , m_build(engine, commonDialog, *this, *m_entryPanel, m_mousePointer, DocumentNameGenerator::shared(),
+    , m_entryPanel(new EntryPanel(*m_calendar, m_mousePointer, m_window.clientArea))
+    , m_unsavedEntries(m_calendar->writer(), [this] { return chooseEntriesFile(); })
+    , m_build(engine, commonDialog, *this, *m_calendar, m_mousePointer, DocumentNameGenerator::shared(),
               [this] { return m_unsavedEntries.mayClose(); })
-    , m_importer(*this, commonDialog, *m_entryPanel, [this](const QString &what, const std::function<void()> &change) {
+    , m_changes(*m_calendar, [](const QString &warning) { qWarning("%s", qUtf8Printable(warning)); })
+    , m_importer(*this, commonDialog, *m_calendar, [this](const QString &what, const std::function<void()> &change) {
         changeWholeCalendar(what, change);
     })
-    , m_exporter(*m_entryPanel, [this] { return chooseDatesFile(); })
+    , m_exporter(*m_calendar, [this] { return chooseDatesFile(); })
 {
     createWindow();
     createButtons();
@@ -119,7 +117,7 @@ void Form1::connectButtons()
 
 void Form1::createMenu()
 {
-    m_menu = new MainMenu(*m_window.menuBar, m_history,
+    m_menu = new MainMenu(*m_window.menuBar, m_changes.history(),
                           {.importDates = [this] { m_importer.chooseFiles(); },
                            .exportDates = [this] { m_exporter.exportDates(); },
                            .quit = [this] { close(); },
@@ -152,7 +150,7 @@ void Form1::Form_Load()
 // after the panel (the buttons) follow the boxes.
 void Form1::restoreEntries(const ErrorReport &report)
 {
-    StartupEntries entries(m_entryStore, m_entryPanel->entryWriter());
+    StartupEntries entries(m_calendar->store(), m_calendar->writer());
     entries.checkSettingsFile();
     int counter = 0; // the next keyboard position
     QWidget *previousStop = nullptr;
@@ -170,7 +168,7 @@ void Form1::restoreEntries(const ErrorReport &report)
             report.step(label + 4, [&] {
                 required(box);
                 const QString key = CalendarMonths::entryName(month, index);
-                m_entryPanel->restoreEntryText(month, index, entries.text(key));
+                m_calendar->restoreEntryText(month, index, entries.text(key));
             });
             report.step(label + 6, [&] { ++counter; });
         }
@@ -185,32 +183,29 @@ void Form1::PushButton22_Click()
 void Form1::PushButton1_Click()
 {
     changeWholeCalendar(tr("Calendar cleared"), [this] {
-        CalendarCommands::clear(*m_entryPanel, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
+        CalendarCommands::clear(*m_calendar, ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
     });
 }
 
 void Form1::PushButton2_Click()
 {
     changeWholeCalendar(tr("Sample entries loaded"), [this] {
-        CalendarCommands::loadSamples(*m_entryPanel,
+        CalendarCommands::loadSamples(*m_calendar,
                                       ErrorReport(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click")));
     });
 }
 
 void Form1::changeWholeCalendar(const QString &what, const std::function<void()> &change)
 {
-    if (const QString problem = SettingsBackup::keep(); !problem.isEmpty())
-        qWarning("The safety copy %s could not be written: %s", qUtf8Printable(SettingsBackup::fileName()),
-                 qUtf8Printable(problem));
-    m_history.record(what, *m_entryPanel, change);
+    const bool changed = m_changes.run(what, change);
     m_menu->historyChanged();
-    if (m_history.canUndo())
+    if (changed)
         showNotice(tr("%1: Ctrl+Z takes it back.").arg(what));
 }
 
 void Form1::takeBack()
 {
-    const QString what = m_history.undo(*m_entryPanel);
+    const QString what = m_changes.undo();
     m_menu->historyChanged();
     if (!what.isEmpty())
         showNotice(tr("%1: taken back (Ctrl+Shift+Z does it again).").arg(what));
@@ -218,7 +213,7 @@ void Form1::takeBack()
 
 void Form1::doAgain()
 {
-    const QString what = m_history.redo(*m_entryPanel);
+    const QString what = m_changes.redo();
     m_menu->historyChanged();
     if (!what.isEmpty())
         showNotice(tr("%1: done again.").arg(what));
@@ -268,46 +263,22 @@ QString Form1::chooseDatesFile()
                tr("Family dates.ics")});
 }
 
-// Whenever the window is up (at start, and back from the preview, where saving or printing
-// may have used an office), the offices of the next build get ready in the background.
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    constexpr int afterFirstPaint = 250; // milliseconds
-    QTimer::singleShot(afterFirstPaint, this, [this] { m_build.getOfficesReady(); });
+    m_build.windowShown();
 }
-
-namespace {
-
-// The local files among what is dragged, that are of a kind the import reads.
-QStringList importableFiles(const QMimeData *data)
-{
-    QStringList files;
-    if (!data || !data->hasUrls())
-        return files;
-    for (const QUrl &url : data->urls())
-        if (url.isLocalFile() && DateFileReader::isKnown(url.toLocalFile()))
-            files.append(url.toLocalFile());
-    return files;
-}
-
-} // namespace
 
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!importableFiles(event->mimeData()).isEmpty())
+    if (DateImporter::takesDropped(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void Form1::dropEvent(QDropEvent *event)
 {
-    const QStringList files = importableFiles(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // After the drop has been answered, so that the program the files came from is not
-    // kept waiting.
-    QTimer::singleShot(0, this, [this, files] { m_importer.importFiles(files); });
+    if (m_importer.importDropped(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/shell/CalendarEntryStore.h"
-#include "core/entry/CalendarHistory.h"
+#include "core/entry/CalendarChanges.h"
 #include "core/shell/UnsavedEntriesCheck.h"
 #include "windows/shell/BuildController.h"
 #include "windows/import/DateExporter.h"
@@ -13,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+class Calendar;
 class CommonDialog;
 class EntryPanel;
 class MainMenu;
@@ -21,7 +21,7 @@ class PushButton;
 class WordEngine;
 
 // The main window: its menus, and under them three command buttons above the calendar
-// entry panel. Constructing it
+// entry panel, which shows the window's calendar (a Calendar, its child). Constructing it
 // only assembles the controls; the load step (Form_Load), which restores the entries and
 // checks the office, runs when start-up calls it, while the window is still invisible.
 // When that step finds that no office can be started, the program must end without
@@ -49,13 +49,6 @@ public:
     // load step the office check then ends quietly, without its advice.
     void closeWithoutAsking();
 
-    EntryPanel &entryPanel() { return *m_entryPanel; }
-    const EntryPanel &entryPanel() const { return *m_entryPanel; }
-    MousePointer &mousePointer() { return m_mousePointer; }
-    CalendarEntryStore &entryStore() { return m_entryStore; }
-    // The calendar build and the preview window it fills.
-    const BuildController &build() const { return m_build; }
-
     void PushButton22_Click();
     void PushButton1_Click();
     void PushButton2_Click();
@@ -75,8 +68,8 @@ private:
     void connectButtons();
 
     void restoreEntries(const ErrorReport &report);
-    // Runs a change of many days at once: the settings file is copied aside first, the
-    // change is one step Ctrl+Z takes back, and a notice near the buttons says so.
+    // Runs a change of many days at once (CalendarChanges); a notice near the buttons says
+    // that Ctrl+Z takes it back.
     void changeWholeCalendar(const QString &what, const std::function<void()> &change);
     void takeBack();
     void doAgain();
@@ -87,7 +80,8 @@ private:
     WordEngine &m_engine;
     CommonDialog &m_commonDialog;
     const QString m_productName;
-    CalendarEntryStore m_entryStore;
+    // The entries the window shows and changes; made first, as everything below uses it.
+    Calendar *const m_calendar;
     MousePointer m_mousePointer{this};
     SkinEngine SkinFramework1;
     // The menu bar and the client area under it, which holds the controls.
@@ -97,7 +91,7 @@ private:
     EntryPanel *const m_entryPanel;
     UnsavedEntriesCheck m_unsavedEntries;
     BuildController m_build;
-    CalendarHistory m_history;
+    CalendarChanges m_changes;
     DateImporter m_importer;
     DateExporter m_exporter;
     PushButton *PushButton22 = nullptr;

@@ -1,8 +1,10 @@
 #include "windows/widgets/MousePointer.h"
 
 MousePointer::MousePointer(QWidget *window)
-    : m_window(window)
+    : QObject(window)
+    , m_window(window)
 {
+    setObjectName(QStringLiteral("MousePointer"));
 }
 
 void MousePointer::set(int value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
@@ -8,9 +9,12 @@
 
 // The mouse pointer setting of one window: 0 the default arrow, 11 the hourglass shown
 // while long work runs, 99 the window's custom pointer (the hand cursor, or the default
-// arrow when none was loaded). Mouse moves never replace the hourglass.
-class MousePointer
+// arrow when none was loaded). Mouse moves never replace the hourglass. It belongs to its
+// window, as the child named "MousePointer".
+class MousePointer : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int Default = 0;
     static constexpr int Hourglass = 11;

@@ -1,3 +1,4 @@
+#include "tests/support/WindowParts.h"
 #include "windows/preview/Form2.h"
 #include "windows/preview/PageViewport.h"
 #include "windows/preview/PersistentPictureBox.h"
@@ -49,7 +50,7 @@ private slots:
 private:
     void fill(const QList<QImage> &pages);
     QTreeWidget &list() const { return *m_form->findChild<QTreeWidget *>(QStringLiteral("ListView1")); }
-    PersistentPictureBox &page() const { return *m_form->pageViewport().picture1(); }
+    PersistentPictureBox &page() const { return *WindowParts::pageViewport(*m_form).picture1(); }
     void hover(const char *widgetName, QPoint at = QPoint());
 
     ScriptedCommonDialog m_dialogs;
@@ -111,8 +112,8 @@ void Form2Test::hover(const char *widgetName, QPoint at)
 
 void Form2Test::firstShowingSetsUpFirstPage()
 {
-    QVERIFY(m_form->firstActivationPending());
     QVERIFY(m_form->pageImage(0).isNull()); // element 0 exists from the start, empty
+    QVERIFY(WindowParts::pageViewport(*m_form).zoomOri()->picture().isNull()); // no page set up yet
     fill(m_pages);
     const auto *clientArea = m_form->findChild<QWidget *>(QStringLiteral("clientArea"));
     QCOMPARE(clientArea->size(), QSize(656, 519));
@@ -123,8 +124,7 @@ void Form2Test::firstShowingSetsUpFirstPage()
     QCOMPARE(list().headerItem()->text(0), QStringLiteral("Page(s)"));
     QCOMPARE(list().columnWidth(0), 600);
 
-    PageViewport &view = m_form->pageViewport();
-    QVERIFY(!m_form->firstActivationPending());
+    PageViewport &view = WindowParts::pageViewport(*m_form);
     QCOMPARE(list().topLevelItemCount(), 3);
     QCOMPARE(list().topLevelItem(2)->text(0), QStringLiteral("Page 3"));
     QCOMPARE(view.zoomOri()->picture(), m_form->pageImage(0));
@@ -151,7 +151,7 @@ void Form2Test::laterActivationKeepsView()
 {
     fill(m_pages);
     clickButton(*m_form, QStringLiteral("PushButton1"));
-    QScrollBar *vertical = m_form->pageViewport().vScroll1();
+    QScrollBar *vertical = WindowParts::pageViewport(*m_form).vScroll1();
     vertical->setValue(50);
 
     QWidget other;
@@ -161,7 +161,7 @@ void Form2Test::laterActivationKeepsView()
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 
-    QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
+    QCOMPARE(WindowParts::pageViewport(*m_form).zoom(), 1.25f);
     QCOMPARE(vertical->value(), 50);
     QCOMPARE(page().top(), -500.0f);
 }
@@ -171,7 +171,7 @@ void Form2Test::laterActivationKeepsView()
 void Form2Test::zoomButtonsKeepWholePageReachable()
 {
     fill(m_pages);
-    PageViewport &view = m_form->pageViewport();
+    PageViewport &view = WindowParts::pageViewport(*m_form);
     QScrollBar *vertical = view.vScroll1();
     for (int i = 0; i < 3; ++i)
         clickButton(*m_form, QStringLiteral("PushButton1"));
@@ -199,7 +199,7 @@ void Form2Test::zoomButtonsKeepWholePageReachable()
 void Form2Test::choosingPageShowsItAnew()
 {
     fill(m_pages);
-    PageViewport &view = m_form->pageViewport();
+    PageViewport &view = WindowParts::pageViewport(*m_form);
     clickButton(*m_form, QStringLiteral("PushButton1"));
 
     // A click on "Page 2".
@@ -209,7 +209,7 @@ void Form2Test::choosingPageShowsItAnew()
     QCOMPARE(view.zoom(), 1.0f);
     QCOMPARE(page().outerWidth(), 9748.0f);
     QCOMPARE(view.hScroll1()->maximum(), 42);
-    QCOMPARE(m_form->mousePointer().value(), MousePointer::Default);
+    QCOMPARE(WindowParts::pointer(*m_form).value(), MousePointer::Default);
 
     // Scrolled and zoomed, then the same page again: back to 1.0 at the top left.
     view.hScroll1()->setValue(30);
@@ -259,7 +259,7 @@ void Form2Test::pagePicturesFromSnapshotFiles()
 void Form2Test::pointerRules()
 {
     fill(m_pages);
-    MousePointer &pointer = m_form->mousePointer();
+    MousePointer &pointer = WindowParts::pointer(*m_form);
     hover("PushButton6");
     QCOMPARE(pointer.value(), MousePointer::Custom);
     hover("ListView1");
@@ -299,11 +299,11 @@ void Form2Test::newBuildAfterBackStartsAtItsFirstPage()
 {
     fill(m_pages);
     clickButton(*m_form, QStringLiteral("PushButton1"));
-    m_form->pageViewport().vScroll1()->setValue(40);
+    WindowParts::pageViewport(*m_form).vScroll1()->setValue(40);
     clickButton(*m_form, QStringLiteral("PushButton8"));
 
     fill({m_pages.at(2), m_pages.at(0)});
-    PageViewport &view = m_form->pageViewport();
+    PageViewport &view = WindowParts::pageViewport(*m_form);
     QCOMPARE(list().topLevelItemCount(), 2);
     QCOMPARE(view.zoom(), 1.0f);
     QCOMPARE(view.zoomOri()->picture(), m_form->pageImage(0));
@@ -323,21 +323,21 @@ void Form2Test::keyboardAloneWorksThePreview()
     fill(m_pages);
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    QWidget *view = m_form->pageViewport().picture2();
+    QWidget *view = WindowParts::pageViewport(*m_form).picture2();
     QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), QStringLiteral("Page 1 of 3, zoom 100 %"));
 
     QTest::keyClick(m_form.get(), Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
+    QCOMPARE(WindowParts::pageViewport(*m_form).zoom(), 1.25f);
     QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), QStringLiteral("Page 1 of 3, zoom 125 %"));
     // With the page view focused, the arrows scroll it.
     view->setFocus();
-    const int before = m_form->pageViewport().vScroll1()->value();
+    const int before = WindowParts::pageViewport(*m_form).vScroll1()->value();
     QTest::keyClick(view, Qt::Key_Down);
-    QVERIFY(m_form->pageViewport().vScroll1()->value() > before);
+    QVERIFY(WindowParts::pageViewport(*m_form).vScroll1()->value() > before);
     QTest::keyClick(view, Qt::Key_PageUp);
-    QCOMPARE(m_form->pageViewport().vScroll1()->value(), 0);
+    QCOMPARE(WindowParts::pageViewport(*m_form).vScroll1()->value(), 0);
     QTest::keyClick(m_form.get(), Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(m_form->pageViewport().zoom(), 1.0f);
+    QCOMPARE(WindowParts::pageViewport(*m_form).zoom(), 1.0f);
 
     // Ctrl+S opens the save dialog (cancelled here), Esc goes back to the entries.
     m_dialogs.queueSave(QString());
@@ -352,9 +352,9 @@ void Form2Test::menuItemsDoTheirCommands()
 {
     fill(m_pages);
     chooseMenuItem(*m_form, QStringLiteral("zoomIn"));
-    QCOMPARE(m_form->pageViewport().zoom(), 1.25f);
+    QCOMPARE(WindowParts::pageViewport(*m_form).zoom(), 1.25f);
     chooseMenuItem(*m_form, QStringLiteral("zoomOut"));
-    QCOMPARE(m_form->pageViewport().zoom(), 1.0f);
+    QCOMPARE(WindowParts::pageViewport(*m_form).zoom(), 1.0f);
     const qsizetype saveDialogs = m_dialogs.saveRequests().size();
     m_dialogs.queueSave(QString());
     chooseMenuItem(*m_form, QStringLiteral("saveAs"));

@@ -1,3 +1,4 @@
+#include "tests/support/WindowParts.h"
 #include "windows/entry/EntryPanel.h"
 #include "windows/entry/EntryTextValidator.h"
 #include "windows/entry/PanelGeometry.h"
@@ -87,7 +88,7 @@ private slots:
         QCOMPARE(form.windowTitle(), settingsSection);
         QCOMPARE(ApplicationTitle::get(), QStringLiteral("Daybloom Family Dates and Keepsake"));
         QVERIFY(!form.windowIcon().isNull());
-        QCOMPARE(form.entryPanel().scrollBar()->maximum(), 23625);
+        QCOMPARE(WindowParts::entryPanel(form).scrollBar()->maximum(), 23625);
         // The office check started one instance and quit it.
         QCOMPARE(engine.instancesCreated(), 1);
         QCOMPARE(engine.calls(FakeOperation::Quit).size(), 1);
@@ -114,14 +115,15 @@ private slots:
         const QByteArray stored = settingsFileBytes();
         FakeWordEngine engine;
         Form1 form(engine, m_dialogs);
-        const QSignalSpy notices(&form.entryPanel(), &EntryPanel::notice);
+        const QSignalSpy notices(&WindowParts::entryPanel(form), &EntryPanel::notice);
         form.Form_Load();
-        const EntryPanel &panel = form.entryPanel();
+        const EntryPanel &panel = WindowParts::entryPanel(form);
+        const Calendar &calendar = WindowParts::calendar(form);
         QStringList shown;
         for (int month = 0; month < CalendarMonths::count; ++month) {
             for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
-                if (!panel.entryText(month, index).isEmpty() && month != 2) // March 1: below
-                    shown << CalendarMonths::entryName(month, index) + QLatin1Char('=') + panel.entryText(month, index);
+                if (!calendar.entryText(month, index).isEmpty() && month != 2) // March 1: below
+                    shown << CalendarMonths::entryName(month, index) + QLatin1Char('=') + calendar.entryText(month, index);
             }
         }
         QCOMPARE(shown, (QStringList{QStringLiteral("txtJan0=  Mom  "), QStringLiteral("txtJan10=eleventh"),
@@ -130,7 +132,7 @@ private slots:
         // Too long for its box: shown cut, kept whole.
         QCOMPARE(panel.box(2, 0)->text(), longEntry.left(EntryTextValidator::longestText));
         QCOMPARE(notices.size(), 0);
-        QCOMPARE(panel.entryText(2, 0), longEntry);
+        QCOMPARE(calendar.entryText(2, 0), longEntry);
         QVERIFY(settingsFileBytes() == stored);
         QCOMPARE(ScriptedMessages::recordCount(), 0);
     }
@@ -164,11 +166,11 @@ private slots:
         const QString unwritable = CalendarEntryStore::fileName() + QStringLiteral(" cannot be written (Permission denied)");
         QVERIFY2(records[0].text.contains(unwritable), qPrintable(records[0].text));
         QVERIFY2(!records[0].text.contains(QStringLiteral("January")), qPrintable(records[0].text));
-        QCOMPARE(form.entryPanel().entryText(0, 1), folderMissing ? QString() : entries.value(QStringLiteral("txtJan1")));
-        QCOMPARE(form.entryPanel().entryText(0, 2), folderMissing ? QString() : entries.value(QStringLiteral("txtJan2")));
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 1), folderMissing ? QString() : entries.value(QStringLiteral("txtJan1")));
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 2), folderMissing ? QString() : entries.value(QStringLiteral("txtJan2")));
 
         // Typing meets the refusal as any change does.
-        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("N"));
+        QTest::keyClicks(WindowParts::entryPanel(form).box(0, 0), QStringLiteral("N"));
         records = ScriptedMessages::takeRecords();
         QCOMPARE(records.size(), 1);
         QVERIFY2(records[0].text.startsWith(QStringLiteral("The entry for January 1 could not be saved")),
@@ -218,15 +220,15 @@ private slots:
         QCOMPARE(records.size(), 1);
         QVERIFY2(records[0].text.contains(QStringLiteral("Entries recovered: 2.")) && records[0].text.contains(said),
                  qPrintable(records[0].text));
-        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("AfterGarbage"));
-        QCOMPARE(form.entryPanel().entryText(1, 1), QStringLiteral("Mom, Dad Birthday"));
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 0), QStringLiteral("AfterGarbage"));
+        QCOMPARE(WindowParts::calendar(form).entryText(1, 1), QStringLiteral("Mom, Dad Birthday"));
         folder.reset();
 
         const QStringList asides = QDir(settingsFolder()).entryList({QStringLiteral("Quillmoor.ini.damaged-*")});
         if (readOnly) {
             QVERIFY2(records[0].text.contains(QStringLiteral("could not be copied aside")), qPrintable(records[0].text));
             QVERIFY(settingsFileBytes() == damaged);
-            QCOMPARE(form.entryPanel().entryWriter().unsavedCount(), 2);
+            QCOMPARE(WindowParts::calendar(form).writer().unsavedCount(), 2);
             return;
         }
         QCOMPARE(asides.size(), 1);
@@ -264,7 +266,7 @@ private slots:
         QCOMPARE(asides.size(), 1);
         QCOMPARE(fileContent(QDir(settingsFolder()).filePath(asides.first())), edited);
 
-        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("N"));
+        QTest::keyClicks(WindowParts::entryPanel(form).box(0, 0), QStringLiteral("N"));
         const CalendarEntryStore store;
         QCOMPARE(store.read(QStringLiteral("txtMay4")), QStringLiteral("Jos\u00e9 caf\u00e9"));
         QCOMPARE(store.read(QStringLiteral("txtMay0")), QStringLiteral("Tom,Ann Birthday"));
@@ -282,7 +284,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         for (int month = 0; month < CalendarMonths::count; ++month) {
             for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
-                QCOMPARE(QApplication::focusWidget(), form.entryPanel().box(month, index));
+                QCOMPARE(QApplication::focusWidget(), WindowParts::entryPanel(form).box(month, index));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
         }
@@ -306,8 +308,8 @@ private slots:
         QVERIFY(records[1].text.contains(QStringLiteral("Form1.Form_Load at line 108\r\r")));
         QCOMPARE(ApplicationTitle::get(), QStringLiteral("Earlier title"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Daybloom"));
-        QVERIFY(!form.mousePointer().hasCustomCursor());
-        QCOMPARE(form.entryPanel().scrollBar()->maximum(), 23625);
+        QVERIFY(!WindowParts::pointer(form).hasCustomCursor());
+        QCOMPARE(WindowParts::entryPanel(form).scrollBar()->maximum(), 23625);
         QVERIFY(!form.programEnded());
     }
 
@@ -317,8 +319,8 @@ private slots:
         FakeWordEngine engine;
         Form1 form(engine, m_dialogs);
         form.Form_Load();
-        QCOMPARE(form.mousePointer().value(), MousePointer::Default);
-        form.mousePointer().set(MousePointer::Custom);
+        QCOMPARE(WindowParts::pointer(form).value(), MousePointer::Default);
+        WindowParts::pointer(form).set(MousePointer::Custom);
         QCOMPARE(form.cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(form.cursor().hotSpot(), QPoint(7, 0));
     }
@@ -356,11 +358,11 @@ private slots:
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QLineEdit *box = form.entryPanel().box(5, 10);
+        QLineEdit *box = WindowParts::entryPanel(form).box(5, 10);
         box->setFocus();
         const auto texts = [&form] {
-            return QStringList{form.entryPanel().entryText(0, 0), form.entryPanel().entryText(3, 12),
-                               form.entryPanel().entryText(11, 30)};
+            return QStringList{WindowParts::calendar(form).entryText(0, 0), WindowParts::calendar(form).entryText(3, 12),
+                               WindowParts::calendar(form).entryText(11, 30)};
         };
         const QStringList original{QStringLiteral("New Year"), marysText, QStringLiteral("Silvester")};
 
@@ -377,7 +379,7 @@ private slots:
         QCOMPARE(texts(), original);
 
         clickButton(form, QStringLiteral("PushButton2"));
-        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mary Birthday"));
+        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Mary Birthday"));
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(texts(), original);
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtNov15")), QString());
@@ -426,12 +428,12 @@ private slots:
         QVERIFY2(records.at(0).text.startsWith(QStringLiteral("1 new entries on 1 days, 1 of which already hold text")),
                  qPrintable(records.at(0).text));
         QVERIFY(records.at(0).text.contains(QStringLiteral("Bob Jones")));
-        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic"));
+        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Picnic"));
 
         ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
         dropAndWait();
         QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
-        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
+        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
         QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday"));
 
         dropAndWait();
@@ -490,11 +492,11 @@ private slots:
         QCOMPARE(undo->text(), QStringLiteral("&Undo: Calendar cleared"));
         QVERIFY(!redo->isEnabled());
         chooseMenuItem(form, QStringLiteral("undo"));
-        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 0), QStringLiteral("New Year"));
         QVERIFY(!undo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo: Calendar cleared"));
         chooseMenuItem(form, QStringLiteral("redo"));
-        QCOMPARE(form.entryPanel().entryText(0, 0), QString());
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 0), QString());
         chooseMenuItem(form, QStringLiteral("undo"));
 
         const QString exported = QDir(settingsFolder()).filePath(QStringLiteral("menu-export.csv"));
@@ -537,7 +539,7 @@ private slots:
         QVERIFY(form.findChild<QMenuBar *>()->height() > 0);
         QCOMPARE(clientArea->geometry().top(), form.findChild<QMenuBar *>()->geometry().bottom() + 1);
         QCOMPARE(form.size(), QSize(792, clientArea->geometry().bottom() + 1));
-        QCOMPARE(form.entryPanel().mapTo(clientArea, QPoint()), Twips::rect(PanelGeometry::frame).topLeft());
+        QCOMPARE(WindowParts::entryPanel(form).mapTo(clientArea, QPoint()), Twips::rect(PanelGeometry::frame).topLeft());
         chooseMenuItem(form, QStringLiteral("quit"));
         QVERIFY(!form.isVisible());
     }
@@ -557,7 +559,7 @@ private slots:
             Form1 form(engine, m_dialogs);
             form.Form_Load();
             form.show();
-            QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
+            QTest::keyClicks(WindowParts::entryPanel(form).box(3, 12), QStringLiteral("Mom"));
             ScriptedMessages::takeRecords(); // at start-up, and the refused write
 
             // Retry while the fault lasts asks again, so does a file that cannot be
@@ -593,8 +595,8 @@ private slots:
         FakeWordEngine engine;
         Form1 form(engine, m_dialogs);
         form.Form_Load();
-        QCOMPARE(form.entryPanel().entryText(0, 0), QStringLiteral("New Year"));
-        QCOMPARE(form.entryPanel().entryText(3, 12), QStringLiteral("Mom"));
+        QCOMPARE(WindowParts::calendar(form).entryText(0, 0), QStringLiteral("New Year"));
+        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Mom"));
         QCOMPARE(ScriptedMessages::recordCount(), 0);
     }
 
@@ -607,7 +609,7 @@ private slots:
         Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
-        QTest::keyClicks(form.entryPanel().box(3, 12), QStringLiteral("Mom"));
+        QTest::keyClicks(WindowParts::entryPanel(form).box(3, 12), QStringLiteral("Mom"));
         ScriptedMessages::takeRecords(); // at start-up, and the refused write
 
         form.closeWithoutAsking();
@@ -630,9 +632,9 @@ private slots:
         Form1 form(engine, m_dialogs);
         form.Form_Load();
         form.show();
-        QTest::keyClicks(form.entryPanel().box(0, 0), QStringLiteral("A"));
+        QTest::keyClicks(WindowParts::entryPanel(form).box(0, 0), QStringLiteral("A"));
         clickButton(form, QStringLiteral("PushButton22"));
-        Form2 *preview = form.build().previewWindow();
+        Form2 *preview = WindowParts::previewWindow();
         QVERIFY(preview && preview->isVisible());
         const QString document = preview->wordFile();
         QVERIFY(QFile::exists(document));
