@@ -264,6 +264,7 @@ private slots:
         QVERIFY(!sockets.isEmpty());
 
         ::kill(offices.first(), SIGSTOP);
+        QTRY_VERIFY(ProcessState::stopped(offices.first()));
         QElapsedTimer clock;
         clock.start();
         QString message;
@@ -299,6 +300,7 @@ private slots:
         const pid_t healthyOffice = officeChildren().at(officeChildren().first() == stoppedOffice ? 1 : 0);
 
         ::kill(stoppedOffice, SIGSTOP);
+        QTRY_VERIFY(ProcessState::stopped(stoppedOffice));
         stopped->quit();
         healthy->quit();
         QTRY_VERIFY_WITH_TIMEOUT(!processExists(healthyOffice), 7000);
@@ -376,6 +378,9 @@ private slots:
         }
     }
 
+    // A loaded machine takes a moment to stop a process: each test waits until the kernel
+    // says it is stopped before the office is asked anything.
+
     // Ready offices that were stopped are not handed out: the build gets one that
     // answers, and the stopped ones are ended.
     void stoppedReadyOfficesAreReplaced()
@@ -388,7 +393,6 @@ private slots:
         QCOMPARE(ready.size(), 2);
         for (const pid_t office : ready)
             ::kill(office, SIGSTOP);
-        // A loaded machine takes a moment to stop a process; the build comes after.
         for (const pid_t office : ready)
             QTRY_VERIFY(ProcessState::stopped(office));
 
