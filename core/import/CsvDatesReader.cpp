@@ -1,8 +1,10 @@
 #include "core/import/CsvDatesReader.h"
 
+#include "core/entry/EntryYears.h"
 #include "core/import/CsvDatesWriter.h"
 #include "core/import/DateLabels.h"
 #include "core/import/DateParts.h"
+#include "core/import/EntryPieces.h"
 #include "core/import/FileText.h"
 #include "core/import/FormulaGuard.h"
 #include "core/import/ImportCancelled.h"
@@ -348,14 +350,20 @@ std::optional<ColumnLayout> layoutOf(const QList<CsvRecord> &rows)
 
 // ---- Exported entries ----
 
-bool isEntryList(const CsvRecord &header)
+// The cells of each row of a calendar this program exported, told by its header: 4 with
+// the years' column, 3 in files written before it; 0 for any other file.
+qsizetype entryListCells(const CsvRecord &header)
 {
-    return header.cells.join(u',') == QLatin1String(CsvDatesWriter::header);
+    const QString cells = header.cells.join(u',');
+    if (cells == QLatin1String(CsvDatesWriter::header))
+        return 4;
+    return cells == QLatin1String(CsvDatesWriter::headerWithoutYears) ? 3 : 0;
 }
 
 // The rows of an exported calendar: month and day as numbers, the entry as it was before
-// the export guarded it against spreadsheet formulas.
-ImportedDates entriesOf(const QList<CsvRecord> &rows, const std::stop_token &stop)
+// the export guarded it against spreadsheet formulas, a day's pieces joined again. A year
+// the person wrote into the Year column of an entry without one is added to it.
+ImportedDates entriesOf(const QList<CsvRecord> &rows, qsizetype cells, const std::stop_token &stop)
 {
     ImportedDates result;
     for (qsizetype r = 1; r < rows.size(); ++r) {
@@ -365,11 +373,24 @@ ImportedDates entriesOf(const QList<CsvRecord> &rows, const std::stop_token &sto
             continue;
         const int month = numberOf(row.cell(0), 2);
         const int day = numberOf(row.cell(1), 2);
-        if (row.unterminated || row.cells.size() != 3 || !DateParts::isCalendarDay(month, day, std::nullopt)) {
+        if (row.unterminated || row.cells.size() != cells || !DateParts::isCalendarDay(month, day, std::nullopt)) {
             result.skipped.append(QCoreApplication::translate("CsvDatesReader", "row %1: not a month, a day and an entry").arg(r + 1));
             continue;
         }
-        result.dates.append({.month = month, .day = day, .kind = Kind::Entry, .name = FormulaGuard::removed(row.cells.at(2)), .year = {}});
+        QString entry = FormulaGuard::removed(row.cells.at(2));
+        const QString year = row.cell(3);
+        if (!year.isEmpty()) {
+            const int number = numberOf(year, 4);
+            if (number < EntryYears::earliestYear) {
+                result.skipped.append(QCoreApplication::translate("CsvDatesReader", "row %1: \"%2\" is not a year")
+                                          .arg(r + 1)
+                                          .arg(PlainText::excerpt(year)));
+                continue;
+            }
+            if (!EntryPieces::hasYear(entry))
+                entry = EntryYears::withYear(entry, number);
+        }
+        EntryPieces::append(result.dates, {.month = month, .day = day, .kind = Kind::Entry, .name = entry, .year = {}});
     }
     return result;
 }
@@ -489,8 +510,8 @@ ImportedDates CsvDatesReader::read(const QByteArray &content, SlashOrder order, 
     // Text files hold no NUL bytes; a file that does is a picture, an archive or the like.
     const QString text = FileText::text(content);
     const QList<CsvRecord> rows = text.contains(QChar(u'\0')) ? QList<CsvRecord>() : recordsOf(text, separatorOf(text), stop);
-    if (!rows.isEmpty() && isEntryList(rows.first()))
-        return entriesOf(rows, stop);
+    if (const qsizetype cells = rows.isEmpty() ? 0 : entryListCells(rows.first()); cells > 0)
+        return entriesOf(rows, cells, stop);
     const std::optional<ColumnLayout> layout = rows.isEmpty() ? std::nullopt : layoutOf(rows);
     if (!layout) {
         result.skipped.append(noRowsLine());

@@ -22,9 +22,12 @@
 // the file tells by a number above 12 or the caller by its answer. Rows are counted as a
 // spreadsheet numbers them, the header being row 1.
 //
-// A file with the header "Month,Day,Entry" is a calendar this program exported: each row
-// gives a day by its numbers and its entry exactly as it was, the apostrophe that kept a
-// spreadsheet from reading it as a formula taken off again (FormulaGuard).
+// A file with the header "Month,Day,Entry,Year" (or "Month,Day,Entry", as older versions
+// wrote it) is a calendar this program exported: each row gives a day by its numbers and
+// a piece of its entry exactly as it was, the apostrophe that kept a spreadsheet from
+// reading it as a formula taken off again (FormulaGuard); the rows of one day make its
+// entry again (EntryPieces). A year the person wrote into the Year column goes to the end
+// of an entry that has none.
 class CsvDatesReader
 {
 public:

@@ -1,5 +1,6 @@
 #include "core/import/CsvDatesWriter.h"
 
+#include "core/import/EntryPieces.h"
 #include "core/import/FormulaGuard.h"
 
 namespace {
@@ -21,7 +22,11 @@ QString field(const QString &entry)
 QByteArray CsvDatesWriter::write(const QList<ExportedDay> &days)
 {
     QString text = QString::fromLatin1(header) + QStringLiteral("\r\n");
-    for (const ExportedDay &day : days)
-        text += QStringLiteral("%1,%2,%3\r\n").arg(day.month).arg(day.day).arg(field(day.text));
+    for (const ExportedDay &day : days) {
+        for (const EntryPiece &piece : EntryPieces::of(day.text)) {
+            const QString year = piece.year ? QString::number(*piece.year) : QString();
+            text += QStringLiteral("%1,%2,%3,%4\r\n").arg(day.month).arg(day.day).arg(field(piece.text), year);
+        }
+    }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }

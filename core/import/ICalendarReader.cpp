@@ -1,6 +1,7 @@
 #include "core/import/ICalendarReader.h"
 
 #include "core/import/DateParts.h"
+#include "core/import/EntryPieces.h"
 #include "core/import/FileText.h"
 #include "core/import/ImportCancelled.h"
 #include "core/import/ICalendarWriter.h"
@@ -151,17 +152,31 @@ bool isExportedEntry(icalcomponent *event)
     return id && std::strcmp(id, ICalendarWriter::productId) == 0;
 }
 
-// The entry an exported event carries exactly, where its summary could not
-// (ICalendarWriter); nothing where it carries none.
-std::optional<QString> exactEntryOf(icalcomponent *event)
+
+// The value of the event's first property of this name of no standard ("X-…"); nothing
+// where it has none.
+std::optional<QByteArray> extensionValue(icalcomponent *event, const char *propertyName)
 {
     for (icalproperty *property = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); property;
          property = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
         const char *name = icalproperty_get_x_name(property);
-        if (name && qstricmp(name, ICalendarWriter::exactEntryProperty) == 0)
-            return QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray(icalproperty_get_x(property))));
+        if (name && qstricmp(name, propertyName) == 0)
+            return QByteArray(icalproperty_get_x(property));
     }
     return std::nullopt;
+}
+
+// The year the event began, where the file means one: its start's, unless it is a year
+// that stands for "no year". A birthday calendar made from contacts says what its start's
+// year is: "X-NEXTCLOUD-BC-UNKNOWN-YEAR:1" for a placeholder (1970, in older versions
+// 1900), "X-NEXTCLOUD-BC-YEAR" for the real year where the start is moved to 1970.
+std::optional<int> yearOf(icalcomponent *event, const icaltimetype &start)
+{
+    if (const std::optional<QByteArray> real = extensionValue(event, "X-NEXTCLOUD-BC-YEAR"))
+        return DateParts::meantYear(DateParts::number(QString::fromLatin1(real->trimmed())));
+    if (extensionValue(event, "X-NEXTCLOUD-BC-UNKNOWN-YEAR").value_or(QByteArray()).trimmed() == "1")
+        return std::nullopt;
+    return DateParts::meantYear(start.year);
 }
 
 // The event's title on one line: line breaks and control characters as blanks. An
@@ -171,8 +186,9 @@ ImportedDate titleOf(icalcomponent *event)
     ImportedDate title;
     if (isExportedEntry(event)) {
         title.kind = ImportedDate::Kind::Entry;
-        if (const std::optional<QString> exact = exactEntryOf(event)) {
-            title.name = *exact;
+        // The entry exactly, where the summary could not carry it (ICalendarWriter).
+        if (const std::optional<QByteArray> exact = extensionValue(event, ICalendarWriter::exactEntryProperty)) {
+            title.name = QString::fromUtf8(QByteArray::fromPercentEncoding(*exact));
             return title;
         }
     }
@@ -229,22 +245,26 @@ EventOutcome readEvent(icalcomponent *event, ImportedDate title)
     const icaltimetype start = icalproperty_get_dtstart(startProperty);
     if (!QDate::isValid(start.year, start.month, start.day))
         return skippedBecause("unreadable start date");
-    if (icalproperty *ruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-        const icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
-        if (rule.freq != ICAL_YEARLY_RECURRENCE)
-            return {std::nullopt, QStringLiteral("repeats %1, not yearly")
-                                      .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower())};
-        if (!keepsStartDay(rule, start))
-            return skippedBecause("repeats yearly on other days than its start");
-    } else if (unreadableValue(event, "RRULE")) {
-        return skippedBecause("unreadable repeat rule");
-    } else {
+    icalproperty *ruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    if (!ruleProperty)
         // The calendar holds the dates that come back each year.
-        return skippedBecause("happens once");
-    }
+        return skippedBecause(unreadableValue(event, "RRULE") ? "unreadable repeat rule" : "happens once");
+    const icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
+    if (rule.freq != ICAL_YEARLY_RECURRENCE)
+        return {std::nullopt, QStringLiteral("repeats %1, not yearly")
+                                  .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower())};
+    if (!keepsStartDay(rule, start))
+        return skippedBecause("repeats yearly on other days than its start");
     title.month = start.month;
     title.day = start.day;
-    title.year = DateParts::meantYear(start.year);
+    if (title.kind == ImportedDate::Kind::Entry) {
+        // The program's own events: February 29 comes back on the last day of February,
+        // starting on the 28th in a common year; the entry's text holds its years.
+        if (start.month == 2 && rule.by_month_day[0] == -1)
+            title.day = 29;
+    } else {
+        title.year = yearOf(event, start);
+    }
     return {title, {}};
 }
 
@@ -268,7 +288,7 @@ ImportedDates ICalendarReader::read(const QByteArray &content, const std::stop_t
         const EventOutcome outcome =
             cutOff ? skippedBecause("cut off at the end of the file") : readEvent(events[i], title);
         if (outcome.date)
-            result.dates << *outcome.date;
+            EntryPieces::append(result.dates, *outcome.date);
         else
             result.skipped << QStringLiteral("%1: %2").arg(
                 title.name.isEmpty() ? QStringLiteral("event %1").arg(i + 1) : PlainText::excerpt(title.name), outcome.reason);

@@ -1,5 +1,7 @@
 #include "core/import/ICalendarWriter.h"
 
+#include "core/import/EntryPieces.h"
+
 #include <QDate>
 
 #include <algorithm>
@@ -18,9 +20,19 @@ struct StringFree {
     void operator()(char *text) const { icalmemory_free_buffer(text); }
 };
 
-// Events start in a leap year, so that February 29 is a day they can start on, and early
-// enough that every year a person looks at shows them.
+// Events of pieces without a year start in a leap year, so that February 29 is a day they
+// can start on, and early enough that every year a person looks at shows them.
 constexpr int firstYear = 2000;
+
+// A piece with a year starts in that year, so that calendar programs count the years from
+// it; February 29 of a common year starts on the 28th, as the rule has it come back.
+QDate startOf(const ExportedDay &day, const EntryPiece &piece)
+{
+    if (!piece.year)
+        return QDate(firstYear, day.month, day.day);
+    const QDate start(*piece.year, day.month, day.day);
+    return start.isValid() ? start : QDate(*piece.year, day.month, day.day - 1);
+}
 
 icaltimetype dateOf(const QDate &date)
 {
@@ -84,15 +96,22 @@ int sequenceOf(const QDateTime &revised)
     return static_cast<int>(std::clamp<qint64>(seconds, 0, std::numeric_limits<int>::max()));
 }
 
-icalcomponent *eventOf(const ExportedDay &day, const ExportedDays &calendar)
+// "0413-<calendar>@daybloom" for a day's first event, "0413-2-<calendar>@daybloom" for its
+// second: a day that gains a piece keeps the identity of the event it had.
+QByteArray uidOf(const ExportedDay &day, qsizetype piece, const ExportedDays &calendar)
 {
-    const QDate start(firstYear, day.month, day.day);
-    const QByteArray uid = QStringLiteral("%1%2-%3@daybloom")
-                               .arg(day.month, 2, 10, QLatin1Char('0'))
-                               .arg(day.day, 2, 10, QLatin1Char('0'))
-                               .arg(calendar.calendarId)
-                               .toUtf8();
-    const QByteArray summary = day.text.toUtf8();
+    const QString number = piece == 0 ? QString() : QStringLiteral("%1-").arg(piece + 1);
+    return QStringLiteral("%1%2-%3%4@daybloom")
+        .arg(day.month, 2, 10, QLatin1Char('0'))
+        .arg(day.day, 2, 10, QLatin1Char('0'))
+        .arg(number, calendar.calendarId)
+        .toUtf8();
+}
+
+icalcomponent *eventOf(const ExportedDay &day, const EntryPiece &piece, const QByteArray &uid, const ExportedDays &calendar)
+{
+    const QDate start = startOf(day, piece);
+    const QByteArray summary = piece.text.toUtf8();
     const icaltimetype revised = utcTimeOf(calendar.revised);
     icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
@@ -103,8 +122,8 @@ icalcomponent *eventOf(const ExportedDay &day, const ExportedDays &calendar)
     icalcomponent_add_property(event, icalproperty_new_dtend(dateOf(start.addDays(1))));
     icalcomponent_add_property(event, icalproperty_new_rrule(yearlyRule(day)));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
-    if (!summaryKeepsExactly(day.text)) {
-        const QByteArray copy = exactCopyOf(day.text);
+    if (!summaryKeepsExactly(piece.text)) {
+        const QByteArray copy = exactCopyOf(piece.text);
         icalproperty *exact = icalproperty_new_x(copy.constData());
         icalproperty_set_x_name(exact, ICalendarWriter::exactEntryProperty);
         icalcomponent_add_property(event, exact);
@@ -121,8 +140,11 @@ QByteArray ICalendarWriter::write(const ExportedDays &days)
     const std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(productId),
         icalproperty_new_calscale("GREGORIAN"), nullptr));
-    for (const ExportedDay &day : days.days)
-        icalcomponent_add_component(calendar.get(), eventOf(day, days));
+    for (const ExportedDay &day : days.days) {
+        const QList<EntryPiece> pieces = EntryPieces::of(day.text);
+        for (qsizetype i = 0; i < pieces.size(); ++i)
+            icalcomponent_add_component(calendar.get(), eventOf(day, pieces.at(i), uidOf(day, i, days), days));
+    }
     const std::unique_ptr<char, StringFree> text(icalcomponent_as_ical_string_r(calendar.get()));
     return QByteArray(text.get());
 }

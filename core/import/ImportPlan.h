@@ -12,9 +12,12 @@ class DayEntries;
 
 // What importing dates would change in the calendar, worked out before anything is
 // written so that the person can confirm it. An imported date goes to its day as
-// "Name Birthday", "Name Anniversary", the event's title or the exported entry. A day that
-// already holds text keeps it, and the new text is appended after "; " unless it is
-// already there: importing the same file twice changes nothing. A text from another
+// "Name Birthday", "Name Anniversary", the event's title or the exported entry, with the
+// year it began where the file gives one ("Name Birthday (1985)", EntryYears). A day that
+// already holds text keeps it, and each part of the new text is appended after "; " unless
+// it is already there, with or without its year; a part the day holds without the year
+// takes it: importing the same file twice changes nothing, nor does one with years after
+// one without. A text from another
 // program's file that would make a day's text longer than longestDayText characters is
 // left out, and listed; an entry of this program's own export goes back whatever its
 // length, as it was in the calendar it came from. No text keeps a control character
@@ -39,10 +42,11 @@ public:
 
     const QList<Change> &changes() const { return m_changes; }
     bool isEmpty() const { return m_changes.isEmpty(); }
-    // Days that held text before and get more.
+    // Days that held text before and get new entries.
     int daysWithText() const;
 
-    // "12 entries on 11 days, 3 of which already hold text, …", then what was left out,
+    // "12 entries on 11 days, 3 of which already hold text, …", how many entries took
+    // their year, then what was left out,
     // what was skipped and the files that were not read (one line each, with the reason,
     // names and entries quoted by their first characters only): the same for the
     // confirmation and the command line.
@@ -69,7 +73,10 @@ private:
     static QString listed(const QString &heading, const Listed &lines);
 
     QList<Change> m_changes;
-    int m_newTexts = 0;
+    int m_newTexts = 0;         // imported texts that add to their day
+    int m_daysWithNewTexts = 0; // days they add to
+    int m_daysWithText = 0;     // of those, days that held text before
+    int m_yearsGiven = 0;       // parts of the days that took their year
     int m_withoutControls = 0; // new texts that control characters were left out of
     qsizetype m_found = 0;     // dates the files gave
     Listed m_skipped;

@@ -17,8 +17,8 @@ struct ImportedDate {
     // The person's name (birthdays, anniversaries), the event's title (events) or the
     // entry's text (entries).
     QString name;
-    // The year, where the file gives one and means it (a year standing for "no year" is
-    // left out).
+    // The year the occasion began, where the file gives one and means it (a year standing
+    // for "no year" is left out). Entries have none: their text holds their years.
     std::optional<int> year;
     // The file's text held control characters, which `name` leaves out.
     bool controlsDropped = false;

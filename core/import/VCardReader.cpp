@@ -163,6 +163,8 @@ public:
                 mCharset = value;
             else if (key == "VALUE")
                 mValueType = value.toLower();
+            else if (key == "X-APPLE-OMIT-YEAR")
+                mOmittedYear = DateParts::number(QString::fromLatin1(value));
         }
     }
 
@@ -172,6 +174,9 @@ public:
     const QByteArray &group() const { return mGroup; }
     // "date", "text", …: the VALUE parameter in lower case, empty when not given.
     const QByteArray &valueType() const { return mValueType; }
+    // The year that a date's value holds in place of none, where the line says so
+    // ("BDAY;X-APPLE-OMIT-YEAR=1604:1604-04-13", also with other years).
+    std::optional<int> omittedYear() const { return mOmittedYear; }
     // The value decoded per its encoding and charset; escapes are left for the caller, who
     // knows whether the value is structured.
     QString text() const
@@ -203,6 +208,7 @@ private:
     QByteArray mCharset;
     QByteArray mValueType;
     QByteArray mFileEncoding;
+    std::optional<int> mOmittedYear;
     bool mQuotedPrintable = false;
 };
 
@@ -309,11 +315,13 @@ struct DateReading {
     QString problem;
 };
 
-// A date as a card writes it: its value, whether the card typed it as text, and what it is.
+// A date as a card writes it: its value, whether the card typed it as text, what it is,
+// and the year its value holds where it has none.
 struct WrittenDate {
     QString value;
     bool isText = false;
     ImportedDate::Kind kind = ImportedDate::Kind::Birthday;
+    std::optional<int> omittedYear;
 };
 
 DateReading readDate(const WrittenDate &written)
@@ -327,7 +335,7 @@ DateReading readDate(const WrittenDate &written)
     std::optional<CalendarDay> day = writtenDay(value);
     if (!day)
         return {std::nullopt, QStringLiteral("unreadable ") + kindWord + u' ' + quoted()};
-    day->year = DateParts::meantYear(day->year);
+    day->year = day->year == written.omittedYear ? std::nullopt : DateParts::meantYear(day->year);
     if (!DateParts::isCalendarDay(day->month, day->day, day->year))
         return {std::nullopt, kindWord + u' ' + quoted() + QStringLiteral(" is not a calendar day")};
     return {day, QString()};
@@ -360,11 +368,11 @@ public:
         else if (name == "NICKNAME" && mNickname.text.isEmpty())
             mNickname = CardName::typed(unescaped(splitUnescaped(line.text(), u',').front()));
         else if (name == "BDAY")
-            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Birthday});
+            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Birthday, line.omittedYear()});
         else if (name == "ANNIVERSARY" || name == "X-ANNIVERSARY" || name == "X-EVOLUTION-ANNIVERSARY")
-            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Anniversary});
+            addDate({line.text(), line.valueType() == "text", ImportedDate::Kind::Anniversary, line.omittedYear()});
         else if (name == "X-ABDATE")
-            mGroupedDates[line.group()] = line.text();
+            mGroupedDates[line.group()] = {line.text(), false, ImportedDate::Kind::Birthday, line.omittedYear()};
         else if (name == "X-ABLABEL")
             mGroupLabels[line.group()] = unescaped(line.text());
         else if (name == "X-ANDROID-CUSTOM")
@@ -427,7 +435,7 @@ private:
         const QString date = unescaped(fields.at(1));
         const QString label = fields.size() > 3 ? unescaped(fields.at(3)).trimmed() : QString();
         if (const std::optional<ImportedDate::Kind> kind = androidEventKind(fields.at(2).trimmed(), label))
-            addDate({date, false, *kind});
+            addDate({date, false, *kind, std::nullopt});
         else
             mNotUnderstood += QStringLiteral("date \"%1\" of type %2 is not a birthday or anniversary")
                                   .arg(PlainText::excerpt(date.trimmed()),
@@ -440,13 +448,17 @@ private:
     {
         for (auto it = mGroupedDates.cbegin(); it != mGroupedDates.cend(); ++it) {
             const QString label = mGroupLabels.value(it.key());
-            if (const std::optional<ImportedDate::Kind> kind = DateLabels::kindOf(label))
-                addDate({it.value(), false, *kind});
-            else if (label.isEmpty())
-                mNotUnderstood += QStringLiteral("date \"%1\" has no label").arg(PlainText::excerpt(it.value().trimmed()));
-            else
+            const QString value = it.value().value.trimmed();
+            if (const std::optional<ImportedDate::Kind> kind = DateLabels::kindOf(label)) {
+                WrittenDate date = it.value();
+                date.kind = *kind;
+                addDate(date);
+            } else if (label.isEmpty()) {
+                mNotUnderstood += QStringLiteral("date \"%1\" has no label").arg(PlainText::excerpt(value));
+            } else {
                 mNotUnderstood += QStringLiteral("date \"%1\" labelled \"%2\" is not a birthday or anniversary")
-                                      .arg(PlainText::excerpt(it.value().trimmed()), PlainText::excerpt(DateLabels::readable(label)));
+                                      .arg(PlainText::excerpt(value), PlainText::excerpt(DateLabels::readable(label)));
+            }
         }
         mGroupedDates.clear();
     }
@@ -463,7 +475,7 @@ private:
     CardName mStructuredName;
     CardName mNickname;
     QList<WrittenDate> mDates;
-    QMap<QByteArray, QString> mGroupedDates; // group → date value, in the order of the groups
+    QMap<QByteArray, WrittenDate> mGroupedDates; // group → date, in the order of the groups; its kind from its label
     QMap<QByteArray, QString> mGroupLabels;  // group → label
     QStringList mNotUnderstood;
 };

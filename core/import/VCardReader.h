@@ -18,7 +18,8 @@
 //
 // The person's name is FN, else the given and family name of N, else the first NICKNAME.
 // Dates are "1985-04-13", "19850413", "--0413" or "--04-13", with or without a time of day;
-// the years 1604 (Apple's) and 0000 stand for "no year". A card without a date, without a
+// the years 1604 (Apple's) and 0000 stand for "no year", as does the year a date's
+// X-APPLE-OMIT-YEAR parameter names ("BDAY;X-APPLE-OMIT-YEAR=1900:1900-04-13"). A card without a date, without a
 // name, or with a date that is not a calendar day gives a line in `skipped` instead
 // ("card 3 (Anna Berg): no birthday or anniversary"), cards counted from 1.
 class VCardReader

@@ -239,6 +239,10 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
         <source>the dates could be read as month/day or as day/month, such as %1</source>
         <translation>die Daten lassen sich als Monat/Tag oder als Tag/Monat lesen, etwa %1</translation>
     </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a year</source>
+        <translation>Zeile %1: „%2“ ist keine Jahreszahl</translation>
+    </message>
 </context>
 <context>
     <name>DamagedSettingsRescue</name>
@@ -846,6 +850,10 @@ Möchten Sie %2 wirklich überschreiben?</translation>
     <message>
         <source> Control characters (invisible codes) were left out of %1 of them.</source>
         <translation> Aus %1 davon wurden Steuerzeichen (unsichtbare Codes) weggelassen.</translation>
+    </message>
+    <message>
+        <source>Entries already in the calendar that get their year: %1.</source>
+        <translation>Einträge im Kalender, die ihr Jahr bekommen: %1.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@ entiende la línea de órdenes.
         <source>the dates could be read as month/day or as day/month, such as %1</source>
         <translation>las fechas pueden leerse como mes/día o como día/mes, por ejemplo %1</translation>
     </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a year</source>
+        <translation>fila %1: «%2» no es un año</translation>
+    </message>
 </context>
 <context>
     <name>DamagedSettingsRescue</name>
@@ -846,6 +850,10 @@ Are you sure you wish to overwrite %2 ?</source>
     <message>
         <source> Control characters (invisible codes) were left out of %1 of them.</source>
         <translation> Se omitieron caracteres de control (códigos invisibles) en %1 de ellas.</translation>
+    </message>
+    <message>
+        <source>Entries already in the calendar that get their year: %1.</source>
+        <translation>Entradas ya presentes en el calendario que reciben su año: %1.</translation>
     </message>
 </context>
 <context>

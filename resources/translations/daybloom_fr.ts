@@ -239,6 +239,10 @@ pour une ligne de commande incomprise.
         <source>the dates could be read as month/day or as day/month, such as %1</source>
         <translation>les dates peuvent se lire mois/jour ou jour/mois, comme %1</translation>
     </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a year</source>
+        <translation>ligne %1 : « %2 » n’est pas une année</translation>
+    </message>
 </context>
 <context>
     <name>DamagedSettingsRescue</name>
@@ -846,6 +850,10 @@ Voulez-vous vraiment remplacer %2 ?</translation>
     <message>
         <source> Control characters (invisible codes) were left out of %1 of them.</source>
         <translation> Les caractères de contrôle (codes invisibles) ont été omis dans %1 d&apos;entre elles.</translation>
+    </message>
+    <message>
+        <source>Entries already in the calendar that get their year: %1.</source>
+        <translation>Entrées déjà dans le calendrier qui reçoivent leur année : %1.</translation>
     </message>
 </context>
 <context>

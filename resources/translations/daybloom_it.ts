@@ -239,6 +239,10 @@ comando non capita.
         <source>the dates could be read as month/day or as day/month, such as %1</source>
         <translation>le date si possono leggere come mese/giorno o come giorno/mese, ad esempio %1</translation>
     </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a year</source>
+        <translation>riga %1: «%2» non è un anno</translation>
+    </message>
 </context>
 <context>
     <name>DamagedSettingsRescue</name>
@@ -846,6 +850,10 @@ Vuoi davvero sovrascrivere %2?</translation>
     <message>
         <source> Control characters (invisible codes) were left out of %1 of them.</source>
         <translation> I caratteri di controllo (codici invisibili) sono stati omessi in %1 di esse.</translation>
+    </message>
+    <message>
+        <source>Entries already in the calendar that get their year: %1.</source>
+        <translation>Annotazioni già presenti nel calendario che ricevono il loro anno: %1.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@ voor een opdrachtregel die niet wordt begrepen.
         <source>the dates could be read as month/day or as day/month, such as %1</source>
         <translation>de datums zijn te lezen als maand/dag of als dag/maand, zoals %1</translation>
     </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a year</source>
+        <translation>rij %1: ‘%2’ is geen jaartal</translation>
+    </message>
 </context>
 <context>
     <name>DamagedSettingsRescue</name>
@@ -846,6 +850,10 @@ Weet je zeker dat je %2 wilt overschrijven?</translation>
     <message>
         <source> Control characters (invisible codes) were left out of %1 of them.</source>
         <translation> Bij %1 daarvan zijn besturingstekens (onzichtbare codes) weggelaten.</translation>
+    </message>
+    <message>
+        <source>Entries already in the calendar that get their year: %1.</source>
+        <translation>Notities die al in de kalender staan en hun jaar krijgen: %1.</translation>
     </message>
 </context>
 <context>

@@ -202,7 +202,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("ics") << QStringLiteral("dates.ics") << QByteArray("SUMMARY:Mom\\, Dad Birthday\r\n");
-        QTest::newRow("csv") << QStringLiteral("dates.csv") << QByteArray("2,29,Leap Day Zo\xc3\xab\r\n9,16,\"Mom, Dad Birthday\"\r\n");
+        QTest::newRow("csv") << QStringLiteral("dates.csv") << QByteArray("2,29,Leap Day Zo\xc3\xab,\r\n9,16,\"Mom, Dad Birthday\",\r\n");
     }
 
     void exportDatesWritesEachFormat()
@@ -328,7 +328,7 @@ private slots:
         const QSettings settings(settingsFile(), QSettings::IniFormat);
         const QString section = settingsSection + QLatin1Char('/');
         QCOMPARE(settings.value(section + QStringLiteral("txtJan0")).toString(), QStringLiteral("New Year Brunch; Grandma Rose Birthday"));
-        QCOMPARE(settings.value(section + QStringLiteral("txtSep15")).toString(), QStringLiteral("Mom, Dad Birthday; Grandma Rose Anniversary"));
+        QCOMPARE(settings.value(section + QStringLiteral("txtSep15")).toString(), QStringLiteral("Mom, Dad Birthday; Grandma Rose Anniversary (1960)"));
         QCOMPARE(settings.allKeys().filter(QStringLiteral("txtMay")), QStringList());
 
         const Run again = run({QStringLiteral("--import"), files.first()});

@@ -74,6 +74,17 @@ private slots:
             << QByteArray("Name,Birthday\nAnna,1985-04-13\n\"Per,1970-12-01\n")
             << QStringList{"birthday 04-13 1985 Anna"}
             << QStringList{"row 3: the file ends inside quotes, so the row is cut short"};
+        // The program's own export: a day's rows are its entry again, a year written into
+        // the Year column of an entry without one goes to its end; older files have no Year.
+        QTest::newRow("own export")
+            << QByteArray("\xEF\xBB\xBFMonth,Day,Entry,Year\r\n2,29,Leap (1957),1957\r\n4,15,Call Oma,\r\n"
+                          "4,15,Mom (1956),1956\r\n4,15,Dad,1950\r\n4,16,Ann,x\r\n4,17,Bo,1799\r\n4,18,Cy\r\n")
+            << QStringList{"entry 02-29 Leap (1957)", "entry 04-15 Call Oma; Mom (1956); Dad (1950)"}
+            << QStringList{"row 6: \"x\" is not a year", "row 7: \"1799\" is not a year",
+                           "row 8: not a month, a day and an entry"};
+        QTest::newRow("own export without years")
+            << QByteArray("Month,Day,Entry\r\n4,15,Mom (1956)\r\n4,15,Dad\r\n4,16,Ann,1950\r\n")
+            << QStringList{"entry 04-15 Mom (1956); Dad"} << QStringList{"row 4: not a month, a day and an entry"};
         QTest::newRow("empty") << QByteArray() << QStringList{} << QStringList{noRows};
         // An uncompressed archive of a .csv file.
         QTest::newRow("binary") << QByteArray("PK\x03\x04\n\0\0\0\0\0dates.csv\n", 20) + "Anna,1985-04-13\n"

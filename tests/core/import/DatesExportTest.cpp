@@ -54,6 +54,16 @@ const QHash<QString, QString> hostileEntries = {
     {QStringLiteral("txtFeb28"), QStringLiteral("Leap day")},
 };
 
+// Entries with years, by settings key: two years and the text between them, February 29
+// of a common year, a part repeated, blank parts around a year, a year too early to count.
+const QHash<QString, QString> yearedEntries = {
+    {QStringLiteral("txtApr14"), QStringLiteral("Mom Birthday (1956); Call Oma; Buy cake; Dad Birthday(1950) ")},
+    {QStringLiteral("txtFeb28"), QStringLiteral("Leap Baby (1957)")},
+    {QStringLiteral("txtJune17"), QStringLiteral("Ann & Tom Anniversary (2002); Ann & Tom Anniversary (2002)")},
+    {QStringLiteral("txtJan0"), QStringLiteral("; Oma (1931); ")},
+    {QStringLiteral("txtMar0"), QStringLiteral("Story (1799); Town (1800)")},
+};
+
 MemoryDayEntries awkwardCalendar()
 {
     MemoryDayEntries entries;
@@ -111,6 +121,55 @@ private slots:
         MemoryDayEntries empty;
         ImportPlan::make(empty, read).apply(empty);
         QCOMPARE(empty.texts, awkwardEntries);
+        QVERIFY(ImportPlan::make(calendar, read).isEmpty());
+    }
+
+    // A part with a year goes out as an event of its own starting in that year, or as a
+    // row with the year in its Year column, and every day comes back exactly.
+    void yearsGoOutWithTheirParts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("iCalendar") << QStringLiteral("years.ics")
+                                   << QStringLiteral("import sys\n"
+                                                     "from icalendar import Calendar\n"
+                                                     "events = Calendar.from_ical(open(sys.argv[1], 'rb').read()).walk('VEVENT')\n"
+                                                     "for event in events:\n"
+                                                     "    print(event.decoded('DTSTART').isoformat() + '|' + str(event.get('SUMMARY')).strip())\n"
+                                                     "print('UIDs unique:', len({str(event.get('UID')) for event in events}) == len(events))\n")
+                                   << QStringList{"1931-01-01|; Oma (1931);", "1957-02-28|Leap Baby (1957)",
+                                                  "2000-03-01|Story (1799)", "1800-03-01|Town (1800)",
+                                                  "1956-04-15|Mom Birthday (1956)", "2000-04-15|Call Oma; Buy cake",
+                                                  "1950-04-15|Dad Birthday(1950)", "2002-06-18|Ann & Tom Anniversary (2002)",
+                                                  "2002-06-18|Ann & Tom Anniversary (2002)", "UIDs unique: True"};
+        QTest::newRow("CSV") << QStringLiteral("years.csv")
+                             << QStringLiteral("import csv, sys\n"
+                                               "for row in csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline='')):\n"
+                                               "    print('|'.join(row))\n")
+                             << QStringList{"Month|Day|Entry|Year", "1|1|; Oma (1931); |1931", "2|29|Leap Baby (1957)|1957",
+                                            "3|1|Story (1799)|", "3|1|Town (1800)|1800", "4|15|Mom Birthday (1956)|1956",
+                                            "4|15|Call Oma; Buy cake|", "4|15|Dad Birthday(1950) |1950",
+                                            "6|18|Ann & Tom Anniversary (2002)|2002", "6|18|Ann & Tom Anniversary (2002)|2002"};
+    }
+
+    void yearsGoOutWithTheirParts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, script);
+        QFETCH(QStringList, written);
+        const QString file = m_folder.filePath(name);
+        MemoryDayEntries calendar;
+        calendar.texts = yearedEntries;
+        QCOMPARE(DatesExport::write(calendar, file), int(yearedEntries.size()));
+        QCOMPARE(readerOutput(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, file}).split(u'\n', Qt::SkipEmptyParts),
+                 written);
+
+        const ImportedDates read = DateFileReader::read(file, SlashOrder::Ask, nullptr);
+        QCOMPARE(read.skipped, QStringList());
+        MemoryDayEntries empty;
+        ImportPlan::make(empty, read).apply(empty);
+        QCOMPARE(empty.texts, yearedEntries);
         QVERIFY(ImportPlan::make(calendar, read).isEmpty());
     }
 

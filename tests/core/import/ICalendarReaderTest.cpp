@@ -84,6 +84,26 @@ private slots:
                            "food"}
             << QStringList{};
 
+        // A contacts server's birthday calendar marks the start years that stand for none,
+        // and names the real one where the start is moved; elsewhere only 1604 and 0 mean none.
+        QTest::newRow("years marked as none or named")
+            << calendar(allDay("Georg", "19000218", yearly + "X-NEXTCLOUD-BC-FIELD-TYPE:BDAY\r\nX-NEXTCLOUD-BC-UNKNOWN-YEAR:1\r\n") +
+                        allDay("Mom (1956)", "19700415", yearly + "X-NEXTCLOUD-BC-UNKNOWN-YEAR:0\r\nX-NEXTCLOUD-BC-YEAR:1956\r\n") +
+                        allDay("Club founded", "19000301", yearly) + allDay("Apple's none", "16040502", yearly))
+            << QStringList{"event 02-18 Georg", "event 04-15 1956 Mom (1956)", "event 03-01 1900 Club founded",
+                           "event 05-02 Apple's none"}
+            << QStringList{};
+
+        // The program's own events: a day's events are its entry again, February 29 comes
+        // back from a common year's start, and the years are the entry's own.
+        QTest::newRow("own export")
+            << QByteArray("BEGIN:VCALENDAR\r\nPRODID:-//Daybloom//Day entries 1.0//EN\r\n") +
+                   allDay("Leap (1957)", "19570228", "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1\r\n") +
+                   allDay("Call Oma", "20000415", yearly) + allDay("Mom (1956)", "19560415", yearly) +
+                   allDay("Dad", "20000415", yearly) + allDay("Dad", "20000416", yearly) + "END:VCALENDAR\r\n"
+            << QStringList{"entry 02-29 Leap (1957)", "entry 04-15 Call Oma; Mom (1956); Dad", "entry 04-16 Dad"}
+            << QStringList{};
+
         QTest::newRow("several calendars and bare events")
             << calendar(allDay("First", "19700101", yearly)) + calendar(allDay("Second", "19710202", yearly)) +
                    allDay("Bare", "19720303", yearly)

@@ -11,9 +11,22 @@ namespace {
 
 using Entries = MemoryDayEntries;
 
-ImportedDate date(int month, int day, ImportedDate::Kind kind, const QString &name)
+ImportedDate date(int month, int day, ImportedDate::Kind kind, const QString &name, std::optional<int> year = std::nullopt)
 {
-    return {month, day, kind, name, std::nullopt};
+    return {month, day, kind, name, year};
+}
+
+// A day's text, dates of April 15 imported into it, and the day's text afterwards.
+struct YearCase {
+    const char *row;
+    QString before;
+    QList<ImportedDate> dates;
+    QString after;
+};
+
+ImportedDate on15April(ImportedDate::Kind kind, const QString &name, std::optional<int> year = std::nullopt)
+{
+    return date(4, 15, kind, name, year);
 }
 
 } // namespace
@@ -59,6 +72,54 @@ private slots:
         const ImportPlan again = ImportPlan::make(entries, imported);
         QVERIFY(again.isEmpty());
         QVERIFY(again.summary().startsWith(QStringLiteral("Nothing new to add")));
+    }
+
+    // A year comes in with its date, and never doubles a part: a part without the year
+    // takes it, one with the same year is left, one without after one with adds nothing.
+    void yearsComeInWithoutDoubling()
+    {
+        using Kind = ImportedDate::Kind;
+        const QList<YearCase> cases = {
+            {"the part without the year takes it", "Call Oma; Mom Birthday", {on15April(Kind::Birthday, "Mom", 1956)},
+             "Call Oma; Mom Birthday (1956)"},
+            {"the same year is left", "Mom Birthday (1956)", {on15April(Kind::Birthday, "Mom", 1956)}, "Mom Birthday (1956)"},
+            {"the same year written closer", "Mom Birthday(1956)", {on15April(Kind::Birthday, "Mom", 1956)},
+             "Mom Birthday(1956)"},
+            {"no year after one with", "Mom Birthday (1956)", {on15April(Kind::Birthday, "Mom")}, "Mom Birthday (1956)"},
+            {"another year is another part", "Mom Birthday (1956)", {on15April(Kind::Birthday, "Mom", 1957)},
+             "Mom Birthday (1956); Mom Birthday (1957)"},
+            {"an empty day", "", {on15April(Kind::Anniversary, "Ann & Tom", 2002)}, "Ann & Tom Anniversary (2002)"},
+            {"a year the calendar does not count", "", {on15April(Kind::Birthday, "Old", 1750)}, "Old Birthday"},
+            {"titles with and without their year", "",
+             {on15April(Kind::Event, "Mom (1956)", 1956), on15April(Kind::Event, "Reunion", 2015)}, "Mom (1956); Reunion (2015)"},
+            {"an exported entry part by part", "Call Oma; Mom", {on15April(Kind::Entry, "Mom (1956); Dad (1950)", 2000)},
+             "Call Oma; Mom (1956); Dad (1950)"},
+            {"an exported entry held whole", "Mom (1956); Mom (1956)", {on15April(Kind::Entry, "Mom (1956); Mom (1956)")},
+             "Mom (1956); Mom (1956)"},
+            {"an exported entry on blanks, exactly", "  ", {on15April(Kind::Entry, "Mom (1956); Mom (1956)")},
+             "Mom (1956); Mom (1956)"},
+        };
+        for (const YearCase &yearCase : cases) {
+            Entries entries;
+            entries.texts.insert(QStringLiteral("txtApr14"), yearCase.before);
+            ImportedDates imported;
+            imported.dates = yearCase.dates;
+            ImportPlan::make(entries, imported).apply(entries);
+            QVERIFY2(entries.texts.value(QStringLiteral("txtApr14")) == yearCase.after,
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(yearCase.row), entries.texts.value(QStringLiteral("txtApr14")))));
+        }
+
+        // The confirmation tells new entries from years given to entries already there.
+        Entries entries;
+        entries.texts.insert(QStringLiteral("txtApr14"), QStringLiteral("Mom Birthday; Dad Birthday"));
+        ImportedDates imported;
+        imported.dates = {on15April(Kind::Birthday, "Mom", 1956), on15April(Kind::Birthday, "Dad", 1950)};
+        QCOMPARE(ImportPlan::make(entries, imported).summary(),
+                 QStringLiteral("Entries already in the calendar that get their year: 2."));
+        imported.dates.append(date(5, 1, Kind::Birthday, QStringLiteral("Eva"), 1990));
+        QCOMPARE(ImportPlan::make(entries, imported).summary(),
+                 QStringLiteral("1 new entries on 1 days, 0 of which already hold text (the new text goes after it). "
+                                "Entries already in the calendar that get their year: 2."));
     }
 
     // No day's text grows past what a calendar day can show: what would, is left out and

@@ -44,6 +44,12 @@ private slots:
         read("Apple's no year", "BDAY;X-APPLE-OMIT-YEAR=1604:1604-02-29", QStringLiteral("birthday 02-29 Anna Berg"));
         read("year zero", "BDAY:0000-07-01", QStringLiteral("birthday 07-01 Anna Berg"));
         read("1900 is a year", "BDAY:1900-07-01", QStringLiteral("birthday 07-01 1900 Anna Berg"));
+        read("1900 marked as no year", "BDAY;X-APPLE-OMIT-YEAR=1900:1900-07-01", QStringLiteral("birthday 07-01 Anna Berg"));
+        read("another year than the marked one", "BDAY;X-APPLE-OMIT-YEAR=1900:1985-04-13",
+             QStringLiteral("birthday 04-13 1985 Anna Berg"));
+        read("grouped date marked as no year",
+             "item2.X-ABDATE;X-APPLE-OMIT-YEAR=1900:1900-06-18\r\nitem2.X-ABLabel:_$!<Anniversary>!$_",
+             QStringLiteral("anniversary 06-18 Anna Berg"));
         read("February 29 without year", "BDAY:--0229", QStringLiteral("birthday 02-29 Anna Berg"));
         read("February 29 of a leap year", "BDAY:2024-02-29", QStringLiteral("birthday 02-29 2024 Anna Berg"));
         read("anniversary", "ANNIVERSARY:--0601", QStringLiteral("anniversary 06-01 Anna Berg"));

@@ -101,7 +101,7 @@ private slots:
         m_importer.importFiles({either, cards});
         QTRY_VERIFY(!m_importer.isImporting());
         QCOMPARE(ScriptedMessages::takeRecords().size(), 2);
-        QCOMPARE(m_entries.texts.value(QStringLiteral("txtMay3")), QStringLiteral("Anna Birthday"));
+        QCOMPARE(m_entries.texts.value(QStringLiteral("txtMay3")), QStringLiteral("Anna Birthday (1990)"));
         QCOMPARE(m_entries.texts.value(QStringLiteral("txtJan0")), QStringLiteral("Bo Birthday"));
         QCOMPARE(m_wholeChanges, 1);
         const QStringList steps = m_dialogs.progress().last()->texts;

@@ -433,8 +433,8 @@ private slots:
         ScriptedMessages::queueAnswer(MessagePresenter::Answer::Yes);
         dropAndWait();
         QCOMPARE(ScriptedMessages::takeRecords().size(), 1);
-        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday"));
-        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday"));
+        QCOMPARE(WindowParts::calendar(form).entryText(3, 12), QStringLiteral("Picnic; Mary Smith Birthday (1985)"));
+        QCOMPARE(CalendarEntryStore().read(QStringLiteral("txtApr12")), QStringLiteral("Picnic; Mary Smith Birthday (1985)"));
 
         dropAndWait();
         records = ScriptedMessages::takeRecords();
