@@ -126,6 +126,10 @@ start_x_server() {
   wait_until 30 "X display" test -s "$work/display"
   DISPLAY=":$(head -n 1 "$work/display")"
   export DISPLAY
+  # Letters the default keymap lacks get keys of their own before any window opens:
+  # otherwise xdotool maps each to a spare key just before typing it, and a busy program
+  # that reads the changed map late takes the key for nothing (a letter is lost).
+  xmodmap -e "keycode 230 = ediaeresis Ediaeresis" -e "keycode 248 = lstroke Lstroke"
 }
 
 # ---------------------------------------------------------------------------------------
