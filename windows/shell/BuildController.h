@@ -28,6 +28,8 @@ public:
 
     // "Start Creating Template". Afterwards the offices of the next build get ready.
     void build();
+    // Asked before a build starts; a build it answers false to does not start.
+    void setBuildCheck(std::function<bool()> check) { m_buildCheck = std::move(check); }
     // Has the office engine get the next build's instances ready in the background, the
     // first with the calendar template of the chosen paper open.
     void getOfficesReady();
@@ -52,5 +54,6 @@ private:
     MousePointer &m_pointer;
     DocumentBuilder m_builder;
     std::function<bool()> m_mayClose;
+    std::function<bool()> m_buildCheck;
     std::unique_ptr<Form2> m_preview;
 };

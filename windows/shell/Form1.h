@@ -6,6 +6,7 @@
 #include "windows/shell/BuildController.h"
 #include "windows/import/DateExporter.h"
 #include "windows/import/DateImporter.h"
+#include "windows/keepsake/KeepsakeCommands.h"
 #include "windows/widgets/MousePointer.h"
 #include "windows/widgets/WindowSetup.h"
 #include "windows/shell/SkinEngine.h"
@@ -100,6 +101,7 @@ private:
     CalendarHistory m_history;
     DateImporter m_importer;
     DateExporter m_exporter;
+    KeepsakeCommands m_keepsake;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;
