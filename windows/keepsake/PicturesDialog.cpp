@@ -193,8 +193,9 @@ void PicturesDialog::end()
     m_paused.reset();
     QStringList said = m_refusals;
     if (m_leftOver > 0)
-        said.append(tr("%n picture(s) more than there are places after %1 were left out.", nullptr, m_leftOver)
-                        .arg(PicturePlaces::label(m_choices.first().place)));
+        said.append(tr("There are no places left after %1 for %2 of the pictures; they were left out.")
+                        .arg(PicturePlaces::label(m_choices.last().place))
+                        .arg(m_leftOver));
     if (!said.isEmpty())
         UserMessages::information(tr("Not every picture could be used; the others are kept.\n\n%1").arg(said.join(QStringLiteral("\n\n"))));
 }
