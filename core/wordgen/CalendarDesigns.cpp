@@ -107,12 +107,17 @@ std::optional<CalendarDesign> CalendarDesigns::named(const QString &name)
     return std::nullopt;
 }
 
-QString CalendarDesigns::knownNames()
+QStringList CalendarDesigns::names()
 {
     QStringList names;
     for (const CalendarDesign &design : all())
         names.append(design.name);
-    return names.join(QStringLiteral(", "));
+    return names;
+}
+
+QString CalendarDesigns::knownNames()
+{
+    return names().join(QStringLiteral(", "));
 }
 
 QList<QSizeF> CalendarDesigns::pictureShapes(int place)

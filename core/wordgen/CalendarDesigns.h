@@ -54,6 +54,8 @@ inline const QString classicName = QStringLiteral("classic");
 const QList<CalendarDesign> &all();
 // The design of that name; nothing for any other name.
 std::optional<CalendarDesign> named(const QString &name);
+// "classic", "wall", …: every design's name, in menu order, classic first.
+QStringList names();
 // "classic, wall, …", for messages and the command line's help.
 QString knownNames();
 // Every printed size a picture place has in any design on any paper: the shapes its

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BackgroundPictures</name>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>%1 konnte nicht aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BuildPreflight</name>
+    <message>
+        <source>%1: %2 pixels per inch</source>
+        <extracomment>A picture in a list of those that would print blurry: %1 is its place (&quot;Cover&quot;, &quot;January&quot;), %2 the pixels per inch it would print at.</extracomment>
+        <translation>%1: %2 Pixel pro Zoll</translation>
+    </message>
+    <message>
+        <source>These pictures are too small for their place and would print blurry (at least %1 pixels per inch look sharp):</source>
+        <translation>Diese Bilder sind für ihren Platz zu klein und würden unscharf gedruckt (ab %1 Pixel pro Zoll wirken sie scharf):</translation>
+    </message>
+    <message>
+        <source>The entries of these months are too long to fit on the month&apos;s page; the month would run onto the next page:</source>
+        <translation>Die Einträge dieser Monate sind zu lang für die Seite des Monats; der Monat würde auf die nächste Seite übergehen:</translation>
+    </message>
+    <message>
+        <source>Make the calendar anyway?</source>
+        <translation>Den Kalender trotzdem erstellen?</translation>
+    </message>
+</context>
+<context>
     <name>CalendarChanges</name>
     <message>
         <source>the safety copy %1 could not be written: %2</source>
@@ -51,6 +78,14 @@
     <message>
         <source>%1 does not end in a known suffix: use %2.</source>
         <translation>%1 hat keine bekannte Endung: verwenden Sie %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOptions</name>
+    <message>
+        <source>Our family&apos;s birthdays</source>
+        <extracomment>The title printed on a calendar&apos;s cover unless the person writes their own.</extracomment>
+        <translation>Die Geburtstage unserer Familie</translation>
     </message>
 </context>
 <context>
@@ -423,6 +458,46 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
         <translation>Das Feld eines Tages fasst höchstens %1 Zeichen: Der Rest wurde weggelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignDialog</name>
+    <message>
+        <source>Calendar Design</source>
+        <translation>Kalendergestaltung</translation>
+    </message>
+    <message>
+        <source>Choose how the printed calendar looks. Each picture shows a design&apos;s first pages on your paper (%1).</source>
+        <translation>Wählen Sie, wie der gedruckte Kalender aussieht. Jedes Bild zeigt die ersten Seiten einer Gestaltung auf Ihrem Papier (%1).</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation>Wird gezeichnet…</translation>
+    </message>
+    <message>
+        <source>Use this design</source>
+        <translation>Diese Gestaltung verwenden</translation>
+    </message>
+    <message>
+        <source>Drawing the designs&apos; pictures…</source>
+        <translation>Die Bilder der Gestaltungen werden gezeichnet…</translation>
+    </message>
+    <message>
+        <source>Some pictures could not be drawn; the designs can still be chosen.
+%1</source>
+        <translation>Einige Bilder konnten nicht gezeichnet werden; die Gestaltungen lassen sich trotzdem wählen.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The program was built without the template of %1.</source>
+        <translation>Das Programm wurde ohne die Vorlage von %1 erstellt.</translation>
+    </message>
+    <message>
+        <source>The office laid out no page.</source>
+        <translation>Das Office hat keine Seite gesetzt.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +955,21 @@ Möchten Sie %2 wirklich überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>KeepsakeCommands</name>
+    <message>
+        <source>The design could not be stored: %1</source>
+        <translation>Die Gestaltung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Build anyway</source>
+        <translation>Trotzdem erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -995,6 +1085,14 @@ Version %2
 
 Freie Software unter der MIT-Lizenz.</translation>
     </message>
+    <message>
+        <source>&amp;Design…</source>
+        <translation>&amp;Gestaltung…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures…</source>
+        <translation>&amp;Bilder…</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1081,6 +1179,31 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>PicturePlaceView</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for %1</source>
+        <translation>Ein Bild für %1 auswählen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the picture of %1</source>
+        <translation>Das Bild von %1 entfernen</translation>
+    </message>
+    <message>
+        <source>No picture yet.
+Drop one here.</source>
+        <translation>Noch kein Bild.
+Hier eines ablegen.</translation>
+    </message>
+</context>
+<context>
     <name>PicturePlaces</name>
     <message>
         <source>Cover</source>
@@ -1121,6 +1244,65 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>the picture is damaged: %1</source>
         <translation>das Bild ist beschädigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Calendar Pictures</source>
+        <translation>Kalenderbilder</translation>
+    </message>
+    <message>
+        <source>The design %1 prints a picture on its cover and with every month. Choose a picture or drop one on its place. The program keeps its own copy: moving or deleting your file loses nothing.</source>
+        <translation>Die Gestaltung %1 druckt ein Bild auf dem Deckblatt und zu jedem Monat. Wählen Sie ein Bild aus oder legen Sie es auf seinem Platz ab. Das Programm bewahrt eine eigene Kopie auf: Wenn Sie Ihre Datei verschieben oder löschen, geht nichts verloren.</translation>
+    </message>
+    <message>
+        <source>The chosen design, %1, shows no pictures; these designs show them: %2 (Calendar ▸ Design…). The pictures you choose here are kept for them.</source>
+        <translation>Die gewählte Gestaltung, %1, zeigt keine Bilder; diese Gestaltungen zeigen sie: %2 (Kalender ▸ Gestaltung…). Die hier gewählten Bilder werden für sie aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Title on the cover:</source>
+        <translation>&amp;Titel auf dem Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture for %1</source>
+        <translation>Ein Bild für %1 auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be removed: %2</source>
+        <translation>Das Bild von %1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Preparing the pictures…</source>
+        <translation>Die Bilder werden vorbereitet…</translation>
+    </message>
+    <message>
+        <source>Preparing %1 for %2 (%3 of %4)…</source>
+        <translation>%1 wird für %2 vorbereitet (%3 von %4)…</translation>
+    </message>
+    <message>
+        <source>Not every picture could be used; the others are kept.
+
+%1</source>
+        <translation>Nicht jedes Bild konnte verwendet werden; die anderen sind aufbewahrt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The cover&apos;s title could not be stored: %1</source>
+        <translation>Der Titel des Deckblatts konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>There are no places left after %1 for %2 of the pictures; they were left out.</source>
+        <translation>Nach %1 ist kein Platz mehr für %2 der Bilder; sie wurden weggelassen.</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1466,25 @@ Freie Software unter der MIT-Lizenz.</translation>
         <source>Feb 29: %1</source>
         <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
         <translation>29. Feb.: %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearMenu</name>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Every year</source>
+        <translation>&amp;Jedes Jahr</translation>
+    </message>
+    <message>
+        <source>The year could not be stored: %1</source>
+        <translation>Das Jahr konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

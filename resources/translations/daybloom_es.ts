@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BackgroundPictures</name>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BuildPreflight</name>
+    <message>
+        <source>%1: %2 pixels per inch</source>
+        <extracomment>A picture in a list of those that would print blurry: %1 is its place (&quot;Cover&quot;, &quot;January&quot;), %2 the pixels per inch it would print at.</extracomment>
+        <translation>%1: %2 píxeles por pulgada</translation>
+    </message>
+    <message>
+        <source>These pictures are too small for their place and would print blurry (at least %1 pixels per inch look sharp):</source>
+        <translation>Estas imágenes son demasiado pequeñas para su lugar y se imprimirían borrosas (se ven nítidas desde %1 píxeles por pulgada):</translation>
+    </message>
+    <message>
+        <source>The entries of these months are too long to fit on the month&apos;s page; the month would run onto the next page:</source>
+        <translation>Las entradas de estos meses son demasiado largas para la página del mes; el mes pasaría a la página siguiente:</translation>
+    </message>
+    <message>
+        <source>Make the calendar anyway?</source>
+        <translation>¿Crear el calendario de todos modos?</translation>
+    </message>
+</context>
+<context>
     <name>CalendarChanges</name>
     <message>
         <source>the safety copy %1 could not be written: %2</source>
@@ -51,6 +78,14 @@
     <message>
         <source>%1 does not end in a known suffix: use %2.</source>
         <translation>%1 no termina en una extensión conocida: use %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOptions</name>
+    <message>
+        <source>Our family&apos;s birthdays</source>
+        <extracomment>The title printed on a calendar&apos;s cover unless the person writes their own.</extracomment>
+        <translation>Los cumpleaños de nuestra familia</translation>
     </message>
 </context>
 <context>
@@ -423,6 +458,46 @@ Add them to the calendar?</source>
     <message>
         <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
         <translation>La casilla de un día admite como máximo %1 caracteres: se omitió el resto.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignDialog</name>
+    <message>
+        <source>Calendar Design</source>
+        <translation>Diseño del calendario</translation>
+    </message>
+    <message>
+        <source>Choose how the printed calendar looks. Each picture shows a design&apos;s first pages on your paper (%1).</source>
+        <translation>Elija el aspecto del calendario impreso. Cada imagen muestra las primeras páginas de un diseño en su papel (%1).</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation>Dibujando…</translation>
+    </message>
+    <message>
+        <source>Use this design</source>
+        <translation>Usar este diseño</translation>
+    </message>
+    <message>
+        <source>Drawing the designs&apos; pictures…</source>
+        <translation>Dibujando las imágenes de los diseños…</translation>
+    </message>
+    <message>
+        <source>Some pictures could not be drawn; the designs can still be chosen.
+%1</source>
+        <translation>Algunas imágenes no se pudieron dibujar; los diseños se pueden elegir igualmente.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The program was built without the template of %1.</source>
+        <translation>El programa se compiló sin la plantilla de %1.</translation>
+    </message>
+    <message>
+        <source>The office laid out no page.</source>
+        <translation>La suite ofimática no maquetó ninguna página.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +955,21 @@ Are you sure you wish to overwrite %2 ?</source>
     </message>
 </context>
 <context>
+    <name>KeepsakeCommands</name>
+    <message>
+        <source>The design could not be stored: %1</source>
+        <translation>No se pudo guardar el diseño: %1</translation>
+    </message>
+    <message>
+        <source>Build anyway</source>
+        <translation>Crear de todos modos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -995,6 +1085,14 @@ Versión %2
 
 Software libre bajo la licencia MIT.</translation>
     </message>
+    <message>
+        <source>&amp;Design…</source>
+        <translation>&amp;Diseño…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures…</source>
+        <translation>&amp;Imágenes…</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1081,6 +1179,31 @@ Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>PicturePlaceView</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for %1</source>
+        <translation>Elegir una imagen para %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the picture of %1</source>
+        <translation>Quitar la imagen de %1</translation>
+    </message>
+    <message>
+        <source>No picture yet.
+Drop one here.</source>
+        <translation>Aún no hay imagen.
+Suelte una aquí.</translation>
+    </message>
+</context>
+<context>
     <name>PicturePlaces</name>
     <message>
         <source>Cover</source>
@@ -1121,6 +1244,65 @@ Software libre bajo la licencia MIT.</translation>
     <message>
         <source>the picture is damaged: %1</source>
         <translation>la imagen está dañada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Calendar Pictures</source>
+        <translation>Imágenes del calendario</translation>
+    </message>
+    <message>
+        <source>The design %1 prints a picture on its cover and with every month. Choose a picture or drop one on its place. The program keeps its own copy: moving or deleting your file loses nothing.</source>
+        <translation>El diseño %1 imprime una imagen en la portada y con cada mes. Elija una imagen o suéltela en su lugar. El programa guarda su propia copia: mover o borrar su archivo no pierde nada.</translation>
+    </message>
+    <message>
+        <source>The chosen design, %1, shows no pictures; these designs show them: %2 (Calendar ▸ Design…). The pictures you choose here are kept for them.</source>
+        <translation>El diseño elegido, %1, no muestra imágenes; estos diseños las muestran: %2 (Calendario ▸ Diseño…). Las imágenes que elija aquí se guardan para ellos.</translation>
+    </message>
+    <message>
+        <source>&amp;Title on the cover:</source>
+        <translation>&amp;Título de la portada:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture for %1</source>
+        <translation>Elegir una imagen para %1</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be removed: %2</source>
+        <translation>No se pudo quitar la imagen de %1: %2</translation>
+    </message>
+    <message>
+        <source>Preparing the pictures…</source>
+        <translation>Preparando las imágenes…</translation>
+    </message>
+    <message>
+        <source>Preparing %1 for %2 (%3 of %4)…</source>
+        <translation>Preparando %1 para %2 (%3 de %4)…</translation>
+    </message>
+    <message>
+        <source>Not every picture could be used; the others are kept.
+
+%1</source>
+        <translation>No se pudieron usar todas las imágenes; las demás se conservan.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The cover&apos;s title could not be stored: %1</source>
+        <translation>No se pudo guardar el título de la portada: %1</translation>
+    </message>
+    <message>
+        <source>There are no places left after %1 for %2 of the pictures; they were left out.</source>
+        <translation>No quedan lugares después de %1 para %2 de las imágenes; se omitieron.</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1466,25 @@ Software libre bajo la licencia MIT.</translation>
         <source>Feb 29: %1</source>
         <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
         <translation>29 feb.: %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearMenu</name>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Año</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>&amp;Every year</source>
+        <translation>&amp;Todos los años</translation>
+    </message>
+    <message>
+        <source>The year could not be stored: %1</source>
+        <translation>No se pudo guardar el año: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BackgroundPictures</name>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>%1 n&apos;a pas pu être conservé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>BuildPreflight</name>
+    <message>
+        <source>%1: %2 pixels per inch</source>
+        <extracomment>A picture in a list of those that would print blurry: %1 is its place (&quot;Cover&quot;, &quot;January&quot;), %2 the pixels per inch it would print at.</extracomment>
+        <translation>%1 : %2 pixels par pouce</translation>
+    </message>
+    <message>
+        <source>These pictures are too small for their place and would print blurry (at least %1 pixels per inch look sharp):</source>
+        <translation>Ces images sont trop petites pour leur emplacement et seraient imprimées floues (elles sont nettes à partir de %1 pixels par pouce) :</translation>
+    </message>
+    <message>
+        <source>The entries of these months are too long to fit on the month&apos;s page; the month would run onto the next page:</source>
+        <translation>Les entrées de ces mois sont trop longues pour la page du mois ; le mois déborderait sur la page suivante :</translation>
+    </message>
+    <message>
+        <source>Make the calendar anyway?</source>
+        <translation>Créer le calendrier quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>CalendarChanges</name>
     <message>
         <source>the safety copy %1 could not be written: %2</source>
@@ -51,6 +78,14 @@
     <message>
         <source>%1 does not end in a known suffix: use %2.</source>
         <translation>%1 ne se termine pas par une extension connue : utilisez %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOptions</name>
+    <message>
+        <source>Our family&apos;s birthdays</source>
+        <extracomment>The title printed on a calendar&apos;s cover unless the person writes their own.</extracomment>
+        <translation>Les anniversaires de notre famille</translation>
     </message>
 </context>
 <context>
@@ -423,6 +458,46 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
         <translation>La case d&apos;un jour contient au plus %1 caractères : le reste a été omis.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignDialog</name>
+    <message>
+        <source>Calendar Design</source>
+        <translation>Style du calendrier</translation>
+    </message>
+    <message>
+        <source>Choose how the printed calendar looks. Each picture shows a design&apos;s first pages on your paper (%1).</source>
+        <translation>Choisissez l&apos;apparence du calendrier imprimé. Chaque image montre les premières pages d&apos;un style sur votre papier (%1).</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation>Dessin en cours…</translation>
+    </message>
+    <message>
+        <source>Use this design</source>
+        <translation>Utiliser ce style</translation>
+    </message>
+    <message>
+        <source>Drawing the designs&apos; pictures…</source>
+        <translation>Dessin des images des styles…</translation>
+    </message>
+    <message>
+        <source>Some pictures could not be drawn; the designs can still be chosen.
+%1</source>
+        <translation>Certaines images n&apos;ont pas pu être dessinées ; les styles peuvent tout de même être choisis.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The program was built without the template of %1.</source>
+        <translation>Le programme a été compilé sans le modèle de %1.</translation>
+    </message>
+    <message>
+        <source>The office laid out no page.</source>
+        <translation>La suite bureautique n&apos;a mis en page aucune page.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +955,21 @@ Voulez-vous vraiment remplacer %2 ?</translation>
     </message>
 </context>
 <context>
+    <name>KeepsakeCommands</name>
+    <message>
+        <source>The design could not be stored: %1</source>
+        <translation>Le style n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Build anyway</source>
+        <translation>Créer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -995,6 +1085,14 @@ Version %2
 
 Logiciel libre sous licence MIT.</translation>
     </message>
+    <message>
+        <source>&amp;Design…</source>
+        <translation>&amp;Style…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures…</source>
+        <translation>&amp;Images…</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1081,6 +1179,31 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>PicturePlaceView</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for %1</source>
+        <translation>Choisir une image pour %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the picture of %1</source>
+        <translation>Retirer l&apos;image de %1</translation>
+    </message>
+    <message>
+        <source>No picture yet.
+Drop one here.</source>
+        <translation>Pas encore d&apos;image.
+Déposez-en une ici.</translation>
+    </message>
+</context>
+<context>
     <name>PicturePlaces</name>
     <message>
         <source>Cover</source>
@@ -1121,6 +1244,65 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>the picture is damaged: %1</source>
         <translation>l&apos;image est endommagée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Calendar Pictures</source>
+        <translation>Images du calendrier</translation>
+    </message>
+    <message>
+        <source>The design %1 prints a picture on its cover and with every month. Choose a picture or drop one on its place. The program keeps its own copy: moving or deleting your file loses nothing.</source>
+        <translation>Le style %1 imprime une image sur la couverture et avec chaque mois. Choisissez une image ou déposez-la sur son emplacement. Le programme en garde sa propre copie : déplacer ou supprimer votre fichier ne fait rien perdre.</translation>
+    </message>
+    <message>
+        <source>The chosen design, %1, shows no pictures; these designs show them: %2 (Calendar ▸ Design…). The pictures you choose here are kept for them.</source>
+        <translation>Le style choisi, %1, n&apos;affiche pas d&apos;images ; ces styles les affichent : %2 (Calendrier ▸ Style…). Les images choisies ici sont conservées pour eux.</translation>
+    </message>
+    <message>
+        <source>&amp;Title on the cover:</source>
+        <translation>&amp;Titre de la couverture :</translation>
+    </message>
+    <message>
+        <source>Choose a Picture for %1</source>
+        <translation>Choisir une image pour %1</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be removed: %2</source>
+        <translation>L&apos;image de %1 n&apos;a pas pu être retirée : %2</translation>
+    </message>
+    <message>
+        <source>Preparing the pictures…</source>
+        <translation>Préparation des images…</translation>
+    </message>
+    <message>
+        <source>Preparing %1 for %2 (%3 of %4)…</source>
+        <translation>Préparation de %1 pour %2 (%3 sur %4)…</translation>
+    </message>
+    <message>
+        <source>Not every picture could be used; the others are kept.
+
+%1</source>
+        <translation>Toutes les images n&apos;ont pas pu être utilisées ; les autres sont conservées.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The cover&apos;s title could not be stored: %1</source>
+        <translation>Le titre de la couverture n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>There are no places left after %1 for %2 of the pictures; they were left out.</source>
+        <translation>Il ne reste plus d&apos;emplacement après %1 pour %2 des images ; elles ont été laissées de côté.</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1466,25 @@ Logiciel libre sous licence MIT.</translation>
         <source>Feb 29: %1</source>
         <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
         <translation>29 févr. : %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearMenu</name>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>&amp;Every year</source>
+        <translation>&amp;Toutes les années</translation>
+    </message>
+    <message>
+        <source>The year could not be stored: %1</source>
+        <translation>L&apos;année n&apos;a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>

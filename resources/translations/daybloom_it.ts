@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>BackgroundPictures</name>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>Impossibile conservare %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BuildPreflight</name>
+    <message>
+        <source>%1: %2 pixels per inch</source>
+        <extracomment>A picture in a list of those that would print blurry: %1 is its place (&quot;Cover&quot;, &quot;January&quot;), %2 the pixels per inch it would print at.</extracomment>
+        <translation>%1: %2 pixel per pollice</translation>
+    </message>
+    <message>
+        <source>These pictures are too small for their place and would print blurry (at least %1 pixels per inch look sharp):</source>
+        <translation>Queste immagini sono troppo piccole per il loro spazio e verrebbero stampate sfocate (risultano nitide da %1 pixel per pollice):</translation>
+    </message>
+    <message>
+        <source>The entries of these months are too long to fit on the month&apos;s page; the month would run onto the next page:</source>
+        <translation>Le voci di questi mesi sono troppo lunghe per la pagina del mese; il mese continuerebbe sulla pagina successiva:</translation>
+    </message>
+    <message>
+        <source>Make the calendar anyway?</source>
+        <translation>Creare comunque il calendario?</translation>
+    </message>
+</context>
+<context>
     <name>CalendarChanges</name>
     <message>
         <source>the safety copy %1 could not be written: %2</source>
@@ -51,6 +78,14 @@
     <message>
         <source>%1 does not end in a known suffix: use %2.</source>
         <translation>%1 non termina con un’estensione nota: usa %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOptions</name>
+    <message>
+        <source>Our family&apos;s birthdays</source>
+        <extracomment>The title printed on a calendar&apos;s cover unless the person writes their own.</extracomment>
+        <translation>I compleanni della nostra famiglia</translation>
     </message>
 </context>
 <context>
@@ -423,6 +458,46 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
         <translation>La casella di un giorno contiene al massimo %1 caratteri: il resto è stato omesso.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignDialog</name>
+    <message>
+        <source>Calendar Design</source>
+        <translation>Stile del calendario</translation>
+    </message>
+    <message>
+        <source>Choose how the printed calendar looks. Each picture shows a design&apos;s first pages on your paper (%1).</source>
+        <translation>Scegli l&apos;aspetto del calendario stampato. Ogni immagine mostra le prime pagine di uno stile sulla tua carta (%1).</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation>Disegno in corso…</translation>
+    </message>
+    <message>
+        <source>Use this design</source>
+        <translation>Usa questo stile</translation>
+    </message>
+    <message>
+        <source>Drawing the designs&apos; pictures…</source>
+        <translation>Disegno delle immagini degli stili…</translation>
+    </message>
+    <message>
+        <source>Some pictures could not be drawn; the designs can still be chosen.
+%1</source>
+        <translation>Alcune immagini non sono state disegnate; gli stili si possono comunque scegliere.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The program was built without the template of %1.</source>
+        <translation>Il programma è stato compilato senza il modello di %1.</translation>
+    </message>
+    <message>
+        <source>The office laid out no page.</source>
+        <translation>La suite per ufficio non ha impaginato alcuna pagina.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +955,21 @@ Vuoi davvero sovrascrivere %2?</translation>
     </message>
 </context>
 <context>
+    <name>KeepsakeCommands</name>
+    <message>
+        <source>The design could not be stored: %1</source>
+        <translation>Impossibile salvare lo stile: %1</translation>
+    </message>
+    <message>
+        <source>Build anyway</source>
+        <translation>Crea comunque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -995,6 +1085,14 @@ Versione %2
 
 Software libero con licenza MIT.</translation>
     </message>
+    <message>
+        <source>&amp;Design…</source>
+        <translation>&amp;Stile…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures…</source>
+        <translation>&amp;Immagini…</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1081,6 +1179,31 @@ Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
+    <name>PicturePlaceView</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for %1</source>
+        <translation>Scegli un&apos;immagine per %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove the picture of %1</source>
+        <translation>Rimuovi l&apos;immagine di %1</translation>
+    </message>
+    <message>
+        <source>No picture yet.
+Drop one here.</source>
+        <translation>Ancora nessuna immagine.
+Rilasciane una qui.</translation>
+    </message>
+</context>
+<context>
     <name>PicturePlaces</name>
     <message>
         <source>Cover</source>
@@ -1121,6 +1244,65 @@ Software libero con licenza MIT.</translation>
     <message>
         <source>the picture is damaged: %1</source>
         <translation>l&apos;immagine è danneggiata: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Calendar Pictures</source>
+        <translation>Immagini del calendario</translation>
+    </message>
+    <message>
+        <source>The design %1 prints a picture on its cover and with every month. Choose a picture or drop one on its place. The program keeps its own copy: moving or deleting your file loses nothing.</source>
+        <translation>Lo stile %1 stampa un&apos;immagine sulla copertina e con ogni mese. Scegli un&apos;immagine o rilasciala nel suo spazio. Il programma ne conserva una copia: spostare o eliminare il tuo file non fa perdere nulla.</translation>
+    </message>
+    <message>
+        <source>The chosen design, %1, shows no pictures; these designs show them: %2 (Calendar ▸ Design…). The pictures you choose here are kept for them.</source>
+        <translation>Lo stile scelto, %1, non mostra immagini; questi stili le mostrano: %2 (Calendario ▸ Stile…). Le immagini scelte qui vengono conservate per loro.</translation>
+    </message>
+    <message>
+        <source>&amp;Title on the cover:</source>
+        <translation>&amp;Titolo in copertina:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture for %1</source>
+        <translation>Scegli un&apos;immagine per %1</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</source>
+        <translation>Immagini (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be removed: %2</source>
+        <translation>Impossibile rimuovere l&apos;immagine di %1: %2</translation>
+    </message>
+    <message>
+        <source>Preparing the pictures…</source>
+        <translation>Preparazione delle immagini…</translation>
+    </message>
+    <message>
+        <source>Preparing %1 for %2 (%3 of %4)…</source>
+        <translation>Preparazione di %1 per %2 (%3 di %4)…</translation>
+    </message>
+    <message>
+        <source>Not every picture could be used; the others are kept.
+
+%1</source>
+        <translation>Non tutte le immagini sono utilizzabili; le altre sono conservate.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The cover&apos;s title could not be stored: %1</source>
+        <translation>Impossibile salvare il titolo della copertina: %1</translation>
+    </message>
+    <message>
+        <source>There are no places left after %1 for %2 of the pictures; they were left out.</source>
+        <translation>Non restano spazi dopo %1 per %2 delle immagini; sono state tralasciate.</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1466,25 @@ Software libero con licenza MIT.</translation>
         <source>Feb 29: %1</source>
         <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
         <translation>29 feb: %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearMenu</name>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Anno</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>&amp;Every year</source>
+        <translation>&amp;Ogni anno</translation>
+    </message>
+    <message>
+        <source>The year could not be stored: %1</source>
+        <translation>Impossibile salvare l&apos;anno: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>BackgroundPictures</name>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>%1 kon niet worden bewaard: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BuildPreflight</name>
+    <message>
+        <source>%1: %2 pixels per inch</source>
+        <extracomment>A picture in a list of those that would print blurry: %1 is its place (&quot;Cover&quot;, &quot;January&quot;), %2 the pixels per inch it would print at.</extracomment>
+        <translation>%1: %2 pixels per inch</translation>
+    </message>
+    <message>
+        <source>These pictures are too small for their place and would print blurry (at least %1 pixels per inch look sharp):</source>
+        <translation>Deze afbeeldingen zijn te klein voor hun plek en zouden wazig worden afgedrukt (vanaf %1 pixels per inch zijn ze scherp):</translation>
+    </message>
+    <message>
+        <source>The entries of these months are too long to fit on the month&apos;s page; the month would run onto the next page:</source>
+        <translation>De items van deze maanden zijn te lang voor de pagina van de maand; de maand zou doorlopen op de volgende pagina:</translation>
+    </message>
+    <message>
+        <source>Make the calendar anyway?</source>
+        <translation>De kalender toch maken?</translation>
+    </message>
+</context>
+<context>
     <name>CalendarChanges</name>
     <message>
         <source>the safety copy %1 could not be written: %2</source>
@@ -51,6 +78,14 @@
     <message>
         <source>%1 does not end in a known suffix: use %2.</source>
         <translation>%1 heeft geen bekende extensie: gebruik %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOptions</name>
+    <message>
+        <source>Our family&apos;s birthdays</source>
+        <extracomment>The title printed on a calendar&apos;s cover unless the person writes their own.</extracomment>
+        <translation>De verjaardagen van onze familie</translation>
     </message>
 </context>
 <context>
@@ -423,6 +458,46 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>A day&apos;s box holds at most %1 characters: the rest was left out.</source>
         <translation>Het vak van een dag bevat hoogstens %1 tekens: de rest is weggelaten.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignDialog</name>
+    <message>
+        <source>Calendar Design</source>
+        <translation>Kalenderontwerp</translation>
+    </message>
+    <message>
+        <source>Choose how the printed calendar looks. Each picture shows a design&apos;s first pages on your paper (%1).</source>
+        <translation>Kies hoe de afgedrukte kalender eruitziet. Elke afbeelding toont de eerste pagina&apos;s van een ontwerp op uw papier (%1).</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation>Bezig met tekenen…</translation>
+    </message>
+    <message>
+        <source>Use this design</source>
+        <translation>Dit ontwerp gebruiken</translation>
+    </message>
+    <message>
+        <source>Drawing the designs&apos; pictures…</source>
+        <translation>De afbeeldingen van de ontwerpen worden getekend…</translation>
+    </message>
+    <message>
+        <source>Some pictures could not be drawn; the designs can still be chosen.
+%1</source>
+        <translation>Sommige afbeeldingen konden niet worden getekend; de ontwerpen kunnen toch worden gekozen.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPictures</name>
+    <message>
+        <source>The program was built without the template of %1.</source>
+        <translation>Het programma is gebouwd zonder de sjabloon van %1.</translation>
+    </message>
+    <message>
+        <source>The office laid out no page.</source>
+        <translation>Het kantoorpakket heeft geen pagina opgemaakt.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +955,21 @@ Weet je zeker dat je %2 wilt overschrijven?</translation>
     </message>
 </context>
 <context>
+    <name>KeepsakeCommands</name>
+    <message>
+        <source>The design could not be stored: %1</source>
+        <translation>Het ontwerp kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Build anyway</source>
+        <translation>Toch maken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -995,6 +1085,14 @@ Versie %2
 
 Vrije software onder de MIT-licentie.</translation>
     </message>
+    <message>
+        <source>&amp;Design…</source>
+        <translation>&amp;Ontwerp…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures…</source>
+        <translation>A&amp;fbeeldingen…</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1081,6 +1179,31 @@ Vrije software onder de MIT-licentie.</translation>
     </message>
 </context>
 <context>
+    <name>PicturePlaceView</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Kiezen…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for %1</source>
+        <translation>Een afbeelding kiezen voor %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove the picture of %1</source>
+        <translation>De afbeelding van %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>No picture yet.
+Drop one here.</source>
+        <translation>Nog geen afbeelding.
+Sleep er hier een heen.</translation>
+    </message>
+</context>
+<context>
     <name>PicturePlaces</name>
     <message>
         <source>Cover</source>
@@ -1121,6 +1244,65 @@ Vrije software onder de MIT-licentie.</translation>
     <message>
         <source>the picture is damaged: %1</source>
         <translation>de afbeelding is beschadigd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Calendar Pictures</source>
+        <translation>Kalenderafbeeldingen</translation>
+    </message>
+    <message>
+        <source>The design %1 prints a picture on its cover and with every month. Choose a picture or drop one on its place. The program keeps its own copy: moving or deleting your file loses nothing.</source>
+        <translation>Het ontwerp %1 drukt een afbeelding af op de omslag en bij elke maand. Kies een afbeelding of sleep er een naar haar plek. Het programma bewaart een eigen kopie: uw bestand verplaatsen of verwijderen kost niets.</translation>
+    </message>
+    <message>
+        <source>The chosen design, %1, shows no pictures; these designs show them: %2 (Calendar ▸ Design…). The pictures you choose here are kept for them.</source>
+        <translation>Het gekozen ontwerp, %1, toont geen afbeeldingen; deze ontwerpen tonen ze wel: %2 (Kalender ▸ Ontwerp…). De afbeeldingen die u hier kiest, worden voor hen bewaard.</translation>
+    </message>
+    <message>
+        <source>&amp;Title on the cover:</source>
+        <translation>&amp;Titel op de omslag:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture for %1</source>
+        <translation>Een afbeelding kiezen voor %1</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</source>
+        <translation>Afbeeldingen (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The picture of %1 could not be removed: %2</source>
+        <translation>De afbeelding van %1 kon niet worden verwijderd: %2</translation>
+    </message>
+    <message>
+        <source>Preparing the pictures…</source>
+        <translation>De afbeeldingen worden voorbereid…</translation>
+    </message>
+    <message>
+        <source>Preparing %1 for %2 (%3 of %4)…</source>
+        <translation>%1 wordt voorbereid voor %2 (%3 van %4)…</translation>
+    </message>
+    <message>
+        <source>Not every picture could be used; the others are kept.
+
+%1</source>
+        <translation>Niet elke afbeelding kon worden gebruikt; de andere zijn bewaard.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The cover&apos;s title could not be stored: %1</source>
+        <translation>De titel van de omslag kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>There are no places left after %1 for %2 of the pictures; they were left out.</source>
+        <translation>Na %1 is er geen plek meer voor %2 van de afbeeldingen; ze zijn weggelaten.</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1466,25 @@ Vrije software onder de MIT-licentie.</translation>
         <source>Feb 29: %1</source>
         <extracomment>February 29&apos;s entry, printed on February 28 in a common year: %1 is the entry.</extracomment>
         <translation>29 feb: %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearMenu</name>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jaar</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>&amp;Every year</source>
+        <translation>&amp;Elk jaar</translation>
+    </message>
+    <message>
+        <source>The year could not be stored: %1</source>
+        <translation>Het jaar kon niet worden opgeslagen: %1</translation>
     </message>
 </context>
 <context>

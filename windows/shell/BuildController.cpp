@@ -26,6 +26,8 @@ BuildController::~BuildController() = default;
 void BuildController::build()
 {
     const bool nested = m_builder.isCreating();
+    if (!nested && m_buildCheck && !m_buildCheck())
+        return;
     m_builder.PushButton22_Click();
     if (!nested)
         getOfficesReady();

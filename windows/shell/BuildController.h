@@ -33,6 +33,8 @@ public:
     // may have used an office): shortly after its first paint, the offices of the next
     // build get ready in the background.
     void windowShown();
+    // Asked before a build starts; a build it answers false to does not start.
+    void setBuildCheck(std::function<bool()> check) { m_buildCheck = std::move(check); }
 
     const DayEntries &dayEntries() const override;
     // The paper stored in the settings file, or the locale's.
@@ -54,5 +56,6 @@ private:
     MousePointer &m_pointer;
     DocumentBuilder m_builder;
     std::function<bool()> m_mayClose;
+    std::function<bool()> m_buildCheck;
     std::unique_ptr<Form2> m_preview;
 };

@@ -66,6 +66,7 @@ Form1::Form1(WordEngine &engine, CommonDialog &commonDialog, const QString &prod
         changeWholeCalendar(what, change);
     })
     , m_exporter(*m_calendar, [this] { return chooseDatesFile(); })
+    , m_keepsake(*this, engine, commonDialog, *m_entryPanel, *m_calendar)
 {
     createWindow();
     createButtons();
@@ -122,7 +123,10 @@ void Form1::createMenu()
                            .exportDates = [this] { m_exporter.exportDates(); },
                            .quit = [this] { close(); },
                            .undo = [this] { takeBack(); },
-                           .redo = [this] { doAgain(); }});
+                           .redo = [this] { doAgain(); },
+                           .chooseDesign = [this] { if (m_keepsake.chooseDesign()) m_build.windowShown(); },
+                           .choosePictures = [this] { m_keepsake.choosePictures(); }});
+    m_build.setBuildCheck([this] { return m_keepsake.mayBuild(); });
     WindowSetup::centre(*this);
 }
 

@@ -5,6 +5,7 @@
 #include "windows/shell/BuildController.h"
 #include "windows/import/DateExporter.h"
 #include "windows/import/DateImporter.h"
+#include "windows/keepsake/KeepsakeCommands.h"
 #include "windows/widgets/MousePointer.h"
 #include "windows/widgets/WindowSetup.h"
 #include "windows/shell/SkinEngine.h"
@@ -94,6 +95,7 @@ private:
     CalendarChanges m_changes;
     DateImporter m_importer;
     DateExporter m_exporter;
+    KeepsakeCommands m_keepsake;
     PushButton *PushButton22 = nullptr;
     PushButton *PushButton1 = nullptr;
     PushButton *PushButton2 = nullptr;

@@ -6,6 +6,7 @@
 #include "core/shell/PaperSize.h"
 #include "core/shell/ProductInfo.h"
 #include "core/shell/UserMessages.h"
+#include "windows/keepsake/YearMenu.h"
 #include "windows/widgets/MenuItem.h"
 
 #include <QAction>
@@ -75,6 +76,10 @@ void MainMenu::historyChanged()
 void MainMenu::addCalendarMenu()
 {
     QMenu *calendar = addMenu(tr("&Calendar"), tr("Calendar"));
+    MenuItem::add(*calendar, QStringLiteral("design"), tr("&Design…"), m_commands.chooseDesign);
+    MenuItem::add(*calendar, QStringLiteral("pictures"), tr("P&ictures…"), m_commands.choosePictures);
+    YearMenu::add(*calendar, QDate::currentDate());
+    calendar->addSeparator();
     QMenu *paper = calendar->addMenu(tr("&Paper size"));
     paper->setAccessibleName(tr("Paper size"));
     auto *papers = new QActionGroup(paper);

@@ -11,7 +11,8 @@ class QMenu;
 class QMenuBar;
 
 // The main window's menus: File (import, export, quit), Edit (undo and redo of the changes
-// to the whole calendar, named after the step), Calendar (the paper, the language) and Help (the user
+// to the whole calendar, named after the step), Calendar (the design, the pictures, the
+// year, the paper, the language) and Help (the user
 // guide, About). The menu items carry the window's keyboard shortcuts.
 class MainMenu : public QObject
 {
@@ -24,6 +25,8 @@ public:
         std::function<void()> quit;
         std::function<void()> undo;
         std::function<void()> redo;
+        std::function<void()> chooseDesign;
+        std::function<void()> choosePictures;
     };
 
     MainMenu(QMenuBar &menuBar, const CalendarHistory &history, Commands commands);
