@@ -6,6 +6,7 @@
 #include "windows/entry/EntryPanel.h"
 #include "windows/keepsake/PicturesDialog.h"
 #include "windows/shell/Form1.h"
+#include "tests/support/WindowParts.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/MenuItems.h"
 #include "tests/support/ScriptedCommonDialog.h"
@@ -74,8 +75,8 @@ void KeepsakeWindowsTest::yearMenuStoresTheYearTheTooltipsCount()
     FakeWordEngine engine;
     Form1 form(engine, m_dialogs);
     form.Form_Load();
-    form.entryPanel().setEntryText(0, 0, QStringLiteral("Mom Birthday (1956)"));
-    QLineEdit *box = form.entryPanel().box(0, 0);
+    WindowParts::calendar(form).setEntryText(0, 0, QStringLiteral("Mom Birthday (1956)"));
+    QLineEdit *box = WindowParts::entryPanel(form).box(0, 0);
     // What shows after the pointer rests on the box: "(none)" when the box shows nothing.
     const auto tooltipOverBox = [box] {
         QToolTip::showText(box->mapToGlobal(QPoint(2, 2)), QStringLiteral("(none)"), box);
@@ -117,7 +118,7 @@ void KeepsakeWindowsTest::buildAsksOnceWhenThereIsSomethingToSay()
     form.Form_Load();
     if (crowded)
         for (int index = 0; index < 5; ++index)
-            form.entryPanel().setEntryText(2, index, QStringLiteral("Grandma Elisabeth Birthday and Grandpa Joe Wedding"));
+            WindowParts::calendar(form).setEntryText(2, index, QStringLiteral("Grandma Elisabeth Birthday and Grandpa Joe Wedding"));
     if (!answer.isEmpty())
         ScriptedMessages::queueChoice(answer);
     ScriptedMessages::takeRecords();
