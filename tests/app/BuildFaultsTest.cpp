@@ -2,6 +2,7 @@
 // pictures the pages killed or stopped in the middle of its work, and a full disk. The
 // temporary folder is a small disk of its own that the test can fill.
 
+#include "tests/support/OfficeProcesses.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/ReportedErrors.h"
@@ -120,7 +121,7 @@ private slots:
     {
         QFETCH(int, signal);
         QFETCH(bool, everyOffice);
-        m_engine->waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         // The page list is cleared once the document is saved: the office that opens it
         // after that, and that office alone, is the one that pictures the pages.
         const auto *pageList = preview().findChild<QTreeWidget *>(QStringLiteral("ListView1"));
@@ -184,7 +185,7 @@ private slots:
     {
         if (!SmallTempDisk::isMounted())
             QSKIP("TEMP cannot be put on a small disk of its own here (mounting needs root)");
-        m_engine->waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const SmallTempDisk::Filled full(4 * 1024 * 1024);
         QElapsedTimer clock;
         clock.start();

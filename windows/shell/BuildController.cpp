@@ -9,6 +9,8 @@
 #include "windows/shell/ProgramEnd.h"
 #include "windows/widgets/MousePointer.h"
 
+#include <QGuiApplication>
+
 BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const EntryPanel &entries,
                                  MousePointer &pointer, DocumentNameGenerator &names, std::function<bool()> mayClose)
     : m_engine(engine)
@@ -26,6 +28,9 @@ BuildController::~BuildController() = default;
 void BuildController::build()
 {
     const bool nested = m_builder.isCreating();
+    // The page pictures are made for the screen with the most device pixels a pixel.
+    if (!nested)
+        m_engine.setPagePixelRatio(qGuiApp->devicePixelRatio());
     m_builder.PushButton22_Click();
     if (nested)
         return;
