@@ -1,31 +1,14 @@
 #include "app/CommandLine.h"
 
+#include "core/wordgen/DocumentFormat.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
 #include <optional>
 
 namespace {
-
-// The mode of an option followed by a file, as "--export FILE" or "--export=FILE".
-std::optional<CommandLine::Mode> fileOption(const QString &argument)
-{
-    const QString option = argument.section(u'=', 0, 0);
-    if (option == QLatin1String("--export"))
-        return CommandLine::Mode::Export;
-    if (option == QLatin1String("--export-dates"))
-        return CommandLine::Mode::ExportDates;
-    return std::nullopt;
-}
-
-// "--name VALUE" or "--name=VALUE" at arguments[i]: the value, i moved past it; an empty
-// value when none follows. Nothing when the argument is another one.
-std::optional<QString> optionValue(const QStringList &arguments, qsizetype &i, const QString &name)
-{
-    const QString &argument = arguments.at(i);
-    if (argument.startsWith(name + u'='))
-        return argument.mid(name.size() + 1);
-    if (argument != name)
-        return std::nullopt;
-    return i + 1 < arguments.size() ? arguments.at(++i) : QString();
-}
 
 std::optional<SlashOrder> slashOrderNamed(const QString &name)
 {
@@ -34,6 +17,47 @@ std::optional<SlashOrder> slashOrderNamed(const QString &name)
     if (name == QLatin1String("mdy"))
         return SlashOrder::MonthFirst;
     return std::nullopt;
+}
+
+// The options, each with the mode it asks for (none for one that goes with a mode).
+struct Options {
+    QCommandLineOption exportFile{QStringLiteral("export"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption exportDates{QStringLiteral("export-dates"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption import{QStringLiteral("import")};
+    QCommandLineOption paper{QStringLiteral("paper"), QString(), QStringLiteral("SIZE")};
+    QCommandLineOption dateOrder{QStringLiteral("date-order"), QString(), QStringLiteral("ORDER")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+
+    QList<const QCommandLineOption *> valued() const { return {&exportFile, &exportDates, &paper, &dateOrder}; }
+
+    struct ModeOption {
+        const QCommandLineOption &option;
+        CommandLine::Mode mode;
+    };
+    QList<ModeOption> modes() const
+    {
+        return {{help, CommandLine::Mode::Help},
+                {version, CommandLine::Mode::Version},
+                {exportFile, CommandLine::Mode::Export},
+                {exportDates, CommandLine::Mode::ExportDates},
+                {import, CommandLine::Mode::Import}};
+    }
+};
+
+// The option an argument names ("export" for "--export=x.pdf", "h" for "-h"); empty for one
+// that is no option.
+QString optionNamed(const QString &argument)
+{
+    if (!argument.startsWith(u'-') || argument.size() < 2)
+        return QString();
+    return argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// "--export" for "export", "-h" for "h".
+QString asTyped(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 } // namespace
@@ -46,60 +70,75 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.m_value = what;
         return line;
     };
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--paper") || argument.startsWith(QLatin1String("--paper="))) {
-            const bool joined = argument.startsWith(QLatin1String("--paper="));
-            const QString name = joined ? argument.mid(8) : i + 1 < arguments.size() ? arguments.at(++i) : QString();
-            if (name.isEmpty())
-                return mistake(tr("--paper needs a paper size: %1").arg(PaperSizes::knownNames()));
-            line.m_paper = PaperSizes::fromName(name);
-            if (!line.m_paper)
-                return mistake(tr("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
-            continue;
-        }
-        if (const std::optional<QString> order = optionValue(arguments, i, QStringLiteral("--date-order"))) {
-            if (order->isEmpty())
-                return mistake(tr("--date-order needs an order: dmy or mdy"));
-            const std::optional<SlashOrder> named = slashOrderNamed(*order);
-            if (!named)
-                return mistake(tr("unknown date order '%1': use dmy or mdy").arg(*order));
-            line.m_dateOrder = *named;
-            line.m_dateOrderGiven = true;
-            continue;
-        }
-        if (line.m_mode == Mode::Import) {
-            line.m_files.append(argument);
-            continue;
-        }
-        if (line.m_mode != Mode::Window)
-            return mistake(tr("unexpected argument '%1'").arg(argument));
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            line.m_mode = Mode::Help;
-        } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
-            line.m_mode = Mode::Version;
-        } else if (const auto fileMode = fileOption(argument)) {
-            const QString option = argument.section(u'=', 0, 0);
-            const bool joined = argument.contains(u'=');
-            if (!joined && i + 1 >= arguments.size())
-                return mistake(tr("%1 needs a file name").arg(option));
-            line.m_value = joined ? argument.section(u'=', 1) : arguments.at(++i);
-            if (line.m_value.isEmpty())
-                return mistake(tr("%1 needs a file name").arg(option));
-            line.m_mode = *fileMode;
-        } else if (argument == QLatin1String("--import")) {
-            // Every later argument is a file to read, but for --date-order.
-            line.m_mode = Mode::Import;
-        } else {
-            return mistake(tr("unknown option '%1'").arg(argument));
-        }
+    const Options options;
+    QCommandLineParser parser;
+    parser.addOptions({options.exportFile, options.exportDates, options.import, options.paper, options.dateOrder, options.help,
+                       options.version});
+    const auto needsValue = [&](const QString &name) -> QString {
+        if (options.exportFile.names().contains(name) || options.exportDates.names().contains(name))
+            return tr("%1 needs a file name").arg(asTyped(name));
+        if (options.paper.names().contains(name))
+            return tr("--paper needs a paper size: %1").arg(PaperSizes::knownNames());
+        return tr("--date-order needs an order: dmy or mdy");
+    };
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return mistake(tr("unknown option '%1'").arg(asTyped(parser.unknownOptionNames().constFirst())));
+        // An option that takes a value, given last without one; else Qt's own words.
+        const QString last = arguments.constLast();
+        const QList<const QCommandLineOption *> valued = options.valued();
+        const bool valueMissing = !last.contains(u'=') && std::any_of(valued.cbegin(), valued.cend(), [&](const QCommandLineOption *option) {
+            return option->names().contains(optionNamed(last));
+        });
+        return mistake(valueMissing ? needsValue(optionNamed(last)) : parser.errorText());
     }
+
+    // One mode at most; a second is an argument too many.
+    QStringList modeOptions;
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        for (const Options::ModeOption &mode : options.modes())
+            if (mode.option.names().contains(optionNamed(argument)))
+                modeOptions.append(argument.section(u'=', 0, 0));
+    }
+    if (modeOptions.size() > 1)
+        return mistake(tr("unexpected argument '%1'").arg(modeOptions.at(1)));
+    for (const Options::ModeOption &mode : options.modes())
+        if (parser.isSet(mode.option))
+            line.m_mode = mode.mode;
+
+    for (const QCommandLineOption *file : {&options.exportFile, &options.exportDates})
+        if (parser.isSet(*file) && (line.m_value = parser.value(*file)).isEmpty())
+            return mistake(needsValue(file->names().constFirst()));
+    line.m_files = parser.positionalArguments();
     if (line.m_mode == Mode::Import && line.m_files.isEmpty())
         return mistake(tr("--import needs at least one file"));
-    if (line.m_paper && (line.m_mode == Mode::Window || line.m_mode == Mode::ExportDates || line.m_mode == Mode::Import))
-        return mistake(tr("--paper goes with --export"));
-    if (line.m_dateOrderGiven && line.m_mode != Mode::Import)
-        return mistake(tr("--date-order goes with --import"));
+    if (line.m_mode != Mode::Import && !line.m_files.isEmpty())
+        return mistake(line.m_mode == Mode::Window ? tr("unknown option '%1'").arg(line.m_files.constFirst())
+                                                   : tr("unexpected argument '%1'").arg(line.m_files.constFirst()));
+
+    if (parser.isSet(options.paper)) {
+        const QString name = parser.value(options.paper);
+        if (name.isEmpty())
+            return mistake(needsValue(QStringLiteral("paper")));
+        line.m_paper = PaperSizes::fromName(name);
+        if (!line.m_paper)
+            return mistake(tr("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
+        if (line.m_mode != Mode::Export && line.m_mode != Mode::Help && line.m_mode != Mode::Version)
+            return mistake(tr("--paper goes with --export"));
+    }
+    if (parser.isSet(options.dateOrder)) {
+        const QString order = parser.value(options.dateOrder);
+        if (order.isEmpty())
+            return mistake(needsValue(QStringLiteral("date-order")));
+        const std::optional<SlashOrder> named = slashOrderNamed(order);
+        if (!named)
+            return mistake(tr("unknown date order '%1': use dmy or mdy").arg(order));
+        line.m_dateOrder = *named;
+        if (line.m_mode != Mode::Import)
+            return mistake(tr("--date-order goes with --import"));
+    }
     return line;
 }
 
@@ -113,9 +152,10 @@ QString CommandLine::usage()
              "Without options the main window opens.\n"
              "\n")
         + tr("  --export FILE   build the calendar from the stored entries, without a window,\n"
-             "                  and write FILE in the format of its suffix: .doc (Word\n"
-             "                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or\n"
-             "                  .pdf. The stored entries are read, never changed.\n")
+             "                  and write FILE in the format of its suffix:\n"
+             "%1"
+             "                  The stored entries are read, never changed.\n")
+              .arg(DocumentFormats::usageList(QStringLiteral("                    ")))
         + tr("  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
              "                  rather than the paper chosen in the window (or, until one is\n"
              "                  chosen, the paper usual in the locale)\n")

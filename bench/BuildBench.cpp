@@ -15,6 +15,7 @@
 #include "windows/preview/Form2.h"
 #include "windows/shell/Form1.h"
 #include "windows/widgets/SystemCommonDialog.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/support/ScriptedMessages.h"
 #include "windows/shell/BuildController.h"
 #include "core/preview/DocumentExport.h"
@@ -307,7 +308,7 @@ int main(int argc, char **argv)
     // The offices of the first build get ready after the window shows, as for a person,
     // who clicks a moment later.
     idle(1000);
-    office.waitForReadyInstances();
+    OfficeProcesses::waitUntilQuiet(-1);
 
     std::printf("Build with all 366 days filled, click to preview painted (%d runs, offices got ready between runs)\n", runs);
     QList<double> builds;
@@ -358,7 +359,7 @@ int main(int argc, char **argv)
                 // Saving as PDF from the preview, a moment after it shows, as a person does:
                 // the office writes it from the document.
                 idle(1000);
-                office.waitForReadyInstances();
+                OfficeProcesses::waitUntilQuiet(-1);
                 QElapsedTimer save;
                 save.start();
                 DocumentExport::fromDocument(office, preview->wordFile(), sandbox.filePath(QStringLiteral("saved.pdf")),
@@ -375,8 +376,7 @@ int main(int argc, char **argv)
         // A person looks at the preview and goes back before the next build; meanwhile
         // the used offices end and the next ones get ready.
         idle(300);
-        office.waitForEndedInstances();
-        office.waitForReadyInstances();
+        OfficeProcesses::waitUntilQuiet(-1);
         // The floor is timed between the builds, one after each, from the same quiet point a
         // build starts from: both then see the machine as it is at the time (on a shared
         // machine, speed drifts by a fifth within minutes).

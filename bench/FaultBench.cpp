@@ -18,6 +18,7 @@
 #include "core/shell/TempFolder.h"
 #include "office/LibreOfficeEngine.h"
 #include "office/OfficeSocketLeftovers.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/support/ScriptedMessages.h"
 #include "windows/preview/Form2.h"
 #include "windows/shell/BuildController.h"
@@ -189,7 +190,7 @@ int main(int argc, char **argv)
                 preview->PushButton8_Click();
             idle(200);
         }
-        engine.waitForEndedInstances();
+        OfficeProcesses::waitUntilEndingsFinish();
         // The offices got ready for a next build finish starting meanwhile (waiting for them
         // would wait for ever for one the last fault stopped).
         idle(3000);

@@ -2,7 +2,7 @@
 
 // Internal to the office engine: included by its .cpp files only.
 
-#include "office/PageSelection.h"
+#include "core/wordgen/PageSelection.h"
 
 #include <QString>
 

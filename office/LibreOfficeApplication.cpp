@@ -2,17 +2,15 @@
 
 #include "core/wordgen/ClipboardPicture.h"
 #include "core/wordgen/OfficeError.h"
-#include "office/LaidOutPages.h"
+#include "office/DocumentSelection.h"
 #include "office/OfficeCalls.h"
 #include "office/OfficeDocument.h"
 #include "office/OfficeRetirement.h"
 #include "office/OfficeWarmUp.h"
-#include "office/RenderedPages.h"
 #include "office/RunningOffice.h"
 #include "office/UnoCall.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 #include <atomic>
 #include <chrono>
@@ -22,20 +20,6 @@ namespace {
 
 // How often an ending office is looked at: a stopped one cannot end and is killed at once.
 constexpr std::chrono::milliseconds endingWatchInterval{50};
-
-// The device pixels of a screen pixel on the screen with the most, for the page pictures;
-// read on the program's main thread, which keeps the screens. One without any screen.
-double screensPixelRatio()
-{
-    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-}
-
-struct CellAddress
-{
-    int table = 0;
-    int row = 0;
-    int cell = 0;
-};
 
 QByteArray contentOf(const QString &path)
 {
@@ -55,7 +39,8 @@ public:
         : limits(setup.limits)
         , office(setup.officeProgram, setup.seed)
         , pid(office.livePid())
-        , pages(office.scratchFolder())
+        , selection(office.scratchFolder())
+        , pixelRatio(setup.pixelRatio)
         , calls(office)
     {
     }
@@ -76,7 +61,7 @@ public:
                 }
                 open->reset();
             }
-            pages.forget();
+            selection.documentGone();
             office.end();
         });
         const auto deadline = std::chrono::steady_clock::now() + limits.end;
@@ -128,21 +113,21 @@ public:
     // On the office's thread.
     void closeDocument()
     {
-        selectedCell.reset();
-        pages.forget();
+        selection.documentGone();
         if (const std::unique_ptr<OfficeDocument> closing = std::move(document))
             closing->close();
     }
 
+    // The device pixels of a screen pixel the page pictures are made for: as the window
+    // that shows them last said, one until then.
+    double pagePixelRatio() const { return pixelRatio ? pixelRatio->load() : 1.0; }
+
     // A page movement on the pages of the current layout, made when need be.
     void withPages(const std::function<void(PageSelection &)> &movement)
     {
-        const double pixelRatio = screensPixelRatio();
-        calls.call(QStringLiteral("laying out the pages"), limits.render, [&] {
-            pages.of(activeDocument(), pixelRatio);
-            selectedCell.reset();
-            movement(pages.selection());
-        });
+        const double ratio = pagePixelRatio();
+        calls.call(QStringLiteral("laying out the pages"), limits.render,
+                   [&] { selection.movePages(activeDocument(), ratio, movement); });
     }
 
     const OfficeTimeLimits limits;
@@ -153,8 +138,8 @@ public:
     std::unique_ptr<OfficeDocument> document;
     std::unique_ptr<OfficeDocument> preparedDocument;
     QByteArray preparedContent;
-    std::optional<CellAddress> selectedCell;
-    LaidOutPages pages;
+    DocumentSelection selection;
+    const std::shared_ptr<const std::atomic<double>> pixelRatio;
     // Declared last, so destroyed first: its thread ends before anything the office's work
     // uses goes.
     OfficeCalls calls;
@@ -252,12 +237,6 @@ bool LibreOfficeApplication::finishesStart()
     }
 }
 
-void LibreOfficeApplication::waitUntilStarted()
-{
-    if (m_instance)
-        m_instance->calls.waitUntilIdle();
-}
-
 void LibreOfficeApplication::discard()
 {
     end(true);
@@ -290,23 +269,15 @@ void LibreOfficeApplication::openDocument(const QString &path, bool readOnly)
 void LibreOfficeApplication::selectCell(int table, int row, int cell)
 {
     Instance &instance = live();
-    instance.calls.call(QStringLiteral("selecting a table cell"), instance.limits.other, [&] {
-        instance.activeDocument().checkCell(table, row, cell);
-        instance.selectedCell = CellAddress{table, row, cell};
-    });
+    instance.calls.call(QStringLiteral("selecting a table cell"), instance.limits.other,
+                        [&] { instance.selection.selectCell(instance.activeDocument(), table, row, cell); });
 }
 
 void LibreOfficeApplication::typeText(const QString &text)
 {
     Instance &instance = live();
-    instance.calls.call(QStringLiteral("typing into a table cell"), instance.limits.other, [&] {
-        OfficeDocument &document = instance.activeDocument();
-        if (!instance.selectedCell)
-            throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
-        const CellAddress &target = *instance.selectedCell;
-        document.setCellText(target.table, target.row, target.cell, text);
-        instance.pages.forget();
-    });
+    instance.calls.call(QStringLiteral("typing into a table cell"), instance.limits.other,
+                        [&] { instance.selection.typeText(instance.activeDocument(), text); });
 }
 
 void LibreOfficeApplication::fillColumn(int table, int firstRow, int cell, const QStringList &texts)
@@ -314,7 +285,7 @@ void LibreOfficeApplication::fillColumn(int table, int firstRow, int cell, const
     Instance &instance = live();
     instance.calls.call(QStringLiteral("filling a table column"), instance.limits.other, [&] {
         instance.activeDocument().setColumnTexts(table, firstRow, cell, texts);
-        instance.pages.forget();
+        instance.selection.textChanged();
     });
 }
 
@@ -327,22 +298,9 @@ void LibreOfficeApplication::saveAs(const QString &path)
 
 void LibreOfficeApplication::saveCopyAs(const QString &path, DocumentFormat format)
 {
-    const auto filter = [format] {
-        switch (format) {
-        case DocumentFormat::Word97:
-            return QStringLiteral("MS Word 97");
-        case DocumentFormat::Word2007:
-            return QStringLiteral("MS Word 2007 XML");
-        case DocumentFormat::OpenDocument:
-            return QStringLiteral("writer8");
-        case DocumentFormat::Pdf:
-            break;
-        }
-        return QStringLiteral("writer_pdf_Export");
-    }();
     Instance &instance = live();
     instance.calls.call(QStringLiteral("writing %1").arg(path), instance.limits.save,
-                        [&] { instance.activeDocument().saveCopyAs(path, filter); });
+                        [&] { instance.activeDocument().saveCopyAs(path, format); });
 }
 
 void LibreOfficeApplication::setDisplayAlerts(bool)
@@ -364,8 +322,7 @@ void LibreOfficeApplication::closeDocumentWithoutSaving()
 {
     Instance &instance = live();
     instance.calls.throwIfLost();
-    instance.selectedCell.reset();
-    instance.pages.forget();
+    instance.selection.documentGone();
     std::shared_ptr<OfficeDocument> closing = std::move(instance.document);
     if (closing)
         instance.calls.post([closing] { closing->close(); });
@@ -388,30 +345,19 @@ int LibreOfficeApplication::pageCount()
 {
     Instance &instance = live();
     int count = 0;
-    instance.calls.call(QStringLiteral("counting the pages"), instance.limits.other, [&] {
-        OfficeDocument &document = instance.activeDocument();
-        // Once pages have been taken out, the count is what remains of them.
-        count = instance.pages.isMade() ? instance.pages.selection().remainingPages() : document.pageCount();
-    });
+    instance.calls.call(QStringLiteral("counting the pages"), instance.limits.other,
+                        [&] { count = instance.selection.pageCount(instance.activeDocument()); });
     return count;
 }
 
 void LibreOfficeApplication::copyAsPicture()
 {
     Instance &instance = live();
-    const double pixelRatio = screensPixelRatio();
-    instance.calls.call(QStringLiteral("picturing a page"), instance.limits.render, [&] {
-        const RenderedPages &pages = instance.pages.of(instance.activeDocument(), pixelRatio);
-        const int first = instance.pages.selection().firstPage();
-        ClipboardPicture::put(first > 0 ? pages.picture(first) : pages.blankPicture());
-    });
+    const double ratio = instance.pagePixelRatio();
+    instance.calls.call(QStringLiteral("picturing a page"), instance.limits.render,
+                        [&] { ClipboardPicture::put(instance.selection.firstPagePicture(instance.activeDocument(), ratio)); });
 }
 
-// The page movements act on the rendered pages rather than on the office's text: the
-// capture only ever removes whole pages from the front of a copy that is closed unsaved,
-// and deleting text would make the office lay the remaining text out anew, which can move
-// content across page boundaries. Removing rendered pages keeps every picture exactly a
-// page of the document as it was laid out.
 void LibreOfficeApplication::goToNextPage()
 {
     live().withPages([](PageSelection &selection) { selection.goToNextPage(); });
@@ -427,12 +373,10 @@ void LibreOfficeApplication::endKeyExtend()
     live().withPages([](PageSelection &selection) { selection.endKeyExtend(); });
 }
 
-// A selected table cell is emptied; otherwise the selected pages go.
 void LibreOfficeApplication::deleteSelection()
 {
-    if (live().selectedCell) {
-        typeText(QString());
-        return;
-    }
-    live().withPages([](PageSelection &selection) { selection.deleteSelection(); });
+    Instance &instance = live();
+    const double ratio = instance.pagePixelRatio();
+    instance.calls.call(QStringLiteral("deleting the selection"), instance.limits.render,
+                        [&] { instance.selection.deleteSelection(instance.activeDocument(), ratio); });
 }

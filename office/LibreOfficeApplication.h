@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 class OfficeRetirement;
@@ -29,6 +30,9 @@ public:
         std::shared_ptr<ProfileSeed> seed = nullptr;
         // Ends the office in the background; without one, ending waits for it.
         std::shared_ptr<OfficeRetirement> retirement = nullptr;
+        // The device pixels of a screen pixel the page pictures are made for, as the window
+        // layer last said (WordEngine::setPagePixelRatio); one without it.
+        std::shared_ptr<const std::atomic<double>> pixelRatio = nullptr;
     };
 
     // Starts the office program and connects to it. Throws OfficeError when the program is
@@ -57,8 +61,6 @@ public:
     // (and done its warm-up), within the start limit: false when the start failed or did
     // not end in time (the office is then killed).
     bool finishesStart();
-    // Waits, without events, until a background start has ended (tests and benchmarks).
-    void waitUntilStarted();
     // Ends an instance not worth asking: its office is killed, not asked to end.
     void discard();
 

@@ -87,7 +87,7 @@ void LibreOfficeEngine::keepUnused(std::unique_ptr<WordApplication> application)
 
 LibreOfficeApplication::Setup LibreOfficeEngine::setup() const
 {
-    return {m_officeProgram, m_limits, m_profileSeed, m_retirement};
+    return {m_officeProgram, m_limits, m_profileSeed, m_retirement, m_pagePixelRatio};
 }
 
 // Drops the ready offices not worth handing out. Asked, each also has to answer a short
@@ -111,15 +111,9 @@ void LibreOfficeEngine::dropUnusable(bool ask)
     m_ready = std::move(kept);
 }
 
-void LibreOfficeEngine::waitForEndedInstances()
+void LibreOfficeEngine::setPagePixelRatio(double ratio)
 {
-    m_retirement->waitUntilIdle();
-}
-
-void LibreOfficeEngine::waitForReadyInstances()
-{
-    for (ReadyInstance &ready : m_ready)
-        ready.instance->waitUntilStarted();
+    *m_pagePixelRatio = ratio > 0 ? ratio : 1.0;
 }
 
 QString LibreOfficeEngine::defaultOfficeProgram()

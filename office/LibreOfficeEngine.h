@@ -33,11 +33,7 @@ public:
     void prepareAhead(const QByteArray &documentToOpen) override;
     void startInstanceAhead() override;
     void keepUnused(std::unique_ptr<WordApplication> application) override;
-
-    // Waits until every instance handed back has ended, and until the instances got ready
-    // have started (tests and benchmarks).
-    void waitForEndedInstances();
-    void waitForReadyInstances();
+    void setPagePixelRatio(double ratio) override;
 
     static QString defaultOfficeProgram();
 
@@ -61,4 +57,6 @@ private:
     std::shared_ptr<ProfileSeed> m_profileSeed;
     std::shared_ptr<OfficeRetirement> m_retirement;
     std::deque<ReadyInstance> m_ready;
+    // Shared with every instance, which reads it when it pictures a page.
+    std::shared_ptr<std::atomic<double>> m_pagePixelRatio = std::make_shared<std::atomic<double>>(1.0);
 };

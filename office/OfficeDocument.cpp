@@ -46,6 +46,15 @@ uno::Sequence<beans::PropertyValue> properties(std::initializer_list<beans::Prop
     return uno::Sequence<beans::PropertyValue>(list.begin(), sal_Int32(list.size()));
 }
 
+// The office's export filter of the format, from the table of formats.
+OUString filterOf(DocumentFormat format, const QString &path)
+{
+    const char *filter = DocumentFormats::row(format).officeFilter;
+    if (!filter)
+        throw OfficeError(QStringLiteral("Cannot write %1: the office does not write .%2 files.").arg(path, DocumentFormats::suffix(format)));
+    return OUString::createFromAscii(filter);
+}
+
 // What a word processor answers when a table, row or cell number is out of range.
 const QString noSuchMember = QStringLiteral("The requested member of the collection does not exist.");
 
@@ -252,22 +261,24 @@ void OfficeDocument::saveAs(const QString &path)
 {
     const QString what = QStringLiteral("Cannot save the document as %1").arg(path);
     checkTarget(path, what);
+    const OUString filter = filterOf(DocumentFormat::Word97, path);
     const OUString url = fileUrl(path);
     unoCall(what, [&] {
         const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
-        storable->storeAsURL(url, properties({property("FilterName", OUString("MS Word 97")), property("Overwrite", true)}));
+        storable->storeAsURL(url, properties({property("FilterName", filter), property("Overwrite", true)}));
     });
     m_path = path;
 }
 
-void OfficeDocument::saveCopyAs(const QString &path, const QString &filter)
+void OfficeDocument::saveCopyAs(const QString &path, DocumentFormat format)
 {
     const QString what = QStringLiteral("Cannot write the document as %1").arg(path);
     checkTarget(path, what);
+    const OUString filter = filterOf(format, path);
     const OUString url = fileUrl(path);
     unoCall(what, [&] {
         const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
-        storable->storeToURL(url, properties({property("FilterName", toOUString(filter)), property("Overwrite", true)}));
+        storable->storeToURL(url, properties({property("FilterName", filter), property("Overwrite", true)}));
     });
 }
 
@@ -277,7 +288,7 @@ void OfficeDocument::exportPdf(const QString &path)
     const OUString url = fileUrl(path);
     unoCall(QStringLiteral("Cannot lay out the pages of %1").arg(m_path), [&] {
         const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
-        storable->storeToURL(url, properties({property("FilterName", OUString("writer_pdf_Export"))}));
+        storable->storeToURL(url, properties({property("FilterName", filterOf(DocumentFormat::Pdf, path))}));
     });
 }
 

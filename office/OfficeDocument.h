@@ -2,6 +2,7 @@
 
 // Internal to the office engine: included by its .cpp files only.
 
+#include "core/wordgen/DocumentFormat.h"
 #include "office/UnoStrings.h"
 
 #include <QString>
@@ -41,10 +42,10 @@ public:
     void saveAs(const QString &path);
     // Writes the laid-out pages as PDF, leaving the document's own location unchanged.
     void exportPdf(const QString &path);
-    // Writes a copy with the office's export filter of that name ("MS Word 2007 XML",
-    // "writer8", "writer_pdf_Export", …), replacing any file of that name; the document
-    // keeps its own location.
-    void saveCopyAs(const QString &path, const QString &filter);
+    // Writes a copy in the format with the office's export filter its row names, replacing
+    // any file of that name; the document keeps its own location. Throws OfficeError for a
+    // format the office does not write.
+    void saveCopyAs(const QString &path, DocumentFormat format);
     // Completes the layout of every page.
     void reformat();
     int pageCount();

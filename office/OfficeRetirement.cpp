@@ -2,7 +2,6 @@
 
 #include "office/WorkerThread.h"
 
-#include <algorithm>
 
 OfficeRetirement::OfficeRetirement() = default;
 
@@ -33,7 +32,6 @@ void OfficeRetirement::retire(std::function<void()> ending, OfficeProcess::LiveP
         ending = nullptr;
         const std::lock_guard lock(m_mutex);
         retiree.ended = true;
-        m_changed.notify_all();
     });
 }
 
@@ -48,15 +46,4 @@ std::list<OfficeRetirement::Retiree> OfficeRetirement::takeEnded()
         retiree = next;
     }
     return ended;
-}
-
-void OfficeRetirement::waitUntilIdle()
-{
-    {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] {
-            return std::all_of(m_retirees.begin(), m_retirees.end(), [](const Retiree &retiree) { return retiree.ended; });
-        });
-    }
-    takeEnded();
 }

@@ -2,7 +2,6 @@
 
 #include "office/OfficeProcess.h"
 
-#include <condition_variable>
 #include <functional>
 #include <list>
 #include <memory>
@@ -30,9 +29,6 @@ public:
     // office that is not to be asked.
     void retire(std::function<void()> ending, OfficeProcess::LivePid office, bool killFirst);
 
-    // Waits until every instance handed over has ended (tests and benchmarks).
-    void waitUntilIdle();
-
 private:
     struct Retiree {
         OfficeProcess::LivePid office;
@@ -44,7 +40,6 @@ private:
     std::list<Retiree> takeEnded();
 
     std::mutex m_mutex;
-    std::condition_variable m_changed;
     std::list<Retiree> m_retirees;
     bool m_stopping = false;
 };

@@ -7,7 +7,6 @@
 #include "core/wordgen/DocumentFormat.h"
 #include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
-#include "core/shell/TempFolder.h"
 #include "core/wordgen/WordApplication.h"
 #include "core/wordgen/WordEngine.h"
 
@@ -29,9 +28,9 @@ void CalendarExport::write(WordEngine &engine, const DayEntries &entries, PaperS
     if (const FileReplacement::Target file = FileReplacement::resolve(target); !file.refusal.isEmpty())
         throw FileReplacement::Failure(file.named, file.refusal);
 
-    const QString templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
+    const QString templatePath = CalendarTemplate::writtenPath(paper);
     const auto removeTemplate = qScopeGuard([&] { DeleteFileRobust(templatePath); });
-    FileReplacement::replace(templatePath, FileReplacement::Kind::Private, CalendarTemplate::bytes(paper));
+    CalendarTemplate::write(paper, CalendarTemplate::bytes(paper));
 
     const std::unique_ptr<WordApplication> word = engine.createApplication();
     word->openDocument(templatePath, true);

@@ -23,5 +23,9 @@ void fromDocument(WordEngine &engine, const QString &document, const QString &ta
 // From the document the instance has open.
 void fromOpenDocument(WordApplication &word, const QString &target, DocumentFormat format,
                       FileReplacement::Kind whose);
+// The same in the format of that row: one the office does not write is made by the row's
+// makeFromPdf from a PDF the office writes into the private temporary folder, which goes.
+void fromOpenDocument(WordApplication &word, const QString &target, const DocumentFormatRow &format,
+                      FileReplacement::Kind whose);
 
 } // namespace DocumentExport

@@ -1,5 +1,8 @@
 #include "core/wordgen/CalendarTemplate.h"
 
+#include "core/shell/FileReplacement.h"
+#include "core/shell/TempFolder.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -22,6 +25,18 @@ QString CalendarTemplate::resourcePath(PaperSize paper)
 QString CalendarTemplate::fileName(PaperSize paper)
 {
     return QStringLiteral("template%1.dot").arg(suffixOf(paper));
+}
+
+QString CalendarTemplate::writtenPath(PaperSize paper)
+{
+    return TempFolder::file(fileName(paper));
+}
+
+QString CalendarTemplate::write(PaperSize paper, const QByteArray &bytes)
+{
+    const QString path = writtenPath(paper);
+    FileReplacement::replace(path, FileReplacement::Kind::Private, bytes);
+    return path;
 }
 
 QByteArray CalendarTemplate::bytes(PaperSize paper)

@@ -7,7 +7,6 @@
 #include "core/entry/DayEntries.h"
 #include "core/wordgen/DocumentNameGenerator.h"
 #include "core/shell/ErrorReport.h"
-#include "core/shell/FileReplacement.h"
 #include "core/shell/FileRoutines.h"
 #include "core/shell/FreedMemory.h"
 #include "core/wordgen/OfficeSession.h"
@@ -82,13 +81,12 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     const PaperSize paper = m_window.paperSize();
     QByteArray templateBytes;
     report.step(110, [&] { templateBytes = CalendarTemplate::bytes(paper); });
-    // The template is written afresh for every build and takes the place of whatever was
-    // under its name (a file left by a build that was cut short, a link: never followed).
+    // The template is written afresh for every build.
     bool templateWritten = false;
     report.step(112, [&] {
-        templatePath = TempFolder::file(CalendarTemplate::fileName(paper));
+        templatePath = CalendarTemplate::writtenPath(paper);
         if (!templateBytes.isEmpty()) {
-            FileReplacement::replace(templatePath, FileReplacement::Kind::Private, templateBytes);
+            CalendarTemplate::write(paper, templateBytes);
             templateWritten = true;
         }
     });

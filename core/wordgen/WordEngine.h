@@ -27,6 +27,12 @@ public:
     // hand out: the program's start does not wait for the office while it builds its
     // windows. An engine that cannot does nothing.
     virtual void startInstanceAhead() {}
+    // The device pixels of a screen pixel, on the screen with the most, that the page
+    // pictures made from now on are for (copyAsPicture): the window layer, which knows the
+    // screens, says; one until it does. An engine whose pictures do not depend on it
+    // ignores it.
+    virtual void setPagePixelRatio(double ratio) { (void)ratio; }
+
     // Takes back an instance createApplication() made that has done nothing since, to hand
     // it out again as the first ready one. An engine that cannot keep it ends it.
     virtual void keepUnused(std::unique_ptr<WordApplication> application)

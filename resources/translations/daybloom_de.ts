@@ -158,18 +158,6 @@ Ohne Optionen öffnet sich das Hauptfenster.
 </translation>
     </message>
     <message>
-        <source>  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-</source>
-        <translation>  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
-                  erstellen und DATEI im Format ihrer Endung schreiben: .doc
-                  (Word 97-2003), .docx (Word 2007-365), .odt (OpenDocument-Text)
-                  oder .pdf. Die gespeicherten Einträge werden nur gelesen.
-</translation>
-    </message>
-    <message>
         <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
                   rather than the paper chosen in the window (or, until one is
                   chosen, the paper usual in the locale)
@@ -229,6 +217,16 @@ understood.
         <translation>Rückgabewert: 0 bei Erfolg; 1, wenn der Kalender oder die Termine nicht
 geschrieben oder eine Datei nicht gelesen werden kann (die Ursache wird
 ausgegeben); 2 für eine nicht verstandene Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix:
+%1                  The stored entries are read, never changed.
+</source>
+        <translation>  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
+                  erstellen und DATEI im Format ihrer Endung schreiben:
+%1                  Die gespeicherten Einträge werden nur gelesen.
 </translation>
     </message>
 </context>
@@ -512,6 +510,45 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>the office wrote nothing</source>
         <translation>das Office-Programm hat nichts geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFormats</name>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Word-Dateien (*.doc)</translation>
+    </message>
+    <message>
+        <source>Word 97-2003</source>
+        <translation>Word 97-2003</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Word-2007-365-Dateien (*.docx)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365</source>
+        <translation>Word 2007-365</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>OpenDocument-Textdateien (*.odt)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>OpenDocument-Text</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 <context>
@@ -800,22 +837,6 @@ Möchten Sie %2 wirklich überschreiben?</translation>
     <message>
         <source>Done.</source>
         <translation>Fertig.</translation>
-    </message>
-    <message>
-        <source>Word Files (*.doc)</source>
-        <translation>Word-Dateien (*.doc)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Word 2007-365 Files (*.docx)</source>
-        <translation>Word-2007-365-Dateien (*.docx)</translation>
-    </message>
-    <message>
-        <source>OpenDocument Text Files (*.odt)</source>
-        <translation>OpenDocument-Textdateien (*.odt)</translation>
     </message>
     <message>
         <source>&amp;File</source>

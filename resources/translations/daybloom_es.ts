@@ -158,18 +158,6 @@ Sin opciones se abre la ventana principal.
 </translation>
     </message>
     <message>
-        <source>  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-</source>
-        <translation>  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
-                  y escribir ARCHIVO en el formato de su extensión: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (texto OpenDocument) o
-                  .pdf. Las entradas guardadas se leen, nunca se modifican.
-</translation>
-    </message>
-    <message>
         <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
                   rather than the paper chosen in the window (or, until one is
                   chosen, the paper usual in the locale)
@@ -229,6 +217,16 @@ understood.
         <translation>Estado de salida: 0 si todo va bien; 1 si no se pueden escribir el calendario o
 las fechas o no se puede leer un archivo (se indica la causa); 2 si no se
 entiende la línea de órdenes.
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix:
+%1                  The stored entries are read, never changed.
+</source>
+        <translation>  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
+                  y escribir ARCHIVO en el formato de su extensión:
+%1                  Las entradas guardadas se leen, nunca se modifican.
 </translation>
     </message>
 </context>
@@ -512,6 +510,45 @@ Add them to the calendar?</source>
     <message>
         <source>the office wrote nothing</source>
         <translation>la suite ofimática no escribió nada</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFormats</name>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Archivos de Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>Word 97-2003</source>
+        <translation>Word 97-2003</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Archivos de Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365</source>
+        <translation>Word 2007-365</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>Archivos de texto OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>texto OpenDocument</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
@@ -800,22 +837,6 @@ Are you sure you wish to overwrite %2 ?</source>
     <message>
         <source>Done.</source>
         <translation>Listo.</translation>
-    </message>
-    <message>
-        <source>Word Files (*.doc)</source>
-        <translation>Archivos de Word (*.doc)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Word 2007-365 Files (*.docx)</source>
-        <translation>Archivos de Word 2007-365 (*.docx)</translation>
-    </message>
-    <message>
-        <source>OpenDocument Text Files (*.odt)</source>
-        <translation>Archivos de texto OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>&amp;File</source>

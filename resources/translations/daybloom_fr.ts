@@ -158,18 +158,6 @@ Sans option, la fenêtre principale s&apos;ouvre.
 </translation>
     </message>
     <message>
-        <source>  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-</source>
-        <translation>  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
-                  fenêtre, et écrire FICHIER au format de son extension : .doc
-                  (Word 97-2003), .docx (Word 2007-365), .odt (texte OpenDocument)
-                  ou .pdf. Les entrées enregistrées sont lues, jamais modifiées.
-</translation>
-    </message>
-    <message>
         <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
                   rather than the paper chosen in the window (or, until one is
                   chosen, the paper usual in the locale)
@@ -229,6 +217,16 @@ understood.
         <translation>Code de sortie : 0 en cas de réussite ; 1 si le calendrier ou les dates ne peuvent
 pas être écrits ou si un fichier ne peut pas être lu (la cause est affichée) ; 2
 pour une ligne de commande incomprise.
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix:
+%1                  The stored entries are read, never changed.
+</source>
+        <translation>  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
+                  fenêtre, et écrire FICHIER au format de son extension :
+%1                  Les entrées enregistrées sont lues, jamais modifiées.
 </translation>
     </message>
 </context>
@@ -512,6 +510,45 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>the office wrote nothing</source>
         <translation>la suite bureautique n&apos;a rien écrit</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFormats</name>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Fichiers Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>Word 97-2003</source>
+        <translation>Word 97-2003</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Fichiers Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365</source>
+        <translation>Word 2007-365</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>Fichiers texte OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>texte OpenDocument</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
@@ -800,22 +837,6 @@ Voulez-vous vraiment remplacer %2 ?</translation>
     <message>
         <source>Done.</source>
         <translation>Terminé.</translation>
-    </message>
-    <message>
-        <source>Word Files (*.doc)</source>
-        <translation>Fichiers Word (*.doc)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Word 2007-365 Files (*.docx)</source>
-        <translation>Fichiers Word 2007-365 (*.docx)</translation>
-    </message>
-    <message>
-        <source>OpenDocument Text Files (*.odt)</source>
-        <translation>Fichiers texte OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -158,18 +158,6 @@ Senza opzioni si apre la finestra principale.
 </translation>
     </message>
     <message>
-        <source>  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-</source>
-        <translation>  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
-                  e scrive FILE nel formato della sua estensione: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (testo OpenDocument) o
-                  .pdf. Le annotazioni salvate vengono lette, mai modificate.
-</translation>
-    </message>
-    <message>
         <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
                   rather than the paper chosen in the window (or, until one is
                   chosen, the paper usual in the locale)
@@ -229,6 +217,16 @@ understood.
         <translation>Stato di uscita: 0 se va tutto bene; 1 se non si possono scrivere il calendario o
 le date o non si può leggere un file (la causa viene indicata); 2 per una riga di
 comando non capita.
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix:
+%1                  The stored entries are read, never changed.
+</source>
+        <translation>  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
+                  e scrive FILE nel formato della sua estensione:
+%1                  Le annotazioni salvate vengono lette, mai modificate.
 </translation>
     </message>
 </context>
@@ -512,6 +510,45 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>the office wrote nothing</source>
         <translation>la suite per ufficio non ha scritto nulla</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFormats</name>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>File Word (*.doc)</translation>
+    </message>
+    <message>
+        <source>Word 97-2003</source>
+        <translation>Word 97-2003</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>File Word 2007-365 (*.docx)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365</source>
+        <translation>Word 2007-365</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>File di testo OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>testo OpenDocument</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
@@ -800,22 +837,6 @@ Vuoi davvero sovrascrivere %2?</translation>
     <message>
         <source>Done.</source>
         <translation>Fatto.</translation>
-    </message>
-    <message>
-        <source>Word Files (*.doc)</source>
-        <translation>File Word (*.doc)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>File PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Word 2007-365 Files (*.docx)</source>
-        <translation>File Word 2007-365 (*.docx)</translation>
-    </message>
-    <message>
-        <source>OpenDocument Text Files (*.odt)</source>
-        <translation>File di testo OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -158,18 +158,6 @@ Zonder opties opent het hoofdvenster.
 </translation>
     </message>
     <message>
-        <source>  --export FILE   build the calendar from the stored entries, without a window,
-                  and write FILE in the format of its suffix: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument Text) or
-                  .pdf. The stored entries are read, never changed.
-</source>
-        <translation>  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
-                  en BESTAND schrijven in de indeling van de extensie: .doc (Word
-                  97-2003), .docx (Word 2007-365), .odt (OpenDocument-tekst) of
-                  .pdf. De opgeslagen notities worden gelezen, nooit gewijzigd.
-</translation>
-    </message>
-    <message>
         <source>  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper
                   rather than the paper chosen in the window (or, until one is
                   chosen, the paper usual in the locale)
@@ -229,6 +217,16 @@ understood.
         <translation>Afsluitstatus: 0 bij succes; 1 als de kalender of de datums niet kunnen worden
 geschreven of een bestand niet kan worden gelezen (de oorzaak wordt getoond); 2
 voor een opdrachtregel die niet wordt begrepen.
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE   build the calendar from the stored entries, without a window,
+                  and write FILE in the format of its suffix:
+%1                  The stored entries are read, never changed.
+</source>
+        <translation>  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
+                  en BESTAND schrijven in de indeling van de extensie:
+%1                  De opgeslagen notities worden gelezen, nooit gewijzigd.
 </translation>
     </message>
 </context>
@@ -512,6 +510,45 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>the office wrote nothing</source>
         <translation>het kantoorpakket heeft niets geschreven</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFormats</name>
+    <message>
+        <source>Word Files (*.doc)</source>
+        <translation>Word-bestanden (*.doc)</translation>
+    </message>
+    <message>
+        <source>Word 97-2003</source>
+        <translation>Word 97-2003</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Word 2007-365 Files (*.docx)</source>
+        <translation>Word 2007-365-bestanden (*.docx)</translation>
+    </message>
+    <message>
+        <source>Word 2007-365</source>
+        <translation>Word 2007-365</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text Files (*.odt)</source>
+        <translation>OpenDocument-tekstbestanden (*.odt)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>OpenDocument-tekst</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -800,22 +837,6 @@ Weet je zeker dat je %2 wilt overschrijven?</translation>
     <message>
         <source>Done.</source>
         <translation>Klaar.</translation>
-    </message>
-    <message>
-        <source>Word Files (*.doc)</source>
-        <translation>Word-bestanden (*.doc)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF-bestanden (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Word 2007-365 Files (*.docx)</source>
-        <translation>Word 2007-365-bestanden (*.docx)</translation>
-    </message>
-    <message>
-        <source>OpenDocument Text Files (*.odt)</source>
-        <translation>OpenDocument-tekstbestanden (*.odt)</translation>
     </message>
     <message>
         <source>&amp;File</source>

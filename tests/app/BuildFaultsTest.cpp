@@ -3,6 +3,7 @@
 // temporary folder is a small disk of its own that the test can fill.
 
 #include "tests/support/WindowParts.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/ReportedErrors.h"
@@ -121,7 +122,7 @@ private slots:
     {
         QFETCH(int, signal);
         QFETCH(bool, everyOffice);
-        m_engine->waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         // The page list is cleared once the document is saved: the office that opens it
         // after that, and that office alone, is the one that pictures the pages.
         const auto *pageList = preview().findChild<QTreeWidget *>(QStringLiteral("ListView1"));
@@ -185,7 +186,7 @@ private slots:
     {
         if (!SmallTempDisk::isMounted())
             QSKIP("TEMP cannot be put on a small disk of its own here (mounting needs root)");
-        m_engine->waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const SmallTempDisk::Filled full(4 * 1024 * 1024);
         QElapsedTimer clock;
         clock.start();

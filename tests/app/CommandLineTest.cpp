@@ -71,6 +71,32 @@ private slots:
         }
     }
 
+    // Each mistake is named in the words that say what to do, whichever way an option and
+    // its value are written.
+    void mistakesAreNamed_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file after --export") << QStringList{"--export"} << "--export needs a file name";
+        QTest::newRow("empty --export=") << QStringList{"--export="} << "--export needs a file name";
+        QTest::newRow("no paper") << QStringList{"--export", "x.pdf", "--paper"} << "--paper needs a paper size: letter, a4 or a5";
+        QTest::newRow("paper without export") << QStringList{"--paper", "a4"} << "--paper goes with --export";
+        QTest::newRow("a file without --import") << QStringList{"x.vcf"} << "unknown option 'x.vcf'";
+        QTest::newRow("two modes") << QStringList{"--export", "a.pdf", "--export-dates=b.csv"} << "unexpected argument '--export-dates'";
+        QTest::newRow("a file too many") << QStringList{"--export", "a.pdf", "b.pdf"} << "unexpected argument 'b.pdf'";
+        QTest::newRow("nothing to import") << QStringList{"--import"} << "--import needs at least one file";
+        QTest::newRow("date order without import") << QStringList{"--date-order", "dmy"} << "--date-order goes with --import";
+    }
+
+    void mistakesAreNamed()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run wrong = run(arguments);
+        QCOMPARE(wrong.exitCode, 2);
+        QCOMPARE(wrong.errorLines.value(0), QStringLiteral("daybloom: ") + message);
+    }
+
     // The language follows the locale unless one is chosen in the window; the C locale and
     // a language the program does not speak give English.
     void helpSpeaksTheLanguage_data()

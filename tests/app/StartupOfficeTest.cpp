@@ -1,4 +1,5 @@
 #include "windows/shell/Form1.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/support/OfficeAdvice.h"
 #include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/TestMain.h"
@@ -33,7 +34,7 @@ private slots:
             std::unique_ptr<WordApplication> first = engine.createApplication();
             QCOMPARE(LibreOfficeTestSupport::officeChildren(), offices);
             first->quit();
-            engine.waitForEndedInstances();
+            QVERIFY(OfficeProcesses::waitUntilQuiet(0));
         }
         QTRY_COMPARE_WITH_TIMEOUT(LibreOfficeTestSupport::officeChildren(), QList<pid_t>(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(LibreOfficeTestSupport::officeFolders(), QStringList(), 10000);

@@ -9,6 +9,7 @@
 #include "core/shell/TempFolder.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/wordgen/PagePicture.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
@@ -172,7 +173,7 @@ private slots:
         QFile templateFile(m_template);
         QVERIFY(templateFile.open(QIODevice::ReadOnly));
         engine.prepareAhead(templateFile.readAll());
-        engine.waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const QList<pid_t> ready = officeChildren();
         QCOMPARE(ready.size(), 2);
         std::unique_ptr<WordApplication> word = engine.createApplication();
@@ -204,7 +205,7 @@ private slots:
     {
         LibreOfficeEngine engine;
         engine.prepareAhead(QByteArray());
-        engine.waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const QList<pid_t> killed = officeChildren();
         QCOMPARE(killed.size(), 2);
         for (pid_t pid : killed)
@@ -225,12 +226,12 @@ private slots:
     {
         LibreOfficeEngine engine;
         engine.prepareAhead(CalendarTemplate::bytes(PaperSize::Letter));
-        engine.waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const QList<pid_t> before = officeChildren();
         QCOMPARE(before.size(), 2);
 
         engine.prepareAhead(CalendarTemplate::bytes(PaperSize::A4));
-        engine.waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         QTRY_COMPARE_WITH_TIMEOUT(officeChildren().size(), 2, 10000);
         const QList<pid_t> after = officeChildren();
         QCOMPARE(std::count_if(after.cbegin(), after.cend(), [&](pid_t pid) { return before.contains(pid); }), 1);

@@ -3,6 +3,7 @@
 // office process and no private office folder may be left.
 
 #include "core/shell/TempFolder.h"
+#include "tests/support/OfficeProcesses.h"
 #include "tests/support/TestMain.h"
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "core/shell/ProcessState.h"
@@ -94,7 +95,7 @@ private slots:
             // A dead office's socket must not end the program: SIGPIPE is ignored.
             QVERIFY(::signal(SIGPIPE, SIG_IGN) == SIG_IGN);
             word->quit();
-            engine->waitForEndedInstances();
+            QVERIFY(OfficeProcesses::waitUntilQuiet(0));
         }
         // The set-up profile is kept in the user's cache for later runs, and when the engine
         // goes it leaves a spare copy for the next run's first office to take.
@@ -305,7 +306,7 @@ private slots:
         healthy->quit();
         QTRY_VERIFY_WITH_TIMEOUT(!processExists(healthyOffice), 7000);
         QTRY_VERIFY_WITH_TIMEOUT(!processExists(stoppedOffice), 5000);
-        engine.waitForEndedInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(0));
     }
 
     // An office killed while it starts, before anything connected to it, leaves none of
@@ -320,7 +321,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT((offices = officeChildren()).size() == 1 && !(sockets = socketPaths(offices.first())).isEmpty(),
                                      20000);
             ::kill(offices.first(), SIGKILL);
-            engine.waitForReadyInstances();
+            QTRY_VERIFY_WITH_TIMEOUT(officeChildren().isEmpty(), 20000);
         }
         for (const QString &socket : std::as_const(sockets))
             QVERIFY2(!QFileInfo::exists(socket), qPrintable(socket));
@@ -388,7 +389,7 @@ private slots:
         // A busy machine may take long to start the replacement on a new profile.
         LibreOfficeEngine engine(LibreOfficeEngine::defaultOfficeProgram(), OfficeTimeLimits{.start = 60s});
         engine.prepareAhead(QByteArray());
-        engine.waitForReadyInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const QList<pid_t> ready = officeChildren();
         QCOMPARE(ready.size(), 2);
         for (const pid_t office : ready)
@@ -404,7 +405,7 @@ private slots:
         } catch (const OfficeError &error) {
             QFAIL(error.what());
         }
-        engine.waitForEndedInstances();
+        QVERIFY(OfficeProcesses::waitUntilQuiet(0));
         for (const pid_t office : ready)
             QVERIFY(!processExists(office));
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/shell/ProcessState.h"
-#include "tests/support/ChildProcesses.h"
+#include "tests/support/OfficeProcesses.h"
 #include "core/shell/TempFolder.h"
 
 #include <QDir>
@@ -19,10 +19,9 @@
 // has started, and whether anything of an office is left in the temporary folder.
 namespace LibreOfficeTestSupport {
 
-inline QList<pid_t> officeChildren()
-{
-    return childProcesses("soffice.bin");
-}
+using OfficeProcesses::officeChildren;
+using OfficeProcesses::officeFolders;
+using OfficeProcesses::officeFoldersWithoutOffice;
 
 // True while a process of that id exists (a zombie counts: it has not been waited for).
 inline bool processExists(pid_t pid)
@@ -34,32 +33,6 @@ inline bool processExists(pid_t pid)
 inline bool processRuns(pid_t pid)
 {
     return ProcessState::runs(pid);
-}
-
-// The private office folders ("daybloom-office-…") in the temporary folder.
-inline QStringList officeFolders()
-{
-    return QDir(TempFolder::path()).entryList({QStringLiteral("daybloom-office-*")}, QDir::AllEntries | QDir::Hidden);
-}
-
-// Office folders whose office no longer runs: what an ended instance left behind. An
-// office names its folder in its command line (its profile lies there).
-inline QStringList officeFoldersWithoutOffice()
-{
-    QStringList commandLines;
-    for (pid_t pid : officeChildren()) {
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (commandLine.open(QIODevice::ReadOnly))
-            commandLines.append(QString::fromUtf8(commandLine.readAll()));
-    }
-    QStringList left;
-    for (const QString &folder : officeFolders()) {
-        const bool inUse = std::any_of(commandLines.cbegin(), commandLines.cend(),
-                                       [&](const QString &line) { return line.contains(folder); });
-        if (!inUse)
-            left.append(folder);
-    }
-    return left;
 }
 
 // Pipe sockets of this process's offices left in the system's temporary folders.

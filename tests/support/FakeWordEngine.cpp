@@ -4,6 +4,7 @@
 
 #include "core/shell/CalendarMonths.h"
 #include "core/wordgen/PagePicture.h"
+#include "core/wordgen/PageSelection.h"
 #include "core/wordgen/OfficeError.h"
 
 #include <QColor>
@@ -58,6 +59,8 @@ struct FakeWordEngine::State {
     int created = 0;
     int live = 0;
     int endedWithoutQuit = 0;
+    int readyAhead = 0; // instances got ready, none of them handed out yet
+    double pixelRatio = 1.0;
 
     // Records the call and throws when it is to fail.
     void enter(int instance, FakeOperation operation, const QString &arguments = QString())
@@ -65,30 +68,41 @@ struct FakeWordEngine::State {
         const int n = ++callCounts[operation];
         if (losingCalls.contains({operation, n}))
             lostInstances.insert(instance);
-        const bool lost = lostInstances.contains(instance);
-        const bool fail = lost || failingAlways.contains(operation) || failingCalls.contains({operation, n});
-        calls.append({instance, operation, arguments, fail});
+        // Quitting a lost instance has nothing left to end, as in the office engine.
+        const bool lost = lostInstances.contains(instance) && operation != FakeOperation::Quit;
+        const bool injected = failingAlways.contains(operation) || failingCalls.contains({operation, n});
+        calls.append({instance, operation, arguments, lost || injected});
         if (beforeCall)
             beforeCall(calls.constLast());
         if (lost)
             throw OfficeInstanceLost(QStringLiteral("Simulated loss of the office at %1.").arg(FakeWordEngine::operationName(operation)));
-        if (fail)
+        if (injected)
             throw OfficeError(QStringLiteral("Simulated failure of %1.").arg(FakeWordEngine::operationName(operation)));
     }
 };
 
 namespace {
 
-// One open document of a fake instance, with the page the insertion point stands on and
-// what is selected.
+// One open document of a fake instance, with the selected cell, or the selection over its
+// laid-out pages, which moves as in the office engine: the pages are laid out when first
+// needed (at least one, whatever page count the document reports) and anew after its text
+// changed.
 struct FakeDocument {
     QString path;
     Tables tables;
-    int pageCount = 0;
-    int firstPage = 0;     // pages deleted from the front so far
-    int insertionPage = 0; // relative to the current first page
-    enum class Selection { None, Cell, FromStart, ToEnd } selection = Selection::None;
+    int reportedPages = 0;
+    std::optional<PageSelection> pages;
+    bool cellSelected = false;
     int table = 0, row = 0, cell = 0;
+
+    PageSelection &laidOut()
+    {
+        if (!pages) {
+            pages.emplace();
+            pages->reset(std::max(reportedPages, 1));
+        }
+        return *pages;
+    }
 };
 
 class FakeWordApplication : public WordApplication
@@ -111,12 +125,13 @@ public:
     void openDocument(const QString &path, bool readOnly) override
     {
         enter(FakeOperation::OpenDocument, path + (readOnly ? QStringLiteral(" read-only") : QString()));
+        ensureRunning();
         if (!QFileInfo(path).isFile())
             throw OfficeError(QStringLiteral("Cannot open the document %1: the file does not exist.").arg(path));
         FakeDocument document;
         document.path = path;
         document.tables = m_state->savedDocuments.value(absolute(path), emptyTables(m_state->layouts));
-        document.pageCount = m_state->pageCount;
+        document.reportedPages = m_state->pageCount;
         m_document = document;
     }
 
@@ -129,7 +144,7 @@ public:
             && cell <= document.tables[table - 1][row - 1].size();
         if (!exists)
             throw OfficeError(QStringLiteral("The requested member of the collection does not exist."));
-        document.selection = FakeDocument::Selection::Cell;
+        document.cellSelected = true;
         document.table = table;
         document.row = row;
         document.cell = cell;
@@ -140,9 +155,10 @@ public:
         enter(FakeOperation::TypeText, text);
         FakeDocument &document = activeDocument();
         // As the office engine: text goes into a selected table cell or nowhere.
-        if (document.selection != FakeDocument::Selection::Cell)
+        if (!document.cellSelected)
             throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
         document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
+        document.pages.reset();
     }
 
     void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override
@@ -159,6 +175,7 @@ public:
             throw OfficeError(QStringLiteral("The column does not exist."));
         for (int row = firstRow; row <= lastRow; ++row)
             document.tables[table - 1][row - 1][cell - 1] = texts.at(row - firstRow);
+        document.pages.reset();
     }
 
     void saveAs(const QString &path) override
@@ -202,26 +219,28 @@ public:
     void setDisplayAlerts(bool enabled) override
     {
         enter(FakeOperation::SetDisplayAlerts, enabled ? QStringLiteral("true") : QStringLiteral("false"));
+        ensureRunning();
     }
 
+    // Closing without a document open does nothing, as in the office engine.
     void closeDocument() override
     {
         enter(FakeOperation::CloseDocument);
-        activeDocument();
+        ensureRunning();
         m_document.reset();
     }
 
     void closeDocumentWithoutSaving() override
     {
         enter(FakeOperation::CloseDocumentWithoutSaving);
-        activeDocument();
+        ensureRunning();
         m_document.reset();
     }
 
+    // A second quit has nothing left to do.
     void quit() override
     {
         enter(FakeOperation::Quit);
-        ensureRunning();
         m_document.reset();
         m_quit = true;
     }
@@ -235,38 +254,40 @@ public:
     int pageCount() override
     {
         enter(FakeOperation::PageCount);
-        return activeDocument().pageCount;
+        // Once pages have been taken out, the count is what remains of them.
+        // Once pages have been taken out, the count is what remains of them.
+        const FakeDocument &document = activeDocument();
+        return document.pages ? document.pages->remainingPages() : document.reportedPages;
     }
 
     void copyAsPicture() override
     {
         enter(FakeOperation::CopyAsPicture);
-        const FakeDocument &document = activeDocument();
+        FakeDocument &document = activeDocument();
         if (m_state->copiesWithoutPicture.contains(m_state->callCounts.value(FakeOperation::CopyAsPicture)))
             ClipboardPicture::clear();
+        else if (const int first = document.laidOut().firstPage(); first > 0)
+            ClipboardPicture::put(FakeWordEngine::pagePicture(document.path, first, m_state->pixelRatio));
         else
-            ClipboardPicture::put(FakeWordEngine::pagePicture(document.path, document.firstPage + 1));
+            ClipboardPicture::put(blankPage());
     }
 
     void goToNextPage() override
     {
         enter(FakeOperation::GoToNextPage);
-        FakeDocument &document = activeDocument();
-        const int remaining = document.pageCount - document.firstPage;
-        document.insertionPage = std::min(document.insertionPage + 1, std::max(remaining - 1, 0));
-        document.selection = FakeDocument::Selection::None;
+        movePages([](PageSelection &pages) { pages.goToNextPage(); });
     }
 
     void homeKeyExtend() override
     {
         enter(FakeOperation::HomeKeyExtend);
-        activeDocument().selection = FakeDocument::Selection::FromStart;
+        movePages([](PageSelection &pages) { pages.homeKeyExtend(); });
     }
 
     void endKeyExtend() override
     {
         enter(FakeOperation::EndKeyExtend);
-        activeDocument().selection = FakeDocument::Selection::ToEnd;
+        movePages([](PageSelection &pages) { pages.endKeyExtend(); });
     }
 
     void deleteSelection() override
@@ -274,18 +295,16 @@ public:
         enter(FakeOperation::DeleteSelection);
         FakeDocument &document = activeDocument();
         // A selected table cell is emptied and stays selected, as the office engine does.
-        if (document.selection == FakeDocument::Selection::Cell) {
+        if (document.cellSelected) {
             document.tables[document.table - 1][document.row - 1][document.cell - 1].clear();
-            return;
+            document.pages.reset();
+        } else {
+            document.laidOut().deleteSelection();
         }
-        // Only a selection from the document's start to the start of a later page takes
-        // whole pages away; anything else removes text within a page.
-        if (document.selection == FakeDocument::Selection::FromStart) {
-            document.firstPage += document.insertionPage;
-            document.insertionPage = 0;
-        }
-        document.selection = FakeDocument::Selection::None;
     }
+
+    int instance() const { return m_instance; }
+    bool hasQuit() const { return m_quit; }
 
 private:
     void enter(FakeOperation operation, const QString &arguments = QString())
@@ -297,6 +316,24 @@ private:
     {
         if (m_quit)
             throw OfficeError(QStringLiteral("The office instance has ended."));
+    }
+
+    // A page movement: a selected cell is no longer selected.
+    void movePages(const std::function<void(PageSelection &)> &movement)
+    {
+        FakeDocument &document = activeDocument();
+        document.cellSelected = false;
+        movement(document.laidOut());
+    }
+
+    // A white page of a page picture's size, for a document whose pages are all gone.
+    QImage blankPage() const
+    {
+        QImage blank(qRound(FakeWordEngine::pictureWidth * m_state->pixelRatio),
+                     qRound(FakeWordEngine::pictureHeight * m_state->pixelRatio), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        PagePicture::setNaturalWidth(blank, FakeWordEngine::pictureNaturalWidth);
+        return blank;
     }
 
     FakeDocument &activeDocument()
@@ -320,12 +357,47 @@ FakeWordEngine::FakeWordEngine()
 {
 }
 
-FakeWordEngine::~FakeWordEngine() = default;
+FakeWordEngine::~FakeWordEngine()
+{
+    m_kept.clear();
+}
 
 std::unique_ptr<WordApplication> FakeWordEngine::createApplication()
 {
+    if (!m_kept.empty()) {
+        m_state->enter(static_cast<FakeWordApplication &>(*m_kept.front()).instance(), FakeOperation::CreateApplication);
+        std::unique_ptr<WordApplication> kept = std::move(m_kept.front());
+        m_kept.pop_front();
+        return kept;
+    }
     m_state->enter(m_state->created + 1, FakeOperation::CreateApplication);
+    m_state->readyAhead = std::max(m_state->readyAhead - 1, 0);
     return std::make_unique<FakeWordApplication>(m_state, ++m_state->created);
+}
+
+void FakeWordEngine::prepareAhead(const QByteArray &)
+{
+    m_state->readyAhead = std::max(m_state->readyAhead, 2 - int(m_kept.size()));
+}
+
+void FakeWordEngine::startInstanceAhead()
+{
+    ++m_state->readyAhead;
+}
+
+void FakeWordEngine::keepUnused(std::unique_ptr<WordApplication> application)
+{
+    auto *fake = dynamic_cast<FakeWordApplication *>(application.get());
+    if (!fake || fake->hasQuit()) {
+        WordEngine::keepUnused(std::move(application));
+        return;
+    }
+    m_kept.push_front(std::move(application));
+}
+
+void FakeWordEngine::setPagePixelRatio(double ratio)
+{
+    m_state->pixelRatio = ratio > 0 ? ratio : 1.0;
 }
 
 void FakeWordEngine::setTableLayouts(const QList<TableLayout> &tables)
@@ -394,7 +466,7 @@ int FakeWordEngine::instancesCreated() const
 
 int FakeWordEngine::liveInstances() const
 {
-    return m_state->live;
+    return m_state->live + m_state->readyAhead;
 }
 
 int FakeWordEngine::instancesEndedWithoutQuit() const
@@ -410,14 +482,15 @@ QString FakeWordEngine::savedCell(const QString &path, int table, int row, int c
     return saved->at(table - 1).at(row - 1).at(cell - 1);
 }
 
-QImage FakeWordEngine::pagePicture(const QString &documentPath, int page)
+QImage FakeWordEngine::pagePicture(const QString &documentPath, int page, double pixelRatio)
 {
     // A colour band and the document's name and page number: every page of every
     // document looks different.
-    QImage picture(pictureWidth, pictureHeight, QImage::Format_RGB32);
+    QImage picture(qRound(pictureWidth * pixelRatio), qRound(pictureHeight * pixelRatio), QImage::Format_RGB32);
     picture.fill(Qt::white);
     const size_t seed = qHash(QFileInfo(documentPath).fileName());
     QPainter painter(&picture);
+    painter.scale(pixelRatio, pixelRatio);
     painter.fillRect(0, 0, pictureWidth, pictureHeight / 8,
                      QColor::fromHsv(static_cast<int>((seed + 47u * static_cast<size_t>(page)) % 360u), 160, 220));
     painter.setPen(Qt::black);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -52,23 +53,33 @@ struct FakeCall {
 // count, and page pictures drawn on demand. Every call is recorded in order, any
 // operation can be made to fail, saveAs writes a real file, and copyAsPicture puts the
 // picture of the current first page on the program's clipboard at the resolution of real
-// rendered pages.
+// rendered pages. It answers as the LibreOffice engine does (the engine contract test runs
+// the same calls on both): instances got ready ahead or kept unused are handed out by the
+// next createApplication, closing without a document and quitting twice do nothing.
 class FakeWordEngine : public WordEngine
 {
 public:
     // Cells per row of one table, row 1 first.
     using TableLayout = QList<int>;
 
-    // Pixel size of a page picture and its natural on-screen width, the proportions of a
-    // Letter page rendered with more pixels than it shows.
-    static constexpr int pictureWidth = 612;
-    static constexpr int pictureHeight = 792;
+    // Pixel size of a page picture at one device pixel a pixel and its natural on-screen
+    // width, as the office engine renders a Letter page: twice as wide as it shows.
+    static constexpr int pictureWidth = 680;
+    static constexpr int pictureHeight = 880;
     static constexpr int pictureNaturalWidth = 340;
 
     FakeWordEngine();
     ~FakeWordEngine() override;
 
     std::unique_ptr<WordApplication> createApplication() override;
+    // Two instances ready, as the office engine gets them: the next createApplication()
+    // calls hand them out.
+    void prepareAhead(const QByteArray &documentToOpen) override;
+    void startInstanceAhead() override;
+    // The instance is handed out again by the next createApplication().
+    void keepUnused(std::unique_ptr<WordApplication> application) override;
+    // Page pictures are made with that many pixels a device pixel more.
+    void setPagePixelRatio(double ratio) override;
 
     // What a newly opened document looks like. Documents this fake saved reopen with the
     // texts they were saved with.
@@ -92,16 +103,18 @@ public:
 
     const QList<FakeCall> &calls() const;
     QList<FakeCall> calls(FakeOperation operation) const;
+    // Instances handed out for the first time.
     int instancesCreated() const;
+    // Instances that run: handed out and not yet gone, kept unused, or got ready ahead.
     int liveInstances() const;
-    // Instances destroyed without quit() having succeeded on them.
+    // Instances handed out and then destroyed without quit() having succeeded on them.
     int instancesEndedWithoutQuit() const;
 
     // The text of a cell of the document last saved at path; throws when none was.
     QString savedCell(const QString &path, int table, int row, int cell) const;
 
     // The picture the fake renders for a page (1-based) of the document opened from path.
-    static QImage pagePicture(const QString &documentPath, int page);
+    static QImage pagePicture(const QString &documentPath, int page, double pixelRatio = 1.0);
 
     static QString operationName(FakeOperation operation);
 
@@ -109,4 +122,6 @@ public:
 
 private:
     std::shared_ptr<State> m_state;
+    // Instances kept unused, handed out first; gone before the state.
+    std::deque<std::unique_ptr<WordApplication>> m_kept;
 };

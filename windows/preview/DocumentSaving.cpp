@@ -11,32 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
-
-namespace {
-
-// The save dialog's filters, the document's own type first as the default.
-struct SavedType {
-    DocumentFormat format;
-    const char *filter;
-};
-constexpr std::array<SavedType, 4> savedTypes{{
-    {DocumentFormat::Word97, QT_TRANSLATE_NOOP("Form2", "Word Files (*.doc)")},
-    {DocumentFormat::Pdf, QT_TRANSLATE_NOOP("Form2", "PDF Files (*.pdf)")},
-    {DocumentFormat::Word2007, QT_TRANSLATE_NOOP("Form2", "Word 2007-365 Files (*.docx)")},
-    {DocumentFormat::OpenDocument, QT_TRANSLATE_NOOP("Form2", "OpenDocument Text Files (*.odt)")},
-}};
-
-QStringList saveFilters()
-{
-    QStringList filters;
-    for (const SavedType &type : savedTypes)
-        filters.append(QCoreApplication::translate("Form2", type.filter));
-    return filters;
-}
-
-} // namespace
 
 DocumentSaving::DocumentSaving(QWidget &window, WordEngine *engine, CommonDialog &commonDialog)
     : m_window(window)
@@ -49,7 +24,8 @@ DocumentSaving::Target DocumentSaving::target(const QString &chosenName, int fil
 {
     if (const std::optional<DocumentFormat> typed = DocumentFormats::fromFileName(chosenName))
         return {chosenName, *typed};
-    const DocumentFormat format = savedTypes.at(size_t(std::max(0, filter))).format;
+    const auto formats = DocumentFormats::all();
+    const DocumentFormat format = formats[size_t(std::clamp<int>(filter, 0, int(formats.size()) - 1))].format;
     return {chosenName + QLatin1Char('.') + DocumentFormats::suffix(format), format};
 }
 
@@ -58,7 +34,7 @@ void DocumentSaving::save(const QString &wordFile)
     const ErrorReport report(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
     CommonDialog::SaveAnswer answer;
     report.step(112, [&] {
-        answer = CommonDialog1.showSave(&m_window, {QCoreApplication::translate("Form2", "Save File"), saveFilters(), QString()});
+        answer = CommonDialog1.showSave(&m_window, {QCoreApplication::translate("Form2", "Save File"), DocumentFormats::dialogFilters(), QString()});
     });
     // A cancelled dialog returns no name: nothing is written and nothing is said.
     if (answer.fileName.isEmpty())

@@ -9,8 +9,8 @@ class QWidget;
 class WordEngine;
 
 // "Save Results To Word File": the person names a file in the save dialog and the generated
-// document is written there, as Word 97-2003 (a copy of the document itself), PDF, Word
-// 2007-365 or OpenDocument Text. The type is the one the typed name's suffix names, else
+// document is written there in one of the output formats (DocumentFormats): as Word 97-2003
+// a copy of the document itself, in another format a file an office writes from it. The type is the one the typed name's suffix names, else
 // the chosen filter's, whose suffix the name then gets. A file that may not be written
 // (FileReplacement's rule for the person's files: a read-only file or folder, a folder, a
 // device, the program's own files, another user's link in a shared folder) is refused with

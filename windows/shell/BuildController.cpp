@@ -7,6 +7,7 @@
 #include "windows/shell/ProgramEnd.h"
 #include "windows/widgets/MousePointer.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 BuildController::BuildController(WordEngine &engine, CommonDialog &commonDialog, QWidget &mainWindow, const DayEntries &entries,
@@ -28,6 +29,9 @@ void BuildController::build()
     const bool nested = m_builder.isCreating();
     if (!nested && m_buildCheck && !m_buildCheck())
         return;
+    // The page pictures are made for the screen with the most device pixels a pixel.
+    if (!nested)
+        m_engine.setPagePixelRatio(qGuiApp->devicePixelRatio());
     m_builder.PushButton22_Click();
     if (!nested)
         getOfficesReady();

@@ -89,10 +89,10 @@ private slots:
         QCOMPARE(ApplicationTitle::get(), QStringLiteral("Daybloom Family Dates and Keepsake"));
         QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(WindowParts::entryPanel(form).scrollBar()->maximum(), 23625);
-        // The office check started one instance and quit it.
+        // The office check started one instance and kept it, unused, for the first build.
         QCOMPARE(engine.instancesCreated(), 1);
-        QCOMPARE(engine.calls(FakeOperation::Quit).size(), 1);
-        QCOMPARE(engine.liveInstances(), 0);
+        QCOMPARE(engine.calls(FakeOperation::Quit).size(), 0);
+        QCOMPARE(engine.liveInstances(), 1);
         QCOMPARE(ScriptedMessages::recordCount(), 0);
         QVERIFY(!QFile::exists(CalendarEntryStore::fileName()));
     }

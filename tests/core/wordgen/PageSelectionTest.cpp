@@ -1,12 +1,12 @@
-// The page model behind the office engine's page movements, without an office: the
-// selections that the capture's walk (tested with a real office) does not make.
+// The page model behind the engines' page movements: the selections that the capture's
+// walk (run on both engines by the engine contract test) does not make.
 
 #include "tests/support/TestMain.h"
-#include "office/PageSelection.h"
+#include "core/wordgen/PageSelection.h"
 
 #include <QTest>
 
-class LibreOfficePageSelectionTest : public QObject
+class PageSelectionTest : public QObject
 {
     Q_OBJECT
 
@@ -54,5 +54,5 @@ private slots:
     }
 };
 
-DAYBLOOM_TEST_MAIN(LibreOfficePageSelectionTest)
-#include "LibreOfficePageSelectionTest.moc"
+DAYBLOOM_TEST_MAIN(PageSelectionTest)
+#include "PageSelectionTest.moc"

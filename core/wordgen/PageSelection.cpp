@@ -1,4 +1,4 @@
-#include "office/PageSelection.h"
+#include "core/wordgen/PageSelection.h"
 
 #include <algorithm>
 #include <numeric>
