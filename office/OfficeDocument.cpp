@@ -326,10 +326,32 @@ uno::Reference<text::XTextContent> OfficeDocument::bookmarkNamed(const QString &
     });
 }
 
+// The graphic object anchored inside the range; none when there is none.
+uno::Reference<beans::XPropertySet> OfficeDocument::pictureIn(const uno::Reference<text::XTextRange> &place)
+{
+    const uno::Reference<text::XTextRangeCompare> order(place->getText(), uno::UNO_QUERY_THROW);
+    const uno::Reference<text::XTextGraphicObjectsSupplier> supplier(m_component, uno::UNO_QUERY_THROW);
+    const uno::Reference<container::XIndexAccess> pictures(supplier->getGraphicObjects(), uno::UNO_QUERY_THROW);
+    for (sal_Int32 index = 0; index < pictures->getCount(); ++index) {
+        const uno::Reference<text::XTextContent> candidate(pictures->getByIndex(index), uno::UNO_QUERY_THROW);
+        const uno::Reference<text::XTextRange> at = candidate->getAnchor();
+        try {
+            if (order->compareRegionStarts(place, at) >= 0 && order->compareRegionEnds(at, place) >= 0)
+                return uno::Reference<beans::XPropertySet>(candidate, uno::UNO_QUERY_THROW);
+        } catch (const lang::IllegalArgumentException &) {
+            // A picture in another text (a header, a table cell) is not in this place.
+        }
+    }
+    return nullptr;
+}
+
 void OfficeDocument::setBookmarkText(const QString &bookmark, const QString &text)
 {
     const uno::Reference<text::XTextContent> mark = bookmarkNamed(bookmark);
     unoCall(QStringLiteral("Cannot write the text of the bookmark %1 in %2").arg(bookmark, m_path), [&] {
+        // Text written over a picture place would take its picture away.
+        if (pictureIn(mark->getAnchor()).is())
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds a picture, which text would replace.").arg(bookmark, m_path));
         // Replacing the text a bookmark spans collapses it: the bookmark is made anew over
         // the new text, under its name.
         const uno::Reference<text::XTextRange> place = mark->getAnchor();
@@ -352,21 +374,7 @@ void OfficeDocument::placePicture(const QString &bookmark, const QString &imageP
         throw OfficeError(QStringLiteral("%1: the file does not exist.").arg(what));
     const uno::Reference<text::XTextContent> mark = bookmarkNamed(bookmark);
     unoCall(what, [&] {
-        const uno::Reference<text::XTextRange> place = mark->getAnchor();
-        const uno::Reference<text::XTextRangeCompare> order(place->getText(), uno::UNO_QUERY_THROW);
-        const uno::Reference<text::XTextGraphicObjectsSupplier> supplier(m_component, uno::UNO_QUERY_THROW);
-        const uno::Reference<container::XIndexAccess> pictures(supplier->getGraphicObjects(), uno::UNO_QUERY_THROW);
-        uno::Reference<beans::XPropertySet> picture;
-        for (sal_Int32 index = 0; index < pictures->getCount() && !picture.is(); ++index) {
-            const uno::Reference<text::XTextContent> candidate(pictures->getByIndex(index), uno::UNO_QUERY_THROW);
-            const uno::Reference<text::XTextRange> at = candidate->getAnchor();
-            try {
-                if (order->compareRegionStarts(place, at) >= 0 && order->compareRegionEnds(at, place) >= 0)
-                    picture.set(candidate, uno::UNO_QUERY_THROW);
-            } catch (const lang::IllegalArgumentException &) {
-                // A picture in another text (a header, a table cell) is not in this place.
-            }
-        }
+        const uno::Reference<beans::XPropertySet> picture = pictureIn(mark->getAnchor());
         if (!picture.is())
             throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds no picture.").arg(bookmark, m_path));
         const uno::Any size = picture->getPropertyValue(OUString("Size"));

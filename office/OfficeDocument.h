@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XText.hpp>
@@ -74,6 +75,7 @@ private:
     // Throws OfficeError when the column from firstRow does not have that many rows.
     void checkColumn(int table, int firstRow, int cell, qsizetype rows);
     css::uno::Reference<css::text::XTextContent> bookmarkNamed(const QString &bookmark);
+    css::uno::Reference<css::beans::XPropertySet> pictureIn(const css::uno::Reference<css::text::XTextRange> &place);
 
     // Read once: filling cells never changes the tables' structure.
     const std::vector<Table> &tables();

@@ -40,7 +40,7 @@ public:
     virtual void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles) = 0;
 
     // The text the bookmark spans becomes text; the bookmark stays, spanning it. Refused,
-    // naming the bookmark, when the document has none of that name.
+    // naming the bookmark, when the document has none of that name or it holds a picture.
     virtual void setBookmarkText(const QString &bookmark, const QString &text) = 0;
     // The picture anchored in the bookmark (one as a character) shows the image file
     // instead, embedded in the document, at exactly the size the picture had. Refused,

@@ -248,6 +248,7 @@ private slots:
                      word(s).setBookmarkText("CoverYear", "2027");
                  });
              }, QString()},
+            {"text over a picture place", [&](Subject &s) { return naming("CoverPicture", [&] { word(s).setBookmarkText("CoverPicture", "x"); }); }, "refused, naming it"},
             {"an unknown bookmark's text", [&](Subject &s) { return naming("CoverSubtitle", [&] { word(s).setBookmarkText("CoverSubtitle", "x"); }); }, "refused, naming it"},
             {"a month's photo", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture2", photo); }); }, QString()},
             {"the same place again", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture2", photo); }); }, QString()},

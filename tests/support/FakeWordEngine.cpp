@@ -231,7 +231,7 @@ public:
         if (document.textBookmarks.contains(bookmark))
             document.textBookmarks.insert(bookmark, text);
         else if (document.pictureBookmarks.contains(bookmark))
-            throw OfficeError(QStringLiteral("The bookmark %1 holds a picture, whose text cannot be written.").arg(bookmark));
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds a picture, which text would replace.").arg(bookmark, document.path));
         else
             throw OfficeError(QStringLiteral("The document %1 has no bookmark named %2.").arg(document.path, bookmark));
     }
