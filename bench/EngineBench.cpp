@@ -11,7 +11,9 @@
 #include "core/wordgen/ClipboardPicture.h"
 #include "office/LibreOfficeEngine.h"
 
+#include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -80,6 +82,74 @@ void benchInstance(const QString &templatePath, const QString &documentPath)
           }));
 }
 
+// The keepsake operations on the wall calendar's template: a year's weekend day numbers,
+// entries with and without milestones, the cover's texts, thirteen photos of their places'
+// size at 300 pixels an inch, the .doc and a print-quality PDF.
+void benchKeepsake(const QString &folder)
+{
+    const QString wall = folder + QStringLiteral("/template-wall.dot");
+    QFile::remove(wall);
+    QFile::copy(QStringLiteral(":/template/calendar-wall.dot"), wall);
+    QFile::setPermissions(wall, QFile::ReadOwner | QFile::WriteOwner);
+    QImage photo(2196, 957, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb((x * 7 + y) % 256, (x ^ y) % 256, (y * 3) % 256));
+    const QString photoPath = folder + QStringLiteral("/photo.jpg");
+    photo.save(photoPath, "JPEG", 95);
+
+    std::unique_ptr<WordApplication> word = LibreOfficeEngine().createApplication();
+    word->openDocument(wall, true);
+    const auto months = [&](const std::function<void(int month, int days)> &fill) {
+        for (int month = 0; month < CalendarMonths::count; ++month)
+            fill(month, CalendarMonths::month(month).days);
+    };
+    print("fillColumn, 12 months", timed([&] {
+              months([&](int month, int days) { word->fillColumn(month + 1, 2, 2, QStringList(days, QStringLiteral("Mom Birthday"))); });
+          }));
+    print("fillColumnRuns, no style", timed([&] {
+              months([&](int month, int days) {
+                  word->fillColumnRuns(month + 1, 2, 2, QList<TextRuns>(days, TextRuns{{QStringLiteral("Mom Birthday"), QString()}}));
+              });
+          }));
+    print("fillColumnRuns, a milestone a month", timed([&] {
+              months([&](int month, int days) {
+                  QList<TextRuns> cells(days, TextRuns{{QStringLiteral("Mom Birthday"), QString()}});
+                  cells[14] = {{QStringLiteral("Mom Birthday "), QString()}, {QStringLiteral("70th"), QStringLiteral("Milestone")}};
+                  word->fillColumnRuns(month + 1, 2, 2, cells);
+              });
+          }));
+    int weekendDays = 0;
+    print("weekend day numbers of 2027", timed([&] {
+              months([&](int month, int days) {
+                  QStringList styles(days);
+                  for (int day = 1; day <= days; ++day)
+                      if (const QDate date(2027, month + 1, day); date.isValid() && date.dayOfWeek() >= 6) {
+                          styles[day - 1] = QStringLiteral("Weekend Day Number");
+                          ++weekendDays;
+                      }
+                  word->setColumnParagraphStyles(month + 1, 2, 1, styles);
+              });
+          }));
+    std::printf("  (%d weekend days)\n", weekendDays);
+    print("cover title and year", timed([&] {
+              word->setBookmarkText(QStringLiteral("CoverTitle"), QStringLiteral("The Millers' dates"));
+              word->setBookmarkText(QStringLiteral("CoverYear"), QStringLiteral("2027"));
+          }));
+    print("13 photos placed", timed([&] {
+              word->placePicture(QStringLiteral("CoverPicture"), photoPath);
+              for (int month = 1; month <= 12; ++month)
+                  word->placePicture(QStringLiteral("MonthPicture%1").arg(month), photoPath);
+          }));
+    const QString document = folder + QStringLiteral("/wall.doc");
+    const QString pdf = folder + QStringLiteral("/wall.pdf");
+    print("save as .doc", timed([&] { word->saveAs(document); }));
+    print("print-quality PDF", timed([&] { word->saveCopyAs(pdf, DocumentFormat::Pdf); }));
+    std::printf("  photo %.1f MB, .doc %.1f MB, PDF %.1f MB\n", QFileInfo(photoPath).size() / 1e6, QFileInfo(document).size() / 1e6,
+                QFileInfo(pdf).size() / 1e6);
+    word->quit();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -106,6 +176,8 @@ int main(int argc, char **argv)
             std::printf("Office instance, round %d:\n", round);
             benchInstance(templatePath, documentPath);
         }
+        std::printf("Keepsake operations, wall calendar:\n");
+        benchKeepsake(work.path());
     } catch (const OfficeError &error) {
         std::fprintf(stderr, "Office error: %s\n", error.what());
         return 1;

@@ -42,6 +42,22 @@ public:
     {
         run(QStringLiteral("fillColumn"), [&] { m_inner->fillColumn(table, firstRow, cell, texts); });
     }
+    void fillColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells) override
+    {
+        run(QStringLiteral("fillColumnRuns"), [&] { m_inner->fillColumnRuns(table, firstRow, cell, cells); });
+    }
+    void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles) override
+    {
+        run(QStringLiteral("setColumnParagraphStyles"), [&] { m_inner->setColumnParagraphStyles(table, firstRow, cell, styles); });
+    }
+    void setBookmarkText(const QString &bookmark, const QString &text) override
+    {
+        run(QStringLiteral("setBookmarkText"), [&] { m_inner->setBookmarkText(bookmark, text); });
+    }
+    void placePicture(const QString &bookmark, const QString &imagePath) override
+    {
+        run(QStringLiteral("placePicture"), [&] { m_inner->placePicture(bookmark, imagePath); });
+    }
     void saveAs(const QString &path) override
     {
         run(QStringLiteral("saveAs"), [&] { m_inner->saveAs(path); });

@@ -22,6 +22,7 @@ public:
 
     std::unique_ptr<WordApplication> createApplication() override;
     void prepareAhead(const QByteArray &documentToOpen) override { m_engine.prepareAhead(documentToOpen); }
+    void setPagePixelRatio(double ratio) override { m_engine.setPagePixelRatio(ratio); }
 
     const QList<Event> &events() const { return m_events; }
     void clear() { m_events.clear(); }

@@ -289,6 +289,42 @@ void LibreOfficeApplication::fillColumn(int table, int firstRow, int cell, const
     });
 }
 
+void LibreOfficeApplication::fillColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells)
+{
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("filling a table column"), instance.limits.other, [&] {
+        instance.activeDocument().setColumnRuns(table, firstRow, cell, cells);
+        instance.selection.textChanged();
+    });
+}
+
+void LibreOfficeApplication::setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles)
+{
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("setting paragraph styles"), instance.limits.other, [&] {
+        instance.activeDocument().setColumnParagraphStyles(table, firstRow, cell, styles);
+        instance.selection.textChanged();
+    });
+}
+
+void LibreOfficeApplication::setBookmarkText(const QString &bookmark, const QString &text)
+{
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("writing the bookmark %1").arg(bookmark), instance.limits.other, [&] {
+        instance.activeDocument().setBookmarkText(bookmark, text);
+        instance.selection.textChanged();
+    });
+}
+
+void LibreOfficeApplication::placePicture(const QString &bookmark, const QString &imagePath)
+{
+    Instance &instance = live();
+    instance.calls.call(QStringLiteral("placing the picture %1").arg(imagePath), instance.limits.load, [&] {
+        instance.activeDocument().placePicture(bookmark, imagePath, instance.office.context());
+        instance.selection.textChanged();
+    });
+}
+
 void LibreOfficeApplication::saveAs(const QString &path)
 {
     Instance &instance = live();

@@ -68,6 +68,10 @@ public:
     void selectCell(int table, int row, int cell) override;
     void typeText(const QString &text) override;
     void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override;
+    void fillColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells) override;
+    void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles) override;
+    void setBookmarkText(const QString &bookmark, const QString &text) override;
+    void placePicture(const QString &bookmark, const QString &imagePath) override;
     void saveAs(const QString &path) override;
     void saveCopyAs(const QString &path, DocumentFormat format) override;
     void setDisplayAlerts(bool enabled) override;

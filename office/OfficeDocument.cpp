@@ -6,8 +6,20 @@
 
 #include <QFileInfo>
 
+#include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertyState.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/graphic/GraphicProvider.hpp>
+#include <com/sun/star/graphic/XGraphic.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/text/XBookmarksSupplier.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
 #include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
@@ -53,6 +65,14 @@ OUString filterOf(DocumentFormat format, const QString &path)
     if (!filter)
         throw OfficeError(QStringLiteral("Cannot write %1: the office does not write .%2 files.").arg(path, DocumentFormats::suffix(format)));
     return OUString::createFromAscii(filter);
+}
+
+// A PDF written for the person keeps photos at print quality: 300 pixels an inch at the
+// most, JPEG at quality 95. (Fonts are embedded as the office does by default.)
+uno::Sequence<beans::PropertyValue> printQualityPdf()
+{
+    return properties({property("ReduceImageResolution", true), property("MaxImageResolution", sal_Int32(300)),
+                       property("Quality", sal_Int32(95)), property("UseLosslessCompression", false)});
 }
 
 // What a word processor answers when a table, row or cell number is out of range.
@@ -227,6 +247,148 @@ void OfficeDocument::setColumnTexts(int table, int firstRow, int cell, const QSt
     });
 }
 
+void OfficeDocument::checkColumn(int table, int firstRow, int cell, qsizetype rows)
+{
+    cellName(table, firstRow, cell);
+    cellName(table, firstRow + int(rows) - 1, cell);
+}
+
+void OfficeDocument::setColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells)
+{
+    const auto styled = [](const TextRuns &runs) {
+        return std::any_of(runs.cbegin(), runs.cend(), [](const TextRun &run) { return !run.characterStyle.isEmpty(); });
+    };
+    QStringList texts;
+    for (const TextRuns &runs : cells) {
+        QString text;
+        for (const TextRun &run : runs)
+            text += run.text;
+        texts.append(text);
+    }
+    setColumnTexts(table, firstRow, cell, texts);
+    const auto &textTable = m_tables[table - 1].table;
+    for (qsizetype index = 0; index < cells.size(); ++index) {
+        if (!styled(cells[index]))
+            continue;
+        const int row = firstRow + int(index);
+        const OUString &name = cellName(table, row, cell);
+        unoCall(QStringLiteral("Cannot write the styled text of %1 of %2").arg(describeCell(table, row, cell), m_path), [&] {
+            const uno::Reference<text::XText> cellText(textTable->getCellByName(name), uno::UNO_QUERY_THROW);
+            cellText->setString(OUString());
+            const uno::Reference<text::XTextCursor> cursor = cellText->createTextCursor();
+            const uno::Reference<beans::XPropertySet> look(cursor, uno::UNO_QUERY_THROW);
+            const uno::Reference<beans::XPropertyState> lookState(cursor, uno::UNO_QUERY_THROW);
+            // Each run goes in at the end and stays selected while its style is set; a run
+            // without one loses the style the run before it would lend it.
+            for (const TextRun &run : cells[index]) {
+                cursor->gotoEnd(false);
+                cellText->insertString(uno::Reference<text::XTextRange>(cursor.get()), toOUString(run.text), true);
+                if (run.characterStyle.isEmpty())
+                    lookState->setPropertyToDefault(OUString("CharStyleName"));
+                else
+                    look->setPropertyValue(OUString("CharStyleName"), uno::Any(toOUString(run.characterStyle)));
+            }
+        });
+    }
+}
+
+void OfficeDocument::setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles)
+{
+    if (styles.isEmpty())
+        return;
+    checkColumn(table, firstRow, cell, styles.size());
+    const auto &textTable = m_tables[table - 1].table;
+    for (qsizetype index = 0; index < styles.size(); ++index) {
+        if (styles[index].isEmpty())
+            continue;
+        const int row = firstRow + int(index);
+        const OUString &name = cellName(table, row, cell);
+        unoCall(QStringLiteral("Cannot set the paragraph style %1 in %2 of %3").arg(styles[index], describeCell(table, row, cell), m_path), [&] {
+            // Neither a range of cells nor a table cursor has paragraph properties: a text
+            // cursor in each cell sets its paragraphs' style.
+            const uno::Reference<text::XText> cellText(textTable->getCellByName(name), uno::UNO_QUERY_THROW);
+            uno::Reference<beans::XPropertySet>(cellText->createTextCursor(), uno::UNO_QUERY_THROW)
+                ->setPropertyValue(OUString("ParaStyleName"), uno::Any(toOUString(styles[index])));
+        });
+    }
+}
+
+uno::Reference<text::XTextContent> OfficeDocument::bookmarkNamed(const QString &bookmark)
+{
+    checkOpen();
+    return unoCall(QStringLiteral("Cannot find the bookmark %1 in %2").arg(bookmark, m_path), [&] {
+        const uno::Reference<text::XBookmarksSupplier> supplier(m_component, uno::UNO_QUERY_THROW);
+        const uno::Reference<container::XNameAccess> bookmarks(supplier->getBookmarks(), uno::UNO_QUERY_THROW);
+        const OUString name = toOUString(bookmark);
+        if (!bookmarks->hasByName(name))
+            throw OfficeError(QStringLiteral("The document %1 has no bookmark named %2.").arg(m_path, bookmark));
+        return uno::Reference<text::XTextContent>(bookmarks->getByName(name), uno::UNO_QUERY_THROW);
+    });
+}
+
+// The graphic object anchored inside the range; none when there is none.
+uno::Reference<beans::XPropertySet> OfficeDocument::pictureIn(const uno::Reference<text::XTextRange> &place)
+{
+    const uno::Reference<text::XTextRangeCompare> order(place->getText(), uno::UNO_QUERY_THROW);
+    const uno::Reference<text::XTextGraphicObjectsSupplier> supplier(m_component, uno::UNO_QUERY_THROW);
+    const uno::Reference<container::XIndexAccess> pictures(supplier->getGraphicObjects(), uno::UNO_QUERY_THROW);
+    for (sal_Int32 index = 0; index < pictures->getCount(); ++index) {
+        const uno::Reference<text::XTextContent> candidate(pictures->getByIndex(index), uno::UNO_QUERY_THROW);
+        const uno::Reference<text::XTextRange> at = candidate->getAnchor();
+        try {
+            if (order->compareRegionStarts(place, at) >= 0 && order->compareRegionEnds(at, place) >= 0)
+                return uno::Reference<beans::XPropertySet>(candidate, uno::UNO_QUERY_THROW);
+        } catch (const lang::IllegalArgumentException &) {
+            // A picture in another text (a header, a table cell) is not in this place.
+        }
+    }
+    return nullptr;
+}
+
+void OfficeDocument::setBookmarkText(const QString &bookmark, const QString &text)
+{
+    const uno::Reference<text::XTextContent> mark = bookmarkNamed(bookmark);
+    unoCall(QStringLiteral("Cannot write the text of the bookmark %1 in %2").arg(bookmark, m_path), [&] {
+        // Text written over a picture place would take its picture away.
+        if (pictureIn(mark->getAnchor()).is())
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds a picture, which text would replace.").arg(bookmark, m_path));
+        // Replacing the text a bookmark spans collapses it: the bookmark is made anew over
+        // the new text, under its name.
+        const uno::Reference<text::XTextRange> place = mark->getAnchor();
+        const uno::Reference<text::XText> body = place->getText();
+        const uno::Reference<text::XTextCursor> cursor = body->createTextCursorByRange(place);
+        body->removeTextContent(mark);
+        body->insertString(uno::Reference<text::XTextRange>(cursor.get()), toOUString(text), true);
+        const uno::Reference<lang::XMultiServiceFactory> factory(m_component, uno::UNO_QUERY_THROW);
+        const uno::Reference<text::XTextContent> renewed(factory->createInstance(OUString("com.sun.star.text.Bookmark")), uno::UNO_QUERY_THROW);
+        uno::Reference<container::XNamed>(renewed, uno::UNO_QUERY_THROW)->setName(toOUString(bookmark));
+        body->insertTextContent(uno::Reference<text::XTextRange>(cursor.get()), renewed, true);
+    });
+}
+
+void OfficeDocument::placePicture(const QString &bookmark, const QString &imagePath,
+                                  const uno::Reference<uno::XComponentContext> &context)
+{
+    const QString what = QStringLiteral("Cannot place the picture %1 in the bookmark %2 of %3").arg(imagePath, bookmark, m_path);
+    if (!QFileInfo(imagePath).isFile())
+        throw OfficeError(QStringLiteral("%1: the file does not exist.").arg(what));
+    const uno::Reference<text::XTextContent> mark = bookmarkNamed(bookmark);
+    unoCall(what, [&] {
+        const uno::Reference<beans::XPropertySet> picture = pictureIn(mark->getAnchor());
+        if (!picture.is())
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds no picture.").arg(bookmark, m_path));
+        const uno::Any size = picture->getPropertyValue(OUString("Size"));
+        const uno::Reference<graphic::XGraphicProvider> provider = graphic::GraphicProvider::create(context);
+        const uno::Reference<graphic::XGraphic> image = provider->queryGraphic(properties({property("URL", fileUrl(imagePath))}));
+        if (!image.is())
+            throw OfficeError(QStringLiteral("%1: it is no picture the office can read.").arg(what));
+        // The image itself goes into the document, at the place's size (it was made to that
+        // shape), never its own pixel size.
+        picture->setPropertyValue(OUString("Graphic"), uno::Any(image));
+        picture->setPropertyValue(OUString("Size"), size);
+    });
+}
+
 void OfficeDocument::checkCell(int table, int row, int cell)
 {
     cellName(table, row, cell);
@@ -278,7 +440,12 @@ void OfficeDocument::saveCopyAs(const QString &path, DocumentFormat format)
     const OUString url = fileUrl(path);
     unoCall(what, [&] {
         const uno::Reference<frame::XStorable> storable(m_component, uno::UNO_QUERY_THROW);
-        storable->storeToURL(url, properties({property("FilterName", filter), property("Overwrite", true)}));
+        uno::Sequence<beans::PropertyValue> arguments = properties({property("FilterName", filter), property("Overwrite", true)});
+        if (format == DocumentFormat::Pdf) {
+            arguments.realloc(3);
+            arguments.getArray()[2] = property("FilterData", printQualityPdf());
+        }
+        storable->storeToURL(url, arguments);
     });
 }
 

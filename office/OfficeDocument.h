@@ -3,14 +3,18 @@
 // Internal to the office engine: included by its .cpp files only.
 
 #include "core/wordgen/DocumentFormat.h"
+#include "core/wordgen/TextRun.h"
 #include "office/UnoStrings.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
 
 #include <vector>
@@ -37,6 +41,18 @@ public:
     void setCellText(int table, int row, int cell, const QString &text);
     // Replaces the texts of one column's cells from firstRow down, one remote call for all.
     void setColumnTexts(int table, int firstRow, int cell, const QStringList &texts);
+    // The same with texts made of runs: the column's plain texts in one call, then each
+    // cell that has a run in a character style written run by run.
+    void setColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells);
+    // The paragraph style of each cell from firstRow down, by name; an empty name leaves the
+    // cell as it is.
+    void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles);
+    // The bookmark's text becomes text, the bookmark spanning it.
+    void setBookmarkText(const QString &bookmark, const QString &text);
+    // The picture inside the bookmark shows the image file, embedded, at the size it had;
+    // context: the office's, which reads the file.
+    void placePicture(const QString &bookmark, const QString &imagePath,
+                      const css::uno::Reference<css::uno::XComponentContext> &context);
 
     // Writes the document as a Word 97-2003 document, replacing any file of that name.
     void saveAs(const QString &path);
@@ -56,6 +72,10 @@ private:
     struct Table;
 
     void stopInteractiveBookkeeping();
+    // Throws OfficeError when the column from firstRow does not have that many rows.
+    void checkColumn(int table, int firstRow, int cell, qsizetype rows);
+    css::uno::Reference<css::text::XTextContent> bookmarkNamed(const QString &bookmark);
+    css::uno::Reference<css::beans::XPropertySet> pictureIn(const css::uno::Reference<css::text::XTextRange> &place);
 
     // Read once: filling cells never changes the tables' structure.
     const std::vector<Table> &tables();

@@ -27,6 +27,7 @@ public:
     bool isConnected() const { return m_connection.has_value(); }
     bool isRunning() { return m_process.isRunning(); }
     const css::uno::Reference<css::frame::XDesktop2> &desktop() const { return m_connection->desktop(); }
+    const css::uno::Reference<css::uno::XComponentContext> &context() const { return m_connection->context(); }
     QString scratchFolder() const { return m_process.scratchFolder(); }
     OfficeProcess::LivePid livePid() const { return m_process.livePid(); }
     // Asks the office to end and kills it when it does not; the private folder goes with

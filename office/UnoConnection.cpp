@@ -97,6 +97,7 @@ bool UnoConnection::tryConnect()
         const auto resolver = bridge::UnoUrlResolver::create(m_localContext);
         const uno::Reference<uno::XComponentContext> remoteContext(resolver->resolve(url), uno::UNO_QUERY_THROW);
         m_desktop = frame::Desktop::create(remoteContext);
+        m_remoteContext = remoteContext;
         return true;
     } catch (const connection::NoConnectException &) {
         return false; // not listening yet
@@ -137,6 +138,7 @@ void UnoConnection::shutDown(std::chrono::milliseconds grace)
 void UnoConnection::release()
 {
     m_desktop.clear();
+    m_remoteContext.clear();
     if (const uno::Reference<lang::XComponent> component{m_localContext, uno::UNO_QUERY}; component.is()) {
         try {
             component->dispose();

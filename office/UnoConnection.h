@@ -26,6 +26,8 @@ public:
     UnoConnection &operator=(const UnoConnection &) = delete;
 
     const css::uno::Reference<css::frame::XDesktop2> &desktop() const { return m_desktop; }
+    // The office's own component context, for services other than the desktop.
+    const css::uno::Reference<css::uno::XComponentContext> &context() const { return m_remoteContext; }
 
     // Asks the office to end and waits for its process; kills the process when the office
     // refuses or has not ended within the grace time, also when it does not answer at all.
@@ -38,5 +40,6 @@ private:
 
     OfficeProcess &m_process;
     css::uno::Reference<css::uno::XComponentContext> m_localContext;
+    css::uno::Reference<css::uno::XComponentContext> m_remoteContext;
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordgen/DocumentFormat.h"
+#include "core/wordgen/TextRun.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,22 @@ public:
     // The column of cell number `cell` of the table, from row firstRow down, one text a row:
     // the texts replace the cells' contents in one call, as selecting and typing each would.
     virtual void fillColumn(int table, int firstRow, int cell, const QStringList &texts) = 0;
+    // The same, each cell's text made of runs: a run with a character style is set in that
+    // style, the others in the paragraph's own look.
+    virtual void fillColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells) = 0;
+    // The paragraph style, by name, of each cell of the column from firstRow down, one name
+    // a row; a cell whose name is empty stays as it is. A style the document does not
+    // have is refused.
+    virtual void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles) = 0;
+
+    // The text the bookmark spans becomes text; the bookmark stays, spanning it. Refused,
+    // naming the bookmark, when the document has none of that name or it holds a picture.
+    virtual void setBookmarkText(const QString &bookmark, const QString &text) = 0;
+    // The picture anchored in the bookmark (one as a character) shows the image file
+    // instead, embedded in the document, at exactly the size the picture had. Refused,
+    // naming the bookmark, when there is no such bookmark or no picture in it, and when the
+    // file is no picture the office can read.
+    virtual void placePicture(const QString &bookmark, const QString &imagePath) = 0;
 
     // Document.SaveAs path, no format: writes a Word 97-2003 document under that path.
     virtual void saveAs(const QString &path) = 0;

@@ -10,6 +10,7 @@
 #include "tests/office/LibreOfficeTestSupport.h"
 #include "tests/support/FakeWordEngine.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/TestPictures.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -34,6 +35,8 @@ struct Subject {
 Subject fakeSubject()
 {
     auto fake = std::make_unique<FakeWordEngine>();
+    // As the wall calendar's template has them; the classic one has none.
+    fake->setBookmarks(FakeWordEngine::wallTextBookmarks(), FakeWordEngine::wallPictureBookmarks());
     FakeWordEngine *engine = fake.get();
     return {std::move(fake), [](const Subject &s) { return s.engine ? static_cast<const FakeWordEngine &>(*s.engine).liveInstances() : 0; },
             [engine] { engine->loseInstanceAt(FakeOperation::SelectCell, int(engine->calls(FakeOperation::SelectCell).size()) + 1); },
@@ -193,6 +196,68 @@ private slots:
                  return picture;
              },
              "1360x1760 shown 340"},
+        };
+        const QStringList differing = drifts(subject, steps);
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(QLatin1Char('\n'))));
+    }
+
+    // The operations of the keepsake designs, on the wall calendar's template: its styles,
+    // bookmarks and picture places.
+    void keepsakeCalls_data() { engines(); }
+
+    void keepsakeCalls()
+    {
+        QFETCH(bool, office);
+        Subject subject = office ? officeSubject() : fakeSubject();
+        const QString folder = folderOf(m_template);
+        const QString wall = folder + QStringLiteral("/template-wall.dot");
+        QFile::remove(wall);
+        QVERIFY(QFile::copy(QStringLiteral(":/template/calendar-wall.dot"), wall));
+        const QString photo = folder + QStringLiteral("/photo.jpg");
+        TestPictures::write(photo, TestPictures::encoded(TestPictures::marked(300, 130), "JPEG"));
+        const QString notAPicture = folder + QStringLiteral("/photo.txt");
+        TestPictures::write(notAPicture, "no picture");
+        const auto word = [](Subject &s) -> WordApplication & { return *s.word; };
+        // A refusal that names what it refuses.
+        const auto naming = [](const QString &name, const std::function<void()> &call) {
+            try {
+                call();
+                return QString();
+            } catch (const OfficeError &error) {
+                return QString::fromUtf8(error.what()).contains(name) ? QStringLiteral("refused, naming it") : QStringLiteral("refused");
+            }
+        };
+        const TextRuns milestone{{"Mom ", ""}, {"70th", "Milestone"}, {" party", ""}};
+        const QList<Step> steps{
+            {"open the wall template", [&](Subject &s) {
+                 return done([&] {
+                     s.word = s.engine->createApplication();
+                     word(s).openDocument(wall, true);
+                 });
+             }, QString()},
+            {"weekend day numbers", [&](Subject &s) { return done([&] { word(s).setColumnParagraphStyles(1, 2, 1, {"", "Weekend Day Number", "Weekend Day Number", ""}); }); }, QString()},
+            {"no style at all", [&](Subject &s) { return done([&] { word(s).setColumnParagraphStyles(1, 2, 1, QStringList(31)); }); }, QString()},
+            {"a style the template lacks", [&](Subject &s) { return done([&] { word(s).setColumnParagraphStyles(1, 2, 1, {"Holiday Number"}); }); }, "refused"},
+            {"styles past February's end", [&](Subject &s) { return done([&] { word(s).setColumnParagraphStyles(2, 2, 1, QStringList(30, "Day Number")); }); }, "refused"},
+            {"a milestone", [&](Subject &s) { return done([&] { word(s).fillColumnRuns(1, 2, 2, {milestone, {{"plain", ""}}}); }); }, QString()},
+            {"runs past February's end", [&](Subject &s) { return done([&] { word(s).fillColumnRuns(2, 2, 2, QList<TextRuns>(30, milestone)); }); }, "refused"},
+            {"the cover's title", [&](Subject &s) { return done([&] { word(s).setBookmarkText("CoverTitle", "The Millers' dates"); }); }, QString()},
+            {"the cover's year, twice", [&](Subject &s) {
+                 return done([&] {
+                     word(s).setBookmarkText("CoverYear", "2026");
+                     word(s).setBookmarkText("CoverYear", "2027");
+                 });
+             }, QString()},
+            {"text over a picture place", [&](Subject &s) { return naming("CoverPicture", [&] { word(s).setBookmarkText("CoverPicture", "x"); }); }, "refused, naming it"},
+            {"an unknown bookmark's text", [&](Subject &s) { return naming("CoverSubtitle", [&] { word(s).setBookmarkText("CoverSubtitle", "x"); }); }, "refused, naming it"},
+            {"a month's photo", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture2", photo); }); }, QString()},
+            {"the same place again", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture2", photo); }); }, QString()},
+            {"a photo where no picture is", [&](Subject &s) { return naming("CoverTitle", [&] { word(s).placePicture("CoverTitle", photo); }); }, "refused, naming it"},
+            {"a photo in an unknown bookmark", [&](Subject &s) { return naming("MonthPicture13", [&] { word(s).placePicture("MonthPicture13", photo); }); }, "refused, naming it"},
+            {"a missing photo", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture3", folder + "/missing.jpg"); }); }, "refused"},
+            {"a file that is no picture", [&](Subject &s) { return done([&] { word(s).placePicture("MonthPicture3", notAPicture); }); }, "refused"},
+            {"saved", [&](Subject &s) { return done([&] { word(s).saveAs(folder + "/wall.doc"); }); }, QString()},
+            {"quit", [&](Subject &s) { return done([&] { word(s).quit(); }); }, QString()},
         };
         const QStringList differing = drifts(subject, steps);
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(QLatin1Char('\n'))));

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QMap>
 #include <QPainter>
 #include <QSaveFile>
@@ -24,6 +25,20 @@
 namespace {
 
 using Tables = QList<QList<QStringList>>; // [table][row][cell] → text
+
+// What a document holds that its calls change, as saved and opened again.
+struct Content {
+    Tables tables;
+    QHash<QString, QString> paragraphStyles; // by cellKey
+    QHash<QString, TextRuns> runs;           // by cellKey, cells given a character style
+    QMap<QString, QString> textBookmarks;    // name → text set (empty: the template's)
+    QMap<QString, QString> pictureBookmarks; // name → image placed (empty: the template's)
+};
+
+QString cellKey(int table, int row, int cell)
+{
+    return QStringLiteral("%1 %2 %3").arg(table).arg(row).arg(cell);
+}
 
 Tables emptyTables(const QList<FakeWordEngine::TableLayout> &layouts)
 {
@@ -55,7 +70,9 @@ struct FakeWordEngine::State {
     QHash<FakeOperation, int> callCounts;
     std::function<void(const FakeCall &)> beforeCall;
     QList<FakeCall> calls;
-    QMap<QString, Tables> savedDocuments;
+    QMap<QString, Content> savedDocuments;
+    QStringList textBookmarks;
+    QStringList pictureBookmarks;
     int created = 0;
     int live = 0;
     int endedWithoutQuit = 0;
@@ -87,9 +104,8 @@ namespace {
 // laid-out pages, which moves as in the office engine: the pages are laid out when first
 // needed (at least one, whatever page count the document reports) and anew after its text
 // changed.
-struct FakeDocument {
+struct FakeDocument : Content {
     QString path;
-    Tables tables;
     int reportedPages = 0;
     std::optional<PageSelection> pages;
     bool cellSelected = false;
@@ -130,7 +146,7 @@ public:
             throw OfficeError(QStringLiteral("Cannot open the document %1: the file does not exist.").arg(path));
         FakeDocument document;
         document.path = path;
-        document.tables = m_state->savedDocuments.value(absolute(path), emptyTables(m_state->layouts));
+        static_cast<Content &>(document) = m_state->savedDocuments.value(absolute(path), newContent());
         document.reportedPages = m_state->pageCount;
         m_document = document;
     }
@@ -158,24 +174,80 @@ public:
         if (!document.cellSelected)
             throw OfficeError(QStringLiteral("Cannot type the text: no table cell is selected."));
         document.tables[document.table - 1][document.row - 1][document.cell - 1] = text;
+        document.runs.remove(cellKey(document.table, document.row, document.cell));
         document.pages.reset();
     }
 
     void fillColumn(int table, int firstRow, int cell, const QStringList &texts) override
     {
         enter(FakeOperation::FillColumn, QStringLiteral("%1 %2 %3: %4").arg(table).arg(firstRow).arg(cell).arg(texts.join(QLatin1Char('|'))));
+        writeColumn(activeDocument(), table, firstRow, cell, texts);
+    }
+
+    void fillColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells) override
+    {
+        QStringList texts;
+        QStringList described;
+        for (const TextRuns &runs : cells) {
+            QString text;
+            QString description;
+            for (const TextRun &run : runs) {
+                text += run.text;
+                description += run.characterStyle.isEmpty() ? run.text : QStringLiteral("[%1:%2]").arg(run.characterStyle, run.text);
+            }
+            texts.append(text);
+            described.append(description);
+        }
+        enter(FakeOperation::FillColumnRuns, QStringLiteral("%1 %2 %3: %4").arg(table).arg(firstRow).arg(cell).arg(described.join(u'|')));
         FakeDocument &document = activeDocument();
-        const int lastRow = firstRow + int(texts.size()) - 1;
-        const bool exists = table >= 1 && table <= document.tables.size() && firstRow >= 1
-            && lastRow <= document.tables[table - 1].size();
-        for (int row = firstRow; exists && row <= lastRow; ++row)
-            if (cell < 1 || cell > document.tables[table - 1][row - 1].size())
-                throw OfficeError(QStringLiteral("The column does not exist."));
-        if (!exists)
-            throw OfficeError(QStringLiteral("The column does not exist."));
-        for (int row = firstRow; row <= lastRow; ++row)
-            document.tables[table - 1][row - 1][cell - 1] = texts.at(row - firstRow);
-        document.pages.reset();
+        writeColumn(document, table, firstRow, cell, texts);
+        for (qsizetype index = 0; index < cells.size(); ++index) {
+            const bool styled = std::any_of(cells[index].cbegin(), cells[index].cend(), [](const TextRun &run) { return !run.characterStyle.isEmpty(); });
+            const QString key = cellKey(table, firstRow + int(index), cell);
+            if (styled)
+                document.runs.insert(key, cells[index]);
+            else
+                document.runs.remove(key);
+        }
+    }
+
+    void setColumnParagraphStyles(int table, int firstRow, int cell, const QStringList &styles) override
+    {
+        enter(FakeOperation::SetColumnParagraphStyles, QStringLiteral("%1 %2 %3: %4").arg(table).arg(firstRow).arg(cell).arg(styles.join(u'|')));
+        FakeDocument &document = activeDocument();
+        checkColumn(document, table, firstRow, cell, styles.size());
+        for (const QString &style : styles)
+            if (!style.isEmpty() && !FakeWordEngine::paragraphStyles().contains(style))
+                throw OfficeError(QStringLiteral("Cannot set the paragraph style %1: the document has no such style.").arg(style));
+        for (qsizetype index = 0; index < styles.size(); ++index)
+            if (!styles[index].isEmpty())
+                document.paragraphStyles.insert(cellKey(table, firstRow + int(index), cell), styles[index]);
+    }
+
+    void setBookmarkText(const QString &bookmark, const QString &text) override
+    {
+        enter(FakeOperation::SetBookmarkText, bookmark + QStringLiteral(": ") + text);
+        FakeDocument &document = activeDocument();
+        if (document.textBookmarks.contains(bookmark))
+            document.textBookmarks.insert(bookmark, text);
+        else if (document.pictureBookmarks.contains(bookmark))
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds a picture, which text would replace.").arg(bookmark, document.path));
+        else
+            throw OfficeError(QStringLiteral("The document %1 has no bookmark named %2.").arg(document.path, bookmark));
+    }
+
+    void placePicture(const QString &bookmark, const QString &imagePath) override
+    {
+        enter(FakeOperation::PlacePicture, bookmark + QLatin1Char(' ') + imagePath);
+        FakeDocument &document = activeDocument();
+        if (!QFileInfo(imagePath).isFile() || QImageReader(imagePath).format().isEmpty())
+            throw OfficeError(QStringLiteral("Cannot place the picture %1: it is no picture that can be read.").arg(imagePath));
+        if (document.pictureBookmarks.contains(bookmark))
+            document.pictureBookmarks.insert(bookmark, imagePath);
+        else if (document.textBookmarks.contains(bookmark))
+            throw OfficeError(QStringLiteral("The bookmark %1 of %2 holds no picture.").arg(bookmark, document.path));
+        else
+            throw OfficeError(QStringLiteral("The document %1 has no bookmark named %2.").arg(document.path, bookmark));
     }
 
     void saveAs(const QString &path) override
@@ -192,7 +264,7 @@ public:
         file.write(content.toUtf8());
         if (!file.commit())
             throw OfficeError(QStringLiteral("Cannot save the document as %1: %2").arg(path, file.errorString()));
-        m_state->savedDocuments.insert(absolute(path), document.tables);
+        m_state->savedDocuments.insert(absolute(path), document);
     }
 
     // Writes the document's texts, headed by the format's suffix, so that a test can tell
@@ -316,6 +388,39 @@ private:
     {
         if (m_quit)
             throw OfficeError(QStringLiteral("The office instance has ended."));
+    }
+
+    Content newContent() const
+    {
+        Content content;
+        content.tables = emptyTables(m_state->layouts);
+        for (const QString &bookmark : std::as_const(m_state->textBookmarks))
+            content.textBookmarks.insert(bookmark, QString());
+        for (const QString &bookmark : std::as_const(m_state->pictureBookmarks))
+            content.pictureBookmarks.insert(bookmark, QString());
+        return content;
+    }
+
+    static void checkColumn(const FakeDocument &document, int table, int firstRow, int cell, qsizetype rows)
+    {
+        const int lastRow = firstRow + int(rows) - 1;
+        const bool exists = table >= 1 && table <= document.tables.size() && firstRow >= 1
+            && lastRow <= document.tables[table - 1].size();
+        for (int row = firstRow; exists && row <= lastRow; ++row)
+            if (cell < 1 || cell > document.tables[table - 1][row - 1].size())
+                throw OfficeError(QStringLiteral("The column does not exist."));
+        if (!exists)
+            throw OfficeError(QStringLiteral("The column does not exist."));
+    }
+
+    static void writeColumn(FakeDocument &document, int table, int firstRow, int cell, const QStringList &texts)
+    {
+        checkColumn(document, table, firstRow, cell, texts.size());
+        for (int row = firstRow; row < firstRow + int(texts.size()); ++row) {
+            document.tables[table - 1][row - 1][cell - 1] = texts.at(row - firstRow);
+            document.runs.remove(cellKey(table, row, cell));
+        }
+        document.pages.reset();
     }
 
     // A page movement: a selected cell is no longer selected.
@@ -474,12 +579,65 @@ int FakeWordEngine::instancesEndedWithoutQuit() const
     return m_state->endedWithoutQuit;
 }
 
+namespace {
+
+const Content &savedAt(const QMap<QString, Content> &documents, const QString &path)
+{
+    const auto saved = documents.constFind(absolute(path));
+    if (saved == documents.cend())
+        throw OfficeError(QStringLiteral("No document was saved as %1.").arg(path));
+    return *saved;
+}
+
+} // namespace
+
 QString FakeWordEngine::savedCell(const QString &path, int table, int row, int cell) const
 {
-    const auto saved = m_state->savedDocuments.constFind(absolute(path));
-    if (saved == m_state->savedDocuments.cend())
-        throw OfficeError(QStringLiteral("No document was saved as %1.").arg(path));
-    return saved->at(table - 1).at(row - 1).at(cell - 1);
+    return savedAt(m_state->savedDocuments, path).tables.at(table - 1).at(row - 1).at(cell - 1);
+}
+
+QString FakeWordEngine::savedParagraphStyle(const QString &path, int table, int row, int cell) const
+{
+    return savedAt(m_state->savedDocuments, path).paragraphStyles.value(cellKey(table, row, cell));
+}
+
+TextRuns FakeWordEngine::savedRuns(const QString &path, int table, int row, int cell) const
+{
+    return savedAt(m_state->savedDocuments, path).runs.value(cellKey(table, row, cell));
+}
+
+QString FakeWordEngine::savedBookmarkText(const QString &path, const QString &bookmark) const
+{
+    return savedAt(m_state->savedDocuments, path).textBookmarks.value(bookmark);
+}
+
+QString FakeWordEngine::savedPicture(const QString &path, const QString &bookmark) const
+{
+    return savedAt(m_state->savedDocuments, path).pictureBookmarks.value(bookmark);
+}
+
+void FakeWordEngine::setBookmarks(const QStringList &textBookmarks, const QStringList &pictureBookmarks)
+{
+    m_state->textBookmarks = textBookmarks;
+    m_state->pictureBookmarks = pictureBookmarks;
+}
+
+QStringList FakeWordEngine::wallTextBookmarks()
+{
+    return {QStringLiteral("CoverTitle"), QStringLiteral("CoverYear")};
+}
+
+QStringList FakeWordEngine::wallPictureBookmarks()
+{
+    QStringList bookmarks{QStringLiteral("CoverPicture")};
+    for (int month = 1; month <= 12; ++month)
+        bookmarks.append(QStringLiteral("MonthPicture%1").arg(month));
+    return bookmarks;
+}
+
+QStringList FakeWordEngine::paragraphStyles()
+{
+    return {QStringLiteral("Day Number"), QStringLiteral("Weekend Day Number")};
 }
 
 QImage FakeWordEngine::pagePicture(const QString &documentPath, int page, double pixelRatio)
@@ -510,6 +668,10 @@ QString FakeWordEngine::operationName(FakeOperation operation)
         {FakeOperation::SelectCell, QStringLiteral("selectCell")},
         {FakeOperation::TypeText, QStringLiteral("typeText")},
         {FakeOperation::FillColumn, QStringLiteral("fillColumn")},
+        {FakeOperation::FillColumnRuns, QStringLiteral("fillColumnRuns")},
+        {FakeOperation::SetColumnParagraphStyles, QStringLiteral("setColumnParagraphStyles")},
+        {FakeOperation::SetBookmarkText, QStringLiteral("setBookmarkText")},
+        {FakeOperation::PlacePicture, QStringLiteral("placePicture")},
         {FakeOperation::SaveAs, QStringLiteral("saveAs")},
         {FakeOperation::SaveCopyAs, QStringLiteral("saveCopyAs")},
         {FakeOperation::SetDisplayAlerts, QStringLiteral("setDisplayAlerts")},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/wordgen/TextRun.h"
 #include "core/wordgen/WordEngine.h"
 
 #include <QHashFunctions>
@@ -18,6 +19,10 @@ enum class FakeOperation {
     SelectCell,
     TypeText,
     FillColumn,
+    FillColumnRuns,
+    SetColumnParagraphStyles,
+    SetBookmarkText,
+    PlacePicture,
     SaveAs,
     SaveCopyAs,
     SetDisplayAlerts,
@@ -84,6 +89,14 @@ public:
     // What a newly opened document looks like. Documents this fake saved reopen with the
     // texts they were saved with.
     void setTableLayouts(const QList<TableLayout> &tables);
+    // The bookmarks of a newly opened document: those spanning text, and those holding a
+    // picture (none unless told; a template of a design with pictures has both).
+    void setBookmarks(const QStringList &textBookmarks, const QStringList &pictureBookmarks);
+    // The bookmarks of the wall calendar's templates.
+    static QStringList wallTextBookmarks();
+    static QStringList wallPictureBookmarks();
+    // The paragraph styles every template has, which setColumnParagraphStyles takes.
+    static QStringList paragraphStyles();
     void setPageCount(int pages);
     // Twelve tables: a header row of one cell, then one row of two cells per day.
     static QList<TableLayout> calendarLayout();
@@ -112,6 +125,13 @@ public:
 
     // The text of a cell of the document last saved at path; throws when none was.
     QString savedCell(const QString &path, int table, int row, int cell) const;
+    // The same document's paragraph style set on a cell (empty: the template's), the runs
+    // of its text where they were given with a character style (empty otherwise), the text
+    // of a bookmark and the image file placed in a bookmark (empty: the template's).
+    QString savedParagraphStyle(const QString &path, int table, int row, int cell) const;
+    TextRuns savedRuns(const QString &path, int table, int row, int cell) const;
+    QString savedBookmarkText(const QString &path, const QString &bookmark) const;
+    QString savedPicture(const QString &path, const QString &bookmark) const;
 
     // The picture the fake renders for a page (1-based) of the document opened from path.
     static QImage pagePicture(const QString &documentPath, int page, double pixelRatio = 1.0);
