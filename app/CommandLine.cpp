@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "core/entry/CalendarOptions.h"
+#include "core/entry/PicturePlaces.h"
+#include "core/wordgen/CalendarDesigns.h"
 #include "core/wordgen/DocumentFormat.h"
 
 #include <QCommandLineOption>
@@ -25,11 +28,17 @@ struct Options {
     QCommandLineOption exportDates{QStringLiteral("export-dates"), QString(), QStringLiteral("FILE")};
     QCommandLineOption import{QStringLiteral("import")};
     QCommandLineOption paper{QStringLiteral("paper"), QString(), QStringLiteral("SIZE")};
+    QCommandLineOption design{QStringLiteral("design"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption year{QStringLiteral("year"), QString(), QStringLiteral("YEAR")};
+    QCommandLineOption picture{QStringLiteral("picture"), QString(), QStringLiteral("PLACE=FILE")};
     QCommandLineOption dateOrder{QStringLiteral("date-order"), QString(), QStringLiteral("ORDER")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
-    QList<const QCommandLineOption *> valued() const { return {&exportFile, &exportDates, &paper, &dateOrder}; }
+    QList<const QCommandLineOption *> valued() const
+    {
+        return {&exportFile, &exportDates, &paper, &design, &year, &picture, &dateOrder};
+    }
 
     struct ModeOption {
         const QCommandLineOption &option;
@@ -72,13 +81,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     };
     const Options options;
     QCommandLineParser parser;
-    parser.addOptions({options.exportFile, options.exportDates, options.import, options.paper, options.dateOrder, options.help,
-                       options.version});
+    parser.addOptions({options.exportFile, options.exportDates, options.import, options.paper, options.design, options.year,
+                       options.picture, options.dateOrder, options.help, options.version});
     const auto needsValue = [&](const QString &name) -> QString {
         if (options.exportFile.names().contains(name) || options.exportDates.names().contains(name))
             return tr("%1 needs a file name").arg(asTyped(name));
         if (options.paper.names().contains(name))
             return tr("--paper needs a paper size: %1").arg(PaperSizes::knownNames());
+        if (options.design.names().contains(name))
+            return tr("--design needs a design: %1").arg(CalendarDesigns::knownNames());
+        if (options.year.names().contains(name))
+            return tr("--year needs a year from %1 to %2, or every").arg(CalendarOptions::earliestYear).arg(CalendarOptions::latestYear);
+        if (options.picture.names().contains(name))
+            return tr("--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE");
         return tr("--date-order needs an order: dmy or mdy");
     };
     if (!parser.parse(arguments)) {
@@ -128,6 +143,39 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (line.m_mode != Mode::Export && line.m_mode != Mode::Help && line.m_mode != Mode::Version)
             return mistake(tr("--paper goes with --export"));
     }
+    const bool exporting = line.m_mode == Mode::Export || line.m_mode == Mode::Help || line.m_mode == Mode::Version;
+    if (parser.isSet(options.design)) {
+        const QString name = parser.value(options.design);
+        if (name.isEmpty())
+            return mistake(needsValue(QStringLiteral("design")));
+        if (!CalendarDesigns::named(name))
+            return mistake(tr("unknown design '%1': use %2").arg(name, CalendarDesigns::knownNames()));
+        line.m_design = name;
+        if (!exporting)
+            return mistake(tr("--design goes with --export"));
+    }
+    if (parser.isSet(options.year)) {
+        const QString text = parser.value(options.year);
+        bool isNumber = false;
+        const int year = text.toInt(&isNumber);
+        if (text == QLatin1String("every"))
+            line.m_year = std::optional<int>();
+        else if (isNumber && year >= CalendarOptions::earliestYear && year <= CalendarOptions::latestYear)
+            line.m_year = std::optional<int>(year);
+        else
+            return mistake(needsValue(QStringLiteral("year")));
+        if (!exporting)
+            return mistake(tr("--year goes with --export"));
+    }
+    for (const QString &choice : parser.values(options.picture)) {
+        const std::optional<int> place = PicturePlaces::fromKey(choice.section(u'=', 0, 0));
+        const QString file = choice.section(u'=', 1);
+        if (!choice.contains(u'=') || !place || file.isEmpty())
+            return mistake(needsValue(QStringLiteral("picture")));
+        line.m_pictures.insert(*place, file);
+        if (!exporting)
+            return mistake(tr("--picture goes with --export"));
+    }
     if (parser.isSet(options.dateOrder)) {
         const QString order = parser.value(options.dateOrder);
         if (order.isEmpty())
@@ -147,6 +195,7 @@ QString CommandLine::usage()
     // One text an option, so that a new option leaves the others' translations as they are.
     return tr("Usage: daybloom [--export FILE [--paper SIZE] | --export-dates FILE |\n"
               "                --import [--date-order ORDER] FILE…]\n")
+        + tr("       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…\n")
         + tr("Makes a printable calendar of the family's dates.\n"
              "\n"
              "Without options the main window opens.\n"
@@ -159,10 +208,20 @@ QString CommandLine::usage()
         + tr("  --paper SIZE    with --export: lay the calendar out on letter, a4 or a5 paper\n"
              "                  rather than the paper chosen in the window (or, until one is\n"
              "                  chosen, the paper usual in the locale)\n")
+        + tr("  --design NAME   with --export: the calendar's design rather than the one chosen in\n"
+             "                  the window: %1\n")
+              .arg(CalendarDesigns::knownNames())
+        + tr("  --year YEAR     with --export: the calendar for that year, with weekdays, ages and\n"
+             "                  milestones, or every for the calendar of every year, rather than\n"
+             "                  the edition chosen in the window\n")
+        + tr("  --picture PLACE=FILE\n"
+             "                  with --export: the picture of a place (cover, or 1 to 12 for the\n"
+             "                  months) for this calendar only; given again for each place\n")
         + tr("  --export-dates FILE\n"
              "                  write every day that holds an entry to FILE, for calendar\n"
-             "                  programs (.ics: a yearly all-day event per day) or spreadsheets\n"
-             "                  (.csv: the columns Month, Day and Entry)\n")
+             "                  programs (.ics: a yearly all-day event per day, and one for each\n"
+             "                  part that gives its year, starting in that year) or spreadsheets\n"
+             "                  (.csv: the columns Month, Day, Entry and Year)\n")
         + tr("  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or\n"
              "                  calendar (.ics) files to the stored entries, without a window,\n"
              "                  and print what was added and what was skipped\n")

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,13 @@ public:
     QStringList files() const { return m_files; }
     // The paper asked for (Export); none: the chosen one.
     std::optional<PaperSize> paper() const { return m_paper; }
+    // The design asked for (Export); none: the chosen one.
+    std::optional<QString> design() const { return m_design; }
+    // The year asked for (Export): a year, or nothing for every year (--year every); none:
+    // the chosen one.
+    std::optional<std::optional<int>> year() const { return m_year; }
+    // The pictures asked for (Export), by place (PicturePlaces): the file of each.
+    QMap<int, QString> pictures() const { return m_pictures; }
     // How the files write 04/05/1990 (Import): Ask, unless --date-order says.
     SlashOrder dateOrder() const { return m_dateOrder; }
 
@@ -37,6 +45,9 @@ private:
     QString m_value;
     QStringList m_files;
     std::optional<PaperSize> m_paper;
+    std::optional<QString> m_design;
+    std::optional<std::optional<int>> m_year;
+    QMap<int, QString> m_pictures;
     SlashOrder m_dateOrder = SlashOrder::Ask;
     bool m_dateOrderGiven = false;
 };

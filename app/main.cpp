@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ExportLook.h"
 #include "app/TerminationSignals.h"
 #include "app/UnexpectedError.h"
 #include "app/WindowApplication.h"
@@ -12,7 +13,6 @@
 #include "core/shell/DamagedSettingsRescue.h"
 #include "core/shell/HomeFolder.h"
 #include "core/shell/LanguagePreference.h"
-#include "core/shell/PaperPreference.h"
 #include "core/shell/ProgramTranslation.h"
 #include "core/shell/TempFolder.h"
 #include "core/shell/UserMessages.h"
@@ -106,7 +106,7 @@ int exitStatusOf(const std::function<void()> &work, const std::function<bool()> 
 // Told to end (Ctrl+C, a kill), the export stops at its next office call, which ends its
 // office; its temporary files go, and the exit status says which signal it was (128 + its
 // number), as a shell expects.
-int exportCalendar(const QString &target, std::optional<PaperSize> paper, const HomeFolder &home)
+int exportCalendar(const CommandLine &command, const HomeFolder &home)
 {
     TerminationSignals termination;
     int signalled = 0;
@@ -118,8 +118,9 @@ int exportCalendar(const QString &target, std::optional<PaperSize> paper, const 
     tellNotices({home.notice(), TempFolder::notice()}, complain);
     const int status = exitStatusOf(
         [&] {
+            const CalendarLook look = ExportLook::of(command);
             LibreOfficeEngine engine;
-            CalendarExport::write(engine, *storedCalendar(), paper.value_or(PaperPreference::current()), target);
+            CalendarExport::write(engine, *storedCalendar(), look, command.value());
         },
         [&signalled] { return signalled != 0; });
     return signalled != 0 ? 128 + signalled : status;
@@ -249,7 +250,7 @@ int run(int argc, char *argv[], const HomeFolder &home)
                      qUtf8Printable(QCoreApplication::translate("main", "Try 'daybloom --help' for more information.")));
         return 2;
     case CommandLine::Mode::Export:
-        return exportCalendar(command.value(), command.paper(), home);
+        return exportCalendar(command, home);
     case CommandLine::Mode::ExportDates:
         return exportDates(command.value(), home);
     case CommandLine::Mode::Import:

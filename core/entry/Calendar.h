@@ -11,9 +11,9 @@
 // the imports, undo and the command line read and change the entries here, never in the
 // panel's boxes.
 //
-// The calendar's options (its design, its year, …) belong here too, beside the entries:
-// each is read from and written to the settings file's options section through this
-// class, so that whoever shows or uses an option has one place to ask.
+// How the calendar is made (its design, its year, its cover's title) is kept beside the
+// entries in the same settings file, read and written through CalendarOptions; the
+// family's pictures through PictureLibrary.
 class Calendar : public QObject, public DayEntries
 {
     Q_OBJECT

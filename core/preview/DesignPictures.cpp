@@ -7,6 +7,8 @@
 #include "core/shell/ProgramFiles.h"
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/CalendarDesigns.h"
+#include "core/wordgen/CalendarLook.h"
+#include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/WordApplication.h"
 
 #include <QCoreApplication>
@@ -27,19 +29,9 @@ namespace {
 constexpr int pagesShown = 2;
 constexpr int pageGap = 12; // pixels between the pages, and around them
 
-QString templateResource(const CalendarDesign &design, PaperSize paper)
-{
-    return QStringLiteral(":/template/") + design.layout(paper).perpetualTemplate;
-}
-
 QByteArray templateBytes(const CalendarDesign &design, PaperSize paper)
 {
-    QFile resource(templateResource(design, paper));
-    if (design.layout(paper).perpetualTemplate.isEmpty() || !resource.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QCoreApplication::translate("DesignPictures", "The program was built without the template of %1.")
-                                     .arg(design.label())
-                                     .toStdString());
-    return resource.readAll();
+    return CalendarTemplate::bytes(CalendarLook{design, paper, std::nullopt, QString(), {}});
 }
 
 QString folder()

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "core/shell/PaperSize.h"
+#include "core/wordgen/CalendarLook.h"
 
 #include <QString>
 
 class DayEntries;
 class PreviewPages;
 
-// What a calendar build needs of the window it runs from: the day entries, the paper, a
+// What a calendar build needs of the window it runs from: the day entries, how the
+// calendar is to look (its design, paper, year, cover and pictures), a
 // busy indication, frozen painting while the office works, and the preview window it hands
 // the pages to before it steps aside.
 class BuildSurface
@@ -16,8 +17,8 @@ public:
     virtual ~BuildSurface() = default;
 
     virtual const DayEntries &dayEntries() const = 0;
-    // The paper the calendar is laid out for, as chosen now.
-    virtual PaperSize paperSize() const = 0;
+    // How the calendar is to look, as chosen now.
+    virtual CalendarLook look() const = 0;
     // True: the hourglass pointer; false: the default pointer.
     virtual void showBusy(bool busy) = 0;
     // Freezes (true) or unfreezes the window's painting.

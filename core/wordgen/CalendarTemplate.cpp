@@ -2,48 +2,42 @@
 
 #include "core/shell/FileReplacement.h"
 #include "core/shell/TempFolder.h"
+#include "core/wordgen/CalendarLook.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <stdexcept>
 
-namespace {
-
-QString suffixOf(PaperSize paper)
+QString CalendarTemplate::resourcePath(const CalendarLook &look)
 {
-    return paper == PaperSize::Letter ? QString() : QLatin1Char('-') + PaperSizes::name(paper);
+    return QStringLiteral(":/template/") + look.templateName();
 }
 
-} // namespace
-
-QString CalendarTemplate::resourcePath(PaperSize paper)
+QString CalendarTemplate::fileName(const CalendarLook &look)
 {
-    return QStringLiteral(":/template/calendar%1.dot").arg(suffixOf(paper));
+    // "calendar-wall-a4.dot" is written as "template-wall-a4.dot".
+    return QStringLiteral("template") + look.templateName().mid(qsizetype(qstrlen("calendar")));
 }
 
-QString CalendarTemplate::fileName(PaperSize paper)
+QString CalendarTemplate::writtenPath(const CalendarLook &look)
 {
-    return QStringLiteral("template%1.dot").arg(suffixOf(paper));
+    return TempFolder::file(fileName(look));
 }
 
-QString CalendarTemplate::writtenPath(PaperSize paper)
+QString CalendarTemplate::write(const CalendarLook &look, const QByteArray &bytes)
 {
-    return TempFolder::file(fileName(paper));
-}
-
-QString CalendarTemplate::write(PaperSize paper, const QByteArray &bytes)
-{
-    const QString path = writtenPath(paper);
+    const QString path = writtenPath(look);
     FileReplacement::replace(path, FileReplacement::Kind::Private, bytes);
     return path;
 }
 
-QByteArray CalendarTemplate::bytes(PaperSize paper)
+QByteArray CalendarTemplate::bytes(const CalendarLook &look)
 {
-    QFile resource(resourcePath(paper));
-    if (!resource.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QCoreApplication::translate("CalendarTemplate", "The %1 calendar template is missing from the program.").arg(PaperSizes::label(paper)).toStdString());
+    QFile resource(resourcePath(look));
+    if (look.templateName().isEmpty() || !resource.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QCoreApplication::translate("CalendarTemplate", "The %1 calendar template is missing from the program.")
+                                     .arg(PaperSizes::label(look.paper))
+                                     .toStdString());
     return resource.readAll();
 }

@@ -4,6 +4,8 @@
 #include "core/wordgen/CalendarColumns.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/wordgen/CalendarTemplate.h"
+#include "core/wordgen/CoverAndPictures.h"
+#include "core/wordgen/YearEdition.h"
 #include "core/entry/DayEntries.h"
 #include "core/wordgen/DocumentNameGenerator.h"
 #include "core/shell/ErrorReport.h"
@@ -78,15 +80,15 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
 {
     OfficeSession office(m_engine, report);
     office.start(108);
-    const PaperSize paper = m_window.paperSize();
+    const CalendarLook look = m_window.look();
     QByteArray templateBytes;
-    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(paper); });
+    report.step(110, [&] { templateBytes = CalendarTemplate::bytes(look); });
     // The template is written afresh for every build.
     bool templateWritten = false;
     report.step(112, [&] {
-        templatePath = CalendarTemplate::writtenPath(paper);
+        templatePath = CalendarTemplate::writtenPath(look);
         if (!templateBytes.isEmpty()) {
-            CalendarTemplate::write(paper, templateBytes);
+            CalendarTemplate::write(look, templateBytes);
             templateWritten = true;
         }
     });
@@ -94,7 +96,8 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     if (!templateWritten)
         office.abandon();
     office.open(114, templatePath, true);
-    fillCells(office);
+    fillCells(office, look);
+    fillCoverAndPictures(report, office, look);
 
     const QString documentPath = drawDocumentPath(report);
     // What a failed save left under the new name is no calendar: it is not shown, and it goes.
@@ -109,21 +112,24 @@ QString DocumentBuilder::writeDocument(const ErrorReport &report, QString &templ
     return documentPath;
 }
 
-void DocumentBuilder::fillCells(OfficeSession &office)
+void DocumentBuilder::fillCells(OfficeSession &office, const CalendarLook &look)
 {
+    const std::optional<YearEdition> edition = look.year ? std::optional(YearEdition(*look.year)) : std::nullopt;
     for (int month = 0; month < CalendarMonths::count; ++month) {
-        // The month's heading and day column, the texts read now as the boxes hold them
+        // The month's heading and columns, the texts read now as the calendar holds them
         // now; should that fail, day by day, so that a day that cannot be filled is
         // reported on its own and the others still land.
+        const CalendarColumns::MonthCells cells =
+            CalendarColumns::monthCells(m_window.dayEntries(), month, edition ? &*edition : nullptr);
         const bool filled = office.attempt(monthLoopLabel(month), [&](WordApplication &word) {
-            CalendarColumns::fillMonth(word, m_window.dayEntries(), month);
+            CalendarColumns::fillMonth(word, cells, month);
         });
         if (!filled)
-            fillCellsOneByOne(office, month);
+            fillCellsOneByOne(office, month, cells.entryTexts());
     }
 }
 
-void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
+void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month, const QStringList &texts)
 {
     const int loopLabel = monthLoopLabel(month);
     for (int index = 0; index < CalendarMonths::month(month).days; ++index) {
@@ -140,10 +146,19 @@ void DocumentBuilder::fillCellsOneByOne(OfficeSession &office, int month)
         // Typing without this day's cell selected would overwrite whatever was selected
         // before, the previous day's entry; the cell keeps the template's content instead.
         if (selected)
-            office.step(loopLabel + 4, [&](WordApplication &word) {
-                word.typeText(CalendarColumns::cellText(m_window.dayEntries().entryText(month, index)));
-            });
+            office.step(loopLabel + 4, [&](WordApplication &word) { word.typeText(texts.value(index)); });
     }
+}
+
+void DocumentBuilder::fillCoverAndPictures(const ErrorReport &report, OfficeSession &office, const CalendarLook &look)
+{
+    office.step(187, [&](WordApplication &word) { CoverAndPictures::writeCover(word, look); });
+    QList<CoverAndPictures::Picture> pictures;
+    report.step(188, [&] { pictures = CoverAndPictures::pictures(look); });
+    // A picture that cannot be placed is reported on its own; the design's ornament stays
+    // there and the other pictures still go in.
+    for (const CoverAndPictures::Picture &picture : std::as_const(pictures))
+        office.step(189, [&](WordApplication &word) { CoverAndPictures::place(word, picture); });
 }
 
 QString DocumentBuilder::drawDocumentPath(const ErrorReport &report)

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class BuildSurface;
+struct CalendarLook;
 class DocumentNameGenerator;
 class ErrorReport;
 class OfficeSession;
 class WordEngine;
 
-// "Start Creating Template": fills the calendar template with the 366 day entries in a
-// fresh office instance, saves it as "kestrel" + eight digits + ".doc" in the temporary
+// "Start Creating Template": fills the template of the chosen design, paper and edition
+// with the 366 day entries (and a design's cover and the family's pictures) in a fresh
+// office instance, saves it as "kestrel" + eight digits + ".doc" in the temporary
 // folder, has its pages pictured into the preview window (SaveDocAsJPG), and shows the
 // preview window in place of the main window. Every statement is labelled for the error
 // report; after a failure the build goes on, so it always ends idle with painting
@@ -26,8 +29,9 @@ public:
 
 private:
     QString writeDocument(const ErrorReport &report, QString &templatePath);
-    void fillCells(OfficeSession &office);
-    void fillCellsOneByOne(OfficeSession &office, int month);
+    void fillCells(OfficeSession &office, const CalendarLook &look);
+    void fillCellsOneByOne(OfficeSession &office, int month, const QStringList &texts);
+    void fillCoverAndPictures(const ErrorReport &report, OfficeSession &office, const CalendarLook &look);
     QString drawDocumentPath(const ErrorReport &report);
     void presentDocument(const ErrorReport &report, const QString &documentPath);
 

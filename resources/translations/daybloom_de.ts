@@ -168,18 +168,6 @@ Ohne Optionen öffnet sich das Hauptfenster.
 </translation>
     </message>
     <message>
-        <source>  --export-dates FILE
-                  write every day that holds an entry to FILE, for calendar
-                  programs (.ics: a yearly all-day event per day) or spreadsheets
-                  (.csv: the columns Month, Day and Entry)
-</source>
-        <translation>  --export-dates DATEI
-                  jeden Tag mit einem Eintrag in DATEI schreiben, für
-                  Kalenderprogramme (.ics: ein jährlicher ganztägiger Termin je
-                  Tag) oder Tabellen (.csv: die Spalten Month, Day und Entry)
-</translation>
-    </message>
-    <message>
         <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
                   calendar (.ics) files to the stored entries, without a window,
                   and print what was added and what was skipped
@@ -227,6 +215,82 @@ ausgegeben); 2 für eine nicht verstandene Befehlszeile.
         <translation>  --export DATEI  den Kalender aus den gespeicherten Einträgen ohne Fenster
                   erstellen und DATEI im Format ihrer Endung schreiben:
 %1                  Die gespeicherten Einträge werden nur gelesen.
+</translation>
+    </message>
+    <message>
+        <source>--design needs a design: %1</source>
+        <translation>--design braucht eine Gestaltung: %1</translation>
+    </message>
+    <message>
+        <source>--year needs a year from %1 to %2, or every</source>
+        <translation>--year braucht ein Jahr von %1 bis %2 oder every</translation>
+    </message>
+    <message>
+        <source>--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE</source>
+        <translation>--picture braucht einen Platz und eine Datei: cover=DATEI, 1=DATEI … 12=DATEI</translation>
+    </message>
+    <message>
+        <source>unknown design &apos;%1&apos;: use %2</source>
+        <translation>unbekannte Gestaltung „%1“: verwenden Sie %2</translation>
+    </message>
+    <message>
+        <source>--design goes with --export</source>
+        <translation>--design gehört zu --export</translation>
+    </message>
+    <message>
+        <source>--year goes with --export</source>
+        <translation>--year gehört zu --export</translation>
+    </message>
+    <message>
+        <source>--picture goes with --export</source>
+        <translation>--picture gehört zu --export</translation>
+    </message>
+    <message>
+        <source>       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…
+</source>
+        <translation>        daybloom --export DATEI [--design NAME] [--year JAHR] [--picture PLATZ=DATEI]…
+</translation>
+    </message>
+    <message>
+        <source>  --design NAME   with --export: the calendar&apos;s design rather than the one chosen in
+                  the window: %1
+</source>
+        <translation>  --design NAME   mit --export: die Gestaltung des Kalenders statt der im Fenster
+                  gewählten: %1
+</translation>
+    </message>
+    <message>
+        <source>  --year YEAR     with --export: the calendar for that year, with weekdays, ages and
+                  milestones, or every for the calendar of every year, rather than
+                  the edition chosen in the window
+</source>
+        <translation>  --year JAHR     mit --export: der Kalender für dieses Jahr, mit Wochentagen, Altern
+                  und runden Jubiläen, oder every für den immerwährenden Kalender,
+                  statt der im Fenster gewählten Ausgabe
+</translation>
+    </message>
+    <message>
+        <source>  --picture PLACE=FILE
+                  with --export: the picture of a place (cover, or 1 to 12 for the
+                  months) for this calendar only; given again for each place
+</source>
+        <translation>  --picture PLATZ=DATEI
+                  mit --export: das Bild eines Platzes (cover, oder 1 bis 12 für die
+                  Monate) nur für diesen Kalender; für jeden Platz erneut angeben
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day, and one for each
+                  part that gives its year, starting in that year) or spreadsheets
+                  (.csv: the columns Month, Day, Entry and Year)
+</source>
+        <translation>  --export-dates DATEI
+                  jeden Tag mit einem Eintrag in DATEI schreiben, für Kalender-
+                  programme (.ics: ein jährlicher ganztägiger Termin pro Tag und einer
+                  für jeden Teil mit Jahr, der in diesem Jahr beginnt) oder Tabellen
+                  (.csv: die Spalten Month, Day, Entry und Year)
 </translation>
     </message>
 </context>
@@ -490,10 +554,6 @@ Zum Kalender hinzufügen?</translation>
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The program was built without the template of %1.</source>
-        <translation>Das Programm wurde ohne die Vorlage von %1 erstellt.</translation>
-    </message>
-    <message>
         <source>The office laid out no page.</source>
         <translation>Das Office hat keine Seite gesetzt.</translation>
     </message>
@@ -605,6 +665,13 @@ Zum Kalender hinzufügen?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLook</name>
+    <message>
+        <source>the %1 design has no place for a picture of %2</source>
+        <translation>die Gestaltung %1 hat keinen Platz für ein Bild von %2</translation>
     </message>
 </context>
 <context>

@@ -168,18 +168,6 @@ Sin opciones se abre la ventana principal.
 </translation>
     </message>
     <message>
-        <source>  --export-dates FILE
-                  write every day that holds an entry to FILE, for calendar
-                  programs (.ics: a yearly all-day event per day) or spreadsheets
-                  (.csv: the columns Month, Day and Entry)
-</source>
-        <translation>  --export-dates ARCHIVO
-                  escribir en ARCHIVO cada día que tenga una entrada, para
-                  programas de calendario (.ics: un evento anual de día completo
-                  por día) u hojas de cálculo (.csv: las columnas Month, Day y Entry)
-</translation>
-    </message>
-    <message>
         <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
                   calendar (.ics) files to the stored entries, without a window,
                   and print what was added and what was skipped
@@ -227,6 +215,82 @@ entiende la línea de órdenes.
         <translation>  --export ARCHIVO  crear el calendario con las entradas guardadas, sin ventana,
                   y escribir ARCHIVO en el formato de su extensión:
 %1                  Las entradas guardadas se leen, nunca se modifican.
+</translation>
+    </message>
+    <message>
+        <source>--design needs a design: %1</source>
+        <translation>--design necesita un diseño: %1</translation>
+    </message>
+    <message>
+        <source>--year needs a year from %1 to %2, or every</source>
+        <translation>--year necesita un año de %1 a %2, o every</translation>
+    </message>
+    <message>
+        <source>--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE</source>
+        <translation>--picture necesita un lugar y un archivo: cover=ARCHIVO, 1=ARCHIVO … 12=ARCHIVO</translation>
+    </message>
+    <message>
+        <source>unknown design &apos;%1&apos;: use %2</source>
+        <translation>diseño desconocido «%1»: use %2</translation>
+    </message>
+    <message>
+        <source>--design goes with --export</source>
+        <translation>--design va con --export</translation>
+    </message>
+    <message>
+        <source>--year goes with --export</source>
+        <translation>--year va con --export</translation>
+    </message>
+    <message>
+        <source>--picture goes with --export</source>
+        <translation>--picture va con --export</translation>
+    </message>
+    <message>
+        <source>       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…
+</source>
+        <translation>     daybloom --export ARCHIVO [--design NOMBRE] [--year AÑO] [--picture LUGAR=ARCHIVO]…
+</translation>
+    </message>
+    <message>
+        <source>  --design NAME   with --export: the calendar&apos;s design rather than the one chosen in
+                  the window: %1
+</source>
+        <translation>  --design NOMBRE con --export: el diseño del calendario en lugar del elegido en
+                  la ventana: %1
+</translation>
+    </message>
+    <message>
+        <source>  --year YEAR     with --export: the calendar for that year, with weekdays, ages and
+                  milestones, or every for the calendar of every year, rather than
+                  the edition chosen in the window
+</source>
+        <translation>  --year AÑO      con --export: el calendario de ese año, con días de la semana,
+                  edades y aniversarios señalados, o every para el calendario
+                  perpetuo, en lugar de la edición elegida en la ventana
+</translation>
+    </message>
+    <message>
+        <source>  --picture PLACE=FILE
+                  with --export: the picture of a place (cover, or 1 to 12 for the
+                  months) for this calendar only; given again for each place
+</source>
+        <translation>  --picture LUGAR=ARCHIVO
+                  con --export: la imagen de un lugar (cover, o 1 a 12 para los
+                  meses) solo para este calendario; se repite para cada lugar
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day, and one for each
+                  part that gives its year, starting in that year) or spreadsheets
+                  (.csv: the columns Month, Day, Entry and Year)
+</source>
+        <translation>  --export-dates ARCHIVO
+                  escribir cada día con una entrada en ARCHIVO, para programas de
+                  calendario (.ics: un evento anual de día completo por día, y uno por
+                  cada parte que da su año, que empieza ese año) u hojas de cálculo
+                  (.csv: las columnas Month, Day, Entry y Year)
 </translation>
     </message>
 </context>
@@ -490,10 +554,6 @@ Add them to the calendar?</source>
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The program was built without the template of %1.</source>
-        <translation>El programa se compiló sin la plantilla de %1.</translation>
-    </message>
-    <message>
         <source>The office laid out no page.</source>
         <translation>La suite ofimática no maquetó ninguna página.</translation>
     </message>
@@ -605,6 +665,13 @@ Add them to the calendar?</source>
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLook</name>
+    <message>
+        <source>the %1 design has no place for a picture of %2</source>
+        <translation>el diseño %1 no tiene lugar para una imagen de %2</translation>
     </message>
 </context>
 <context>

@@ -168,18 +168,6 @@ Sans option, la fenêtre principale s&apos;ouvre.
 </translation>
     </message>
     <message>
-        <source>  --export-dates FILE
-                  write every day that holds an entry to FILE, for calendar
-                  programs (.ics: a yearly all-day event per day) or spreadsheets
-                  (.csv: the columns Month, Day and Entry)
-</source>
-        <translation>  --export-dates FICHIER
-                  écrire dans FICHIER chaque jour qui porte une entrée, pour les
-                  agendas (.ics : un événement annuel d&apos;une journée par jour) ou
-                  les tableurs (.csv : les colonnes Month, Day et Entry)
-</translation>
-    </message>
-    <message>
         <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
                   calendar (.ics) files to the stored entries, without a window,
                   and print what was added and what was skipped
@@ -227,6 +215,82 @@ pour une ligne de commande incomprise.
         <translation>  --export FICHIER  créer le calendrier à partir des entrées enregistrées, sans
                   fenêtre, et écrire FICHIER au format de son extension :
 %1                  Les entrées enregistrées sont lues, jamais modifiées.
+</translation>
+    </message>
+    <message>
+        <source>--design needs a design: %1</source>
+        <translation>--design demande un modèle : %1</translation>
+    </message>
+    <message>
+        <source>--year needs a year from %1 to %2, or every</source>
+        <translation>--year demande une année de %1 à %2, ou every</translation>
+    </message>
+    <message>
+        <source>--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE</source>
+        <translation>--picture demande un emplacement et un fichier : cover=FICHIER, 1=FICHIER … 12=FICHIER</translation>
+    </message>
+    <message>
+        <source>unknown design &apos;%1&apos;: use %2</source>
+        <translation>modèle inconnu « %1 » : utilisez %2</translation>
+    </message>
+    <message>
+        <source>--design goes with --export</source>
+        <translation>--design va avec --export</translation>
+    </message>
+    <message>
+        <source>--year goes with --export</source>
+        <translation>--year va avec --export</translation>
+    </message>
+    <message>
+        <source>--picture goes with --export</source>
+        <translation>--picture va avec --export</translation>
+    </message>
+    <message>
+        <source>       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…
+</source>
+        <translation>        daybloom --export FICHIER [--design NOM] [--year ANNÉE] [--picture PLACE=FICHIER]…
+</translation>
+    </message>
+    <message>
+        <source>  --design NAME   with --export: the calendar&apos;s design rather than the one chosen in
+                  the window: %1
+</source>
+        <translation>  --design NOM    avec --export : le modèle du calendrier plutôt que celui choisi
+                  dans la fenêtre : %1
+</translation>
+    </message>
+    <message>
+        <source>  --year YEAR     with --export: the calendar for that year, with weekdays, ages and
+                  milestones, or every for the calendar of every year, rather than
+                  the edition chosen in the window
+</source>
+        <translation>  --year ANNÉE    avec --export : le calendrier de cette année, avec les jours de la
+                  semaine, les âges et les grands anniversaires, ou every pour le
+                  calendrier perpétuel, plutôt que l&apos;édition choisie dans la fenêtre
+</translation>
+    </message>
+    <message>
+        <source>  --picture PLACE=FILE
+                  with --export: the picture of a place (cover, or 1 to 12 for the
+                  months) for this calendar only; given again for each place
+</source>
+        <translation>  --picture PLACE=FICHIER
+                  avec --export : l&apos;image d&apos;un emplacement (cover, ou 1 à 12 pour
+                  les mois) pour ce calendrier seulement ; à répéter pour chaque place
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day, and one for each
+                  part that gives its year, starting in that year) or spreadsheets
+                  (.csv: the columns Month, Day, Entry and Year)
+</source>
+        <translation>  --export-dates FICHIER
+                  écrire chaque jour qui a une entrée dans FICHIER, pour les agendas
+                  (.ics : un événement annuel d&apos;une journée par jour, et un par partie
+                  qui donne son année, commençant cette année-là) ou les tableurs
+                  (.csv : les colonnes Month, Day, Entry et Year)
 </translation>
     </message>
 </context>
@@ -490,10 +554,6 @@ Les ajouter au calendrier ?</translation>
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The program was built without the template of %1.</source>
-        <translation>Le programme a été compilé sans le modèle de %1.</translation>
-    </message>
-    <message>
         <source>The office laid out no page.</source>
         <translation>La suite bureautique n&apos;a mis en page aucune page.</translation>
     </message>
@@ -605,6 +665,13 @@ Les ajouter au calendrier ?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLook</name>
+    <message>
+        <source>the %1 design has no place for a picture of %2</source>
+        <translation>le modèle %1 n&apos;a pas de place pour une image de %2</translation>
     </message>
 </context>
 <context>

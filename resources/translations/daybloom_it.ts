@@ -168,18 +168,6 @@ Senza opzioni si apre la finestra principale.
 </translation>
     </message>
     <message>
-        <source>  --export-dates FILE
-                  write every day that holds an entry to FILE, for calendar
-                  programs (.ics: a yearly all-day event per day) or spreadsheets
-                  (.csv: the columns Month, Day and Entry)
-</source>
-        <translation>  --export-dates FILE
-                  scrive in FILE ogni giorno che ha un&apos;annotazione, per i programmi
-                  di calendario (.ics: un evento annuale di un giorno intero per
-                  giorno) o i fogli di calcolo (.csv: le colonne Month, Day ed Entry)
-</translation>
-    </message>
-    <message>
         <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
                   calendar (.ics) files to the stored entries, without a window,
                   and print what was added and what was skipped
@@ -227,6 +215,82 @@ comando non capita.
         <translation>  --export FILE   crea il calendario dalle annotazioni salvate, senza finestra,
                   e scrive FILE nel formato della sua estensione:
 %1                  Le annotazioni salvate vengono lette, mai modificate.
+</translation>
+    </message>
+    <message>
+        <source>--design needs a design: %1</source>
+        <translation>--design richiede un modello: %1</translation>
+    </message>
+    <message>
+        <source>--year needs a year from %1 to %2, or every</source>
+        <translation>--year richiede un anno da %1 a %2, oppure every</translation>
+    </message>
+    <message>
+        <source>--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE</source>
+        <translation>--picture richiede un posto e un file: cover=FILE, 1=FILE … 12=FILE</translation>
+    </message>
+    <message>
+        <source>unknown design &apos;%1&apos;: use %2</source>
+        <translation>modello sconosciuto «%1»: usa %2</translation>
+    </message>
+    <message>
+        <source>--design goes with --export</source>
+        <translation>--design va con --export</translation>
+    </message>
+    <message>
+        <source>--year goes with --export</source>
+        <translation>--year va con --export</translation>
+    </message>
+    <message>
+        <source>--picture goes with --export</source>
+        <translation>--picture va con --export</translation>
+    </message>
+    <message>
+        <source>       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…
+</source>
+        <translation>     daybloom --export FILE [--design NOME] [--year ANNO] [--picture POSTO=FILE]…
+</translation>
+    </message>
+    <message>
+        <source>  --design NAME   with --export: the calendar&apos;s design rather than the one chosen in
+                  the window: %1
+</source>
+        <translation>  --design NOME   con --export: il modello del calendario invece di quello scelto
+                  nella finestra: %1
+</translation>
+    </message>
+    <message>
+        <source>  --year YEAR     with --export: the calendar for that year, with weekdays, ages and
+                  milestones, or every for the calendar of every year, rather than
+                  the edition chosen in the window
+</source>
+        <translation>  --year ANNO     con --export: il calendario di quell&apos;anno, con giorni della
+                  settimana, età e ricorrenze importanti, oppure every per il
+                  calendario perpetuo, invece dell&apos;edizione scelta nella finestra
+</translation>
+    </message>
+    <message>
+        <source>  --picture PLACE=FILE
+                  with --export: the picture of a place (cover, or 1 to 12 for the
+                  months) for this calendar only; given again for each place
+</source>
+        <translation>  --picture POSTO=FILE
+                  con --export: l&apos;immagine di un posto (cover, o da 1 a 12 per i
+                  mesi) solo per questo calendario; da ripetere per ogni posto
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day, and one for each
+                  part that gives its year, starting in that year) or spreadsheets
+                  (.csv: the columns Month, Day, Entry and Year)
+</source>
+        <translation>  --export-dates FILE
+                  scrivere ogni giorno con una voce in FILE, per i programmi di
+                  calendario (.ics: un evento annuale di un giorno intero per giorno, e
+                  uno per ogni parte che indica il suo anno, a partire da quell&apos;anno) o
+                  i fogli di calcolo (.csv: le colonne Month, Day, Entry e Year)
 </translation>
     </message>
 </context>
@@ -490,10 +554,6 @@ Aggiungerle al calendario?</translation>
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The program was built without the template of %1.</source>
-        <translation>Il programma è stato compilato senza il modello di %1.</translation>
-    </message>
-    <message>
         <source>The office laid out no page.</source>
         <translation>La suite per ufficio non ha impaginato alcuna pagina.</translation>
     </message>
@@ -605,6 +665,13 @@ Aggiungerle al calendario?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLook</name>
+    <message>
+        <source>the %1 design has no place for a picture of %2</source>
+        <translation>il modello %1 non ha posto per un&apos;immagine di %2</translation>
     </message>
 </context>
 <context>

@@ -168,18 +168,6 @@ Zonder opties opent het hoofdvenster.
 </translation>
     </message>
     <message>
-        <source>  --export-dates FILE
-                  write every day that holds an entry to FILE, for calendar
-                  programs (.ics: a yearly all-day event per day) or spreadsheets
-                  (.csv: the columns Month, Day and Entry)
-</source>
-        <translation>  --export-dates BESTAND
-                  elke dag met een notitie naar BESTAND schrijven, voor
-                  agendaprogramma&apos;s (.ics: een jaarlijkse afspraak van een hele
-                  dag per dag) of spreadsheets (.csv: de kolommen Month, Day en Entry)
-</translation>
-    </message>
-    <message>
         <source>  --import FILE…  add the dates of contacts (.vcf), spreadsheet (.csv) or
                   calendar (.ics) files to the stored entries, without a window,
                   and print what was added and what was skipped
@@ -227,6 +215,82 @@ voor een opdrachtregel die niet wordt begrepen.
         <translation>  --export BESTAND  de kalender maken van de opgeslagen notities, zonder venster,
                   en BESTAND schrijven in de indeling van de extensie:
 %1                  De opgeslagen notities worden gelezen, nooit gewijzigd.
+</translation>
+    </message>
+    <message>
+        <source>--design needs a design: %1</source>
+        <translation>--design heeft een ontwerp nodig: %1</translation>
+    </message>
+    <message>
+        <source>--year needs a year from %1 to %2, or every</source>
+        <translation>--year heeft een jaar van %1 tot %2 nodig, of every</translation>
+    </message>
+    <message>
+        <source>--picture needs a place and a file: cover=FILE, 1=FILE … 12=FILE</source>
+        <translation>--picture heeft een plaats en een bestand nodig: cover=BESTAND, 1=BESTAND … 12=BESTAND</translation>
+    </message>
+    <message>
+        <source>unknown design &apos;%1&apos;: use %2</source>
+        <translation>onbekend ontwerp &apos;%1&apos;: gebruik %2</translation>
+    </message>
+    <message>
+        <source>--design goes with --export</source>
+        <translation>--design hoort bij --export</translation>
+    </message>
+    <message>
+        <source>--year goes with --export</source>
+        <translation>--year hoort bij --export</translation>
+    </message>
+    <message>
+        <source>--picture goes with --export</source>
+        <translation>--picture hoort bij --export</translation>
+    </message>
+    <message>
+        <source>       daybloom --export FILE [--design NAME] [--year YEAR] [--picture PLACE=FILE]…
+</source>
+        <translation>         daybloom --export BESTAND [--design NAAM] [--year JAAR] [--picture PLAATS=BESTAND]…
+</translation>
+    </message>
+    <message>
+        <source>  --design NAME   with --export: the calendar&apos;s design rather than the one chosen in
+                  the window: %1
+</source>
+        <translation>  --design NAAM   met --export: het ontwerp van de kalender in plaats van het in
+                  het venster gekozen: %1
+</translation>
+    </message>
+    <message>
+        <source>  --year YEAR     with --export: the calendar for that year, with weekdays, ages and
+                  milestones, or every for the calendar of every year, rather than
+                  the edition chosen in the window
+</source>
+        <translation>  --year JAAR     met --export: de kalender voor dat jaar, met weekdagen, leeftijden
+                  en mijlpalen, of every voor de eeuwigdurende kalender, in plaats
+                  van de in het venster gekozen uitgave
+</translation>
+    </message>
+    <message>
+        <source>  --picture PLACE=FILE
+                  with --export: the picture of a place (cover, or 1 to 12 for the
+                  months) for this calendar only; given again for each place
+</source>
+        <translation>  --picture PLAATS=BESTAND
+                  met --export: de foto van een plaats (cover, of 1 tot 12 voor de
+                  maanden) alleen voor deze kalender; per plaats opnieuw opgeven
+</translation>
+    </message>
+    <message>
+        <source>  --export-dates FILE
+                  write every day that holds an entry to FILE, for calendar
+                  programs (.ics: a yearly all-day event per day, and one for each
+                  part that gives its year, starting in that year) or spreadsheets
+                  (.csv: the columns Month, Day, Entry and Year)
+</source>
+        <translation>  --export-dates BESTAND
+                  elke dag met een notitie naar BESTAND schrijven, voor agenda-
+                  programma&apos;s (.ics: een jaarlijkse afspraak van een hele dag per dag,
+                  en een voor elk deel met een jaar, vanaf dat jaar) of rekenbladen
+                  (.csv: de kolommen Month, Day, Entry en Year)
 </translation>
     </message>
 </context>
@@ -490,10 +554,6 @@ Toevoegen aan de kalender?</translation>
 <context>
     <name>DesignPictures</name>
     <message>
-        <source>The program was built without the template of %1.</source>
-        <translation>Het programma is gebouwd zonder de sjabloon van %1.</translation>
-    </message>
-    <message>
         <source>The office laid out no page.</source>
         <translation>Het kantoorpakket heeft geen pagina opgemaakt.</translation>
     </message>
@@ -605,6 +665,13 @@ Toevoegen aan de kalender?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLook</name>
+    <message>
+        <source>the %1 design has no place for a picture of %2</source>
+        <translation>het ontwerp %1 heeft geen plaats voor een foto van %2</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "tests/support/ChildProcesses.h"
+#include "tests/support/DaybloomRun.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/SettingsFile.h"
 #include "tests/support/SpecialTargets.h"
@@ -22,15 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QStringList errorLines;
-};
-
-} // namespace
+using Run = DaybloomRun;
 
 // The program run from the command line, as a script runs it: no window, exit codes, one
 // line naming the cause of a failure, and the stored entries never changed.
@@ -571,28 +564,9 @@ private slots:
 private:
     QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Quillmoor.ini")); }
 
-    // changes: environment variables set for this run (a null value: removed).
-    Run run(const QStringList &arguments, const QMap<QString, QString> &changes = {})
+    DaybloomRun run(const QStringList &arguments, const QMap<QString, QString> &changes = {})
     {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("temp")));
-        for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
-            if (change.value().isNull())
-                environment.remove(change.key());
-            else
-                environment.insert(change.key(), change.value());
-        }
-        // No display: the command line needs none.
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(DAYBLOOM_PROGRAM), arguments);
-        if (!program.waitForFinished(120000))
-            return {};
-        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-                QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+        return DaybloomRun::of(m_home.path(), arguments, changes);
     }
 
     QTemporaryDir m_home;

@@ -3,6 +3,7 @@
 // a Word document that an independent reader can read, the page count, and the page
 // pictures of the capture's copy-and-delete walk.
 
+#include "core/wordgen/CalendarLook.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/ClipboardPicture.h"
 #include "core/preview/DocumentExport.h"
@@ -225,20 +226,20 @@ private slots:
     void aReadyInstanceWithAnotherTemplateIsReplaced()
     {
         LibreOfficeEngine engine;
-        engine.prepareAhead(CalendarTemplate::bytes(PaperSize::Letter));
+        engine.prepareAhead(CalendarTemplate::bytes(CalendarLook::classic(PaperSize::Letter)));
         QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         const QList<pid_t> before = officeChildren();
         QCOMPARE(before.size(), 2);
 
-        engine.prepareAhead(CalendarTemplate::bytes(PaperSize::A4));
+        engine.prepareAhead(CalendarTemplate::bytes(CalendarLook::classic(PaperSize::A4)));
         QVERIFY(OfficeProcesses::waitUntilQuiet(2));
         QTRY_COMPARE_WITH_TIMEOUT(officeChildren().size(), 2, 10000);
         const QList<pid_t> after = officeChildren();
         QCOMPARE(std::count_if(after.cbegin(), after.cend(), [&](pid_t pid) { return before.contains(pid); }), 1);
 
-        const QString a4Template = temp(CalendarTemplate::fileName(PaperSize::A4));
+        const QString a4Template = temp(CalendarTemplate::fileName(CalendarLook::classic(PaperSize::A4)));
         QFile file(a4Template);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(CalendarTemplate::bytes(PaperSize::A4)) > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(CalendarTemplate::bytes(CalendarLook::classic(PaperSize::A4))) > 0);
         file.close();
         const QString pdf = temp(QStringLiteral("a4.pdf"));
         std::unique_ptr<WordApplication> word = engine.createApplication();

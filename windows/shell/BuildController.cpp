@@ -49,7 +49,7 @@ void BuildController::getOfficesReady()
     if (m_builder.isCreating())
         return;
     try {
-        m_engine.prepareAhead(CalendarTemplate::bytes(paperSize()));
+        m_engine.prepareAhead(CalendarTemplate::bytes(look()));
     } catch (const std::exception &error) {
         // The next build starts its offices itself, as it would without this.
         qWarning("The offices of the next build could not be got ready: %s", error.what());
@@ -61,9 +61,9 @@ const DayEntries &BuildController::dayEntries() const
     return m_entries;
 }
 
-PaperSize BuildController::paperSize() const
+CalendarLook BuildController::look() const
 {
-    return PaperPreference::current();
+    return CalendarLook::chosen(PaperPreference::current());
 }
 
 void BuildController::showBusy(bool busy)

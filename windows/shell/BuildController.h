@@ -37,8 +37,9 @@ public:
     void setBuildCheck(std::function<bool()> check) { m_buildCheck = std::move(check); }
 
     const DayEntries &dayEntries() const override;
-    // The paper stored in the settings file, or the locale's.
-    PaperSize paperSize() const override;
+    // The design, year and cover stored in the settings file, on the paper stored there (or
+    // the locale's).
+    CalendarLook look() const override;
     void showBusy(bool busy) override;
     void freezePainting(bool frozen) override;
     void hideWindow() override;

@@ -5,11 +5,14 @@
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/SmallTempDisk.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/TestPictures.h"
 
 #include "core/shell/CalendarMonths.h"
 #include "core/entry/DayEntries.h"
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/BuildSurface.h"
+#include "core/wordgen/CalendarDesigns.h"
+#include "core/wordgen/CalendarLook.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/wordgen/DocumentBuilder.h"
 #include "core/wordgen/DocumentNameGenerator.h"
@@ -47,7 +50,7 @@ public:
     }
 
     const DayEntries &dayEntries() const override { return *this; }
-    PaperSize paperSize() const override { return paper; }
+    CalendarLook look() const override { return chosenLook; }
     QString entryText(int month, int index) const override { return entries.value(CalendarMonths::entryName(month, index)); }
     void setEntryText(int month, int index, const QString &text) override { entries.insert(CalendarMonths::entryName(month, index), text); }
     void showBusy(bool value) override { busy = value; }
@@ -61,7 +64,7 @@ public:
         return *preview;
     }
 
-    PaperSize paper = PaperSize::Letter;
+    CalendarLook chosenLook = CalendarLook::classic(PaperSize::Letter);
     bool busy = false;
     bool frozen = false;
     bool hidden = false;
@@ -147,7 +150,7 @@ private slots:
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(engine.calls(FakeOperation::OpenDocument).at(0).arguments, templatePath() + QStringLiteral(" read-only"));
-        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(PaperSize::Letter));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(CalendarLook::classic(PaperSize::Letter)));
         QVERIFY(!QFile::exists(templatePath()));
 
         // One call a month fills its day column, cell 2 from row 2 down, day by day.
@@ -199,7 +202,7 @@ private slots:
     {
         FakeWordEngine engine;
         TestBuildSurface window(engine);
-        writeFile(templatePath(), CalendarTemplate::bytes(PaperSize::Letter) + "left behind by an earlier build");
+        writeFile(templatePath(), CalendarTemplate::bytes(CalendarLook::classic(PaperSize::Letter)) + "left behind by an earlier build");
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
             if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
@@ -210,7 +213,7 @@ private slots:
         builder.PushButton22_Click();
 
         QCOMPARE(takeReportedErrors(), QStringList());
-        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(PaperSize::Letter));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(CalendarLook::classic(PaperSize::Letter)));
         QVERIFY(!QFile::exists(templatePath()));
     }
 
@@ -230,7 +233,7 @@ private slots:
         QFETCH(QString, fileName);
         FakeWordEngine engine;
         TestBuildSurface window(engine);
-        window.paper = paper;
+        window.chosenLook = CalendarLook::classic(paper);
         writeFile(templatePath(), "a Letter template left behind");
         QByteArray templateAtOpen;
         engine.setBeforeCall([&](const FakeCall &call) {
@@ -243,9 +246,51 @@ private slots:
 
         QCOMPARE(takeReportedErrors(), QStringList());
         QCOMPARE(engine.calls(FakeOperation::OpenDocument).at(0).arguments, TempFolder::file(fileName) + QStringLiteral(" read-only"));
-        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(paper));
-        QVERIFY(templateAtOpen != CalendarTemplate::bytes(PaperSize::Letter));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(CalendarLook::classic(paper)));
+        QVERIFY(templateAtOpen != CalendarTemplate::bytes(CalendarLook::classic(PaperSize::Letter)));
         QVERIFY(!QFile::exists(TempFolder::file(fileName)));
+    }
+
+    // A calendar for one year in a design with a cover and pictures: the design's template,
+    // the weekdays and the weekend, the counted years, the cover's title and year, and the
+    // family's picture where they chose one (the design's ornament elsewhere).
+    void aYearOfTheWallCalendarWithAPicture()
+    {
+        FakeWordEngine engine;
+        engine.setBookmarks(FakeWordEngine::wallTextBookmarks(), FakeWordEngine::wallPictureBookmarks());
+        TestBuildSurface window(engine);
+        const QString january = TempFolder::file(QStringLiteral("january.jpg"));
+        TestPictures::write(january, TestPictures::encoded(TestPictures::marked(60, 40), "JPEG"));
+        const auto removePicture = qScopeGuard([&] { QFile::remove(january); });
+        window.chosenLook = CalendarLook{*CalendarDesigns::named(QStringLiteral("wall")), PaperSize::Letter, 2027,
+                                         QStringLiteral("The Smiths"), [january](int place, const QSizeF &) {
+                                             return place == 1 ? january : QString();
+                                         }};
+        window.entries.insert(QStringLiteral("txtMar9"), QStringLiteral("Ann & Tom Anniversary (2002)"));
+        QByteArray templateAtOpen;
+        engine.setBeforeCall([&](const FakeCall &call) {
+            if (call.operation == FakeOperation::OpenDocument && call.instance == 1)
+                templateAtOpen = fileContent(CalendarTemplate::writtenPath(window.chosenLook));
+        });
+
+        DocumentBuilder builder(engine, window, DocumentNameGenerator::shared());
+        builder.PushButton22_Click();
+
+        const QStringList errors = takeReportedErrors();
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QCOMPARE(templateAtOpen, CalendarTemplate::bytes(window.chosenLook));
+        const QString document = window.preview->wordFile;
+        QCOMPARE(engine.savedCell(document, 1, 1, 1), QStringLiteral("January 2027"));
+        QCOMPARE(engine.savedCell(document, 1, 16, 1), QStringLiteral("15 Fri"));
+        QCOMPARE(engine.savedParagraphStyle(document, 1, 3, 1), QStringLiteral("Weekend Day Number")); // Saturday the 2nd
+        QCOMPARE(engine.savedRuns(document, 3, 11, 2),
+                 (TextRuns{{QStringLiteral("Ann & Tom Anniversary ("), QString()},
+                           {QStringLiteral("25 · silver wedding"), QStringLiteral("Milestone")},
+                           {QStringLiteral(")"), QString()}}));
+        QCOMPARE(engine.savedBookmarkText(document, QStringLiteral("CoverTitle")), QStringLiteral("The Smiths"));
+        QCOMPARE(engine.savedBookmarkText(document, QStringLiteral("CoverYear")), QStringLiteral("2027"));
+        QCOMPARE(engine.savedPicture(document, QStringLiteral("MonthPicture1")), january);
+        QCOMPARE(engine.savedPicture(document, QStringLiteral("MonthPicture2")), QString());
     }
 
     // A document without the month tables costs one report, not one per day; no document
