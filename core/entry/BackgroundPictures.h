@@ -5,11 +5,15 @@
 #include <QSizeF>
 #include <QString>
 
+#include <future>
 #include <thread>
 
+class PictureLibrary;
+
 // Prepares the pictures the person chose for the calendar's places and keeps them
-// (PictureLibrary) on a thread of its own, one after the other, so that the window goes on
-// answering while a dozen camera photos are read. A picture that cannot be used is
+// (PictureLibrary) off the window's thread, so that the window goes on answering while a
+// dozen camera photos are read: as many pictures are prepared at once as the machine has
+// processors, and they are kept one after the other, in the order chosen. A picture that cannot be used is
 // refused alone: the others are kept. Its signals come from that thread: a receiver in the
 // window's thread gets them queued. Cancelling stops the work before the next picture;
 // destroying it cancels and waits for the picture being prepared.
@@ -41,6 +45,7 @@ signals:
 
 private:
     void run(const std::stop_token &stop);
+    void keepOrRefuse(PictureLibrary &library, const Choice &choice, std::future<QList<QByteArray>> prepared);
 
     const QList<Choice> m_choices;
     std::jthread m_thread;

@@ -86,7 +86,11 @@ QString PictureLibrary::path(int place, const QSizeF &printedMillimetres) const
 
 void PictureLibrary::choose(int place, const QString &file, const QList<QSizeF> &printedMillimetres)
 {
-    const QList<QByteArray> copies = PicturePreparation::prepare(file, printedMillimetres);
+    keep(place, PicturePreparation::prepare(file, printedMillimetres), printedMillimetres);
+}
+
+void PictureLibrary::keep(int place, const QList<QByteArray> &copies, const QList<QSizeF> &printedMillimetres)
+{
     QCryptographicHash digest(QCryptographicHash::Sha256);
     for (const QByteArray &copy : copies)
         digest.addData(copy);

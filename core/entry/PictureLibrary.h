@@ -29,6 +29,9 @@ public:
     // as the place's picture. Throws PictureReader::Failure for a file that cannot be used,
     // std::runtime_error when the copies cannot be kept; the place keeps its picture then.
     void choose(int place, const QString &file, const QList<QSizeF> &printedMillimetres);
+    // Keeps copies already prepared (PicturePreparation) for those printed sizes as the
+    // place's picture. Throws std::runtime_error when they cannot be kept.
+    void keep(int place, const QList<QByteArray> &copies, const QList<QSizeF> &printedMillimetres);
     // The place has no picture any more.
     void remove(int place);
 
