@@ -1,6 +1,9 @@
 // Times "Start Creating Template" with the real office, from the click until the preview's
 // page is painted, with all 366 days filled, and splits it into its phases; beside it, a
-// bare office converting the generated document to PDF, timed once after each build. The
+// bare office converting the generated document to PDF, one for each build, in alternating
+// order (build, conversion, conversion, build, …): a build starts with its offices ready
+// and idle, a conversion only once every office of the program has ended, and each only
+// once the processors are as idle as at rest. The
 // same program run goes on building to 50 builds and compares what it holds after build 3
 // and after the last: memory, office processes, open files. Usage: build_bench [runs]
 // (timed runs, 20 by default; at least 50 builds are made whatever the number)
@@ -11,6 +14,9 @@
 #include "bench/FilledWindow.h"
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
+#include "bench/QuietMachine.h"
+#include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarTemplate.h"
 
 #include "windows/preview/Form2.h"
 #include "windows/shell/Form1.h"
@@ -308,19 +314,30 @@ int main(int argc, char **argv)
     // who clicks a moment later.
     idle(1000);
     office.waitForReadyInstances();
+    // What "at rest" is on this machine, with the program's offices ready and idle.
+    QuietMachine machine([] { return int(officeProcesses().size()); });
+    machine.learnRest();
+    printLoad("before", machine);
+    constexpr int readyOffices = 2;
 
     std::printf("Build with all 366 days filled, click to preview painted (%d runs, offices got ready between runs)\n", runs);
-    QList<double> builds;
     QList<BuildPhases> buildPhases;
     QList<double> untimedBuilds;
-    QList<double> bare;
+    AlternatingRuns pairs;
     const QString bareProfile = sandbox.filePath(QStringLiteral("bare/profile"));
     QList<double> pdfSaves;
     double officePeak = 0;
     Holdings afterFirstBuilds;
     // The timed runs, then the same builds, untimed, up to the growth check's count.
     const int lastBuild = std::max(runs, growthBuilds);
-    for (int run = 1; run <= lastBuild; ++run) {
+    // One build; returns its time in milliseconds (or -1, said, when it went wrong).
+    const auto oneBuild = [&](int run) -> double {
+        // As a person clicks: the window up, its offices ready (got ready again after a
+        // conversion that had them ended), the machine quiet.
+        office.prepareAhead(CalendarTemplate::bytes(PaperPreference::current()));
+        office.waitForReadyInstances();
+        if (run <= runs)
+            machine.settle(readyOffices);
         ScriptedMessages::takeRecords();
         engine.clear();
         QTimer sampler;
@@ -342,12 +359,11 @@ int main(int argc, char **argv)
         const int reports = ScriptedMessages::recordCount();
         if (!preview || !preview->isVisible() || preview->pageListCount() != 6 || reports != 0) {
             std::fprintf(stderr, "Run %d did not end in a preview of 6 pages (%d reports).\n", run, reports);
-            return 1;
+            return -1;
         }
         if (run > runs) {
             untimedBuilds.append(total);
         } else {
-            builds.append(total);
             const BuildPhases phases = phasesOf(engine.events());
             buildPhases.append(phases);
             std::printf("run %d: %.1f ms\n", run, total);
@@ -366,10 +382,11 @@ int main(int argc, char **argv)
                 pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
             }
         }
-        if (run == 1 && (!QFile::copy(preview->wordFile(), bareDocument) ||
-                         !makeEverydayProfile(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))))) {
+        if (!QFile::exists(bareDocument) &&
+            (!QFile::copy(preview->wordFile(), bareDocument) ||
+             !makeEverydayProfile(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))))) {
             std::fprintf(stderr, "The everyday profile could not be made.\n");
-            return 1;
+            return -1;
         }
         preview->PushButton8_Click();
         // A person looks at the preview and goes back before the next build; meanwhile
@@ -377,16 +394,28 @@ int main(int argc, char **argv)
         idle(300);
         office.waitForEndedInstances();
         office.waitForReadyInstances();
-        // The floor is timed between the builds, one after each, from the same quiet point a
-        // build starts from: both then see the machine as it is at the time (on a shared
-        // machine, speed drifts by a fifth within minutes).
-        if (run <= runs) {
-            bare.append(bareConversion(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))));
-            idle(300);
-        }
         if (run == growthFirstBuild)
             afterFirstBuilds = holdingsNow(temporaryFolder);
+        return total;
+    };
+    // The bare conversion, on a machine where no office of the program is left.
+    const auto oneConversion = [&]() -> double {
+        office.discardReadyInstances();
+        office.waitForEndedInstances();
+        machine.settle();
+        return bareConversion(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare")));
+    };
+    // The first build makes the document the conversions convert: it goes first.
+    int run = 1;
+    for (; run <= runs; ++run) {
+        if (!pairs.runPair([&] { return oneBuild(run); }, oneConversion))
+            return 1;
     }
+    for (; run <= lastBuild; ++run)
+        if (oneBuild(run) < 0)
+            return 1;
+    const QList<double> &builds = pairs.program;
+    const QList<double> &bare = pairs.floor;
     const Holdings afterLastBuild = holdingsNow(temporaryFolder);
     const ProcessMemory program = memoryOf(QStringLiteral("self"));
 
@@ -403,12 +432,8 @@ int main(int argc, char **argv)
     const ProcessMemory programIdle = memoryOf(QStringLiteral("self"));
 
     printMedianBreakdown(buildPhases, builds);
-    std::printf("Bare soffice --headless --convert-to pdf of the generated document, everyday profile, one after "
-                "each timed build\n");
-    std::printf("  runs:");
-    for (double value : bare)
-        std::printf(" %.1f", value);
-    std::printf(" ms\n");
+    pairs.print("Build, click to preview painted", "Bare soffice --convert-to pdf (everyday profile)", ratioTarget);
+    printLoad("after the timed builds", machine);
     const bool selfTests = QFile::exists(bareProfile + QStringLiteral("/user/GraphicsRenderTests.log"));
 
     // The command line, from start to exit, as a script runs it.
