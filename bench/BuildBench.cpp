@@ -488,7 +488,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < std::min(builds.size(), bare.size()); ++i)
         if (bare.at(i) > 0)
             pairRatios.append(builds.at(i) / bare.at(i));
-    std::printf("Each build against the bare conversion timed right after it: median ratio %.2f\n", median(pairRatios));
+    std::printf("Each build against the conversion of its pair: median ratio %.2f\n", median(pairRatios));
     std::printf("Saving as PDF from the preview: median %.1f ms, ratio %.2f (target <= 1.5)\n", median(pdfSaves),
                 floor > 0 ? median(pdfSaves) / floor : 0.0);
     // The office's work that a build waits for in turn: no build is faster than this plus
