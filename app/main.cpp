@@ -55,20 +55,31 @@ void removeStaleSettingsLock()
 
 enum class SocketsNow { Yes, No };
 
-// What killed runs of the program left behind goes (their office sockets too unless the
-// caller removes them later: SocketsNow::No); this run's temporary files go when it ends,
-// after its offices have, and so do the sockets its offices could not remove (an office
-// killed at the end leaves some).
-auto cleanTemporaryFiles(SocketsNow sockets = SocketsNow::Yes)
+// What killed runs of the program left behind goes: their folders, their settings lock
+// and, unless the caller removes them later (SocketsNow::No), their office sockets.
+void removeLeftovers(SocketsNow sockets)
 {
     TempFolder::removeOrphans();
     if (sockets == SocketsNow::Yes)
         OfficeSocketLeftovers::removeStale();
     removeStaleSettingsLock();
+}
+
+// This run's temporary files go when the guard does, which is made before the offices'
+// engine so that it goes after them; so do the sockets its offices could not remove (an
+// office killed at the end leaves some).
+auto removeOwnFilesAtEnd()
+{
     return qScopeGuard([] {
         TempFolder::removeOwn();
         OfficeSocketLeftovers::removeStale();
     });
+}
+
+auto cleanTemporaryFiles()
+{
+    removeLeftovers(SocketsNow::Yes);
+    return removeOwnFilesAtEnd();
 }
 
 void complain(const QString &line)
@@ -201,6 +212,7 @@ int withinWindow(const std::function<int()> &work)
 int openWindow(int &argc, char **argv, const HomeFolder &home)
 {
     TerminationSignals termination;
+    const auto temporaryFiles = removeOwnFilesAtEnd();
     LibreOfficeEngine engine;
     try {
         engine.startInstanceAhead();
@@ -209,7 +221,7 @@ int openWindow(int &argc, char **argv, const HomeFolder &home)
     }
     // Sockets left by killed runs go once this run's first office listens on its own (see
     // below): a socket about to be bound is not yet in the kernel's table of bound ones.
-    const auto temporaryFiles = cleanTemporaryFiles(SocketsNow::No);
+    removeLeftovers(SocketsNow::No);
 
     WindowApplication app(argc, argv);
     setUpApplication();
