@@ -25,6 +25,7 @@
 #include <QDateTime>
 #include <QLockFile>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <cstdio>
 #include <exception>
@@ -52,18 +53,33 @@ void removeStaleSettingsLock()
         lock.unlock();
 }
 
-// What killed runs of the program left behind goes; this run's temporary files go when
-// it ends, after its offices have, and so do the sockets its offices could not remove
-// (an office killed at the end leaves some).
-auto cleanTemporaryFiles()
+enum class SocketsNow { Yes, No };
+
+// What killed runs of the program left behind goes: their folders, their settings lock
+// and, unless the caller removes them later (SocketsNow::No), their office sockets.
+void removeLeftovers(SocketsNow sockets)
 {
     TempFolder::removeOrphans();
-    OfficeSocketLeftovers::removeStale();
+    if (sockets == SocketsNow::Yes)
+        OfficeSocketLeftovers::removeStale();
     removeStaleSettingsLock();
+}
+
+// This run's temporary files go when the guard does, which is made before the offices'
+// engine so that it goes after them; so do the sockets its offices could not remove (an
+// office killed at the end leaves some).
+auto removeOwnFilesAtEnd()
+{
     return qScopeGuard([] {
         TempFolder::removeOwn();
         OfficeSocketLeftovers::removeStale();
     });
+}
+
+auto cleanTemporaryFiles()
+{
+    removeLeftovers(SocketsNow::Yes);
+    return removeOwnFilesAtEnd();
 }
 
 void complain(const QString &line)
@@ -190,19 +206,23 @@ int withinWindow(const std::function<int()> &work)
 }
 
 // The office the start-up check asks for starts first, since it takes longer to start than
-// the windows take to be built: the windows are built while it starts. Signals are caught
-// from the first moment: one that comes while the window is built ends the program
-// quietly, as a close, at the first event the window handles.
+// the windows take to be built: the windows are built while it starts, and nothing else
+// stands between the program's start and the office's. Signals are caught from the first
+// moment: one that comes while the window is built ends the program quietly, as a close, at
+// the first event the window handles.
 int openWindow(int &argc, char **argv, const HomeFolder &home)
 {
     TerminationSignals termination;
-    const auto temporaryFiles = cleanTemporaryFiles();
+    const auto temporaryFiles = removeOwnFilesAtEnd();
     LibreOfficeEngine engine;
     try {
         engine.startInstanceAhead();
     } catch (const std::exception &) {
         // No office could start (no temporary folder): the start-up says why.
     }
+    // Sockets left by killed runs go once this run's first office listens on its own (see
+    // below): a socket about to be bound is not yet in the kernel's table of bound ones.
+    removeLeftovers(SocketsNow::No);
 
     WindowApplication app(argc, argv);
     setUpApplication();
@@ -223,6 +243,8 @@ int openWindow(int &argc, char **argv, const HomeFolder &home)
         if (form.programEnded())
             return 0;
         form.show();
+        // The check has seen the office answer; the next offices start after the first paint.
+        QTimer::singleShot(0, &form, [] { OfficeSocketLeftovers::removeStale(); });
         return app.exec();
     });
 }

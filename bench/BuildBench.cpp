@@ -1,6 +1,9 @@
 // Times "Start Creating Template" with the real office, from the click until the preview's
 // page is painted, with all 366 days filled, and splits it into its phases; beside it, a
-// bare office converting the generated document to PDF, timed once after each build. The
+// bare office converting the generated document to PDF, one for each build, in alternating
+// order (build, conversion, conversion, build, …): a build starts with its offices ready
+// and idle, a conversion only once every office of the program has ended, and each only
+// once the processors are as idle as at rest. The
 // same program run goes on building to 50 builds and compares what it holds after build 3
 // and after the last: memory, office processes, open files. Usage: build_bench [runs]
 // (timed runs, 20 by default; at least 50 builds are made whatever the number)
@@ -11,6 +14,9 @@
 #include "bench/FilledWindow.h"
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
+#include "bench/QuietMachine.h"
+#include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarTemplate.h"
 
 #include "windows/preview/Form2.h"
 #include "windows/shell/Form1.h"
@@ -185,27 +191,44 @@ void printMedianBreakdown(const QList<BuildPhases> &builds, const QList<double> 
     std::printf("  outside the office       %8.1f ms\n", median(outside));
 }
 
-// Lets events flow until the preview's page view has been painted (or a second went by).
-void waitForPagePainted(Form2 &preview)
+// Notes when the preview's page view is first painted: the preview may show while the
+// build still pictures its later pages, so the watch is on from the click.
+class PagePaintWatch : public QObject
 {
-    QWidget *page = preview.findChild<QWidget *>(QStringLiteral("Picture1"));
-    if (!page)
-        return;
-    struct PaintWatch : QObject {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
+public:
+    explicit PagePaintWatch(const TimingWordEngine &clock)
+        : m_clock(clock)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PagePaintWatch() override { qApp->removeEventFilter(this); }
+
+    // Lets events flow until the page has been painted (or a second went by); the time of
+    // the paint, or of giving up.
+    qint64 paintedNs()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (m_paintedNs == 0 && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return m_paintedNs ? m_paintedNs : m_clock.nowNs();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_paintedNs == 0 && event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Picture1")) {
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && qobject_cast<Form2 *>(widget->window()))
+                m_paintedNs = m_clock.nowNs();
         }
-    } watch;
-    page->installEventFilter(&watch);
-    QElapsedTimer waited;
-    waited.start();
-    while (!watch.painted && waited.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    page->removeEventFilter(&watch);
-}
+        return false;
+    }
+
+private:
+    const TimingWordEngine &m_clock;
+    qint64 m_paintedNs = 0;
+};
 
 // Lets the program sit idle for the time given, its events flowing.
 void idle(int milliseconds)
@@ -309,19 +332,31 @@ int main(int argc, char **argv)
     // who clicks a moment later.
     idle(1000);
     OfficeProcesses::waitUntilQuiet(-1);
+    // What "at rest" is on this machine, with the program's offices ready and idle.
+    QuietMachine machine([] { return int(officeProcesses().size()); });
+    machine.learnRest();
+    printLoad("before", machine);
+    constexpr int readyOffices = 2;
 
     std::printf("Build with all 366 days filled, click to preview painted (%d runs, offices got ready between runs)\n", runs);
-    QList<double> builds;
     QList<BuildPhases> buildPhases;
+    QList<double> listComplete; // click to the build's end, its page list complete
     QList<double> untimedBuilds;
-    QList<double> bare;
+    AlternatingRuns pairs;
     const QString bareProfile = sandbox.filePath(QStringLiteral("bare/profile"));
     QList<double> pdfSaves;
     double officePeak = 0;
     Holdings afterFirstBuilds;
     // The timed runs, then the same builds, untimed, up to the growth check's count.
     const int lastBuild = std::max(runs, growthBuilds);
-    for (int run = 1; run <= lastBuild; ++run) {
+    // One build; returns its time in milliseconds (or -1, said, when it went wrong).
+    const auto oneBuild = [&](int run) -> double {
+        // As a person clicks: the window up, its offices ready (got ready again after a
+        // conversion that had them ended), the machine quiet.
+        office.prepareAhead(CalendarTemplate::bytes(PaperPreference::current()));
+        OfficeProcesses::waitUntilQuiet(-1);
+        if (run <= runs)
+            machine.settle(readyOffices);
         ScriptedMessages::takeRecords();
         engine.clear();
         QTimer sampler;
@@ -330,25 +365,26 @@ int main(int argc, char **argv)
                 officePeak = std::max(officePeak, memoryOf(pid).peak);
         });
         sampler.start(20);
+        PagePaintWatch paint(engine);
         const qint64 clickNs = engine.nowNs();
         startButton->click();
+        const qint64 completeNs = engine.nowNs();
         Form2 *preview = WindowParts::previewWindow();
-        // The preview is there for a person once its page is drawn, when events flow again
-        // after the click.
-        if (preview)
-            waitForPagePainted(*preview);
-        const qint64 shownNs = engine.nowNs();
+        // The preview is there for a person once its page is drawn: while the later pages
+        // are pictured, or when events flow again after the click.
+        const qint64 shownNs = paint.paintedNs();
+        if (run <= runs)
+            listComplete.append(ms(completeNs - clickNs));
         sampler.stop();
         const double total = ms(shownNs - clickNs);
         const int reports = ScriptedMessages::recordCount();
         if (!preview || !preview->isVisible() || preview->pageListCount() != 6 || reports != 0) {
             std::fprintf(stderr, "Run %d did not end in a preview of 6 pages (%d reports).\n", run, reports);
-            return 1;
+            return -1;
         }
         if (run > runs) {
             untimedBuilds.append(total);
         } else {
-            builds.append(total);
             const BuildPhases phases = phasesOf(engine.events());
             buildPhases.append(phases);
             std::printf("run %d: %.1f ms\n", run, total);
@@ -367,26 +403,39 @@ int main(int argc, char **argv)
                 pdfSaves.append(double(save.nsecsElapsed()) / 1e6);
             }
         }
-        if (run == 1 && (!QFile::copy(preview->wordFile(), bareDocument) ||
-                         !makeEverydayProfile(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))))) {
+        if (!QFile::exists(bareDocument) &&
+            (!QFile::copy(preview->wordFile(), bareDocument) ||
+             !makeEverydayProfile(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))))) {
             std::fprintf(stderr, "The everyday profile could not be made.\n");
-            return 1;
+            return -1;
         }
         preview->PushButton8_Click();
         // A person looks at the preview and goes back before the next build; meanwhile
         // the used offices end and the next ones get ready.
         idle(300);
         OfficeProcesses::waitUntilQuiet(-1);
-        // The floor is timed between the builds, one after each, from the same quiet point a
-        // build starts from: both then see the machine as it is at the time (on a shared
-        // machine, speed drifts by a fifth within minutes).
-        if (run <= runs) {
-            bare.append(bareConversion(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare"))));
-            idle(300);
-        }
         if (run == growthFirstBuild)
             afterFirstBuilds = holdingsNow(temporaryFolder);
+        return total;
+    };
+    // The bare conversion, on a machine where no office of the program is left.
+    const auto oneConversion = [&]() -> double {
+        office.discardReadyInstances();
+        OfficeProcesses::waitUntilQuiet(0);
+        machine.settle();
+        return bareConversion(bareDocument, bareProfile, sandbox.filePath(QStringLiteral("bare")));
+    };
+    // The first build makes the document the conversions convert: it goes first.
+    int run = 1;
+    for (; run <= runs; ++run) {
+        if (!pairs.runPair([&] { return oneBuild(run); }, oneConversion))
+            return 1;
     }
+    for (; run <= lastBuild; ++run)
+        if (oneBuild(run) < 0)
+            return 1;
+    const QList<double> &builds = pairs.program;
+    const QList<double> &bare = pairs.floor;
     const Holdings afterLastBuild = holdingsNow(temporaryFolder);
     const ProcessMemory program = memoryOf(QStringLiteral("self"));
 
@@ -403,12 +452,10 @@ int main(int argc, char **argv)
     const ProcessMemory programIdle = memoryOf(QStringLiteral("self"));
 
     printMedianBreakdown(buildPhases, builds);
-    std::printf("Bare soffice --headless --convert-to pdf of the generated document, everyday profile, one after "
-                "each timed build\n");
-    std::printf("  runs:");
-    for (double value : bare)
-        std::printf(" %.1f", value);
-    std::printf(" ms\n");
+    pairs.print("Build, click to preview painted", "Bare soffice --convert-to pdf (everyday profile)", ratioTarget);
+    std::printf("Build, click to its page list complete (the build's end): median %.1f ms, ratio %.2f\n",
+                median(listComplete), median(listComplete) / median(pairs.floor));
+    printLoad("after the timed builds", machine);
     const bool selfTests = QFile::exists(bareProfile + QStringLiteral("/user/GraphicsRenderTests.log"));
 
     // The command line, from start to exit, as a script runs it.
@@ -441,7 +488,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < std::min(builds.size(), bare.size()); ++i)
         if (bare.at(i) > 0)
             pairRatios.append(builds.at(i) / bare.at(i));
-    std::printf("Each build against the bare conversion timed right after it: median ratio %.2f\n", median(pairRatios));
+    std::printf("Each build against the conversion of its pair: median ratio %.2f\n", median(pairRatios));
     std::printf("Saving as PDF from the preview: median %.1f ms, ratio %.2f (target <= 1.5)\n", median(pdfSaves),
                 floor > 0 ? median(pdfSaves) / floor : 0.0);
     // The office's work that a build waits for in turn: no build is faster than this plus

@@ -7,14 +7,22 @@
 //
 // Before each build, at random: nothing, one office child killed, or one stopped, at a
 // random moment from the click to four seconds after it (so also between builds, hitting
-// the offices got ready for the next one). Usage: fault_bench [builds] [seed]
+// the offices got ready for the next one). Each build without a fault is paired with a bare
+// office converting the calendar to PDF, in alternating order (build, conversion,
+// conversion, build, …): the conversion is timed only once no office of the program is
+// left and the processors are as idle as at rest, the build once its offices are ready
+// and the processors idle. Usage: fault_bench [builds] [seed]
 
 #include "tests/support/WindowParts.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
 #include "bench/FilledWindow.h"
+#include "bench/BareConversion.h"
+#include "bench/QuietMachine.h"
 
 #include "core/shell/CalendarEntryStore.h"
+#include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarTemplate.h"
 #include "core/shell/TempFolder.h"
 #include "office/LibreOfficeEngine.h"
 #include "office/OfficeSocketLeftovers.h"
@@ -123,7 +131,7 @@ QString listed(const QStringList &names)
 int main(int argc, char **argv)
 {
     QTemporaryDir sandbox;
-    if (!useBenchSandbox(sandbox, {}))
+    if (!useBenchSandbox(sandbox, {"bare"}))
         return 1;
     QApplication app(argc, argv);
     ScriptedMessages::install();
@@ -143,6 +151,11 @@ int main(int argc, char **argv)
     Offices afterRun;
     QStringList socketsDuringRun;
     QByteArray settingsBefore;
+    AlternatingRuns quietBuilds; // the builds without a fault, each paired with a conversion
+    QuietMachine machine([] { return int(officeProcesses().size()); });
+    const QString bareFolder = sandbox.filePath(QStringLiteral("bare"));
+    const QString bareDocument = bareFolder + QStringLiteral("/calendar.doc");
+    const QString bareProfile = bareFolder + QStringLiteral("/profile");
     {
         LibreOfficeEngine engine;
         SystemCommonDialog dialogs;
@@ -153,6 +166,18 @@ int main(int argc, char **argv)
         settingsBefore = fileBytes(CalendarEntryStore::fileName());
         auto *startButton = form.findChild<QPushButton *>(QStringLiteral("PushButton22"));
         idle(1000);
+        OfficeProcesses::waitUntilQuiet(-1);
+        machine.learnRest();
+        printLoad("before", machine);
+        constexpr int readyOffices = 2;
+        const auto oneConversion = [&]() -> double {
+            engine.discardReadyInstances();
+            OfficeProcesses::waitUntilQuiet(0);
+            machine.settle();
+            const double conversion = bareConversion(bareDocument, bareProfile, bareFolder);
+            engine.prepareAhead(CalendarTemplate::bytes(PaperPreference::current()));
+            return conversion;
+        };
 
         std::printf("%d builds, seed %u\n", builds, seed);
         for (int run = 1; run <= builds; ++run) {
@@ -170,11 +195,23 @@ int main(int argc, char **argv)
             });
             if (fault != Fault::None)
                 injector.start(int(random.bounded(4000u)));
-            QElapsedTimer wait;
-            wait.start();
-            startButton->click();
-            const double waited = double(wait.elapsed()) / 1000.0;
-            longestWait = std::max(longestWait, waited);
+            const bool paired = fault == Fault::None && QFile::exists(bareDocument);
+            const auto click = [&] {
+                if (paired) {
+                    OfficeProcesses::waitUntilQuiet(-1);
+                    machine.settle(readyOffices);
+                }
+                QElapsedTimer wait;
+                wait.start();
+                startButton->click();
+                const double waited = double(wait.elapsed()) / 1000.0;
+                longestWait = std::max(longestWait, waited);
+                return waited * 1000.0;
+            };
+            if (paired)
+                quietBuilds.runPair(click, oneConversion);
+            else
+                click();
             // A fault meant for after the build hits the offices got ready for the next one.
             while (injector.isActive())
                 idle(50);
@@ -186,6 +223,11 @@ int main(int argc, char **argv)
             reports += reported;
             buildsWithMoreThanOneReport += reported > 1;
             buildsWithoutPreviewOrReport += !shown && reported == 0;
+            // The first calendar shown is the one the conversions convert, on a profile
+            // made by converting it once, as a person's is after the office's first use.
+            if (shown && !QFile::exists(bareDocument) &&
+                (!QFile::copy(preview->wordFile(), bareDocument) || !makeEverydayProfile(bareDocument, bareProfile, bareFolder)))
+                QFile::remove(bareDocument);
             if (shown)
                 preview->PushButton8_Click();
             idle(200);
@@ -210,6 +252,10 @@ int main(int argc, char **argv)
                 "report: %d; builds with neither: %d\n",
                 previews, builds, emptyPreviews, reports, buildsWithMoreThanOneReport, buildsWithoutPreviewOrReport);
     std::printf("Longest wait for a build: %.1f s\n", longestWait);
+    if (!quietBuilds.program.isEmpty())
+        quietBuilds.print("Builds without a fault, click to preview", "Bare soffice --convert-to pdf (everyday profile)",
+                          1.2);
+    printLoad("after", machine);
     std::printf("After the run: %d office processes (%d stopped), %.0f MB\n", afterRun.alive, afterRun.stopped,
                 afterRun.memory);
     std::printf("After the program closed: %d office processes, %.0f MB\n", afterClose.alive, afterClose.memory);

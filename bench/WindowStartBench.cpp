@@ -1,7 +1,9 @@
 // Start-up as a person waits for it: from the exec of daybloom until its main window is
 // mapped on an X server, with fresh settings, a session bus and the program's cache kept
 // from run to run, beside a bare office start (soffice.bin --headless
-// --terminate_after_init) on an everyday profile, in the same run.
+// --terminate_after_init) on an everyday profile, in the same run. Each is timed on a
+// settled machine (the program and its offices gone, the processors idle as at rest), in
+// alternating order (program, office, office, program, …).
 // The X server is a private Xvfb; the map is seen as an X event, not by polling.
 //
 //   window_start_bench [runs]
@@ -9,6 +11,7 @@
 #include "bench/BareConversion.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
+#include "bench/QuietMachine.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -111,15 +114,24 @@ void closeWindow(Display *display, Window window)
     XSync(display, False);
 }
 
-// Kills what is left of the processes carrying the marker in their environment (the
-// program's offices, should the program have had to be killed).
-void killMarked(const QByteArray &marker)
+// The processes carrying the marker in their environment: the program and its offices.
+QList<int> markedProcesses(const QByteArray &marker)
 {
+    QList<int> marked;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile environment(QStringLiteral("/proc/%1/environ").arg(entry));
         if (environment.open(QIODevice::ReadOnly) && environment.readAll().split('\0').contains(marker))
-            ::kill(entry.toInt(), SIGKILL);
+            marked.append(entry.toInt());
     }
+    return marked;
+}
+
+// Kills what is left of them (the program's offices, should the program have had to be
+// killed).
+void killMarked(const QByteArray &marker)
+{
+    for (int pid : markedProcesses(marker))
+        ::kill(pid, SIGKILL);
 }
 
 // One start of the program with fresh settings: exec until the main window is mapped, in
@@ -146,15 +158,6 @@ double windowStart(Display *display, const QProcessEnvironment &base, const QStr
     }
     killMarked(marker);
     return elapsed;
-}
-
-void printRuns(const char *what, const QList<double> &values)
-{
-    std::printf("%-52s median %7.1f ms  (min %.1f, max %.1f; runs:", what, median(values),
-                *std::min_element(values.cbegin(), values.cend()), *std::max_element(values.cbegin(), values.cend()));
-    for (double value : values)
-        std::printf(" %.0f", value);
-    std::printf(")\n");
 }
 
 } // namespace
@@ -210,27 +213,34 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // What "at rest" is on this machine, learnt before anything of the comparison runs.
+    QuietMachine machine([&marker] { return int(markedProcesses(marker).size()); });
+    machine.learnRest();
+    printLoad("before", machine);
+
     // One start of each first, so that both find their files in the page cache, and the
     // program the office profile it keeps after its first run on a machine.
     const QString settings = sandbox.filePath(QStringLiteral("settings"));
     windowStart(x.get(), environment, settings, marker);
     bareOfficeStart(profile, environment);
 
-    QList<double> windows;
-    QList<double> offices;
+    AlternatingRuns starts;
     for (int run = 0; run < runs; ++run) {
-        const double window = windowStart(x.get(), environment, settings, marker);
-        const double office = bareOfficeStart(profile, environment);
-        if (window < 0 || office < 0) {
-            std::fprintf(stderr, "Run %d: the %s did not start.\n", run + 1, window < 0 ? "main window" : "bare office");
+        if (!starts.runPair(
+                [&] {
+                    machine.settle();
+                    return windowStart(x.get(), environment, settings, marker);
+                },
+                [&] {
+                    machine.settle();
+                    return bareOfficeStart(profile, environment);
+                })) {
+            std::fprintf(stderr, "Run %d: the main window or the bare office did not start.\n", run + 1);
             return 1;
         }
-        windows.append(window);
-        offices.append(office);
     }
     std::printf("Start-up as a person waits for it, on Xvfb with a session bus and fresh settings (%d runs)\n", runs);
-    printRuns("daybloom: exec to main window mapped", windows);
-    printRuns("Bare soffice.bin --terminate_after_init (everyday)", offices);
-    std::printf("Ratio main window mapped / bare office start: %.2f (target <= 1.5)\n", median(windows) / median(offices));
+    starts.print("daybloom: exec to main window mapped", "Bare soffice.bin --terminate_after_init (everyday)", 1.5);
+    printLoad("after", machine);
     return 0;
 }

@@ -21,9 +21,7 @@ LibreOfficeEngine::LibreOfficeEngine(QString officeProgram, OfficeTimeLimits lim
 LibreOfficeEngine::~LibreOfficeEngine()
 {
     // Offices nobody has used are killed, not asked to end.
-    for (ReadyInstance &ready : m_ready)
-        ready.instance->discard();
-    m_ready.clear();
+    discardReadyInstances();
     // The window is gone by now: the profile the next run's first office starts on is made
     // ready while nobody waits.
     m_profileSeed->makeSpare();
@@ -114,6 +112,13 @@ void LibreOfficeEngine::dropUnusable(bool ask)
 void LibreOfficeEngine::setPagePixelRatio(double ratio)
 {
     *m_pagePixelRatio = ratio > 0 ? ratio : 1.0;
+}
+
+void LibreOfficeEngine::discardReadyInstances()
+{
+    for (ReadyInstance &ready : m_ready)
+        ready.instance->discard();
+    m_ready.clear();
 }
 
 QString LibreOfficeEngine::defaultOfficeProgram()

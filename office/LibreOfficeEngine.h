@@ -34,6 +34,9 @@ public:
     void startInstanceAhead() override;
     void keepUnused(std::unique_ptr<WordApplication> application) override;
     void setPagePixelRatio(double ratio) override;
+    // Ends the instances got ready ahead at once (benchmarks time what a person would
+    // otherwise run on a machine without them); the next prepareAhead starts new ones.
+    void discardReadyInstances();
 
     static QString defaultOfficeProgram();
 

@@ -194,10 +194,20 @@ void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &
         preview = &m_window.previewPages();
         preview->clearPageList();
     });
+    // The preview shows as soon as page 1 is listed with its picture; the other pages join
+    // its list as they are pictured.
+    bool shown = false;
+    const auto showPreview = [&] {
+        shown = true;
+        showPreviewWindow(report, available(preview), documentPath);
+    };
     report.step(220, [&] {
-        PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }).SaveDocAsJPG(documentPath);
+        PageCapture(m_engine, available(preview), [this] { m_window.showBusy(true); }, showPreview)
+            .SaveDocAsJPG(documentPath);
     });
     report.step(222, [&] { m_window.showBusy(false); });
+    if (shown)
+        return;
     // A preview without a single picture would show a blank page: the capture has reported
     // why, that one report is all, the main window stays and the document goes.
     bool pictured = false;
@@ -206,8 +216,13 @@ void DocumentBuilder::presentDocument(const ErrorReport &report, const QString &
         DeleteFileRobust(documentPath);
         return;
     }
-    report.step(226, [&] { available(preview).showFirstPage(); });
-    report.step(228, [&] { available(preview).setWordFile(documentPath); });
-    report.step(230, [&] { available(preview).showPreview(); });
+    showPreviewWindow(report, available(preview), documentPath);
+}
+
+void DocumentBuilder::showPreviewWindow(const ErrorReport &report, PreviewPages &preview, const QString &documentPath)
+{
+    report.step(226, [&] { preview.showFirstPage(); });
+    report.step(228, [&] { preview.setWordFile(documentPath); });
+    report.step(230, [&] { preview.showPreview(); });
     report.step(232, [&] { m_window.hideWindow(); });
 }

@@ -10,10 +10,14 @@
 #include "core/wordgen/PreviewPages.h"
 #include "core/wordgen/WordApplication.h"
 
-PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy)
+#include <utility>
+
+PageCapture::PageCapture(WordEngine &engine, PreviewPages &preview, std::function<void()> showBusy,
+                         std::function<void()> firstPageListed)
     : m_engine(engine)
     , m_preview(preview)
     , m_showBusy(std::move(showBusy))
+    , m_firstPageListed(std::move(firstPageListed))
 {
 }
 
@@ -32,8 +36,8 @@ void PageCapture::SaveDocAsJPG(const QString &inFile)
     }
     if (firstTryFailures.isEmpty())
         return;
-    // The second try pictures every page anew.
-    m_preview.clearPageList();
+    // The second try pictures every page anew, into the rows the first one listed (the
+    // person may be looking at them already) and rows of its own for the others.
     OfficeSession office(m_engine, report);
     picture(report, office, inFile);
     close(office);
@@ -83,38 +87,47 @@ void PageCapture::capturePages(const ErrorReport &report, OfficeSession &office,
             office.step(144, [](WordApplication &word) { word.homeKeyExtend(); });
             office.step(146, [](WordApplication &word) { word.deleteSelection(); });
         }
-
-        QString snapshot;
-        // A failed copy (reported) hands no picture of this page over.
-        const bool captured = copied && report.step(148, [&] {
-            snapshot = TempFolder::file(PageSnapshot::fileName());
-            try {
-                PageSnapshot::save(ClipboardPicture::GetClipboardPicture(0), snapshot);
-            } catch (const FileReplacement::Failure &) {
-                // The picture file cannot be made: no later page would fare better.
-                office.abandon();
-                throw;
-            }
-        });
-        report.step(150, [&] { m_preview.addPageListItem(QStringLiteral("Page ") + QString::number(pageNumber)); });
-        const int element = pageNumber - 1;
-        if (element > 0)
-            report.step(156, [&] { m_preview.ensurePageImage(element); });
-        // A page without a picture shows none, never the picture an earlier build left
-        // in its element (nor a stale snapshot file); why it has none is reported already.
-        report.step(element == 0 ? 154 : 158, [&] {
-            if (!captured) {
-                m_preview.clearPageImage(element);
-                return;
-            }
-            try {
-                m_preview.loadPageImage(element, snapshot);
-            } catch (...) {
-                m_preview.clearPageImage(element);
-                throw;
-            }
-        });
-        report.step(162, [&] { DeleteFileRobust(snapshot); });
+        handOver(report, office, pageNumber, copied);
         report.step(164, [&] { ++pagesDone; });
     }
+}
+
+void PageCapture::handOver(const ErrorReport &report, OfficeSession &office, int pageNumber, bool copied)
+{
+    QString snapshot;
+    // A failed copy (reported) hands no picture of this page over.
+    const bool captured = copied && report.step(148, [&] {
+        snapshot = TempFolder::file(PageSnapshot::fileName());
+        try {
+            PageSnapshot::save(ClipboardPicture::GetClipboardPicture(0), snapshot);
+        } catch (const FileReplacement::Failure &) {
+            // The picture file cannot be made: no later page would fare better.
+            office.abandon();
+            throw;
+        }
+    });
+    const int element = pageNumber - 1;
+    if (element > 0)
+        report.step(156, [&] { m_preview.ensurePageImage(element); });
+    // A page without a picture shows none, never the picture an earlier build left
+    // in its element (nor a stale snapshot file); why it has none is reported already.
+    report.step(element == 0 ? 154 : 158, [&] {
+        if (!captured) {
+            m_preview.clearPageImage(element);
+            return;
+        }
+        try {
+            m_preview.loadPageImage(element, snapshot);
+        } catch (...) {
+            m_preview.clearPageImage(element);
+            throw;
+        }
+    });
+    // The row comes once its picture is in place (or known to be missing): a page the
+    // person can choose always shows its own picture. A first try may have listed it.
+    if (pageNumber > m_preview.pageListCount())
+        report.step(150, [&] { m_preview.addPageListItem(QStringLiteral("Page ") + QString::number(pageNumber)); });
+    report.step(162, [&] { DeleteFileRobust(snapshot); });
+    if (pageNumber == 1 && m_firstPageListed && !m_preview.pageImage(0).isNull())
+        std::exchange(m_firstPageListed, {})();
 }

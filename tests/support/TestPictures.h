@@ -8,8 +8,17 @@
 #include <QPainter>
 #include <QString>
 
+#include "core/wordgen/PagePicture.h"
+
 // Picture files for tests, made on the spot.
 namespace TestPictures {
+
+// True when a page picture is the one expected: the same pixels at the same natural size.
+inline bool samePage(const QImage &actual, const QImage &expected)
+{
+    return !actual.isNull() && actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32)
+        && PagePicture::naturalSize(actual) == PagePicture::naturalSize(expected);
+}
 
 // A landscape picture: left half red, right half blue, a green band across the top.
 inline QImage marked(int width, int height)

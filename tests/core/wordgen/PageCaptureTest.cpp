@@ -8,6 +8,7 @@
 #include "core/shell/TempFolder.h"
 #include "core/wordgen/ClipboardPicture.h"
 #include "core/wordgen/PageCapture.h"
+#include "tests/support/TestPictures.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -37,8 +38,7 @@ QStringList pageItems(int count)
 
 bool samePicture(const QImage &actual, const QImage &expected)
 {
-    return !actual.isNull() && actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32)
-        && PagePicture::naturalSize(actual) == PagePicture::naturalSize(expected);
+    return TestPictures::samePage(actual, expected);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "core/shell/SettingsBackup.h"
 #include "windows/shell/Form1.h"
 #include "windows/preview/Form2.h"
+#include "windows/preview/PersistentPictureBox.h"
 #include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/ClickButton.h"
 #include "tests/support/MenuItems.h"
@@ -20,6 +21,7 @@
 #include "tests/support/HostileFiles.h"
 #include "tests/support/OfficeAdvice.h"
 #include "tests/support/SettingsFile.h"
+#include "tests/support/TestPictures.h"
 #include "tests/support/TestMain.h"
 
 #include <QCloseEvent>
@@ -38,6 +40,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -623,6 +626,51 @@ private slots:
         QCOMPARE(entries.allKeys().size(), 366);
         QCOMPARE(entries.value(QStringLiteral("txtApr12")).toString(), QStringLiteral("Mom"));
         QVERIFY(QFile::remove(kept));
+    }
+
+    // The preview shows once page 1 is pictured; the person can choose a listed page while
+    // the others are still pictured, and the list ends with every page and its picture.
+    void thePreviewShowsFromPageOneAndItsListEndsComplete()
+    {
+        FakeWordEngine engine;
+        Form1 form(engine, m_dialogs);
+        form.Form_Load();
+        form.show();
+        QTest::keyClicks(WindowParts::entryPanel(form).box(0, 0), QStringLiteral("A"));
+        // Before page 4 is pictured: what the person sees, and a click on "Page 2".
+        bool shownWhilePicturing = false;
+        QStringList listedWhilePicturing;
+        QImage shownAfterClick;
+        int copies = 0;
+        engine.setBeforeCall([&](const FakeCall &call) {
+            if (call.operation != FakeOperation::CopyAsPicture || ++copies != 4)
+                return;
+            Form2 *preview = WindowParts::previewWindow();
+            shownWhilePicturing = preview && preview->isVisible() && !form.isVisible();
+            if (!shownWhilePicturing)
+                return;
+            auto *list = preview->findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                listedWhilePicturing.append(list->topLevelItem(row)->text(0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list->visualItemRect(list->topLevelItem(1)).center());
+            shownAfterClick = WindowParts::pageViewport(*preview).zoomOri()->picture();
+        });
+        clickButton(form, QStringLiteral("PushButton22"));
+
+        QVERIFY(shownWhilePicturing);
+        QCOMPARE(listedWhilePicturing, (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 2"), QStringLiteral("Page 3")}));
+        Form2 *preview = WindowParts::previewWindow();
+        QVERIFY(TestPictures::samePage(shownAfterClick, FakeWordEngine::pagePicture(preview->wordFile(), 2)));
+        auto *list = preview->findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+        QCOMPARE(list->topLevelItemCount(), 6);
+        for (int n = 1; n <= 6; ++n) {
+            QCOMPARE(list->topLevelItem(n - 1)->text(0), QStringLiteral("Page %1").arg(n));
+            QVERIFY2(TestPictures::samePage(preview->pageImage(n - 1), FakeWordEngine::pagePicture(preview->wordFile(), n)),
+                     qPrintable(QStringLiteral("page %1").arg(n)));
+        }
+        QVERIFY(!form.isVisible());
+        QCOMPARE(ScriptedMessages::recordCount(), 0);
     }
 
     void closingThePreviewAsksBeforeTheDocumentGoes()
