@@ -16,6 +16,7 @@
 #include "bench/BareConversion.h"
 #include "bench/QuietMachine.h"
 #include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarLook.h"
 #include "core/wordgen/CalendarTemplate.h"
 
 #include "windows/preview/Form2.h"
@@ -353,7 +354,7 @@ int main(int argc, char **argv)
     const auto oneBuild = [&](int run) -> double {
         // As a person clicks: the window up, its offices ready (got ready again after a
         // conversion that had them ended), the machine quiet.
-        office.prepareAhead(CalendarTemplate::bytes(PaperPreference::current()));
+        office.prepareAhead(CalendarTemplate::bytes(CalendarLook::chosen(PaperPreference::current())));
         OfficeProcesses::waitUntilQuiet(-1);
         if (run <= runs)
             machine.settle(readyOffices);

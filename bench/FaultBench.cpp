@@ -22,6 +22,7 @@
 
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarLook.h"
 #include "core/wordgen/CalendarTemplate.h"
 #include "core/shell/TempFolder.h"
 #include "office/LibreOfficeEngine.h"
@@ -175,7 +176,7 @@ int main(int argc, char **argv)
             OfficeProcesses::waitUntilQuiet(0);
             machine.settle();
             const double conversion = bareConversion(bareDocument, bareProfile, bareFolder);
-            engine.prepareAhead(CalendarTemplate::bytes(PaperPreference::current()));
+            engine.prepareAhead(CalendarTemplate::bytes(CalendarLook::classic(PaperPreference::current())));
             return conversion;
         };
 
