@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks that every project include stays within the layers its folder may use:
 # core -> core; office -> core, office; windows -> core, windows; app -> all.
-# The build already refuses "layer/Header.h" includes of a layer a target does not link;
-# this also catches includes that reach another folder by a relative path.
+# The build already refuses includes ("core/shell/TempFolder.h", "office/…") of a layer a
+# target does not link; this also catches includes that reach another folder by a
+# relative path.
 #
-# Inside core and windows each part of the program has a sub-folder (shell, entry,
-# wordgen, preview, import). Every source file lives in one, and the includes between the
+# Inside core and windows each part of the program has a sub-folder (core: shell, entry,
+# wordgen, preview, import; windows: widgets, entry, preview, import, keepsake, shell).
+# Every source file lives in one, and the includes between the
 # parts of one layer form no cycle, so each part can be read with only the parts below it.
 set -u
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -5,8 +5,8 @@
 
 class CalendarEntryStore;
 
-// Writes each change of a day box to the store at once. When the settings file refuses a
-// write, the box keeps its text and the entry is kept as unsaved; the user is told once,
+// Writes each change of a day's entry (Calendar: a box's, an import's, undo's) to the store
+// at once. A write the settings file refuses keeps the entry as unsaved; the user is told once,
 // not at every keystroke while the fault lasts. Every later change tries again, and
 // saves the unsaved entries too as soon as the file can be written. Once everything is
 // saved, a new failure is reported again.

@@ -8,12 +8,15 @@
 // program's own clipboard: the person's system clipboard is never touched, so a build
 // leaves there exactly what it held.
 //
-// A read can fail while the picture is still being handed over, so it is tried again, back
-// to back, up to maxReads times; the first successful read ends the loop. A null image
-// means no read succeeded. Reading takes the picture: no later read sees it again.
+// The engine's copyAsPicture() puts the picture before it returns: its office call has
+// ended by then, also one that was given up. So a read after it finds the picture that
+// copy handed over, or nothing (the copy put no picture, or nothing was put since the
+// last clear()); no picture can arrive while it reads. Reading takes the picture: no later
+// read sees it again. A null image means there was none.
 class ClipboardPicture
 {
 public:
+    // How often readFrom() asks its source before it gives up.
     static constexpr int maxReads = 1000;
 
     // Hands a picture over, replacing any picture not yet read. Safe from any thread.
@@ -25,6 +28,9 @@ public:
     // capture always passes 0); the hand-over holds pictures of one format only, so any
     // format reads it.
     static QImage GetClipboardPicture(int format);
-    // The same loop over another source of pictures; a null image is a failed read.
+    // Asks the source, back to back, up to maxReads times, and returns its first picture;
+    // a null image from the source is a failed read, and a null image is returned when
+    // every read failed. GetClipboardPicture reads the hand-over through it: there, a read
+    // after a failed one finds the same empty hand-over, so the loop changes nothing.
     static QImage readFrom(const std::function<QImage()> &source);
 };
