@@ -13,12 +13,14 @@ inline bool useBenchSandbox(const QTemporaryDir &sandbox, std::initializer_list<
 {
     if (!sandbox.isValid())
         return false;
-    for (const char *name : {"config", "temp"})
+    for (const char *name : {"config", "temp", "data"})
         QDir(sandbox.path()).mkpath(QString::fromLatin1(name));
     for (const char *name : extraFolders)
         QDir(sandbox.path()).mkpath(QString::fromLatin1(name));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.filePath(QStringLiteral("config"))));
     qputenv("TEMP", QFile::encodeName(sandbox.filePath(QStringLiteral("temp"))));
+    // The family's pictures a benchmark chooses are kept there, not among the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(sandbox.filePath(QStringLiteral("data"))));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;

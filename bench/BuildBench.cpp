@@ -6,16 +6,25 @@
 // once the processors are as idle as at rest. The
 // same program run goes on building to 50 builds and compares what it holds after build 3
 // and after the last: memory, office processes, open files. Usage: build_bench [runs]
-// (timed runs, 20 by default; at least 50 builds are made whatever the number)
+// [design] (timed runs, 20 by default; at least 50 builds are made whatever the number; the
+// design chosen as a person chooses it, classic by default, and for a design with pictures
+// a 24-megapixel photo chosen for each of its places, so that the conversion it is timed
+// against converts the same document, pictures included)
 
 #include "tests/support/WindowParts.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchSandbox.h"
+#include "bench/CameraPhoto.h"
 #include "bench/FilledWindow.h"
 #include "TimingWordEngine.h"
 #include "bench/BareConversion.h"
 #include "bench/QuietMachine.h"
+#include "core/entry/CalendarOptions.h"
+#include "core/entry/PictureLibrary.h"
+#include "core/entry/PicturePlaces.h"
+#include "core/shell/CalendarEntryStore.h"
 #include "core/shell/PaperPreference.h"
+#include "core/wordgen/CalendarDesigns.h"
 #include "core/wordgen/CalendarLook.h"
 #include "core/wordgen/CalendarTemplate.h"
 
@@ -309,6 +318,27 @@ void printGrowth(int lastBuild, const Holdings &first, const Holdings &last)
 
 } // namespace
 
+// Chooses the design as the Design dialog does and, for a design with pictures, a camera
+// photo for each of its places as the Pictures dialog does; false, said, for a name that is
+// no design.
+bool chooseDesign(const QString &name, const QTemporaryDir &sandbox)
+{
+    const std::optional<CalendarDesign> design = CalendarDesigns::named(name);
+    if (!design) {
+        std::fprintf(stderr, "No design is called %s: use %s\n", qPrintable(name), qPrintable(CalendarDesigns::knownNames()));
+        return false;
+    }
+    CalendarEntryStore store;
+    CalendarOptions(store, CalendarDesigns::names()).setDesign(name);
+    if (!design->hasPictures)
+        return true;
+    PictureLibrary library(store);
+    for (int place = 0; place < PicturePlaces::count; ++place)
+        library.choose(place, cameraPhoto(sandbox, place), CalendarDesigns::pictureShapes(place));
+    std::printf("design %s, a 24-megapixel photo chosen for each of its %d places\n", qPrintable(name), PicturePlaces::count);
+    return true;
+}
+
 int main(int argc, char **argv)
 {
     QTemporaryDir sandbox;
@@ -317,6 +347,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ScriptedMessages::install();
     const int runs = argc > 1 ? std::max(3, QByteArray(argv[1]).toInt()) : 20;
+    const QString designName = argc > 2 ? QString::fromLocal8Bit(argv[2]) : CalendarDesigns::classicName;
+    if (!chooseDesign(designName, sandbox))
+        return 1;
 
     LibreOfficeEngine office;
     TimingWordEngine engine(office);

@@ -35,7 +35,7 @@ packages=(
 )
 # The office itself: either writer package will do (they conflict with each other).
 office_runtime="libreoffice-writer-nogui"
-test_packages=(xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick antiword catdoc poppler-utils
+test_packages=(xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick antiword poppler-utils
   # The paper of the locale: the tests set German and American locales.
   locales-all
   # The package check: cpack's DEB generator reads the program's libraries with file,

@@ -47,6 +47,6 @@ bool CheckWordAvailable(WordEngine &engine, const std::function<bool()> &closing
     if (closing && closing())
         return false;
     qWarning("No office instance could be started: %s", qUtf8Printable(reason));
-    UserMessages::information(WordUnavailableAdvice() + QStringLiteral("\r\n\r\n") + QStringLiteral("Cause: ") + reason);
+    UserMessages::information(WordUnavailableAdvice() + QStringLiteral("\r\n\r\n") + QCoreApplication::translate("IsInstalled", "Cause: %1").arg(reason));
     return false;
 }

@@ -1041,6 +1041,10 @@ Möchten Sie %2 wirklich überschreiben?</translation>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Dieses Programm unterstützt alle Versionen von Word außer den seltenen Ausgaben Word Starter und Student.</translation>
     </message>
+    <message>
+        <source>Cause: %1</source>
+        <translation>Ursache: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeepsakeCommands</name>

@@ -1041,6 +1041,10 @@ Are you sure you wish to overwrite %2 ?</source>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Este programa admite todas las versiones de Word, salvo las poco comunes ediciones Word Starter y Student.</translation>
     </message>
+    <message>
+        <source>Cause: %1</source>
+        <translation>Causa: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeepsakeCommands</name>

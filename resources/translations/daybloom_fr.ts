@@ -1041,6 +1041,10 @@ Voulez-vous vraiment remplacer %2 ?</translation>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Ce logiciel prend en charge toutes les versions de Word, sauf les rares éditions Word Starter et Student.</translation>
     </message>
+    <message>
+        <source>Cause: %1</source>
+        <translation>Cause : %1</translation>
+    </message>
 </context>
 <context>
     <name>KeepsakeCommands</name>

@@ -1041,6 +1041,10 @@ Vuoi davvero sovrascrivere %2?</translation>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Questo programma supporta tutte le versioni di Word, tranne le rare edizioni Word Starter e Student.</translation>
     </message>
+    <message>
+        <source>Cause: %1</source>
+        <translation>Causa: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeepsakeCommands</name>

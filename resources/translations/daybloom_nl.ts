@@ -1041,6 +1041,10 @@ Weet je zeker dat je %2 wilt overschrijven?</translation>
         <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
         <translation>4. Dit programma ondersteunt alle versies van Word, behalve de zeldzame edities Word Starter en Student.</translation>
     </message>
+    <message>
+        <source>Cause: %1</source>
+        <translation>Oorzaak: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeepsakeCommands</name>
