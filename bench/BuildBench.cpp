@@ -350,6 +350,7 @@ int main(int argc, char **argv)
     const QString designName = argc > 2 ? QString::fromLocal8Bit(argv[2]) : CalendarDesigns::classicName;
     if (!chooseDesign(designName, sandbox))
         return 1;
+    const int pages = CalendarLook::chosen(PaperPreference::current()).layout().pages;
 
     LibreOfficeEngine office;
     TimingWordEngine engine(office);
@@ -412,8 +413,8 @@ int main(int argc, char **argv)
         sampler.stop();
         const double total = ms(shownNs - clickNs);
         const int reports = ScriptedMessages::recordCount();
-        if (!preview || !preview->isVisible() || preview->pageListCount() != 6 || reports != 0) {
-            std::fprintf(stderr, "Run %d did not end in a preview of 6 pages (%d reports).\n", run, reports);
+        if (!preview || !preview->isVisible() || preview->pageListCount() != pages || reports != 0) {
+            std::fprintf(stderr, "Run %d did not end in a preview of %d pages (%d reports).\n", run, pages, reports);
             return -1;
         }
         if (run > runs) {
