@@ -255,20 +255,10 @@ void OfficeDocument::checkColumn(int table, int firstRow, int cell, qsizetype ro
 
 void OfficeDocument::setColumnRuns(int table, int firstRow, int cell, const QList<TextRuns> &cells)
 {
-    const auto styled = [](const TextRuns &runs) {
-        return std::any_of(runs.cbegin(), runs.cend(), [](const TextRun &run) { return !run.characterStyle.isEmpty(); });
-    };
-    QStringList texts;
-    for (const TextRuns &runs : cells) {
-        QString text;
-        for (const TextRun &run : runs)
-            text += run.text;
-        texts.append(text);
-    }
-    setColumnTexts(table, firstRow, cell, texts);
+    setColumnTexts(table, firstRow, cell, plainTexts(cells));
     const auto &textTable = m_tables[table - 1].table;
     for (qsizetype index = 0; index < cells.size(); ++index) {
-        if (!styled(cells[index]))
+        if (!hasStyledRun(cells[index]))
             continue;
         const int row = firstRow + int(index);
         const OUString &name = cellName(table, row, cell);

@@ -84,10 +84,7 @@ QString printedText(const DayEntries &entries, const std::optional<YearEdition> 
 {
     if (!edition)
         return entries.entryText(month, index);
-    QString text;
-    for (const TextRun &run : edition->entryCell(entries, month, index))
-        text += run.text;
-    return text;
+    return plainText(edition->entryCell(entries, month, index));
 }
 
 // The lines a day's entry takes beyond its one.

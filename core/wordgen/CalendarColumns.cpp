@@ -27,21 +27,12 @@ QStringList CalendarColumns::monthTexts(const DayEntries &entries, int month)
 
 bool CalendarColumns::MonthCells::hasStyledEntries() const
 {
-    return std::any_of(entries.cbegin(), entries.cend(), [](const TextRuns &runs) {
-        return std::any_of(runs.cbegin(), runs.cend(), [](const TextRun &run) { return !run.characterStyle.isEmpty(); });
-    });
+    return std::any_of(entries.cbegin(), entries.cend(), hasStyledRun);
 }
 
 QStringList CalendarColumns::MonthCells::entryTexts() const
 {
-    QStringList texts;
-    for (const TextRuns &runs : entries) {
-        QString text;
-        for (const TextRun &run : runs)
-            text += run.text;
-        texts.append(text);
-    }
-    return texts;
+    return plainTexts(entries);
 }
 
 CalendarColumns::MonthCells CalendarColumns::monthCells(const DayEntries &entries, int month, const YearEdition *edition)
