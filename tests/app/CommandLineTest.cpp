@@ -2,7 +2,7 @@
 #include "tests/support/DaybloomRun.h"
 #include "tests/support/FileReaders.h"
 #include "tests/support/SettingsFile.h"
-#include "tests/support/SpecialTargets.h"
+#include "tests/support/RefusedTargets.h"
 #include "tests/support/TestMain.h"
 
 #include "core/shell/CalendarMonths.h"
@@ -366,16 +366,16 @@ private slots:
     // settings file, another user's link in a shared folder, …) before any office starts:
     // exit status 1, one line in the words every write path uses, nothing changed. Run as a
     // person ("nobody"), with folders of its own; the targets' folder is not one of them.
-    void exportsRefuseTheSpecialTargets_data()
+    void exportsRefuseTheRefusedTargets_data()
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("special");
         for (const char *option : {"--export", "--export-dates"})
-            for (const QString &special : SpecialTargets::names())
+            for (const QString &special : RefusedTargets::names())
                 QTest::addRow("%s: %s", option, qPrintable(special)) << QString::fromLatin1(option) << special;
     }
 
-    void exportsRefuseTheSpecialTargets()
+    void exportsRefuseTheRefusedTargets()
     {
         QFETCH(QString, option);
         QFETCH(QString, special);
@@ -390,7 +390,7 @@ private slots:
         QVERIFY(QFile::copy(settingsFile(), settings));
         for (const char *folder : {"config", "config/Quillmoor.ini", "temp", "home"})
             QVERIFY(::chown(QFile::encodeName(world.filePath(QString::fromLatin1(folder))).constData(), 65534, 65534) == 0);
-        const SpecialTargets targets(world.filePath(QStringLiteral("targets")), settings,
+        const RefusedTargets targets(world.filePath(QStringLiteral("targets")), settings,
                                      option == QLatin1String("--export") ? QStringLiteral("pdf") : QStringLiteral("csv"));
 
         QProcess program;

@@ -3,7 +3,7 @@
 #include "tests/support/FileReaders.h"
 #include "tests/support/MemoryDayEntries.h"
 #include "tests/support/ReadOnlyFolder.h"
-#include "tests/support/SpecialTargets.h"
+#include "tests/support/RefusedTargets.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -60,7 +60,7 @@ private slots:
     void refusedBeforeAnything_data()
     {
         QTest::addColumn<QString>("special");
-        for (const QString &special : SpecialTargets::names())
+        for (const QString &special : RefusedTargets::names())
             QTest::newRow(qPrintable(special)) << special;
     }
 
@@ -68,7 +68,7 @@ private slots:
     {
         QFETCH(QString, special);
         const QTemporaryDir folder(QDir::homePath() + QStringLiteral("/targets-XXXXXX"));
-        const SpecialTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("csv"));
+        const RefusedTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("csv"));
         {
             AsNobody person(folder.path(), 0777);
             DateExporter(leapDay(), [&] { return targets.target(special); }).exportDates();

@@ -10,7 +10,7 @@
 #include "tests/support/FileReaders.h"
 #include "tests/support/MenuItems.h"
 #include "tests/support/ReadOnlyFolder.h"
-#include "tests/support/SpecialTargets.h"
+#include "tests/support/RefusedTargets.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
@@ -58,8 +58,8 @@ private slots:
     void otherFormats_data();
     void otherFormats();
     void otherFormatFailingKeepsTheOldFile();
-    void specialTargets_data();
-    void specialTargets();
+    void refusedTargets_data();
+    void refusedTargets();
     void refusedBeforeAnything_data();
     void refusedBeforeAnything();
 
@@ -321,7 +321,7 @@ void Form2SavingTest::otherFormatFailingKeepsTheOldFile()
 
 // One rule in every format: a link is followed and stays, a read-only file or something
 // that is no file is refused with one message naming it, before anything is asked.
-void Form2SavingTest::specialTargets_data()
+void Form2SavingTest::refusedTargets_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("filter");
@@ -333,7 +333,7 @@ void Form2SavingTest::specialTargets_data()
     QTest::newRow("device") << "device.odt" << 3 << "it is a device, not a file (it links to /dev/null)";
 }
 
-void Form2SavingTest::specialTargets()
+void Form2SavingTest::refusedTargets()
 {
     QFETCH(QString, name);
     QFETCH(int, filter);
@@ -374,7 +374,7 @@ void Form2SavingTest::refusedBeforeAnything_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("special");
     for (const char *path : {"save", "print to a file"})
-        for (const QString &special : SpecialTargets::names())
+        for (const QString &special : RefusedTargets::names())
             QTest::addRow("%s: %s", path, qPrintable(special)) << QString::fromLatin1(path) << special;
 }
 
@@ -383,7 +383,7 @@ void Form2SavingTest::refusedBeforeAnything()
     QFETCH(QString, path);
     QFETCH(QString, special);
     const QTemporaryDir folder(QDir::homePath() + QStringLiteral("/targets-XXXXXX"));
-    const SpecialTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("pdf"));
+    const RefusedTargets targets(folder.path(), CalendarEntryStore::fileName(), QStringLiteral("pdf"));
     std::optional<AsNobody> person;
     if (path == QLatin1String("save")) {
         person.emplace(folder.path(), 0777);

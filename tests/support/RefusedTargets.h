@@ -14,7 +14,7 @@
 // the way, each set up in a folder next to what it would spoil. Run the write as a person
 // (AsNobody, or the program under setpriv as "nobody"): root may write where a person may
 // not. Setting them up needs root, to plant another user's links.
-class SpecialTargets
+class RefusedTargets
 {
 public:
     // The rows of a test table, one per target.
@@ -28,7 +28,7 @@ public:
 
     // In folder (made writable for everyone), for files ending in suffix, against the
     // settings file of the program that writes.
-    SpecialTargets(const QString &folder, const QString &settingsFile, const QString &suffix)
+    RefusedTargets(const QString &folder, const QString &settingsFile, const QString &suffix)
         : m_folder(folder + QLatin1Char('/'))
         , m_watched{settingsFile, settingsFile + QStringLiteral(".bak"), QStringLiteral("/dev/null.") + suffix}
     {
