@@ -133,6 +133,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return mistake(line.m_mode == Mode::Window ? tr("unknown option '%1'").arg(line.m_files.constFirst())
                                                    : tr("unexpected argument '%1'").arg(line.m_files.constFirst()));
 
+    // The options of an export (with --help or --version they are let be).
+    const bool exporting = line.m_mode == Mode::Export || line.m_mode == Mode::Help || line.m_mode == Mode::Version;
     if (parser.isSet(options.paper)) {
         const QString name = parser.value(options.paper);
         if (name.isEmpty())
@@ -140,10 +142,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.m_paper = PaperSizes::fromName(name);
         if (!line.m_paper)
             return mistake(tr("unknown paper size '%1': use %2").arg(name, PaperSizes::knownNames()));
-        if (line.m_mode != Mode::Export && line.m_mode != Mode::Help && line.m_mode != Mode::Version)
+        if (!exporting)
             return mistake(tr("--paper goes with --export"));
     }
-    const bool exporting = line.m_mode == Mode::Export || line.m_mode == Mode::Help || line.m_mode == Mode::Version;
     if (parser.isSet(options.design)) {
         const QString name = parser.value(options.design);
         if (name.isEmpty())

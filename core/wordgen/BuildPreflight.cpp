@@ -1,13 +1,12 @@
 #include "core/wordgen/BuildPreflight.h"
 
-#include "core/entry/CalendarOptions.h"
 #include "core/entry/DayEntries.h"
-#include "core/entry/PictureLibrary.h"
 #include "core/entry/PicturePlaces.h"
 #include "core/entry/PicturePreparation.h"
 #include "core/shell/CalendarMonths.h"
 #include "core/shell/MonthNames.h"
-#include "core/wordgen/CalendarDesigns.h"
+#include "core/wordgen/CalendarLook.h"
+#include "core/wordgen/CoverAndPictures.h"
 #include "core/wordgen/YearEdition.h"
 
 #include <QCoreApplication>
@@ -104,42 +103,27 @@ QString listed(const QStringList &items)
 
 } // namespace
 
-BuildPreflight::Findings BuildPreflight::check(const CalendarOptions &options, const DayEntries &entries, PaperSize paper,
-                                               const PictureLibrary &pictures)
-{
-    const std::optional<CalendarDesign> design = CalendarDesigns::named(options.design());
-    if (!design)
-        return {};
-    return check(*design, options.year(), entries, paper, pictures);
-}
-
-BuildPreflight::Findings BuildPreflight::check(const CalendarDesign &design, std::optional<int> year, const DayEntries &entries,
-                                               PaperSize paper, const PictureLibrary &pictures)
+BuildPreflight::Findings BuildPreflight::check(const CalendarLook &look, const DayEntries &entries)
 {
     Findings findings;
-    for (int place = 0; place < PicturePlaces::count; ++place) {
-        const QSizeF printed = design.picturePlace(place, paper);
-        if (printed.isEmpty())
-            continue;
-        const QString copy = pictures.path(place, printed);
-        if (copy.isEmpty())
-            continue;
-        const QSize pixels = QImageReader(copy).size();
+    for (const CoverAndPictures::Picture &picture : CoverAndPictures::pictures(look)) {
+        const QSizeF printed = look.design.picturePlace(picture.place, look.paper);
+        const QSize pixels = QImageReader(picture.file).size();
         if (!pixels.isValid())
             continue;
         const double resolution = PicturePreparation::printedResolution(pixels, printed);
         if (resolution < PicturePreparation::sharpPixelsPerInch)
-            findings.softPictures.append({place, resolution});
+            findings.softPictures.append({picture.place, resolution});
     }
 
-    const CalendarDesign::Layout &layout = design.layout(paper);
-    const double lineWidth = year ? layout.datedEntryLineWidth : layout.entryLineWidth;
+    const CalendarDesign::Layout &layout = look.layout();
+    const double lineWidth = look.isDated() ? layout.datedEntryLineWidth : layout.entryLineWidth;
     if (lineWidth <= 0)
         return findings;
     const EntryLineMeasure measure(layout.entryFont, layout.entryFontSize);
     std::optional<YearEdition> edition;
-    if (year)
-        edition.emplace(*year);
+    if (look.year)
+        edition.emplace(*look.year);
     for (int month = 0; month < CalendarMonths::count; ++month) {
         int extra = 0;
         for (int index = 0; index < CalendarMonths::table.at(size_t(month)).days; ++index)

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "core/shell/PaperSize.h"
-
 #include <QList>
 #include <QString>
 
-#include <optional>
-
-class CalendarOptions;
 class DayEntries;
-class PictureLibrary;
-struct CalendarDesign;
+struct CalendarLook;
 
 // What to tell the person before a build, while there is still time to change it: the
 // pictures the chosen design would print soft (below 150 pixels per inch at their place's
@@ -30,11 +24,9 @@ public:
         bool isEmpty() const { return softPictures.isEmpty() && crowdedMonths.isEmpty(); }
     };
 
-    static Findings check(const CalendarOptions &options, const DayEntries &entries, PaperSize paper,
-                          const PictureLibrary &pictures);
-    // The same for a design and edition (a year, or nothing for the perpetual calendar).
-    static Findings check(const CalendarDesign &design, std::optional<int> year, const DayEntries &entries,
-                          PaperSize paper, const PictureLibrary &pictures);
+    // What a build of the look (its design on its paper, its edition, its pictures) would
+    // make of the entries.
+    static Findings check(const CalendarLook &look, const DayEntries &entries);
 
     // One message listing the findings, in the program's language; empty when there are none.
     static QString message(const Findings &findings);

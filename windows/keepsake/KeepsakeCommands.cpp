@@ -2,12 +2,12 @@
 
 #include "core/entry/CalendarOptions.h"
 #include "core/entry/DayEntries.h"
-#include "core/entry/PictureLibrary.h"
 #include "core/shell/CalendarEntryStore.h"
 #include "core/shell/PaperPreference.h"
 #include "core/shell/UserMessages.h"
 #include "core/wordgen/BuildPreflight.h"
 #include "core/wordgen/CalendarDesigns.h"
+#include "core/wordgen/CalendarLook.h"
 #include "windows/entry/EntryPanel.h"
 #include "windows/keepsake/DesignDialog.h"
 #include "windows/keepsake/PicturesDialog.h"
@@ -44,9 +44,8 @@ void KeepsakeCommands::choosePictures()
 
 bool KeepsakeCommands::mayBuild() const
 {
-    CalendarEntryStore store;
-    const BuildPreflight::Findings findings = BuildPreflight::check(CalendarOptions(store, CalendarDesigns::names()), m_entries,
-                                                                    PaperPreference::current(), PictureLibrary(store));
+    // The look the build will take, as the settings hold it now.
+    const BuildPreflight::Findings findings = BuildPreflight::check(CalendarLook::chosen(PaperPreference::current()), m_entries);
     if (findings.isEmpty())
         return true;
     return UserMessages::choice(BuildPreflight::message(findings), {tr("Build anyway"), tr("Cancel")}) == 0;

@@ -4,12 +4,24 @@
 #include "core/shell/CalendarEntryStore.h"
 #include "core/wordgen/BuildPreflight.h"
 #include "core/wordgen/CalendarDesigns.h"
+#include "core/wordgen/CalendarLook.h"
 #include "tests/support/MemoryDayEntries.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestPictures.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// The perpetual calendar of the design on A4, with the pictures kept in the library.
+CalendarLook perpetualA4(const QString &design, const PictureLibrary &pictures)
+{
+    return {*CalendarDesigns::named(design), PaperSize::A4, std::nullopt, QString(),
+            [&pictures](int place, const QSizeF &printed) { return pictures.path(place, printed); }};
+}
+
+} // namespace
 
 // What the person chose for the printed calendar, read back with its defaults, and what is
 // said before a build: pictures that would print blurry, months pushed past their page.
@@ -98,8 +110,7 @@ void KeepsakeChoicesTest::listsBlurryPictures()
     pictures.choose(PicturePlaces::cover, large, CalendarDesigns::pictureShapes(PicturePlaces::cover));
     const MemoryDayEntries entries;
 
-    const BuildPreflight::Findings wall =
-        BuildPreflight::check(*CalendarDesigns::named(QStringLiteral("wall")), std::nullopt, entries, PaperSize::A4, pictures);
+    const BuildPreflight::Findings wall = BuildPreflight::check(perpetualA4(QStringLiteral("wall"), pictures), entries);
     QCOMPARE(wall.softPictures.size(), 1);
     QCOMPARE(wall.softPictures.first().place, 1);
     // 800 pixels across the month's place of the A4 page.
@@ -107,8 +118,7 @@ void KeepsakeChoicesTest::listsBlurryPictures()
     QVERIFY2(qAbs(wall.softPictures.first().pixelsPerInch - expected) < 1, qPrintable(QString::number(wall.softPictures.first().pixelsPerInch)));
     QVERIFY(BuildPreflight::message(wall).contains(QStringLiteral("January: %1 pixels per inch").arg(int(expected))));
 
-    const BuildPreflight::Findings classic = BuildPreflight::check(*CalendarDesigns::named(CalendarDesigns::classicName),
-                                                                   std::nullopt, entries, PaperSize::A4, pictures);
+    const BuildPreflight::Findings classic = BuildPreflight::check(perpetualA4(CalendarDesigns::classicName, pictures), entries);
     QVERIFY(classic.isEmpty());
     QVERIFY(BuildPreflight::message(classic).isEmpty());
 }
@@ -136,8 +146,8 @@ void KeepsakeChoicesTest::listsCrowdedMonths()
     for (int index = 0; index < marchEntries.size(); ++index)
         entries.setEntryText(march, index, marchEntries.at(index));
     CalendarEntryStore store;
-    const BuildPreflight::Findings findings = BuildPreflight::check(
-        *CalendarDesigns::named(CalendarDesigns::classicName), std::nullopt, entries, PaperSize::A4, PictureLibrary(store));
+    const BuildPreflight::Findings findings =
+        BuildPreflight::check(perpetualA4(CalendarDesigns::classicName, PictureLibrary(store)), entries);
     QCOMPARE(findings.crowdedMonths, crowded ? QList<int>{march} : QList<int>{});
     QCOMPARE(BuildPreflight::message(findings).contains(QStringLiteral("• March")), crowded);
 }
